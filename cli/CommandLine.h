@@ -1,0 +1,11 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Runs the command-line tool on its arguments (without the program name) and
+// returns the exit status: 0, 2 for a file that could not be loaded or saved
+// (the program's message goes to err), 64 for a usage error.
+int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+                   std::ostream& err);

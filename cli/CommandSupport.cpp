@@ -1,0 +1,41 @@
+#include "cli/CommandSupport.h"
+
+#include <istream>
+#include <ostream>
+
+#include "cli/CliContext.h"
+#include "cli/CliError.h"
+
+namespace clisupport {
+
+void RequireArguments(const CCliContext& context, std::size_t count, const char* synopsis) {
+    if (context.arguments.size() != count)
+        throw CCliError(kExitUsage, std::string("usage: gaugewright-cli ") + synopsis);
+}
+
+void RequireSuccess(const FileResult& result) {
+    if (result.outcome != FileOutcome::Ok)
+        throw CCliError(kExitFileError, result.message);
+}
+
+nlohmann::ordered_json ReadJsonInput(const CCliContext& context) {
+    try {
+        nlohmann::ordered_json json = nlohmann::ordered_json::parse(context.in);
+        if (!json.is_object())
+            throw CCliError(kExitUsage, "the JSON input must be an object");
+        return json;
+    } catch (const nlohmann::json::parse_error& error) {
+        throw CCliError(kExitUsage, std::string("the JSON input is malformed: ") + error.what());
+    }
+}
+
+void WriteJsonOutput(const CCliContext& context, const nlohmann::ordered_json& json) {
+    context.out << json.dump(2) << '\n';
+}
+
+const nlohmann::ordered_json* Find(const nlohmann::ordered_json& object, const char* key) {
+    const auto found = object.find(key);
+    return found == object.end() ? nullptr : &*found;
+}
+
+} // namespace clisupport

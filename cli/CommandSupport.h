@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "framework/FileResult.h"
+
+struct CCliContext;
+
+// Small helpers the commands share.
+namespace clisupport {
+
+// The command's arguments must be exactly count positional ones; else a usage error.
+void RequireArguments(const CCliContext& context, std::size_t count, const char* synopsis);
+
+// A load or save that did not fully succeed ends the command with the program's
+// message and status 2. A foreign file counts as failed: nothing is done with it.
+void RequireSuccess(const FileResult& result);
+
+// The JSON document on standard input; malformed JSON is a usage error.
+nlohmann::ordered_json ReadJsonInput(const CCliContext& context);
+
+void WriteJsonOutput(const CCliContext& context, const nlohmann::ordered_json& json);
+
+// Value of key when present, else a default-constructed JSON (null).
+const nlohmann::ordered_json* Find(const nlohmann::ordered_json& object, const char* key);
+
+} // namespace clisupport

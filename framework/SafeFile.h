@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "framework/FileResult.h"
+
+// Every file of the program is read and written through these two functions.
+namespace safefile {
+
+// Reads the whole file into bytes. On failure the result carries the system's
+// description of the error and bytes is left empty.
+FileResult ReadAll(const std::string& path, std::string& bytes);
+
+// Writes bytes to a temporary file beside path, flushes it to the disk and only
+// then renames it over path, so that a failed write leaves the old file as it
+// was. A file that is replaced keeps its permissions; a symbolic link keeps
+// pointing at the file it named.
+FileResult WriteAll(const std::string& path, std::string_view bytes);
+
+} // namespace safefile

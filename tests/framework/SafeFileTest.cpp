@@ -1,0 +1,87 @@
+#include "framework/SafeFile.h"
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/TempDir.h"
+
+#ifdef __unix__
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(SafeFile, ReplacedFileKeepsItsPermissions) {
+    CTempDir dir;
+    dir.Write("kept.inv", "old contents");
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::owner_exec |
+                      fs::perms::group_read;
+    fs::permissions(dir.Path("kept.inv"), mode);
+    ASSERT_TRUE(safefile::WriteAll(dir.Path("kept.inv"), "new").Succeeded());
+    EXPECT_EQ(dir.Read("kept.inv"), "new");
+    EXPECT_EQ(fs::status(dir.Path("kept.inv")).permissions(), mode);
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{"kept.inv"});
+}
+
+TEST(SafeFile, WritingThroughASymbolicLinkUpdatesItsTarget) {
+    CTempDir dir;
+    fs::create_directory(dir.Root() / "real");
+    dir.Write("real/target.inv", "old");
+    fs::create_symlink("real/target.inv", dir.Root() / "link.inv");
+    ASSERT_TRUE(safefile::WriteAll(dir.Path("link.inv"), "new").Succeeded());
+    EXPECT_TRUE(fs::is_symlink(dir.Root() / "link.inv"));
+    EXPECT_EQ(fs::read_symlink(dir.Root() / "link.inv"), "real/target.inv");
+    EXPECT_EQ(dir.Read("real/target.inv"), "new");
+    EXPECT_EQ(dir.Entries(), (std::set<std::string>{"link.inv", "real"}));
+    EXPECT_EQ(dir.Entries("real"), std::set<std::string>{"target.inv"});
+
+    // A link whose file does not exist yet gets that file; the link stays.
+    fs::create_symlink("real/new.inv", dir.Root() / "dangling.inv");
+    ASSERT_TRUE(safefile::WriteAll(dir.Path("dangling.inv"), "made").Succeeded());
+    EXPECT_TRUE(fs::is_symlink(dir.Root() / "dangling.inv"));
+    EXPECT_EQ(dir.Read("real/new.inv"), "made");
+}
+
+#ifdef __unix__
+// Makes every write beyond a file size limit fail, as a full disk would.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes) {
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit limited = m_previous;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~CFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int);
+};
+
+TEST(SafeFile, FailedWriteLeavesTheOldFileAsItWas) {
+    CTempDir dir;
+    dir.Write("old.inv", "old contents");
+    FileResult result;
+    {
+        CFileSizeLimit limit(1000);
+        result = safefile::WriteAll(dir.Path("old.inv"), std::string(100000, 'x'));
+    }
+    EXPECT_EQ(result.outcome, FileOutcome::Failed);
+    EXPECT_EQ(result.message, "Disk full while accessing " + dir.Path("old.inv") + ".");
+    EXPECT_EQ(dir.Read("old.inv"), "old contents");
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{"old.inv"});
+}
+#endif
+
+} // namespace
