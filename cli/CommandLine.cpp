@@ -8,6 +8,8 @@
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
 #include "cli/InventoryCommands.h"
+#include "cli/QuickFactsCommands.h"
+#include "cli/TextCommands.h"
 #include "cli/YardCommands.h"
 #include "core/FixedClock.h"
 #include "core/SystemClock.h"
@@ -21,9 +23,20 @@ constexpr const char* kUsage =
     "  inv-dump FILE          print the inventory as JSON\n"
     "  inv-create OUT         save the JSON inventory read from standard input\n"
     "  inv-sort FILE --by N   sort the inventory by attribute index N (0-13) and save it\n"
+    "  check FILE --yard CATALOGUE\n"
+    "                         check every item against the catalogue's value lists\n"
+    "  export FILE OUT [--delimiter TEXT] [--names] [--yard CATALOGUE]\n"
+    "                         write the items as delimited text (default delimiter: a tab)\n"
+    "  import FILE IN --fields I,J,... [--delimiter TEXT] [--names]\n"
+    "                         append the records of IN to FILE (made when missing) and save\n"
+    "  facts FILE [--item N]  the Quick Facts answers of the inventory or of item N (from 0)\n"
+    "  breakdown FILE --kind expenditures|asset|count --by year|N [--yard CATALOGUE]\n"
+    "                         a breakdown by purchase year or by attribute N (0-13)\n"
     "Classification Yard catalogue (Classyrd.mst):\n"
     "  yard-dump FILE         print the catalogue as JSON\n"
     "  yard-create OUT        save the JSON catalogue read from standard input\n"
+    "Manufacturer file (ExtMFile.mst):\n"
+    "  mfile-dump FILE        print the manufacturers and their products as JSON\n"
     "\n"
     "Texts in JSON are the file's bytes read as Windows-1252.\n"
     "Exit status: 0 done, 2 a file could not be loaded or saved, 64 usage error.\n";
@@ -31,11 +44,21 @@ constexpr const char* kUsage =
 using Command = std::function<void(CCliContext&)>;
 
 const std::map<std::string, Command>& Commands() {
+    // clang-format off
     static const std::map<std::string, Command> commands = {
-        {"inv-dump", clicommands::InventoryDump}, {"inv-create", clicommands::InventoryCreate},
-        {"inv-sort", clicommands::InventorySort}, {"yard-dump", clicommands::YardDump},
+        {"inv-dump", clicommands::InventoryDump},
+        {"inv-create", clicommands::InventoryCreate},
+        {"inv-sort", clicommands::InventorySort},
+        {"check", clicommands::InventoryCheck},
+        {"export", clicommands::ExportText},
+        {"import", clicommands::ImportText},
+        {"facts", clicommands::Facts},
+        {"breakdown", clicommands::Breakdown},
+        {"yard-dump", clicommands::YardDump},
         {"yard-create", clicommands::YardCreate},
+        {"mfile-dump", clicommands::ManufacturerFileDump},
     };
+    // clang-format on
     return commands;
 }
 

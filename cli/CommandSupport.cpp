@@ -5,6 +5,8 @@
 
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
+#include "core/SidingWardDoc.h"
+#include "yard/ClassificationDoc.h"
 
 namespace clisupport {
 
@@ -36,6 +38,16 @@ void WriteJsonOutput(const CCliContext& context, const nlohmann::ordered_json& j
 const nlohmann::ordered_json* Find(const nlohmann::ordered_json& object, const char* key) {
     const auto found = object.find(key);
     return found == object.end() ? nullptr : &*found;
+}
+
+void OpenInventory(CSidingWardDoc& document, const std::string& path) {
+    RequireSuccess(document.OnOpenDocument(path));
+}
+
+std::unique_ptr<CClassificationDoc> OpenYard(const std::string& path, const CClock& clock) {
+    auto yard = std::make_unique<CClassificationDoc>(clock);
+    RequireSuccess(yard->OnOpenDocument(path));
+    return yard;
 }
 
 } // namespace clisupport

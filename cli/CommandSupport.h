@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -7,6 +8,9 @@
 #include "framework/FileResult.h"
 
 struct CCliContext;
+class CClassificationDoc;
+class CClock;
+class CSidingWardDoc;
 
 // Small helpers the commands share.
 namespace clisupport {
@@ -25,5 +29,12 @@ void WriteJsonOutput(const CCliContext& context, const nlohmann::ordered_json& j
 
 // Value of key when present, else a default-constructed JSON (null).
 const nlohmann::ordered_json* Find(const nlohmann::ordered_json& object, const char* key);
+
+// Opens the inventory at path into document; any problem ends the command (status 2).
+void OpenInventory(CSidingWardDoc& document, const std::string& path);
+
+// Opens the catalogue at path (with the year list extension of the clock's year);
+// any problem ends the command (status 2).
+std::unique_ptr<CClassificationDoc> OpenYard(const std::string& path, const CClock& clock);
 
 } // namespace clisupport

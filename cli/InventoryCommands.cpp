@@ -1,7 +1,6 @@
 #include "cli/InventoryCommands.h"
 
-#include <charconv>
-
+#include "cli/CliArguments.h"
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
 #include "cli/CommandSupport.h"
@@ -10,6 +9,7 @@
 #include "core/InventoryFormat.h"
 #include "core/SidingWardDoc.h"
 #include "framework/SafeFile.h"
+#include "yard/ClassificationDoc.h"
 
 namespace clicommands {
 
@@ -64,28 +64,38 @@ void InventoryCreate(CCliContext& context) {
 }
 
 void InventorySort(CCliContext& context) {
-    constexpr const char* kSynopsis = "inv-sort FILE --by N   (N: attribute index 0-13)";
-    std::string file;
-    std::string by;
-    for (std::size_t k = 0; k < context.arguments.size(); ++k) {
-        if (context.arguments[k] == "--by" && k + 1 < context.arguments.size() && by.empty())
-            by = context.arguments[++k];
-        else if (file.empty())
-            file = context.arguments[k];
-        else
-            throw CCliError(kExitUsage, std::string("usage: gaugewright-cli ") + kSynopsis);
-    }
-    int attribute = -1;
-    const auto [end, error] = std::from_chars(by.data(), by.data() + by.size(), attribute);
-    if (file.empty() || by.empty() || error != std::errc() || end != by.data() + by.size() ||
-        attribute < 0 || attribute > 13)
-        throw CCliError(kExitUsage, std::string("usage: gaugewright-cli ") + kSynopsis);
+    const CCliArguments arguments(context.arguments, {"--by"}, {},
+                                  "inv-sort FILE --by N   (N: attribute index 0-13)");
+    arguments.RequirePositionals(1);
+    const int attribute =
+        CCliArguments::ParseInt(arguments.RequiredValue("--by"), 0, 13, arguments.Synopsis());
+    const std::string& file = arguments.Positional(0);
 
     CSidingWardDoc document;
-    clisupport::RequireSuccess(document.OnOpenDocument(file));
+    clisupport::OpenInventory(document, file);
     document.SetSortAttribute(attribute);
     document.Sort();
     clisupport::RequireSuccess(document.OnSaveDocument(file));
+}
+
+void InventoryCheck(CCliContext& context) {
+    const CCliArguments arguments(context.arguments, {"--yard"}, {}, "check FILE --yard CATALOGUE");
+    arguments.RequirePositionals(1);
+    const auto yard = clisupport::OpenYard(arguments.RequiredValue("--yard"), context.clock);
+    CSidingWardDoc document;
+    clisupport::OpenInventory(document, arguments.Positional(0));
+    document.SetClassificationYard(yard.get());
+
+    ordered_json json = ordered_json::object();
+    json["items"] = ordered_json::array();
+    bool allOk = true;
+    for (const auto& item : document.GetItems()) {
+        const bool ok = document.CheckItemAgainstYard(*item);
+        json["items"].push_back(ok);
+        allOk = allOk && ok;
+    }
+    json["allOk"] = allOk;
+    clisupport::WriteJsonOutput(context, json);
 }
 
 } // namespace clicommands

@@ -11,5 +11,7 @@ void InventoryDump(CCliContext& context);
 void InventoryCreate(CCliContext& context);
 // inv-sort FILE --by N: sorts by attribute index N and saves.
 void InventorySort(CCliContext& context);
+// check FILE --yard CATALOGUE: the integrity check of every item against the catalogue.
+void InventoryCheck(CCliContext& context);
 
 } // namespace clicommands

@@ -6,6 +6,7 @@
 #include "cli/JsonText.h"
 #include "framework/SafeFile.h"
 #include "yard/ClassificationDoc.h"
+#include "yard/ManufacturerFile.h"
 
 namespace clicommands {
 
@@ -21,8 +22,8 @@ void YardDump(CCliContext& context) {
     CYardFileContents header;
     clisupport::RequireSuccess(yardformat::Read(bytes, header));
 
-    CClassificationDoc yard(context.clock);
-    clisupport::RequireSuccess(yard.OnOpenDocument(path));
+    const auto opened = clisupport::OpenYard(path, context.clock);
+    const CClassificationDoc& yard = *opened;
 
     ordered_json json = ordered_json::object();
     json["signature"] = jsontext::FromBytes(header.signature);
@@ -105,6 +106,36 @@ void YardCreate(CCliContext& context) {
     yard.SetUseManufacturerFile(ReadBool(json, "useManufacturerFile", true));
     yard.SetUseWizard(ReadBool(json, "useWizard", true));
     clisupport::RequireSuccess(yard.OnSaveDocument(context.arguments[0]));
+}
+
+void ManufacturerFileDump(CCliContext& context) {
+    clisupport::RequireArguments(context, 1, "mfile-dump FILE");
+    CManufacturerFileContents contents;
+    const FileResult result = manufacturerfile::Load(context.arguments[0], contents);
+    if (!result.Succeeded())
+        throw CCliError(kExitFileError, manufacturerfile::LoadFailureMessage(result.message));
+
+    ordered_json json = ordered_json::object();
+    json["manufacturers"] = ordered_json::array();
+    for (const CManufacturer& manufacturer : contents.manufacturers) {
+        ordered_json entry = ordered_json::object();
+        entry["name"] = jsontext::FromBytes(manufacturer.GetName());
+        entry["products"] = ordered_json::array();
+        for (const CManufacturerProduct& product : manufacturer.GetProducts()) {
+            ordered_json line = ordered_json::object();
+            line["itemNumber"] = jsontext::FromBytes(product.itemNumber);
+            line["bodyClassification"] = jsontext::FromBytes(product.bodyClassification);
+            line["roadName"] = jsontext::FromBytes(product.roadName);
+            line["paintScheme"] = jsontext::FromBytes(product.paintScheme);
+            line["scale"] = jsontext::FromBytes(product.scale);
+            entry["products"].push_back(std::move(line));
+        }
+        json["manufacturers"].push_back(std::move(entry));
+    }
+    json["incomplete"] = ordered_json::array();
+    for (const std::string& record : contents.incompleteRecords)
+        json["incomplete"].push_back(jsontext::FromBytes(record));
+    clisupport::WriteJsonOutput(context, json);
 }
 
 } // namespace clicommands

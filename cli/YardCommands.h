@@ -9,5 +9,8 @@ namespace clicommands {
 void YardDump(CCliContext& context);
 // yard-create OUT: saves the JSON catalogue of standard input.
 void YardCreate(CCliContext& context);
+// mfile-dump FILE: the manufacturers and products of an ExtMFile.mst file as JSON,
+// with the texts of the incomplete records that were skipped.
+void ManufacturerFileDump(CCliContext& context);
 
 } // namespace clicommands

@@ -5,6 +5,7 @@
 #include "core/Clock.h"
 #include "framework/FileMessages.h"
 #include "framework/SafeFile.h"
+#include "yard/ManufacturerLoader.h"
 
 namespace {
 constexpr int kItemNumber = static_cast<int>(Attribute::ItemNumber);
@@ -16,7 +17,16 @@ bool HasValueList(int attribute) {
 }
 } // namespace
 
-CClassificationDoc::CClassificationDoc(const CClock& clock) : m_clock(clock) {}
+CClassificationDoc::CClassificationDoc(
+    const CClock& clock, const std::string& manufacturerFilePath,
+    std::function<void(const std::string&)> onManufacturerMessage)
+    : m_clock(clock) {
+    // Started before the catalogue is read, so that the file loads beside the start-up.
+    if (!manufacturerFilePath.empty()) {
+        m_manufacturerLoader = std::make_unique<CManufacturerLoader>(
+            manufacturerFilePath, std::move(onManufacturerMessage));
+    }
+}
 
 CClassificationDoc::~CClassificationDoc() = default;
 
@@ -128,6 +138,27 @@ FileResult CClassificationDoc::SaveOnClose() {
     if (result.Succeeded())
         m_yearListExtended = false;
     return result;
+}
+
+const CManufacturerList& CClassificationDoc::GetManufacturerList() const {
+    return m_manufacturerLoader ? m_manufacturerLoader->GetManufacturers() : m_noManufacturers;
+}
+
+bool CClassificationDoc::IsManufacturerLoaderRunning() const {
+    return m_manufacturerLoader && m_manufacturerLoader->IsRunning();
+}
+
+bool CClassificationDoc::RaiseManufacturerLoaderPriority() {
+    return m_manufacturerLoader && m_manufacturerLoader->RaisePriority();
+}
+
+void CClassificationDoc::WaitForManufacturerLoader() {
+    if (m_manufacturerLoader)
+        m_manufacturerLoader->Wait();
+}
+
+const std::vector<std::string>& CClassificationDoc::GetManufacturerMessages() const {
+    return m_manufacturerLoader ? m_manufacturerLoader->GetMessages() : m_noManufacturerMessages;
 }
 
 void CClassificationDoc::ExtendYearList(CValueList& list) {

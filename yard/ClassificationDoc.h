@@ -1,14 +1,18 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/InventoryElement.h"
 #include "framework/Document.h"
+#include "yard/Manufacturer.h"
 #include "yard/YardFormat.h"
 
 class CClock;
+class CManufacturerLoader;
 
 // The Classification Yard: the catalogue of allowed values of every attribute but
 // Item Number, the fourteen headings, the two build preferences and the
@@ -16,7 +20,11 @@ class CClock;
 class CClassificationDoc : public CDocument {
 public:
     // The clock gives the current year to the year ranges and the year list extension.
-    explicit CClassificationDoc(const CClock& clock);
+    // A manufacturer file path starts the loader thread of that file at once; without
+    // one the document has no loader and its manufacturer list stays empty.
+    // onManufacturerMessage is called on the loader thread (see CManufacturerLoader).
+    explicit CClassificationDoc(const CClock& clock, const std::string& manufacturerFilePath = {},
+                                std::function<void(const std::string&)> onManufacturerMessage = {});
     ~CClassificationDoc() override;
 
     // The value list of an attribute; null for Item Number and indexes outside 0..13.
@@ -67,8 +75,26 @@ public:
     // list was extended, without asking. Ok when nothing needed writing.
     FileResult SaveOnClose();
 
-    // The manufacturer list and the thread that loads it from ExtMFile.mst are
-    // members of this document; they join it with the manufacturer file reader.
+    // The manufacturer list and the thread that loads it from ExtMFile.mst.
+    // @manufacturer-declarations
+    // What the loader read; empty while it still runs (read it once
+    // IsManufacturerLoaderRunning() is false) and when there is no manufacturer file.
+    const CManufacturerList& GetManufacturerList() const;
+    // Whether the loader thread still runs; false once it ended and without a loader.
+    bool IsManufacturerLoaderRunning() const;
+    // Raises the loader thread's priority where the platform allows; false otherwise.
+    bool RaiseManufacturerLoaderPriority();
+    // Blocks until the loader thread has ended (at once without a loader).
+    void WaitForManufacturerLoader();
+    // The loader's messages for the user (the file error, or one per incomplete
+    // record) once it has ended; the GUI thread shows them.
+    const std::vector<std::string>& GetManufacturerMessages() const;
+
+private:
+    const CManufacturerList m_noManufacturers;
+    const std::vector<std::string> m_noManufacturerMessages;
+    // Joined when the document is destroyed.
+    std::unique_ptr<CManufacturerLoader> m_manufacturerLoader;
 
 protected:
     // Reads Classyrd.mst and applies the year list extension to Date Built, then

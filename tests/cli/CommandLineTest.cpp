@@ -1,5 +1,3 @@
-#include "cli/CommandLine.h"
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -10,29 +8,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "cli/CliRunner.h"
+
 namespace fs = std::filesystem;
 using nlohmann::ordered_json;
 
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary);
@@ -289,7 +270,7 @@ TEST(BundledData, SampleFilesAreTheOnesTheirJsonSourcesMake) {
         const fs::path made = dir / c.file;
         const CliRun run = RunCli({c.verb, made.string()}, json);
         ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(ReadBytes(made), ReadBytes(data / c.file))
+        EXPECT_EQ(ReadBytes(made.string()), ReadBytes((data / c.file).string()))
             << "regenerate with: gaugewright-cli " << c.verb << " data/" << c.file << " < data/"
             << c.source;
     }

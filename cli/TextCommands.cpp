@@ -1,0 +1,85 @@
+#include "cli/TextCommands.h"
+
+#include <filesystem>
+
+#include "cli/CliArguments.h"
+#include "cli/CliContext.h"
+#include "cli/CliError.h"
+#include "cli/CommandSupport.h"
+#include "core/CodePage1252.h"
+#include "core/DelimitedText.h"
+#include "core/SidingWardDoc.h"
+#include "yard/ClassificationDoc.h"
+
+namespace clicommands {
+namespace {
+
+// The delimiter as the dialogs' default (a tab) or as given, in the file's code page.
+std::string DelimiterOf(const CCliArguments& arguments) {
+    const auto given = arguments.Value("--delimiter");
+    if (!given)
+        return "\t";
+    auto bytes = codepage1252::FromUtf8(*given);
+    if (!bytes)
+        throw CCliError(kExitUsage,
+                        "the delimiter holds a character that Windows-1252 cannot hold");
+    return std::move(*bytes);
+}
+
+// "3,1,10" as attribute indexes.
+std::vector<int> FieldOrderOf(const CCliArguments& arguments) {
+    const std::string text = arguments.RequiredValue("--fields");
+    std::vector<int> order;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        order.push_back(CCliArguments::ParseInt(text.substr(start, comma - start), 0, 13,
+                                                arguments.Synopsis()));
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    return order;
+}
+
+} // namespace
+
+void ExportText(CCliContext& context) {
+    const CCliArguments arguments(
+        context.arguments, {"--delimiter", "--yard"}, {"--names"},
+        "export FILE OUT [--delimiter TEXT] [--names] [--yard CATALOGUE]");
+    arguments.RequirePositionals(2);
+    const std::string delimiter = DelimiterOf(arguments);
+    std::unique_ptr<CClassificationDoc> yard;
+    if (const auto catalogue = arguments.Value("--yard"))
+        yard = clisupport::OpenYard(*catalogue, context.clock);
+    CSidingWardDoc document;
+    clisupport::OpenInventory(document, arguments.Positional(0));
+    document.SetClassificationYard(yard.get());
+    clisupport::RequireSuccess(document.ExportDelimitedText(arguments.Positional(1), delimiter,
+                                                            arguments.Flag("--names")));
+}
+
+void ImportText(CCliContext& context) {
+    const CCliArguments arguments(context.arguments, {"--fields", "--delimiter"}, {"--names"},
+                                  "import FILE IN --fields I,J,... [--delimiter TEXT] [--names]");
+    arguments.RequirePositionals(2);
+    const std::vector<int> fieldOrder = FieldOrderOf(arguments);
+    const std::string delimiter = DelimiterOf(arguments);
+    const std::string& path = arguments.Positional(0);
+
+    CSidingWardDoc document;
+    if (std::filesystem::exists(path))
+        clisupport::OpenInventory(document, path);
+    const CDelimitedImportResult result = document.ImportDelimitedText(
+        arguments.Positional(1), delimiter, fieldOrder, arguments.Flag("--names"), nullptr);
+    if (!result.Succeeded())
+        throw CCliError(kExitFileError, result.message);
+    clisupport::RequireSuccess(document.OnSaveDocument(path));
+
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    json["added"] = result.added;
+    clisupport::WriteJsonOutput(context, json);
+}
+
+} // namespace clicommands

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CInventoryElement;
+
+// How an import into an inventory ended.
+enum class ImportOutcome {
+    // The records were appended (possibly none: a file of names only is NoRecord).
+    Imported,
+    // Nothing was read and nothing changed: the delimiter or the field order is
+    // unusable, or the items would not fit in an inventory. The message says why.
+    Refused,
+    // The file could not be read; no item was added.
+    FileError,
+    // The file holds no complete record; no item was added. The caller shows the
+    // message and opens the file in a text editor.
+    NoRecord,
+};
+
+// The outcome of an import with the program's message for the user.
+struct CDelimitedImportResult {
+    ImportOutcome outcome = ImportOutcome::Imported;
+    std::string message;
+    // The number of items appended to the inventory.
+    std::size_t added = 0;
+
+    bool Succeeded() const { return outcome == ImportOutcome::Imported; }
+    bool ShouldOpenInTextEditor() const { return outcome == ImportOutcome::NoRecord; }
+};
+
+// The delimited text format: one record per line ended by CR LF, the values
+// separated by a delimiter text, without quoting or escaping.
+namespace delimitedtext {
+
+inline constexpr std::string_view kRecordEnd = "\r\n";
+
+inline constexpr const char* kNoDelimiter =
+    "The import file must have at least 1 field delimiter specified!";
+inline constexpr const char* kNoEndOfRecord =
+    "Unable to detect the end of record indicator!"
+    "\n\nMake sure that each record ends with carriage return line feed."
+    "\nCheck the integrity of the file using a text editor such as Notepad.";
+inline constexpr const char* kImportFileErrorPrefix =
+    "A file error has been detected!\nThe import file cannot be loaded.\n";
+// The system's description of a file error is cut to this many characters.
+inline constexpr std::size_t kMaxErrorDescription = 255;
+inline constexpr const char* kBadFieldOrder =
+    "The field order must name from 1 to 14 different attributes, each by its index 0 to 13.";
+
+// The records of a file image: the text before each CR LF pair, pairs taken from
+// the left without overlapping. Text after the last pair is dropped; a lone CR or
+// LF stays part of its record. The views point into bytes.
+std::vector<std::string_view> SplitRecords(std::string_view bytes);
+
+// The one record of an item's fourteen attribute texts in attribute index order,
+// joined by delimiter and ended by CR LF, appended to out.
+void AppendRecord(const CInventoryElement& item, std::string_view delimiter, std::string& out);
+
+// Sets the attributes that fieldOrder names, position by position, from the
+// values of record. Parsing stops at the first empty value, and at a position
+// other than the last when no delimiter follows; white space after each
+// delimiter is skipped. The delimiter must not be empty.
+void ParseRecord(std::string_view record, std::string_view delimiter,
+                 const std::vector<int>& fieldOrder, CInventoryElement& item);
+
+// Empty when fieldOrder names 1 to 14 different attribute indexes in 0..13;
+// otherwise the message that refuses it.
+std::string CheckFieldOrder(const std::vector<int>& fieldOrder);
+
+} // namespace delimitedtext
