@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/ExchangeSort.h"
+#include "bench/LargestInventory.h"
 #include "bench/RealisticInventory.h"
 #include "core/InventoryFormat.h"
 #include "core/SidingWardDoc.h"
@@ -14,25 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::size_t kLargestInventory = 65535;
-
-std::unique_ptr<CSidingWardDoc> MakeDocument(std::size_t count) {
-    auto document = std::make_unique<CSidingWardDoc>();
-    for (auto& item : MakeRealisticInventory(count, 1962))
-        document->AddItem(std::move(item), nullptr);
-    return document;
-}
-
-const std::string& LargestInventoryPath() {
-    static const std::string path = [] {
-        const std::string file =
-            (fs::temp_directory_path() / "gaugewright-bench-65535.inv").string();
-        MakeDocument(kLargestInventory)->OnSaveDocument(file);
-        return file;
-    }();
-    return path;
-}
 
 void BM_LoadInventoryFile(benchmark::State& state) {
     const std::string& path = LargestInventoryPath();

@@ -1,0 +1,70 @@
+// Delimited text export and import of the largest inventory, and the literal
+// byte-at-a-time import as the baseline.
+#include <filesystem>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "bench/LargestInventory.h"
+#include "bench/LiteralImport.h"
+#include "core/DelimitedText.h"
+#include "core/SidingWardDoc.h"
+#include "framework/SafeFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::vector<int> kAllFields = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+
+const std::string& ExportPath() {
+    static const std::string path = [] {
+        const std::string file = (fs::temp_directory_path() / "gaugewright-bench.txt").string();
+        MakeDocument(kLargestInventory)->ExportDelimitedText(file, "\t", true);
+        return file;
+    }();
+    return path;
+}
+
+// Includes the flush to the disk and the rename over the old file.
+void BM_ExportLargestInventory(benchmark::State& state) {
+    const auto document = MakeDocument(kLargestInventory);
+    const std::string path = (fs::temp_directory_path() / "gaugewright-bench-export.txt").string();
+    for (auto _ : state) {
+        if (!document->ExportDelimitedText(path, "\t", true).Succeeded())
+            state.SkipWithError("the export failed");
+    }
+    fs::remove(path);
+}
+BENCHMARK(BM_ExportLargestInventory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImportLargestInventory(benchmark::State& state) {
+    const std::string& path = ExportPath();
+    for (auto _ : state) {
+        auto document = std::make_unique<CSidingWardDoc>();
+        const CDelimitedImportResult result =
+            document->ImportDelimitedText(path, "\t", kAllFields, true, nullptr);
+        if (result.added != kLargestInventory)
+            state.SkipWithError("the import failed");
+        state.PauseTiming();
+        document.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ImportLargestInventory)->Unit(benchmark::kMillisecond);
+
+// The baseline: the records found by reading one byte at a time and searching the
+// growing buffer, on the file already in memory.
+void BM_LiteralImportLargestInventory(benchmark::State& state) {
+    std::string bytes;
+    safefile::ReadAll(ExportPath(), bytes);
+    for (auto _ : state) {
+        auto items = literalimport::Import(bytes, "\t", kAllFields, true);
+        state.PauseTiming();
+        items.clear();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LiteralImportLargestInventory)->Unit(benchmark::kMillisecond);
+
+} // namespace
