@@ -1,21 +1,11 @@
 #include "app/TipsFile.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "framework/SafeFile.h"
 
 FileResult CTipsFile::Open(const std::string& path) {
     *this = CTipsFile();
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kMaxFileSize) {
-        return FileResult::Failure(path + " is larger than the " +
-                                   std::to_string(kMaxFileSize >> 20) +
-                                   " MB that the program reads.");
-    }
     std::string bytes;
-    FileResult result = safefile::ReadAll(path, bytes);
+    FileResult result = safefile::ReadAll(path, bytes, kMaxFileSize);
     if (!result.Succeeded())
         return result;
     Assign(std::move(bytes));

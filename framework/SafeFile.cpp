@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 namespace safefile {
 
-FileResult ReadAll(const std::string& path, std::string& bytes) {
+FileResult ReadAll(const std::string& path, std::string& bytes, std::uintmax_t maxBytes) {
     bytes.clear();
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
@@ -21,8 +21,15 @@ FileResult ReadAll(const std::string& path, std::string& bytes) {
     std::string data;
     char buffer[1 << 16];
     std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        if (data.size() + got > maxBytes) {
+            std::fclose(file);
+            return FileResult::Failure(path + " is larger than the " +
+                                       std::to_string(maxBytes >> 20) +
+                                       " MB that the program reads.");
+        }
         data.append(buffer, got);
+    }
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
     std::fclose(file);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -8,9 +9,13 @@
 // Every file of the program is read and written through these two functions.
 namespace safefile {
 
+inline constexpr std::uintmax_t kNoSizeLimit = ~std::uintmax_t{0};
+
 // Reads the whole file into bytes. On failure the result carries the system's
-// description of the error and bytes is left empty.
-FileResult ReadAll(const std::string& path, std::string& bytes);
+// description of the error and bytes is left empty. A file (or device) that holds
+// more than maxBytes is refused with a message, never read to its end.
+FileResult ReadAll(const std::string& path, std::string& bytes,
+                   std::uintmax_t maxBytes = kNoSizeLimit);
 
 // Writes bytes to a temporary file beside path, flushes it to the disk and only
 // then renames it over path, so that a failed write leaves the old file as it

@@ -1,8 +1,6 @@
 #include "yard/ManufacturerFile.h"
 
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <unordered_map>
 
 #include "framework/FileMessages.h"
@@ -130,15 +128,8 @@ CManufacturerList Parse(std::string_view bytes, const IncompleteRecordSink& onIn
 FileResult Load(const std::string& path, CManufacturerFileContents& contents,
                 const IncompleteRecordSink& onIncomplete) {
     contents = {};
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kMaxFileSize) {
-        return FileResult::Failure(path + " is larger than the " +
-                                   std::to_string(kMaxFileSize >> 20) +
-                                   " MB that the program reads.");
-    }
     std::string bytes;
-    FileResult result = safefile::ReadAll(path, bytes);
+    FileResult result = safefile::ReadAll(path, bytes, kMaxFileSize);
     if (!result.Succeeded())
         return result;
     CManufacturerFileContents read;

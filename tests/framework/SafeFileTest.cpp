@@ -85,3 +85,19 @@ TEST(SafeFile, FailedWriteLeavesTheOldFileAsItWas) {
 #endif
 
 } // namespace
+
+TEST(SafeFile, ReadingRefusesMoreThanTheLimitAndStopsThere) {
+    CTempDir dir;
+    dir.Write("small.txt", std::string(100, 'x'));
+    std::string bytes = "stale";
+    EXPECT_TRUE(safefile::ReadAll(dir.Path("small.txt"), bytes, 100).Succeeded());
+    EXPECT_EQ(bytes.size(), 100u);
+    const FileResult refused = safefile::ReadAll(dir.Path("small.txt"), bytes, 99);
+    EXPECT_FALSE(refused.Succeeded());
+    EXPECT_NE(refused.message.find("small.txt is larger than"), std::string::npos);
+    EXPECT_TRUE(bytes.empty());
+#ifdef __unix__
+    // A device without end is not read forever.
+    EXPECT_FALSE(safefile::ReadAll("/dev/zero", bytes, std::uintmax_t{1} << 20).Succeeded());
+#endif
+}
