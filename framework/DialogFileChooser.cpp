@@ -1,0 +1,24 @@
+#include "framework/DialogFileChooser.h"
+
+#include <QFileDialog>
+
+std::optional<QString> CDialogFileChooser::ChooseFileToOpen(QWidget* parent,
+                                                            const QString& filter) {
+    const QString path = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> CDialogFileChooser::ChooseFileToSave(QWidget* parent,
+                                                            const QString& suggested,
+                                                            const QString& filter,
+                                                            const QString& defaultSuffix) {
+    QFileDialog dialog(parent, QString(), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
