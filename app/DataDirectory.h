@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where the program's data files (Classyrd.mst, ExtMFile.mst, gaugetip.mst, the
+// wave files) come from: the directory given with --data-dir; else the current
+// directory when it holds Classyrd.mst; else the user's own data directory, to which
+// every installed default file it lacks is copied (the user's files are never
+// overwritten).
+class CDataDirectory {
+public:
+    // Where to look. Empty user and defaults directories are not used.
+    struct Places {
+        QString given;    // from --data-dir; empty when not given
+        QString current;  // the current directory
+        QString user;     // the per-user data directory
+        QString defaults; // the default files installed with the program
+    };
+
+    enum class Source { Given, Current, User, Defaults };
+
+    // The real places: --data-dir from arguments (the program's command line),
+    // the current directory, QStandardPaths::AppDataLocation (so the application's
+    // organisation and name must be set first) and the installed defaults.
+    static Places SystemPlaces(const QStringList& arguments);
+
+    // The value of "--data-dir DIR" or "--data-dir=DIR" in arguments; empty when absent.
+    static QString GivenDirectory(const QStringList& arguments);
+
+    // The installed defaults: <program dir>/../share/gaugewright, else the program's
+    // own directory's "data" folder; empty when neither exists.
+    static QString InstalledDefaults();
+
+    // Chooses the directory of places, filling the user's directory when it is used.
+    static CDataDirectory Locate(const Places& places);
+
+    // The directory chosen; usable even when Error() is not empty.
+    QString Path() const { return m_path; }
+    Source From() const { return m_source; }
+    // The full path of a data file.
+    QString FilePath(const QString& fileName) const;
+    // What went wrong in a way the user should hear of; empty when nothing did.
+    QString Error() const { return m_error; }
+
+private:
+    QString m_path;
+    Source m_source = Source::Current;
+    QString m_error;
+};
