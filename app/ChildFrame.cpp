@@ -1,0 +1,40 @@
+#include "app/ChildFrame.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+#include "framework/CommandTarget.h"
+#include "framework/Document.h"
+#include "framework/Text.h"
+
+using namespace Qt::StringLiterals;
+
+CChildFrame::CChildFrame(CDocument& document, QWidget* view, QWidget* parent)
+    : QMdiSubWindow(parent), m_document(document) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon(u":/icons/tree/inventory.svg"_s));
+    setWidget(view);
+    UpdateTitle();
+}
+
+CChildFrame::~CChildFrame() = default;
+
+CCommandTarget* CChildFrame::GetViewTarget() const {
+    return dynamic_cast<CCommandTarget*>(widget());
+}
+
+void CChildFrame::UpdateTitle(int windowNumber) {
+    QString title = text::FromBytes(m_document.GetTitle());
+    if (windowNumber > 0)
+        title += u":%1"_s.arg(windowNumber);
+    if (title != windowTitle())
+        setWindowTitle(title);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (m_closeHook && !m_closeHook()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
