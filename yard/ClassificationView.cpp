@@ -1,0 +1,547 @@
+#include "yard/ClassificationView.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/Clock.h"
+#include "core/SidingWardDoc.h"
+#include "framework/CommandUpdate.h"
+#include "framework/MessageSink.h"
+#include "framework/Text.h"
+#include "yard/ChooseInventoryDialog.h"
+#include "yard/ClassificationDoc.h"
+#include "yard/FerroRSTreeCtrl.h"
+#include "yard/ItemNumberBuilder.h"
+#include "yard/ProgressWindow.h"
+#include "yard/YardMessageEvent.h"
+
+namespace {
+
+constexpr int kItemNumber = static_cast<int>(Attribute::ItemNumber);
+const QString kApplicationTitle = QStringLiteral("TheGaugewright");
+const QString kYardWarning = QStringLiteral("Classification Yard Warning");
+const QString kYardError = QStringLiteral("Classification Yard Error");
+
+// The rows of the form, top to bottom.
+constexpr std::array<int, kAttributeCount> kFormRows = {1, 2, 0, 3,  4,  5,  6,
+                                                        7, 8, 9, 10, 11, 12, 13};
+// The order in which the lists are filled.
+constexpr std::array<int, 13> kFillOrder = {1, 4, 3, 5, 0, 6, 7, 8, 9, 10, 11, 12, 13};
+
+// Years and amounts keep the catalogue's order; every other list sorts itself.
+bool IsSortedList(int attribute) {
+    return attribute < static_cast<int>(Attribute::DateBuilt) ||
+           attribute > static_cast<int>(Attribute::CurrentValue);
+}
+
+std::string EntryBytes(const QComboBox* list, int index) {
+    const QByteArray bytes = list->itemData(index).toByteArray();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+int FindNoCase(const QComboBox* list, const std::string& value) {
+    for (int index = 0; index < list->count(); ++index) {
+        if (CompareKeysNoCase(EntryBytes(list, index), value) == 0)
+            return index;
+    }
+    return -1;
+}
+
+// Adds an entry where a list that keeps itself sorted without regard to case puts
+// it: after the entries that compare equal, so equal texts keep their order.
+int AddEntry(QComboBox* list, const std::string& value, bool sorted) {
+    int position = list->count();
+    if (sorted) {
+        position = 0;
+        while (position < list->count() &&
+               CompareKeysNoCase(EntryBytes(list, position), value) <= 0)
+            ++position;
+    }
+    list->insertItem(position, text::FromBytes(value),
+                     QByteArray(value.data(), static_cast<qsizetype>(value.size())));
+    return position;
+}
+
+QString ItemNumberRefusedMessage(const QString& characters) {
+    return QStringLiteral("The item number cannot hold these characters: %1\n"
+                          "Gaugewright texts hold only Western European (Windows-1252) "
+                          "characters.")
+        .arg(characters);
+}
+
+} // namespace
+
+CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock& clock,
+                                         CMessageSink& messages, QWidget* parent)
+    : QWidget(parent), m_yard(yard), m_clock(clock), m_messages(messages) {
+    m_chooser = [this](QWidget* owner, const std::vector<CSidingWardDoc*>& inventories) {
+        CChooseInventoryDialog dialog(inventories, m_messages, owner);
+        return dialog.exec() == QDialog::Accepted ? dialog.GetChosen() : nullptr;
+    };
+    m_builder = [this](QWidget* owner, const std::string& heading) {
+        return CItemNumberBuilder::Run(owner, heading, m_messages);
+    };
+
+    CProgressWindow progress(QStringLiteral("Please wait for ") + kApplicationTitle +
+                                 QStringLiteral(" to load..."),
+                             10, parent);
+    progress.show();
+    CreateControls();
+    progress.StepIt();
+    m_yard.SetTitle("The Classification Yard");
+    progress.StepIt();
+    FillLists(false);
+    for (int step = 0; step < 6; ++step)
+        progress.StepIt();
+    EnterState(false);
+    m_pendingComments.clear();
+    m_pendingPicture.clear();
+    SetLabels();
+    progress.StepIt();
+    progress.StepIt();
+    m_yard.AddView(this);
+}
+
+CClassificationView::~CClassificationView() {
+    m_yard.RemoveView(this);
+    CProgressWindow::WaitWhile(
+        this,
+        QStringLiteral("Please wait for ") + kApplicationTitle + QStringLiteral(" to stop..."),
+        [this] { return m_yard.IsManufacturerLoaderRunning(); },
+        [this] { m_yard.RaiseManufacturerLoaderPriority(); });
+}
+
+void CClassificationView::CreateControls() {
+    auto* form = new QGridLayout;
+    int row = 0;
+    for (const int attribute : kFormRows) {
+        if (attribute == kItemNumber) {
+            m_itemNumberButton = new QPushButton(this);
+            m_itemNumberButton->setObjectName(QStringLiteral("itemNumberButton"));
+            m_itemNumber = new QLineEdit(this);
+            m_itemNumber->setObjectName(QStringLiteral("itemNumber"));
+            form->addWidget(m_itemNumberButton, row, 0);
+            form->addWidget(m_itemNumber, row, 1);
+            connect(m_itemNumberButton, &QPushButton::clicked, this,
+                    &CClassificationView::RunItemNumberBuilder);
+            connect(m_itemNumber, &QLineEdit::textEdited, this,
+                    &CClassificationView::OnItemNumberEdited);
+        } else {
+            auto* label = new QLabel(this);
+            auto* list = new QComboBox(this);
+            list->setObjectName(QStringLiteral("attribute%1").arg(attribute));
+            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            list->setMinimumContentsLength(18);
+            label->setBuddy(list);
+            form->addWidget(label, row, 0);
+            form->addWidget(list, row, 1);
+            m_labels[static_cast<std::size_t>(attribute)] = label;
+            m_lists[static_cast<std::size_t>(attribute)] = list;
+        }
+        ++row;
+    }
+    form->setColumnStretch(1, 1);
+
+    auto* group = new QGroupBox(QStringLiteral("Classification Yard Item"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    m_tree = new CFerroRSTreeCtrl(group);
+    m_tree->setObjectName(QStringLiteral("yardTree"));
+    groupLayout->addWidget(m_tree);
+
+    m_build = new QPushButton(QStringLiteral("Build...."), this);
+    m_build->setObjectName(QStringLiteral("build"));
+    m_build->setDefault(true);
+    m_finished = new QPushButton(QStringLiteral("Finished"), this);
+    m_finished->setObjectName(QStringLiteral("finished"));
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    connect(m_build, &QPushButton::clicked, this, &CClassificationView::StartBuild);
+    connect(m_finished, &QPushButton::clicked, this, &CClassificationView::FinishBuild);
+    connect(m_cancel, &QPushButton::clicked, this, &CClassificationView::CancelBuild);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_build);
+    buttons->addWidget(m_finished);
+    buttons->addWidget(m_cancel);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(group, 1);
+    right->addLayout(buttons);
+
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(form, 1);
+    top->addLayout(right, 1);
+}
+
+void CClassificationView::FillLists(bool keepSelections) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (const int attribute : kFillOrder)
+        FillList(attribute, keepSelections);
+    QApplication::restoreOverrideCursor();
+}
+
+void CClassificationView::FillList(int attribute, bool keepSelections) {
+    QComboBox* list = m_lists[static_cast<std::size_t>(attribute)];
+    const std::string kept = keepSelections && list->currentIndex() >= 0
+                                 ? EntryBytes(list, list->currentIndex())
+                                 : std::string();
+    list->clear();
+    if (const CValueList* values = m_yard.GetValueList(attribute)) {
+        const bool sorted = IsSortedList(attribute);
+        for (const std::string& value : *values)
+            AddEntry(list, value, sorted);
+    }
+    const int found = kept.empty() ? -1 : FindNoCase(list, kept);
+    list->setCurrentIndex(found >= 0 ? found : (list->count() > 0 ? 0 : -1));
+}
+
+void CClassificationView::SetLabels() {
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+        if (QLabel* label = m_labels[static_cast<std::size_t>(attribute)])
+            label->setText(text::FromBytes(m_yard.GetHeading(attribute)));
+    }
+    m_itemNumberButton->setText(text::FromBytes(m_yard.GetHeading(kItemNumber)));
+}
+
+void CClassificationView::EnterState(bool building) {
+    m_building = building;
+    for (QComboBox* list : m_lists) {
+        if (list != nullptr)
+            list->setEnabled(building);
+    }
+    m_itemNumber->setEnabled(building);
+    m_itemNumberButton->setEnabled(building);
+    m_finished->setEnabled(building);
+    m_cancel->setEnabled(building);
+    m_build->setEnabled(!building);
+}
+
+bool CClassificationView::ConfirmReplaceHeldItem() {
+    if (!m_tree->HoldsItem())
+        return true;
+    const MessageAnswer answer =
+        m_messages.Show(this, {QStringLiteral("This action will delete the item\ncurrently in the "
+                                              "Classification Yard.\n\nDo you want to continue?"),
+                               kYardWarning, MessageIcon::Question, MessageButtons::YesNo});
+    if (answer != MessageAnswer::Yes)
+        return false;
+    // Destroys an item of the yard's own; an inventory's item stays in its inventory.
+    m_tree->Empty();
+    return true;
+}
+
+void CClassificationView::StartBuild() {
+    if (m_building || !ConfirmReplaceHeldItem())
+        return;
+    m_tree->Empty();
+    EnterState(true);
+    m_pendingComments.clear();
+    m_pendingPicture.clear();
+    m_lists[static_cast<std::size_t>(Attribute::Manufacturer)]->setFocus();
+    // The manufacturer listing and the wizard join here once they exist; until then
+    // a build runs as with both yard preferences off.
+}
+
+void CClassificationView::FinishBuild() {
+    if (!m_building)
+        return;
+    CInventoryElement* item = nullptr;
+    std::unique_ptr<CInventoryElement> newItem;
+    if (m_tree->IsTakenFromInventory()) {
+        item = m_tree->GetHeldItem();
+        if (!m_tree->GetTakenFromDocument()->ContainsItem(item)) {
+            ShowError(QStringLiteral("This item cannot be located in the sending inventory.\n"
+                                     "The operation will be canceled."),
+                      kYardError);
+            CancelBuild();
+            return;
+        }
+    } else {
+        newItem = std::make_unique<CInventoryElement>();
+        item = newItem.get();
+    }
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+        if (attribute != kItemNumber)
+            item->SetAttributeText(attribute, SelectedValue(attribute));
+    }
+    // The field refuses what the file cannot hold, so the conversion succeeds.
+    item->SetItemNumber(text::ToBytes(m_itemNumber->text()).value_or(std::string()));
+    item->SetComments(m_pendingComments);
+    item->SetPicture(m_pendingPicture);
+    const CDate today = m_clock.Today();
+    item->SetEntryDate(today.month, today.day, today.year);
+
+    if (newItem)
+        m_tree->ShowNewItem(std::move(newItem), m_yard);
+    else
+        m_tree->Redisplay(m_yard);
+    EnterState(false);
+    m_tree->SelectRoot();
+    m_tree->SetDragEnabled(true);
+    if (!m_registered.empty())
+        SendItemToInventory();
+}
+
+void CClassificationView::CancelBuild() {
+    if (!m_building)
+        return;
+    EnterState(false);
+    m_tree->Empty();
+}
+
+bool CClassificationView::CanSend() const {
+    return m_tree->HoldsItem() && !m_building && !m_registered.empty();
+}
+
+void CClassificationView::SendItemToInventory() {
+    if (!CanSend())
+        return;
+    CSidingWardDoc* target = nullptr;
+    if (m_tree->IsTakenFromInventory())
+        target = m_tree->GetTakenFromDocument();
+    else if (m_registered.size() == 1)
+        target = m_registered.front();
+    else
+        target = m_chooser(this, m_registered);
+    if (target == nullptr || target->GetViews().empty())
+        return;
+    auto* view = dynamic_cast<QWidget*>(target->GetViews().front());
+    if (view == nullptr)
+        return;
+    for (QWidget* ancestor = view; ancestor != nullptr; ancestor = ancestor->parentWidget()) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(ancestor)) {
+            if (frame->isMinimized())
+                frame->showNormal();
+            if (QMdiArea* area = frame->mdiArea())
+                area->setActiveSubWindow(frame);
+            break;
+        }
+    }
+    CYardMessageEvent message =
+        CYardMessageEvent::SendToInventory(m_tree, m_tree->GetSelectedItem());
+    QCoreApplication::sendEvent(view, &message);
+}
+
+void CClassificationView::RunItemNumberBuilder() {
+    if (!m_building)
+        return;
+    if (const auto result = m_builder(this, m_yard.GetHeading(kItemNumber))) {
+        m_itemNumber->setText(text::FromBytes(*result));
+        m_lastItemNumber = *result;
+    }
+}
+
+void CClassificationView::SaveYard() {
+    const FileResult result = m_yard.SaveNow();
+    if (!result.Succeeded())
+        ShowError(text::FromBytes(result.message), QStringLiteral("Gaugewright Error"));
+}
+
+std::vector<CYardCommandEntry> CClassificationView::Commands(bool popup) {
+    const auto id = [popup](YardCommand menu, YardCommand popupId) {
+        return popup ? popupId : menu;
+    };
+    std::vector<CYardCommandEntry> entries;
+    entries.push_back({id(YardCommand::Build, YardCommand::BuildPopup),
+                       QStringLiteral("&Build an Inventory Item"), [this] { StartBuild(); },
+                       !m_building});
+    entries.push_back({id(YardCommand::Finish, YardCommand::FinishPopup),
+                       QStringLiteral("&Finish the Build"), [this] { FinishBuild(); }, m_building});
+    entries.push_back({id(YardCommand::Cancel, YardCommand::CancelPopup),
+                       QStringLiteral("C&ancel the Build"), [this] { CancelBuild(); }, m_building});
+    entries.push_back({id(YardCommand::ItemNumberBuilder, YardCommand::ItemNumberBuilderPopup),
+                       QStringLiteral("Use ") + text::FromBytes(m_yard.GetHeading(kItemNumber)) +
+                           QStringLiteral(" Builder"),
+                       [this] { RunItemNumberBuilder(); }, m_building});
+    QString sendText = QStringLiteral("&Send Item to Inventory");
+    if (m_tree->IsTakenFromInventory())
+        sendText = QStringLiteral("Send to ") +
+                   text::FromBytes(m_tree->GetTakenFromDocument()->GetTitle());
+    entries.push_back({id(YardCommand::SendToInventory, YardCommand::SendToInventoryPopup),
+                       sendText, [this] { SendItemToInventory(); }, CanSend()});
+    if (!popup) {
+        entries.push_back({YardCommand::SaveYard,
+                           QStringLiteral("&Save Classification Yard\tCtrl+S"),
+                           [this] { SaveYard(); }, true});
+    }
+    return entries;
+}
+
+void CClassificationView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(QStringLiteral("Classification Modification"), this);
+    for (const CYardCommandEntry& entry : Commands(true)) {
+        QAction* action = menu.addAction(entry.text);
+        action->setEnabled(entry.enabled);
+        connect(action, &QAction::triggered, this, entry.run);
+    }
+    menu.exec(event->globalPos());
+}
+
+void CClassificationView::SelectOrAddValue(int attribute, const std::string& value) {
+    QComboBox* list = m_lists[static_cast<std::size_t>(attribute)];
+    const int found = FindNoCase(list, value);
+    if (found >= 0) {
+        list->setCurrentIndex(found);
+        return;
+    }
+    CValueList* values = m_yard.GetValueList(attribute);
+    if (values == nullptr || !m_yard.AddValue(*values, value)) {
+        ShowError(QStringLiteral("Add to Classification Yard failed!"),
+                  QStringLiteral("Gaugewright System Error"));
+        return;
+    }
+    list->setCurrentIndex(AddEntry(list, value, IsSortedList(attribute)));
+}
+
+std::string CClassificationView::SelectedValue(int attribute) const {
+    const QComboBox* list = m_lists[static_cast<std::size_t>(attribute)];
+    return list->currentIndex() >= 0 ? EntryBytes(list, list->currentIndex()) : std::string();
+}
+
+void CClassificationView::TakeItem(CInventoryElement* item, CSidingWardDoc* inventory,
+                                   QWidget* sourceTree) {
+    if (item == nullptr || inventory == nullptr)
+        return;
+    if (m_building) {
+        ShowError(QStringLiteral("You cannot perform this action while a Build is in progress!\n"
+                                 "Press Finish or press Cancel to terminate the Build."),
+                  kYardError);
+        return;
+    }
+    if (!ConfirmReplaceHeldItem())
+        return;
+    m_tree->ShowTakenItem(item, inventory, m_yard);
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+        if (attribute != kItemNumber)
+            SelectOrAddValue(attribute, item->GetAttributeText(attribute));
+    }
+    m_itemNumber->setText(text::FromBytes(item->GetItemNumber()));
+    m_lastItemNumber = item->GetItemNumber();
+    m_pendingComments = item->GetComments();
+    m_pendingPicture = item->GetPicture();
+    m_tree->SelectRoot();
+    EnterState(true);
+    m_lists[static_cast<std::size_t>(Attribute::Manufacturer)]->setFocus();
+    if (sourceTree != nullptr) {
+        CYardMessageEvent taken = CYardMessageEvent::InventoryDropResult();
+        QCoreApplication::sendEvent(sourceTree, &taken);
+    }
+}
+
+void CClassificationView::Register(CSidingWardDoc* inventory) {
+    if (inventory == nullptr ||
+        std::find(m_registered.begin(), m_registered.end(), inventory) != m_registered.end())
+        return;
+    m_registered.push_back(inventory);
+    inventory->SetClassificationYard(&m_yard);
+}
+
+void CClassificationView::Unregister(CSidingWardDoc* inventory) {
+    const auto found = std::find(m_registered.begin(), m_registered.end(), inventory);
+    if (found != m_registered.end())
+        m_registered.erase(found);
+    if (inventory != nullptr && m_tree->GetTakenFromDocument() == inventory) {
+        CancelBuild();
+        // A finished change of that inventory's item is held as well: the item goes
+        // away with its inventory, so the tree must let go of it.
+        m_tree->Empty();
+    }
+}
+
+bool CClassificationView::event(QEvent* event) {
+    if (!CYardMessageEvent::IsYardMessage(event->type()))
+        return QWidget::event(event);
+    auto* message = static_cast<CYardMessageEvent*>(event);
+    switch (message->Message()) {
+    case YM_REGISTER:
+        Register(message->document);
+        break;
+    case YM_UNREGISTER:
+        Unregister(message->document);
+        break;
+    case YM_START_BUILD:
+        StartBuild();
+        break;
+    case YM_SEND_TO_YARD:
+        TakeItem(message->item, message->document, nullptr);
+        break;
+    case YM_INVENTORY_DROP:
+        TakeItem(message->item, message->document, message->tree);
+        break;
+    default:
+        return QWidget::event(event);
+    }
+    return true;
+}
+
+void CClassificationView::OnItemNumberEdited(const QString& typed) {
+    if (const auto bytes = text::ToBytes(typed)) {
+        m_lastItemNumber = *bytes;
+        return;
+    }
+    m_itemNumber->setText(text::FromBytes(m_lastItemNumber));
+    ShowError(ItemNumberRefusedMessage(text::UnrepresentableCharacters(typed)),
+              QStringLiteral("Gaugewright Error"));
+}
+
+void CClassificationView::ShowError(const QString& text, const QString& caption) {
+    m_messages.Show(this, {text, caption, MessageIcon::Critical, MessageButtons::Ok});
+}
+
+void CClassificationView::OnDocumentUpdate(CDocumentView*, int) {
+    FillLists(true);
+    SetLabels();
+    m_tree->Redisplay(m_yard);
+}
+
+std::optional<CYardCommandEntry> CClassificationView::FindCommand(int id) {
+    for (const bool popup : {false, true}) {
+        for (CYardCommandEntry& entry : Commands(popup)) {
+            if (static_cast<int>(entry.id) == id)
+                return std::move(entry);
+        }
+    }
+    return std::nullopt;
+}
+
+bool CClassificationView::HandlesCommand(int id) const {
+    constexpr std::array<YardCommand, 11> kHandled = {YardCommand::Build,
+                                                      YardCommand::BuildPopup,
+                                                      YardCommand::Finish,
+                                                      YardCommand::FinishPopup,
+                                                      YardCommand::Cancel,
+                                                      YardCommand::CancelPopup,
+                                                      YardCommand::ItemNumberBuilder,
+                                                      YardCommand::ItemNumberBuilderPopup,
+                                                      YardCommand::SendToInventory,
+                                                      YardCommand::SendToInventoryPopup,
+                                                      YardCommand::SaveYard};
+    return std::any_of(kHandled.begin(), kHandled.end(),
+                       [id](YardCommand handled) { return static_cast<int>(handled) == id; });
+}
+
+void CClassificationView::OnCommand(int id) {
+    if (const auto entry = FindCommand(id); entry && entry->enabled)
+        entry->run();
+}
+
+void CClassificationView::OnUpdateCommand(int id, CCommandUpdate& update) {
+    if (const auto entry = FindCommand(id)) {
+        update.Enable(entry->enabled);
+        update.SetText(entry->text);
+    }
+}

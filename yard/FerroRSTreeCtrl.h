@@ -1,0 +1,87 @@
+#pragma once
+
+#include <memory>
+
+#include <QPoint>
+#include <QString>
+#include <QTreeWidget>
+
+class CClassificationDoc;
+class CInventoryElement;
+class CSidingWardDoc;
+
+// The tree of the Classification Yard build form: shows the one item the yard
+// holds (its Body Classification as the root, the other thirteen attributes as
+// "heading: value" lines below) and lets a finished item be dragged onto an
+// inventory. A new item belongs to the tree until an inventory takes it over
+// with ReleaseItem(); an item taken from an inventory stays that inventory's.
+class CFerroRSTreeCtrl : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    // The mime type of a drag from this tree; it carries no data of its own, the
+    // drop side reaches the item through the drag's source (this tree).
+    static QString MimeType();
+    // The attributes below the root, in the order of the lines.
+    static const int kLineOrder[13];
+
+    explicit CFerroRSTreeCtrl(QWidget* parent = nullptr);
+    ~CFerroRSTreeCtrl() override;
+
+    // Takes ownership of a new item and shows it, replacing what was held.
+    void ShowNewItem(std::unique_ptr<CInventoryElement> item, const CClassificationDoc& yard);
+    // Shows an inventory's own item, taken from inventory for changes (not owned).
+    void ShowTakenItem(CInventoryElement* item, CSidingWardDoc* inventory,
+                       const CClassificationDoc& yard);
+    // Rebuilds the lines of the held item (after it changed or the headings did).
+    void Redisplay(const CClassificationDoc& yard);
+    // Deletes every node, destroys an owned item and clears the taken-from-inventory
+    // flag and document, the drag-enabled flag and the dragged item.
+    void Empty();
+
+    bool HoldsItem() const { return m_item != nullptr; }
+    CInventoryElement* GetHeldItem() const { return m_item; }
+    // The item of the selected node; the held item when nothing is selected.
+    CInventoryElement* GetSelectedItem() const;
+    void SelectRoot();
+
+    // Hands a new item to the inventory that accepts it; null for a taken item,
+    // which already is the inventory's. The tree keeps showing it until the drop
+    // result arrives.
+    std::unique_ptr<CInventoryElement> ReleaseItem();
+
+    bool IsDragEnabled() const { return m_dragEnabled; }
+    void SetDragEnabled(bool enabled) { m_dragEnabled = enabled; }
+    bool IsTakenFromInventory() const { return m_takenFrom != nullptr; }
+    CSidingWardDoc* GetTakenFromDocument() const { return m_takenFrom; }
+
+    // The item being dragged, from the press that began the drag until the drop
+    // result; null otherwise.
+    CInventoryElement* GetDraggedItem() const { return m_draggedItem; }
+    void ClearDraggedItem() { m_draggedItem = nullptr; }
+
+    // The answer of an inventory to a drop or a send: refused keeps the item held;
+    // accepted empties the tree (the item now belongs to the inventory).
+    void OnDropResult(bool refused);
+
+    // The icon of an attribute's line (the root shows Body Classification's).
+    static QIcon AttributeIcon(int attribute);
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void BuildNodes(const CClassificationDoc& yard);
+    void StartDrag();
+
+    std::unique_ptr<CInventoryElement> m_ownedItem;
+    CInventoryElement* m_item = nullptr;
+    CSidingWardDoc* m_takenFrom = nullptr;
+    CInventoryElement* m_draggedItem = nullptr;
+    bool m_dragEnabled = false;
+    bool m_pressed = false;
+    QPoint m_pressPosition;
+};
