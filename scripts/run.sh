@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and runs it on the bundled default data.
+# Installs what is missing, builds the program and starts it on the bundled default
+# data (a copy in the build folder, so the catalogue it saves at exit is not the
+# repository's). Without a display it runs under a virtual X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target gaugewright-cli
-cli=build/release/cli/gaugewright-cli
-echo "== The bundled sample inventory (data/Sample.inv) =="
-"$cli" inv-dump data/Sample.inv
-echo "== The default Classification Yard (data/Classyrd.mst), as JSON in build/release/Classyrd.json =="
-"$cli" yard-dump data/Classyrd.mst > build/release/Classyrd.json
-grep -A 15 '"headings"' build/release/Classyrd.json
-tail -n 4 build/release/Classyrd.json
+cmake --build --preset release --target gaugewright gaugewright-cli gaugewright_sounds
+data=build/release/data
+program=(build/release/app/gaugewright --data-dir "$data" "$data/Sample.inv")
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: starting Gaugewright under Xvfb (close it with Ctrl+C)."
+  exec xvfb-run -a "${program[@]}"
+fi
+exec "${program[@]}"

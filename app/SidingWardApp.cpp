@@ -1,0 +1,236 @@
+#include "app/SidingWardApp.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMdiArea>
+#include <QTimer>
+
+#include "app/AppSettings.h"
+#include "app/ChildFrame.h"
+#include "app/InventoryDocCommands.h"
+#include "app/MainFrame.h"
+#include "app/SingleInstance.h"
+#include "core/SidingWardDoc.h"
+#include "framework/CommandIds.h"
+#include "framework/DocCommands.h"
+#include "framework/DocManager.h"
+#include "framework/DocTemplate.h"
+#include "framework/MessageSink.h"
+#include "framework/SoundPlayer.h"
+#include "framework/Text.h"
+#include "views/InventorySummaryView.h"
+#include "yard/ClassificationDoc.h"
+#include "yard/ClassificationFrame.h"
+#include "yard/ClassificationView.h"
+#include "yard/ManufacturerFile.h"
+
+namespace {
+
+constexpr int kInventoryTemplate = 129;
+constexpr int kInventoryListTemplate = 131;
+constexpr int kYardTemplate = 130;
+
+const char* const kInventoryString =
+    "Gaugewright\nNewInventory\nInventory\nInventory (*.inv)\n.inv\n"
+    "Gaugewrt.Document\nGaugewright Inventory File";
+const char* const kInventoryListString =
+    "Gaugewright\nNewInventory\n\nInventory (*.inv)\n.inv\nGaugewrt.Document\nGaugewr Document";
+const char* const kYardString =
+    "Classification\nClassification\n\n\n\nGaugewrt.Document\nGaugewr Document";
+
+const QString kYardFile = QStringLiteral("Classyrd.mst");
+
+// The menu bar while an inventory window is active: the frame's, with the
+// inventory's own file commands.
+CMenuLayout InventoryMenuLayout() {
+    using namespace CommandId;
+    using Item = CMenuItem;
+    CMenuLayout layout = CMainFrame::DefaultMenuLayout();
+    layout.front() =
+        Item::Popup(QStringLiteral("&File"),
+                    {Item::Command(FileNew), Item::Command(FileOpen), Item::Command(FileClose),
+                     Item::Command(FileSave), Item::Command(FileSaveAs), Item::Separator(),
+                     Item::Command(FilePrintSetup), Item::Separator(), Item::Command(FileMru1),
+                     Item::Command(FileMru1 + 1), Item::Command(FileMru1 + 2),
+                     Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)});
+    return layout;
+}
+
+} // namespace
+
+CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject* parent)
+    : QObject(parent), m_services(services),
+      m_inventoryMenus(std::make_shared<CMenuLayout>(InventoryMenuLayout())),
+      m_dataDirectory(std::move(dataDirectory)),
+      m_docManager(std::make_unique<CDocManager>(services.messages, services.files)) {
+    connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
+            &CSidingWardApp::OnDocumentOpened);
+    connect(m_docManager.get(), &CDocManager::DocumentClosing, this,
+            &CSidingWardApp::OnDocumentClosing);
+}
+
+CSidingWardApp::~CSidingWardApp() {
+    // The windows let go of their documents before the documents go.
+    m_mainFrame.reset();
+}
+
+QString CSidingWardApp::InventoryArgument(const QStringList& arguments) {
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        const QString& argument = arguments[k];
+        if (argument == QStringLiteral("--data-dir")) {
+            ++k;
+            continue;
+        }
+        // Other requests (printing, embedding, options of Qt's own) are not carried out.
+        if (argument.startsWith(QLatin1Char('-')))
+            continue;
+        return argument;
+    }
+    return {};
+}
+
+bool CSidingWardApp::InitInstance(const QStringList& arguments) {
+    const QString inventory = InventoryArgument(arguments);
+    // 1. One running copy: a later start hands its file over and ends.
+    if (CSingleInstance* single = m_services.singleInstance) {
+        if (single->Start(inventory) == CSingleInstance::Role::HandedOver)
+            return false;
+        connect(single, &CSingleInstance::activationRequested, this,
+                [this] { CSingleInstance::BringForward(m_mainFrame.get()); });
+        connect(single, &CSingleInstance::fileRequested, this, [this](const QString& path) {
+            CSingleInstance::BringForward(m_mainFrame.get());
+            m_docManager->OpenDocumentFile(path, nullptr, m_mainFrame.get());
+        });
+    }
+    // 4. The first start of a release shows the Welcome dialog again and the yard minimized.
+    m_services.settings.CheckRelease();
+    // 6. The start-up sound.
+    m_services.sounds.Play(QStringLiteral("GAUGEWRT.WAV"));
+    // 7. The recent file list.
+    m_docManager->GetRecentFiles().SetFiles(m_services.settings.RecentFiles());
+    // 8. The inventory types.
+    RegisterTemplates();
+    // 10. The main window; 11. no empty inventory is made.
+    m_mainFrame = std::make_unique<CMainFrame>(m_services.messages, m_services.sounds);
+    m_docCommands =
+        std::make_unique<CDocCommands>(*m_docManager, [this] { return m_mainFrame.get(); });
+    m_mainFrame->SetApplicationTarget(m_docCommands.get());
+    m_mainFrame->SetCloseHook([this] { return CloseAll(); });
+    // 12. The Classification Yard; whatever happens, start-up goes on.
+    OpenYard();
+    // 13. An older version listed the yard among the recent files.
+    m_services.settings.RemoveYardFromRecentFiles();
+    // 14.
+    m_mainFrame->ShowAtStartUp();
+    // 15. The inventory of the command line; when it cannot be opened the program ends.
+    if (!inventory.isEmpty())
+        return m_docManager->OpenDocumentFile(inventory, nullptr, m_mainFrame.get()) != nullptr;
+    return true;
+}
+
+void CSidingWardApp::RegisterTemplates() {
+    m_docManager->AddTemplate(std::make_unique<CDocTemplate>(
+        kInventoryTemplate, kInventoryString, [] { return std::make_unique<CSidingWardDoc>(); }));
+    m_docManager->AddTemplate(
+        std::make_unique<CDocTemplate>(kInventoryListTemplate, kInventoryListString,
+                                       [] { return std::make_unique<CSidingWardDoc>(); }));
+}
+
+void CSidingWardApp::OpenYard() {
+    const std::string manufacturerFile =
+        QDir(m_dataDirectory)
+            .filePath(QString::fromLatin1(manufacturerfile::kFileName))
+            .toStdString();
+    // The loader thread's messages are shown by the user-interface thread.
+    auto onMessage = [this](const std::string& message) {
+        const QString text = text::FromBytes(message);
+        QMetaObject::invokeMethod(
+            this, [this, text] { ShowLoaderMessage(text); }, Qt::QueuedConnection);
+    };
+    const CClock& clock = m_services.clock;
+    CDocTemplate& yard = m_docManager->AddTemplate(std::make_unique<CDocTemplate>(
+        kYardTemplate, kYardString, [&clock, manufacturerFile, onMessage] {
+            return std::make_unique<CClassificationDoc>(clock, manufacturerFile, onMessage);
+        }));
+    const QString path = QDir(m_dataDirectory).filePath(kYardFile);
+    m_docManager->OpenDocumentFile(path, &yard, m_mainFrame.get());
+    m_docManager->GetRecentFiles().Remove(path);
+}
+
+void CSidingWardApp::ShowLoaderMessage(const QString& text) {
+    m_services.messages.Show(m_mainFrame.get(), {text, QStringLiteral("TheGaugewright"),
+                                                 MessageIcon::Critical, MessageButtons::Ok});
+}
+
+void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemplate) {
+    if (docTemplate->GetResourceId() != kYardTemplate) {
+        OpenInventoryWindow(*document);
+        return;
+    }
+    m_yard = static_cast<CClassificationDoc*>(document);
+    m_yardView = new CClassificationView(*m_yard, m_services.clock, m_services.messages);
+    m_yardFrame = new CClassificationFrame(m_services.settings);
+    m_yardFrame->setWidget(m_yardView);
+    m_yardFrame->setWindowTitle(text::FromBytes(m_yard->GetTitle()));
+    m_yardFrame->setWindowIcon(QIcon(QStringLiteral(":/icons/app/classification-yard.svg")));
+    m_mainFrame->MdiArea()->addSubWindow(m_yardFrame, m_yardFrame->windowFlags());
+    m_yardFrame->show();
+}
+
+void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
+    auto& inventory = static_cast<CSidingWardDoc&>(document);
+    auto* view = new CInventorySummaryView(inventory, m_yardView, m_services.messages);
+    auto* child = new CChildFrame(document, view);
+    auto commands = std::make_unique<CInventoryDocCommands>(*m_docManager, document,
+                                                            [this] { return m_mainFrame.get(); });
+    child->SetDocumentTarget(commands.get());
+    m_inventoryCommands[&document] = std::move(commands);
+    child->SetMenuLayout(m_inventoryMenus);
+    CDocument* closing = &document;
+    child->SetCloseHook([this, closing] {
+        int frames = 0;
+        for (CChildFrame* frame : m_mainFrame->ChildFrames())
+            frames += &frame->GetDocument() == closing ? 1 : 0;
+        if (frames > 1)
+            return true;
+        // The last window of the inventory: the manager asks about saving, then closes
+        // the document and its windows, once this close event is over.
+        QTimer::singleShot(0, this, [this, closing] {
+            const auto open = m_docManager->GetDocuments();
+            if (std::find(open.begin(), open.end(), closing) != open.end())
+                m_docManager->CloseDocument(*closing, m_mainFrame.get());
+        });
+        return false;
+    });
+    m_mainFrame->AddChildFrame(child);
+}
+
+void CSidingWardApp::OnDocumentClosing(CDocument* document) {
+    m_mainFrame->CloseFramesOf(*document);
+    m_inventoryCommands.erase(document);
+}
+
+bool CSidingWardApp::CloseAll() {
+    // The save prompt for every inventory; the yard is saved without asking.
+    for (CDocument* document : m_docManager->GetDocuments()) {
+        if (document != m_yard && !m_docManager->SaveModified(*document, m_mainFrame.get()))
+            return false;
+    }
+    if (m_yard) {
+        const FileResult saved = m_yard->SaveOnClose();
+        if (!saved.Succeeded()) {
+            m_services.messages.Show(m_mainFrame.get(), {QString::fromStdString(saved.message),
+                                                         QStringLiteral("TheGaugewright"),
+                                                         MessageIcon::Warning, MessageButtons::Ok});
+        }
+    }
+    m_services.settings.SetRecentFiles(m_docManager->GetRecentFiles().GetFiles());
+    // Documents are no longer asked about; their windows go with the main window.
+    for (CDocument* document : m_docManager->GetDocuments())
+        document->SetModifiedFlag(false);
+    if (m_yardFrame)
+        m_yardFrame->AllowClose();
+    m_services.settings.Flush();
+    return true;
+}

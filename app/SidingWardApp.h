@@ -1,0 +1,82 @@
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include <QObject>
+#include <QStringList>
+
+#include "framework/MenuLayout.h"
+
+class CAppSettings;
+class CClassificationDoc;
+class CClassificationFrame;
+class CClassificationView;
+class CClock;
+class CDataDirectory;
+class CDocManager;
+class CDocTemplate;
+class CDocument;
+class CFileChooser;
+class CInventoryDocCommands;
+class CDocCommands;
+class CMainFrame;
+class CMessageSink;
+class CSingleInstance;
+class CSoundPlayer;
+
+// The application: the start-up sequence, the document types, the windows of the
+// open documents and the orderly end. Everything it uses is handed in, so tests run
+// it with their own settings store, data directory, recorders and clock.
+class CSidingWardApp : public QObject {
+    Q_OBJECT
+
+public:
+    struct Services {
+        CAppSettings& settings;
+        CMessageSink& messages;
+        CSoundPlayer& sounds;
+        CFileChooser& files;
+        const CClock& clock;
+        CSingleInstance* singleInstance = nullptr; // null: no single-instance check
+    };
+
+    // dataDirectory: where Classyrd.mst, ExtMFile.mst and the sounds are.
+    CSidingWardApp(Services services, QString dataDirectory, QObject* parent = nullptr);
+    ~CSidingWardApp() override;
+
+    // The start-up sequence. False ends the program at once (another copy runs, or
+    // the inventory named on the command line could not be opened).
+    bool InitInstance(const QStringList& arguments);
+
+    // The inventory named on a command line: the first argument that is not an
+    // option ("--data-dir" takes the next one with it); empty when none.
+    static QString InventoryArgument(const QStringList& arguments);
+
+    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    CDocManager& DocManager() const { return *m_docManager; }
+    CClassificationDoc* Yard() const { return m_yard; }
+    CClassificationView* YardView() const { return m_yardView; }
+
+private:
+    void RegisterTemplates();
+    void OpenYard();
+    void OnDocumentOpened(CDocument* document, CDocTemplate* docTemplate);
+    void OnDocumentClosing(CDocument* document);
+    void OpenInventoryWindow(CDocument& document);
+    // The end of the program, after the exit question: the save prompts, the yard's
+    // silent save, the wait for the loader and the settings. False keeps running.
+    bool CloseAll();
+    void ShowLoaderMessage(const QString& text);
+
+    Services m_services;
+    std::shared_ptr<const CMenuLayout> m_inventoryMenus;
+    QString m_dataDirectory;
+    std::unique_ptr<CDocManager> m_docManager;
+    std::unique_ptr<CDocCommands> m_docCommands;
+    std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    CClassificationDoc* m_yard = nullptr;
+    CClassificationView* m_yardView = nullptr;
+    CClassificationFrame* m_yardFrame = nullptr;
+};

@@ -1,0 +1,39 @@
+// Gaugewright: keeps inventories of model railroad rolling stock and follows their value.
+#include <QApplication>
+#include <QDir>
+
+#include "app/AppSettings.h"
+#include "app/DataDirectory.h"
+#include "app/MessageBoxSink.h"
+#include "app/SidingWardApp.h"
+#include "app/SingleInstance.h"
+#include "app/WaveSoundPlayer.h"
+#include "core/SystemClock.h"
+#include "framework/DialogFileChooser.h"
+
+int main(int argc, char** argv) {
+    Q_INIT_RESOURCE(icons);
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Larkmoor Works"));
+    QCoreApplication::setApplicationName(QStringLiteral("TheGaugewright"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Gaugewright"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("gaugewright"));
+
+    const QStringList arguments = QCoreApplication::arguments();
+    const CDataDirectory data = CDataDirectory::Locate(CDataDirectory::SystemPlaces(arguments));
+    CMessageBoxSink messages;
+    if (!data.Error().isEmpty()) {
+        messages.Show(nullptr, {data.Error(), QStringLiteral("Gaugewright Warning"),
+                                MessageIcon::Warning, MessageButtons::Ok});
+    }
+    CAppSettings settings;
+    CWaveSoundPlayer sounds(data.Path());
+    CDialogFileChooser files;
+    CSystemClock clock;
+    CSingleInstance singleInstance;
+
+    CSidingWardApp app({settings, messages, sounds, files, clock, &singleInstance}, data.Path());
+    if (!app.InitInstance(arguments))
+        return 0;
+    return application.exec();
+}

@@ -1,0 +1,206 @@
+#include "app/SidingWardApp.h"
+
+#include <fstream>
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/AppSettings.h"
+#include "app/ChildFrame.h"
+#include "app/MainFrame.h"
+#include "core/FixedClock.h"
+#include "core/SidingWardDoc.h"
+#include "framework/DocManager.h"
+#include "framework/FileChooser.h"
+#include "support/EventLog.h"
+#include "support/MessageRecorder.h"
+#include "support/SoundRecorder.h"
+#include "views/InventorySummaryView.h"
+#include "yard/ClassificationDoc.h"
+#include "yard/ClassificationView.h"
+
+namespace {
+
+class NamedChooser : public CFileChooser {
+public:
+    std::optional<QString> ChooseFileToOpen(QWidget*, const QString&) override { return next; }
+    std::optional<QString> ChooseFileToSave(QWidget*, const QString&, const QString&,
+                                            const QString&) override {
+        return next;
+    }
+    std::optional<QString> next;
+};
+
+void Copy(const QString& from, const QString& to) {
+    QFile::remove(to);
+    QVERIFY(QFile::copy(from, to));
+    QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}
+
+} // namespace
+
+// The whole program on a temporary settings store and data directory.
+class SidingWardAppTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CAppSettings> m_settings;
+    CEventLog m_log;
+    std::unique_ptr<CMessageRecorder> m_messages;
+    std::unique_ptr<CSoundRecorder> m_sounds;
+    NamedChooser m_files;
+    CFixedClock m_clock{CDate{2026, 12, 8}};
+    std::unique_ptr<CSidingWardApp> m_app;
+
+    QString DataPath(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
+
+    bool Start(QStringList arguments = {}) {
+        m_app = std::make_unique<CSidingWardApp>(
+            CSidingWardApp::Services{*m_settings, *m_messages, *m_sounds, m_files, m_clock},
+            m_dir->path());
+        arguments.prepend(QStringLiteral("gaugewright"));
+        return m_app->InitInstance(arguments);
+    }
+
+    QList<CChildFrame*> InventoryWindows() const { return m_app->MainFrame()->ChildFrames(); }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        const QString data = QStringLiteral(GAUGEWRIGHT_SOURCE_DATA_DIR);
+        for (const char* name : {"Classyrd.mst", "ExtMFile.mst", "Sample.inv"})
+            Copy(data + QLatin1Char('/') + QLatin1String(name), DataPath(name));
+        m_settings = std::make_unique<CAppSettings>(DataPath("settings.ini"));
+        m_log.Clear();
+        m_messages = std::make_unique<CMessageRecorder>(&m_log);
+        m_sounds = std::make_unique<CSoundRecorder>(&m_log);
+    }
+
+    void cleanup() {
+        m_app.reset();
+        m_dir.reset();
+    }
+
+    void firstStartOpensOnlyTheYardAndTakesTheFirstRunSteps() {
+        QVERIFY(Start());
+        QCOMPARE(m_sounds->Played().value(0), QStringLiteral("GAUGEWRT.WAV"));
+        QVERIFY(m_app->Yard());
+        QVERIFY(m_app->YardView());
+        QCOMPARE(m_app->Yard()->GetValueList(0)->empty(), false);
+        QVERIFY(InventoryWindows().isEmpty());
+        QCOMPARE(m_settings->Release(), QStringLiteral("2.13"));
+        QCOMPARE(m_settings->YardState(), YardWindowState::Minimized);
+        QVERIFY(m_settings->ShowWelcome());
+        QVERIFY(m_messages->Texts().isEmpty());
+        QVERIFY(m_app->MainFrame()->isVisible());
+    }
+
+    void theRecentListLosesOnlyItsFirstYardEntry() {
+        m_settings->SetRecentFiles({DataPath("a.inv"), DataPath("Classyrd.mst"),
+                                    QStringLiteral("/x/Classyrd.mst"), DataPath("b.inv")});
+        QVERIFY(Start());
+        QCOMPARE(
+            m_settings->RecentFiles(),
+            (QStringList{DataPath("a.inv"), QStringLiteral("/x/Classyrd.mst"), DataPath("b.inv")}));
+    }
+
+    void anInventoryOnTheCommandLineOpens_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("sample") << QStringLiteral("Sample.inv") << true;
+        QTest::newRow("missing") << QStringLiteral("missing.inv") << false;
+    }
+
+    void anInventoryOnTheCommandLineOpens() {
+        QFETCH(QString, name);
+        QFETCH(bool, starts);
+        QCOMPARE(Start({QStringLiteral("--data-dir"), m_dir->path(), QStringLiteral("--print"),
+                        m_dir->filePath(name)}),
+                 starts);
+        if (starts) {
+            QCOMPARE(InventoryWindows().size(), 1);
+            QCOMPARE(InventoryWindows()[0]->GetDocument().GetTitle(), std::string("Sample.inv"));
+            QVERIFY(m_app->YardView()->RegisteredInventories().size() == 1);
+        } else {
+            QCOMPARE(m_messages->Last().text,
+                     m_dir->filePath(name) + QStringLiteral(" was not found."));
+        }
+    }
+
+    void anItemTravelsFromTheYardIntoANewInventoryThatIsSaved() {
+        QVERIFY(Start());
+        CDocument* inventory =
+            m_app->DocManager().NewDocument(*m_app->DocManager().FindTemplate(129));
+        QCOMPARE(inventory->GetTitle(), std::string("NewInventory1"));
+        CClassificationView* yard = m_app->YardView();
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("build")), Qt::LeftButton);
+        QVERIFY(yard->IsBuildInProgress());
+        auto* body = yard->findChild<QComboBox*>(QStringLiteral("attribute0"));
+        body->setCurrentIndex(body->findText(QStringLiteral("Caboose")));
+        QTest::keyClicks(yard->findChild<QLineEdit*>(QStringLiteral("itemNumber")),
+                         QStringLiteral("6417"));
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("finished")),
+                          Qt::LeftButton);
+        yard->SendItemToInventory();
+        auto* document = static_cast<CSidingWardDoc*>(inventory);
+        QCOMPARE(document->GetItemCount(), 1);
+        QCOMPARE(document->GetItemAt(0)->GetBodyClassification(), std::string("Caboose"));
+        QCOMPARE(document->GetItemAt(0)->GetEntryYear(), 2026);
+        auto* view = qobject_cast<CInventorySummaryView*>(InventoryWindows()[0]->widget());
+        QVERIFY(view);
+        QCOMPARE(view->CountText(), QStringLiteral("1 item"));
+
+        // Closing the window asks about saving; Yes saves under the chosen name.
+        m_files.next = DataPath("trains.inv");
+        m_messages->QueueAnswers({MessageAnswer::Yes});
+        InventoryWindows()[0]->close();
+        QTRY_VERIFY(InventoryWindows().isEmpty());
+        QCOMPARE(m_messages->Last().text, QStringLiteral("Save changes to NewInventory1?"));
+        QVERIFY(QFileInfo::exists(DataPath("trains.inv")));
+        QVERIFY(m_app->YardView()->RegisteredInventories().empty());
+
+        if (const QByteArray dir = qgetenv("GAUGEWRIGHT_SCREENSHOTS"); !dir.isEmpty()) {
+            m_app->DocManager().OpenDocumentFile(DataPath("Sample.inv"));
+            m_app->MainFrame()->resize(1280, 860);
+            m_app->YardView()->parentWidget()->showNormal();
+            m_app->MainFrame()->TileVertically();
+            QTest::qWait(100);
+            QDir().mkpath(QString::fromLocal8Bit(dir));
+            m_app->MainFrame()->grab().save(QString::fromLocal8Bit(dir) +
+                                            QStringLiteral("/MainWindow.png"));
+        }
+    }
+
+    void exitAsksAfterTheSoundAndSavesTheYardSilently() {
+        QVERIFY(Start());
+        CDocument* inventory = m_app->DocManager().OpenDocumentFile(DataPath("Sample.inv"));
+        inventory->SetModifiedFlag(true);
+        CClassificationDoc* yard = m_app->Yard();
+        yard->AddValue(*yard->GetValueList(5), "Sn3");
+        m_log.Clear();
+
+        m_messages->QueueAnswers({MessageAnswer::No});
+        QVERIFY(!m_app->MainFrame()->close());
+        QCOMPARE(m_log.Entries(), (QStringList{QStringLiteral("sound GAUGEEND.WAV"),
+                                               QStringLiteral("message Exit The Gaugewright?")}));
+
+        m_messages->QueueAnswers({MessageAnswer::Yes, MessageAnswer::Cancel});
+        QVERIFY(!m_app->MainFrame()->close());
+        QCOMPARE(m_messages->Last().text, QStringLiteral("Save changes to Sample.inv?"));
+
+        m_messages->QueueAnswers({MessageAnswer::Yes, MessageAnswer::No});
+        QVERIFY(m_app->MainFrame()->close());
+        CClassificationDoc reread(m_clock);
+        QVERIFY(reread.OnOpenDocument(DataPath("Classyrd.mst").toStdString()).Succeeded());
+        QCOMPARE(reread.GetValueList(5)->back(), std::string("Sn3"));
+    }
+};
+
+QTEST_MAIN(SidingWardAppTest)
+#include "SidingWardAppTest.moc"
