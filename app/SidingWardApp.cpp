@@ -43,6 +43,26 @@ const QString kYardFile = QStringLiteral("Classyrd.mst");
 
 // The menu bar while an inventory window is active: the frame's, with the
 // inventory's own file commands.
+// The menu bar while the yard window is active: its Options menu and the yard's save.
+CMenuLayout YardMenuLayout() {
+    using namespace CommandId;
+    using Item = CMenuItem;
+    CMenuLayout layout = CMainFrame::DefaultMenuLayout();
+    layout.front() = Item::Popup(
+        QStringLiteral("&File"),
+        {Item::Command(FileNew), Item::Command(FileOpen), Item::Command(FileSave),
+         Item::Separator(), Item::Command(FilePrintSetup), Item::Separator(),
+         Item::Command(FileMru1), Item::Command(FileMru1 + 1), Item::Command(FileMru1 + 2),
+         Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)});
+    layout.insert(
+        layout.begin() + 1,
+        Item::Popup(QStringLiteral("&Options"),
+                    {Item::Command(YardBuild), Item::Command(YardFinish), Item::Command(YardCancel),
+                     Item::Separator(), Item::Command(YardItemNumberBuilder), Item::Separator(),
+                     Item::Command(YardSendToInventory)}));
+    return layout;
+}
+
 CMenuLayout InventoryMenuLayout() {
     using namespace CommandId;
     using Item = CMenuItem;
@@ -62,6 +82,7 @@ CMenuLayout InventoryMenuLayout() {
 CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject* parent)
     : QObject(parent), m_services(services),
       m_inventoryMenus(std::make_shared<CMenuLayout>(InventoryMenuLayout())),
+      m_yardMenus(std::make_shared<CMenuLayout>(YardMenuLayout())),
       m_dataDirectory(std::move(dataDirectory)),
       m_docManager(std::make_unique<CDocManager>(services.messages, services.files)) {
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
@@ -170,12 +191,9 @@ void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemp
     }
     m_yard = static_cast<CClassificationDoc*>(document);
     m_yardView = new CClassificationView(*m_yard, m_services.clock, m_services.messages);
-    m_yardFrame = new CClassificationFrame(m_services.settings);
-    m_yardFrame->setWidget(m_yardView);
-    m_yardFrame->setWindowTitle(text::FromBytes(m_yard->GetTitle()));
-    m_yardFrame->setWindowIcon(QIcon(QStringLiteral(":/icons/app/classification-yard.svg")));
-    m_mainFrame->MdiArea()->addSubWindow(m_yardFrame, m_yardFrame->windowFlags());
-    m_yardFrame->show();
+    m_yardFrame = new CClassificationFrame(m_services.settings, *m_yard, m_yardView);
+    m_yardFrame->SetMenuLayout(m_yardMenus);
+    m_mainFrame->AddChildFrame(m_yardFrame);
 }
 
 void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
@@ -190,7 +208,7 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
     CDocument* closing = &document;
     child->SetCloseHook([this, closing] {
         int frames = 0;
-        for (CChildFrame* frame : m_mainFrame->ChildFrames())
+        for (const CChildFrame* frame : m_mainFrame->ChildFrames())
             frames += &frame->GetDocument() == closing ? 1 : 0;
         if (frames > 1)
             return true;

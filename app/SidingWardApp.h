@@ -71,6 +71,7 @@ private:
 
     Services m_services;
     std::shared_ptr<const CMenuLayout> m_inventoryMenus;
+    std::shared_ptr<const CMenuLayout> m_yardMenus;
     QString m_dataDirectory;
     std::unique_ptr<CDocManager> m_docManager;
     std::unique_ptr<CDocCommands> m_docCommands;

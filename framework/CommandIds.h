@@ -44,6 +44,16 @@ inline constexpr int TotalAssetValue = 32800;
 
 // Classification Yard (the numbers of its popup menu, which the toolbar shares)
 inline constexpr int BuildItem = 32854;
+// The yard window's Options menu (the popup menu uses the toolbar's numbers and
+// FinishPopup, CancelPopup, ItemNumberBuilderPopup).
+inline constexpr int YardBuild = 32853;
+inline constexpr int YardFinish = 32862;
+inline constexpr int YardCancel = 32861;
+inline constexpr int YardItemNumberBuilder = 32837;
+inline constexpr int YardSendToInventory = 32839;
+inline constexpr int YardFinishPopup = 32863;
+inline constexpr int YardCancelPopup = 32864;
+inline constexpr int YardItemNumberBuilderPopup = 32824;
 inline constexpr int CustomizeYard = 32825;
 inline constexpr int UseManufacturerFile = 32833;
 inline constexpr int SendItemToInventory = 32822;

@@ -1,12 +1,15 @@
 #include "yard/ClassificationFrame.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMenu>
 
 #include "app/AppSettings.h"
 
-CClassificationFrame::CClassificationFrame(CAppSettings& settings, QWidget* parent)
-    : QMdiSubWindow(parent), m_settings(settings) {
+CClassificationFrame::CClassificationFrame(CAppSettings& settings, CDocument& yard, QWidget* view,
+                                           QWidget* parent)
+    : CChildFrame(yard, view, parent), m_settings(settings) {
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app/classification-yard.svg")));
     setWindowFlags(windowFlags() & ~Qt::WindowCloseButtonHint);
     // The system menu ends with a separator and "Close"; both go.
     if (QMenu* menu = systemMenu()) {
@@ -46,7 +49,7 @@ void CClassificationFrame::showEvent(QShowEvent* event) {
 
 void CClassificationFrame::closeEvent(QCloseEvent* event) {
     if (m_closeAllowed)
-        QMdiSubWindow::closeEvent(event);
+        CChildFrame::closeEvent(event);
     else
         event->ignore();
 }

@@ -1,18 +1,20 @@
 #pragma once
 
-#include <QMdiSubWindow>
+#include "app/ChildFrame.h"
 
 class CAppSettings;
 
 // The child window of the Classification Yard. The user cannot close it (its
 // system menu has no Close entry and it ignores close requests) until the program
 // ends; it remembers in Settings/CYard whether it was minimized or maximized.
-class CClassificationFrame : public QMdiSubWindow {
+class CClassificationFrame : public CChildFrame {
     Q_OBJECT
 
 public:
-    // settings must outlive the frame.
-    explicit CClassificationFrame(CAppSettings& settings, QWidget* parent = nullptr);
+    // Frames the yard's view on its document (the frame takes the view); settings
+    // and the document must outlive the frame.
+    CClassificationFrame(CAppSettings& settings, CDocument& yard, QWidget* view,
+                         QWidget* parent = nullptr);
     // Writes the placement.
     ~CClassificationFrame() override;
 

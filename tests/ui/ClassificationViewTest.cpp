@@ -611,7 +611,7 @@ void ClassificationViewTest::frameHasNoClose() {
     {
         CAppSettings settings(ini);
         settings.SetYardState(YardWindowState::Maximized);
-        CClassificationFrame frame(settings);
+        CClassificationFrame frame(settings, *m_yard, new QWidget);
         QMdiSubWindow plain;
         QList<QAction*> expected = plain.systemMenu()->actions();
         QCOMPARE(expected.takeLast()->text(), QStringLiteral("&Close"));

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "app/MainFrame.h"
 #include "core/FixedClock.h"
 #include "core/SidingWardDoc.h"
+#include "framework/ActionRegistry.h"
 #include "framework/DocManager.h"
 #include "framework/FileChooser.h"
 #include "support/EventLog.h"
@@ -68,7 +70,13 @@ private:
         return m_app->InitInstance(arguments);
     }
 
-    QList<CChildFrame*> InventoryWindows() const { return m_app->MainFrame()->ChildFrames(); }
+    // The document windows but the yard's.
+    QList<CChildFrame*> InventoryWindows() const {
+        QList<CChildFrame*> windows = m_app->MainFrame()->ChildFrames();
+        windows.removeIf(
+            [this](CChildFrame* frame) { return &frame->GetDocument() == m_app->Yard(); });
+        return windows;
+    }
 
 private slots:
     void init() {
@@ -175,6 +183,31 @@ private slots:
             m_app->MainFrame()->grab().save(QString::fromLocal8Bit(dir) +
                                             QStringLiteral("/MainWindow.png"));
         }
+    }
+
+    void theYardWindowCarriesItsOptionsMenu() {
+        QVERIFY(Start());
+        CChildFrame* yardFrame = m_app->MainFrame()->ChildFrames().value(0);
+        QVERIFY(yardFrame && &yardFrame->GetDocument() == m_app->Yard());
+        yardFrame->showNormal();
+        m_app->MainFrame()->MdiArea()->setActiveSubWindow(yardFrame);
+        QStringList titles;
+        for (QAction* action : m_app->MainFrame()->menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"),
+                                      QStringLiteral("&View"), QStringLiteral("&Window"),
+                                      QStringLiteral("&Help")}));
+        CActionRegistry& actions = m_app->MainFrame()->Actions();
+        actions.UpdateAll();
+        QVERIFY(actions.Action(32853)->isEnabled());  // Build
+        QVERIFY(!actions.Action(32862)->isEnabled()); // Finish the Build
+        QCOMPARE(actions.Action(32837)->text(), QStringLiteral("Use Item Number Builder"));
+        QCOMPARE(actions.Action(57603)->text(),
+                 QStringLiteral("&Save Classification Yard\tCtrl+S"));
+        actions.Action(32853)->trigger();
+        QVERIFY(m_app->YardView()->IsBuildInProgress());
+        actions.UpdateAll();
+        QVERIFY(actions.Action(32862)->isEnabled());
     }
 
     void exitAsksAfterTheSoundAndSavesTheYardSilently() {
