@@ -38,4 +38,11 @@ QString UnrepresentableCharacters(const QString& text) {
     return found;
 }
 
+QString RefusedCharactersMessage(const QString& subject, const QString& characters) {
+    return QStringLiteral("The %1 cannot hold these characters: %2\n"
+                          "Gaugewright texts hold only Western European (Windows-1252) "
+                          "characters.")
+        .arg(subject, characters);
+}
+
 } // namespace text

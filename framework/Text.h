@@ -20,4 +20,8 @@ std::optional<std::string> ToBytes(const QString& text);
 // appearance (for the message that refuses them).
 QString UnrepresentableCharacters(const QString& text);
 
+// The message that refuses typed characters the files cannot hold, for example
+// subject "item number": "The item number cannot hold these characters: ...".
+QString RefusedCharactersMessage(const QString& subject, const QString& characters);
+
 } // namespace text

@@ -75,13 +75,6 @@ int AddEntry(QComboBox* list, const std::string& value, bool sorted) {
     return position;
 }
 
-QString ItemNumberRefusedMessage(const QString& characters) {
-    return QStringLiteral("The item number cannot hold these characters: %1\n"
-                          "Gaugewright texts hold only Western European (Windows-1252) "
-                          "characters.")
-        .arg(characters);
-}
-
 } // namespace
 
 CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock& clock,
@@ -494,7 +487,8 @@ void CClassificationView::OnItemNumberEdited(const QString& typed) {
         return;
     }
     m_itemNumber->setText(text::FromBytes(m_lastItemNumber));
-    ShowError(ItemNumberRefusedMessage(text::UnrepresentableCharacters(typed)),
+    ShowError(text::RefusedCharactersMessage(QStringLiteral("item number"),
+                                             text::UnrepresentableCharacters(typed)),
               QStringLiteral("Gaugewright Error"));
 }
 

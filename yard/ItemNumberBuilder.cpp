@@ -15,17 +15,6 @@
 #include "framework/MessageSink.h"
 #include "framework/Text.h"
 
-namespace {
-
-QString RefusedMessage(const QString& characters) {
-    return QStringLiteral("The item number cannot hold these characters: %1\n"
-                          "Gaugewright texts hold only Western European (Windows-1252) "
-                          "characters.")
-        .arg(characters);
-}
-
-} // namespace
-
 CItemNumberBuilder::CItemNumberBuilder(const std::string& title, CMessageSink& messages,
                                        QWidget* parent)
     : QDialog(parent), m_messages(messages) {
@@ -168,7 +157,8 @@ void CItemNumberBuilder::OnTextChanged(const QString& typed) {
         std::clamp<qsizetype>(m_edit->cursorPosition() - grown, 0, previous.size()));
     m_edit->setText(previous);
     m_edit->setCursorPosition(cursor);
-    m_messages.Show(this, {RefusedMessage(text::UnrepresentableCharacters(typed)),
+    m_messages.Show(this, {text::RefusedCharactersMessage(QStringLiteral("item number"),
+                                                          text::UnrepresentableCharacters(typed)),
                            text::FromBytes(CItemNumberBuilderModel::kErrorCaption),
                            MessageIcon::Critical, MessageButtons::Ok});
 }
