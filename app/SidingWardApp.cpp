@@ -1,5 +1,6 @@
 #include "app/SidingWardApp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -8,6 +9,7 @@
 
 #include "app/AppSettings.h"
 #include "app/ChildFrame.h"
+#include "app/DesktopIntegration.h"
 #include "app/InventoryDocCommands.h"
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
@@ -132,6 +134,9 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     m_docManager->GetRecentFiles().SetFiles(m_services.settings.RecentFiles());
     // 8. The inventory types.
     RegisterTemplates();
+    // 9. Opening an inventory from the file manager starts this program with it.
+    if (m_services.desktop)
+        m_services.desktop->RegisterIfMissing(QCoreApplication::applicationFilePath());
     // 10. The main window; 11. no empty inventory is made.
     m_mainFrame = std::make_unique<CMainFrame>(m_services.messages, m_services.sounds);
     m_docCommands =

@@ -14,6 +14,7 @@ class CClassificationFrame;
 class CClassificationView;
 class CClock;
 class CDataDirectory;
+class CDesktopIntegration;
 class CDocManager;
 class CDocTemplate;
 class CDocument;
@@ -39,6 +40,7 @@ public:
         CFileChooser& files;
         const CClock& clock;
         CSingleInstance* singleInstance = nullptr; // null: no single-instance check
+        CDesktopIntegration* desktop = nullptr;    // null: the desktop is not told of us
     };
 
     // dataDirectory: where Classyrd.mst, ExtMFile.mst and the sounds are.

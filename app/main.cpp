@@ -4,6 +4,7 @@
 
 #include "app/AppSettings.h"
 #include "app/DataDirectory.h"
+#include "app/DesktopIntegration.h"
 #include "app/MessageBoxSink.h"
 #include "app/SidingWardApp.h"
 #include "app/SingleInstance.h"
@@ -31,8 +32,10 @@ int main(int argc, char** argv) {
     CDialogFileChooser files;
     CSystemClock clock;
     CSingleInstance singleInstance;
+    CDesktopIntegration desktop = CDesktopIntegration::ForCurrentUser();
 
-    CSidingWardApp app({settings, messages, sounds, files, clock, &singleInstance}, data.Path());
+    CSidingWardApp app({settings, messages, sounds, files, clock, &singleInstance, &desktop},
+                       data.Path());
     if (!app.InitInstance(arguments))
         return 0;
     return application.exec();
