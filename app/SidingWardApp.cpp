@@ -5,14 +5,20 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTimer>
 
+#include "app/AppCommands.h"
 #include "app/AppSettings.h"
 #include "app/ChildFrame.h"
 #include "app/DesktopIntegration.h"
 #include "app/InventoryDocCommands.h"
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
+#include "app/SplashWindow.h"
+#include "app/TipOfTheDayDialog.h"
+#include "app/TipsFile.h"
+#include "app/WelcomeDialog.h"
 #include "core/SidingWardDoc.h"
 #include "framework/CommandIds.h"
 #include "framework/DocCommands.h"
@@ -113,6 +119,19 @@ QString CSidingWardApp::InventoryArgument(const QStringList& arguments) {
     return {};
 }
 
+bool CSidingWardApp::SplashAllowed(const QStringList& arguments) {
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        QString option = arguments[k].toLower();
+        if (!option.startsWith(u'-') && !option.startsWith(u'/'))
+            continue;
+        while (option.startsWith(u'-') || option.startsWith(u'/'))
+            option.remove(0, 1);
+        if (option == QLatin1String("embedding") || option == QLatin1String("automation"))
+            return false;
+    }
+    return true;
+}
+
 bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     const QString inventory = InventoryArgument(arguments);
     // 1. One running copy: a later start hands its file over and ends.
@@ -128,6 +147,8 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     }
     // 4. The first start of a release shows the Welcome dialog again and the yard minimized.
     m_services.settings.CheckRelease();
+    // 5. The command line decides whether the splash may show.
+    const bool splashAllowed = SplashAllowed(arguments);
     // 6. The start-up sound.
     m_services.sounds.Play(QStringLiteral("GAUGEWRT.WAV"));
     // 7. The recent file list.
@@ -141,7 +162,13 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     m_mainFrame = std::make_unique<CMainFrame>(m_services.messages, m_services.sounds);
     m_docCommands =
         std::make_unique<CDocCommands>(*m_docManager, [this] { return m_mainFrame.get(); });
-    m_mainFrame->SetApplicationTarget(m_docCommands.get());
+    m_appCommands = std::make_unique<CAppCommands>(
+        CAppCommands::Services{m_services.settings, m_services.messages, m_services.sounds,
+                               m_services.openUrl},
+        m_dataDirectory, [this] { return m_mainFrame.get(); }, *m_docCommands);
+    m_mainFrame->SetApplicationTarget(m_appCommands.get());
+    if (splashAllowed)
+        CSplashWindow::Show(m_mainFrame.get());
     m_mainFrame->SetCloseHook([this] { return CloseAll(); });
     // 12. The Classification Yard; whatever happens, start-up goes on.
     OpenYard();
@@ -152,7 +179,42 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     // 15. The inventory of the command line; when it cannot be opened the program ends.
     if (!inventory.isEmpty())
         return m_docManager->OpenDocumentFile(inventory, nullptr, m_mainFrame.get()) != nullptr;
+    // 16.
+    OfferStartUpDialogs(splashAllowed);
     return true;
+}
+
+void CSidingWardApp::OfferStartUpDialogs(bool tipAllowed) {
+    if (tipAllowed) {
+        // Made even when it is not shown: every start moves on to the next tip.
+        CTipOfTheDayDialog tip(
+            m_services.settings, m_services.messages,
+            QDir(m_dataDirectory).filePath(QString::fromLatin1(CTipsFile::kFileName)),
+            m_mainFrame.get());
+        if (tip.ShowAtStartUp())
+            tip.exec();
+    }
+    if (m_services.settings.ShowWelcome())
+        RunWelcome();
+}
+
+void CSidingWardApp::RunWelcome() {
+    CWelcomeDialog welcome(m_mainFrame.get());
+    if (welcome.exec() != QDialog::Accepted)
+        return;
+    const CWelcomeDialog::Choice choice = welcome.GetChoice();
+    if (choice == CWelcomeDialog::Choice::Tutorial || choice == CWelcomeDialog::Choice::Create) {
+        // The yard may have started minimized; the new inventory goes beside it.
+        if (QMdiSubWindow* active = m_mainFrame->MdiArea()->activeSubWindow())
+            active->showNormal();
+        m_appCommands->OnCommand(CommandId::FileNew);
+        m_mainFrame->TileVertically();
+        if (choice == CWelcomeDialog::Choice::Tutorial)
+            m_appCommands->ShowHelp(CAppCommands::TutorialTopic());
+    } else if (choice == CWelcomeDialog::Choice::Open) {
+        m_docManager->OpenWithDialog(m_mainFrame.get());
+    }
+    m_services.settings.SetShowWelcome(!welcome.DoNotShowAgain());
 }
 
 void CSidingWardApp::RegisterTemplates() {

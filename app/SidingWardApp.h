@@ -1,13 +1,17 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 
+
 #include <QObject>
 #include <QStringList>
+#include <QUrl>
 
 #include "framework/MenuLayout.h"
 
+class CAppCommands;
 class CAppSettings;
 class CClassificationDoc;
 class CClassificationFrame;
@@ -41,6 +45,8 @@ public:
         const CClock& clock;
         CSingleInstance* singleInstance = nullptr; // null: no single-instance check
         CDesktopIntegration* desktop = nullptr;    // null: the desktop is not told of us
+        // Shows a URL (the help) in the desktop's viewer; null: help cannot be shown.
+        std::function<bool(const QUrl&)> openUrl = {};
     };
 
     // dataDirectory: where Classyrd.mst, ExtMFile.mst and the sounds are.
@@ -54,11 +60,15 @@ public:
     // The inventory named on a command line: the first argument that is not an
     // option ("--data-dir" takes the next one with it); empty when none.
     static QString InventoryArgument(const QStringList& arguments);
+    // Whether the command line lets the splash window and the Tip of the Day show:
+    // not when it asks the program to start as an embedded or automation server.
+    static bool SplashAllowed(const QStringList& arguments);
 
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
     CDocManager& DocManager() const { return *m_docManager; }
     CClassificationDoc* Yard() const { return m_yard; }
     CClassificationView* YardView() const { return m_yardView; }
+    CAppCommands& AppCommands() const { return *m_appCommands; }
 
 private:
     void RegisterTemplates();
@@ -69,6 +79,9 @@ private:
     // The end of the program, after the exit question: the save prompts, the yard's
     // silent save, the wait for the loader and the settings. False keeps running.
     bool CloseAll();
+    // The last start-up step: the Tip of the Day, then the Welcome dialog and its choice.
+    void OfferStartUpDialogs(bool tipAllowed);
+    void RunWelcome();
     void ShowLoaderMessage(const QString& text);
 
     Services m_services;
@@ -77,6 +90,7 @@ private:
     QString m_dataDirectory;
     std::unique_ptr<CDocManager> m_docManager;
     std::unique_ptr<CDocCommands> m_docCommands;
+    std::unique_ptr<CAppCommands> m_appCommands;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     std::unique_ptr<CMainFrame> m_mainFrame;
     CClassificationDoc* m_yard = nullptr;

@@ -1,5 +1,6 @@
 // Gaugewright: keeps inventories of model railroad rolling stock and follows their value.
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 
 #include "app/AppSettings.h"
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
     CSingleInstance singleInstance;
     CDesktopIntegration desktop = CDesktopIntegration::ForCurrentUser();
 
-    CSidingWardApp app({settings, messages, sounds, files, clock, &singleInstance, &desktop},
+    CSidingWardApp app({settings, messages, sounds, files, clock, &singleInstance, &desktop,
+                        [](const QUrl& url) { return QDesktopServices::openUrl(url); }},
                        data.Path());
     if (!app.InitInstance(arguments))
         return 0;

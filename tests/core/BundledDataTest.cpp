@@ -160,6 +160,8 @@ TEST(BundledData, TipsFileHoldsEveryTipOnALineOfItsOwn) {
 const char* const kIconAliases[] = {
     "app/gaugewright.svg",
     "app/classification-yard.svg",
+    "app/splash.svg",
+    "app/tip.svg",
     "tree/body-classification.svg",
     "tree/manufacturer.svg",
     "tree/item-number.svg",

@@ -2,16 +2,20 @@
 
 #include <fstream>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/AppSettings.h"
+#include "app/TipOfTheDayDialog.h"
+#include "app/WelcomeDialog.h"
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
 #include "core/FixedClock.h"
@@ -21,6 +25,7 @@
 #include "framework/FileChooser.h"
 #include "support/EventLog.h"
 #include "support/MessageRecorder.h"
+#include "support/ModalAnswerer.h"
 #include "support/SoundRecorder.h"
 #include "views/InventorySummaryView.h"
 #include "yard/ClassificationDoc.h"
@@ -59,12 +64,20 @@ private:
     NamedChooser m_files;
     CFixedClock m_clock{CDate{2026, 12, 8}};
     std::unique_ptr<CSidingWardApp> m_app;
+    // Without a queued answer the start-up dialogs are closed with Escape.
+    std::unique_ptr<CModalAnswerer> m_modals;
+    QList<QUrl> m_openedUrls;
 
     QString DataPath(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
 
     bool Start(QStringList arguments = {}) {
         m_app = std::make_unique<CSidingWardApp>(
-            CSidingWardApp::Services{*m_settings, *m_messages, *m_sounds, m_files, m_clock},
+            CSidingWardApp::Services{*m_settings, *m_messages, *m_sounds, m_files, m_clock,
+                                     nullptr, nullptr,
+                                     [this](const QUrl& url) {
+                                         m_openedUrls << url;
+                                         return true;
+                                     }},
             m_dir->path());
         arguments.prepend(QStringLiteral("gaugewright"));
         return m_app->InitInstance(arguments);
@@ -88,15 +101,29 @@ private slots:
         m_log.Clear();
         m_messages = std::make_unique<CMessageRecorder>(&m_log);
         m_sounds = std::make_unique<CSoundRecorder>(&m_log);
+        m_modals = std::make_unique<CModalAnswerer>();
+        m_openedUrls.clear();
+    }
+
+    // A later start of this release, with neither tips nor the Welcome dialog.
+    void SetQuietStart() {
+        m_settings->SetRelease(CAppSettings::CurrentRelease());
+        m_settings->SetShowWelcome(false);
+        m_settings->SetShowTipsAtStartUp(false);
     }
 
     void cleanup() {
+        m_modals.reset();
         m_app.reset();
         m_dir.reset();
     }
 
     void firstStartOpensOnlyTheYardAndTakesTheFirstRunSteps() {
+        // Turned off in an earlier release, the Welcome dialog shows at the first start.
+        m_settings->SetShowWelcome(false);
         QVERIFY(Start());
+        QCOMPARE(m_modals->Seen(), (QStringList{QStringLiteral("The Gaugewright Tip of the Day"),
+                                                QStringLiteral("Welcome to The Gaugewright!")}));
         QCOMPARE(m_sounds->Played().value(0), QStringLiteral("GAUGEWRT.WAV"));
         QVERIFY(m_app->Yard());
         QVERIFY(m_app->YardView());
@@ -107,6 +134,91 @@ private slots:
         QVERIFY(m_settings->ShowWelcome());
         QVERIFY(m_messages->Texts().isEmpty());
         QVERIFY(m_app->MainFrame()->isVisible());
+    }
+
+    void aLaterStartOffersWhatTheSettingsSay_data() {
+        QTest::addColumn<bool>("tips");
+        QTest::addColumn<bool>("welcome");
+        QTest::addColumn<QStringList>("seen");
+        QTest::newRow("neither") << false << false << QStringList{};
+        QTest::newRow("tips") << true << false
+                              << QStringList{QStringLiteral("The Gaugewright Tip of the Day")};
+        QTest::newRow("welcome") << false << true
+                                 << QStringList{QStringLiteral("Welcome to The Gaugewright!")};
+    }
+
+    void aLaterStartOffersWhatTheSettingsSay() {
+        QFETCH(bool, tips);
+        QFETCH(bool, welcome);
+        QFETCH(QStringList, seen);
+        Copy(QStringLiteral(GAUGEWRIGHT_SOURCE_DATA_DIR "/gaugetip.mst"), DataPath("gaugetip.mst"));
+        SetQuietStart();
+        m_settings->SetShowTipsAtStartUp(tips);
+        m_settings->SetShowWelcome(welcome);
+        QVERIFY(Start());
+        QCOMPARE(m_modals->Seen(), seen);
+        // A tip is read at every start, shown or not.
+        QVERIFY(m_settings->TipFilePosition() > 0);
+    }
+
+    void aFileOnTheCommandLineOffersNoDialog() {
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        QVERIFY(m_modals->Seen().isEmpty());
+        QCOMPARE(InventoryWindows().size(), 1);
+    }
+
+    void theWelcomeChoiceIsCarriedOut_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<bool>("doNotShow");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<bool>("helpShown");
+        QTest::newRow("tutorial") << QStringLiteral("tutorial") << false
+                                  << QStringLiteral("NewInventory1") << true;
+        QTest::newRow("create") << QStringLiteral("create") << true
+                                << QStringLiteral("NewInventory1") << false;
+        QTest::newRow("open") << QStringLiteral("open") << false << QStringLiteral("Sample.inv")
+                              << false;
+        QTest::newRow("continue") << QStringLiteral("continue") << true << QString() << false;
+    }
+
+    void theWelcomeChoiceIsCarriedOut() {
+        QFETCH(QString, choice);
+        QFETCH(bool, doNotShow);
+        QFETCH(QString, opened);
+        QFETCH(bool, helpShown);
+        Copy(QStringLiteral(GAUGEWRIGHT_SOURCE_DATA_DIR "/gaugewright-help.html"),
+             DataPath("gaugewright-help.html"));
+        SetQuietStart();
+        m_settings->SetShowWelcome(true);
+        m_files.next = DataPath("Sample.inv");
+        m_modals->QueueFor<CWelcomeDialog>([&](CWelcomeDialog* welcome) {
+            welcome->findChild<QRadioButton*>(choice)->click();
+            welcome->DoNotShowBox()->setChecked(doNotShow);
+            welcome->accept();
+        });
+        QVERIFY(Start());
+        QCOMPARE(m_modals->Pending(), 0);
+        const QList<CChildFrame*> windows = InventoryWindows();
+        QCOMPARE(windows.size(), opened.isEmpty() ? 0 : 1);
+        if (!opened.isEmpty())
+            QCOMPARE(QString::fromStdString(windows[0]->GetDocument().GetTitle()), opened);
+        QCOMPARE(m_openedUrls.size(), helpShown ? 1 : 0);
+        if (helpShown)
+            QCOMPARE(m_openedUrls[0].fragment(), QStringLiteral("tutorial"));
+        QCOMPARE(m_settings->ShowWelcome(), !doNotShow);
+    }
+
+    void aCancelledWelcomeWritesNothing() {
+        SetQuietStart();
+        m_settings->SetShowWelcome(true);
+        m_modals->QueueFor<CWelcomeDialog>([](CWelcomeDialog* welcome) {
+            welcome->DoNotShowBox()->setChecked(true);
+            welcome->ChoiceButton(CWelcomeDialog::Choice::Create)->click();
+            welcome->reject();
+        });
+        QVERIFY(Start());
+        QVERIFY(InventoryWindows().isEmpty());
+        QVERIFY(m_settings->ShowWelcome());
     }
 
     void theRecentListLosesOnlyItsFirstYardEntry() {
