@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -303,6 +305,18 @@ private slots:
         QVERIFY(yardFrame && &yardFrame->GetDocument() == m_app->Yard());
         yardFrame->showNormal();
         m_app->MainFrame()->MdiArea()->setActiveSubWindow(yardFrame);
+        // Its title bar has no close box to press.
+        QStyleOptionTitleBar bar;
+        bar.initFrom(yardFrame);
+        bar.titleBarFlags = yardFrame->windowFlags();
+        bar.subControls = QStyle::SC_All;
+        bar.rect = QRect(0, 0, yardFrame->width(), 24);
+        const QRect closeBox = yardFrame->style()->subControlRect(
+            QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarCloseButton, yardFrame);
+        QVERIFY(closeBox.isValid());
+        QVERIFY(yardFrame->style()->hitTestComplexControl(QStyle::CC_TitleBar, &bar,
+                                                          closeBox.center(), yardFrame) !=
+                QStyle::SC_TitleBarCloseButton);
         QStringList titles;
         for (QAction* action : m_app->MainFrame()->menuBar()->actions())
             titles << action->text();
