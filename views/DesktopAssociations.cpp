@@ -44,13 +44,13 @@ QString FindIn(const QString& folder, const QString& id) {
 } // namespace
 
 CDesktopAssociations::CDesktopAssociations(CXdgDirectories directories)
-    : m_directories(std::move(directories)) {}
+    : m_directories(std::move(directories)), m_reader(&CDesktopAssociations::ReadFromDisk) {}
 
 CDesktopAssociations CDesktopAssociations::ForCurrentUser() {
     return CDesktopAssociations(CXdgDirectories::ForCurrentUser());
 }
 
-CDesktopAssociations::FileContents CDesktopAssociations::ReadFile(const QString& path) const {
+CDesktopAssociations::FileContents CDesktopAssociations::ReadFromDisk(const QString& path) {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         return {file.readAll(), false};
@@ -69,11 +69,11 @@ CDesktopAssociations::MimeTypeOfExtension(const QString& extension) const {
     for (const QString& folder : folders) {
         const QString mime = QDir(folder).filePath(QStringLiteral("mime"));
         bool weighted = true;
-        FileContents contents = ReadFile(QDir(mime).filePath(QStringLiteral("globs2")));
+        FileContents contents = m_reader(QDir(mime).filePath(QStringLiteral("globs2")));
         denied = denied || contents.denied;
         if (!contents.bytes && !contents.denied) {
             weighted = false;
-            contents = ReadFile(QDir(mime).filePath(QStringLiteral("globs")));
+            contents = m_reader(QDir(mime).filePath(QStringLiteral("globs")));
             denied = denied || contents.denied;
         }
         if (!contents.bytes)
@@ -137,7 +137,7 @@ std::optional<CDesktopEntry> CDesktopAssociations::FirstUsable(const QString& id
         const QString path = FindDesktopFile(rawId.trimmed());
         if (path.isEmpty())
             continue;
-        const FileContents contents = ReadFile(path);
+        const FileContents contents = m_reader(path);
         denied = denied || contents.denied;
         if (!contents.bytes)
             continue;
@@ -152,7 +152,7 @@ std::optional<CDesktopEntry> CDesktopAssociations::FromList(const QString& path,
                                                             const QString& group,
                                                             const QString& mimeType,
                                                             bool& denied) const {
-    const FileContents contents = ReadFile(path);
+    const FileContents contents = m_reader(path);
     denied = denied || contents.denied;
     if (!contents.bytes)
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QByteArray>
@@ -32,10 +33,15 @@ public:
         bool denied = false;
     };
 
+    // Reads a whole file for the lookup.
+    using FileReader = std::function<FileContents(const QString& path)>;
+
     explicit CDesktopAssociations(CXdgDirectories directories);
-    virtual ~CDesktopAssociations() = default;
-    CDesktopAssociations(const CDesktopAssociations&) = default;
-    CDesktopAssociations& operator=(const CDesktopAssociations&) = default;
+
+    // Replaces how files are read (tests deny access as the system would).
+    void SetFileReader(FileReader reader) { m_reader = std::move(reader); }
+    // Reads path from the disk.
+    static FileContents ReadFromDisk(const QString& path);
 
     // The associations of the running program's own environment.
     static CDesktopAssociations ForCurrentUser();
@@ -65,10 +71,6 @@ public:
     // Empty when there is none.
     QString FindDesktopFile(const QString& desktopId) const;
 
-protected:
-    // Reads a whole file. Tests replace it to deny access as the system would.
-    virtual FileContents ReadFile(const QString& path) const;
-
 private:
     // The usable entry of the first installed id of a ";"-separated list.
     std::optional<CDesktopEntry> FirstUsable(const QString& ids, bool& denied) const;
@@ -76,4 +78,5 @@ private:
                                           const QString& mimeType, bool& denied) const;
 
     CXdgDirectories m_directories;
+    FileReader m_reader;
 };

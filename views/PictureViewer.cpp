@@ -41,8 +41,10 @@ CPictureViewer::CPictureViewer(CMessageSink& messages, CDesktopAssociations asso
       }) {}
 
 QString CPictureViewer::ExtensionOf(const QString& path) {
+    // Only the file name counts: a dot in a folder's name is no extension.
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QStringLiteral(".gif") : path.mid(dot);
+    return dot < nameStart ? QStringLiteral(".gif") : path.mid(dot);
 }
 
 QString CPictureViewer::CannotFindMessage(const QString& path) {
@@ -121,4 +123,5 @@ void CPictureViewer::ShowStarting(QWidget* parent) {
         if (step < kSteps)
             Pause(m_pauseMilliseconds);
     }
+    progress.close();
 }

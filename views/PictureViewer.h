@@ -35,7 +35,8 @@ public:
     bool View(QWidget* parent, const std::string& path);
     bool View(QWidget* parent, const QString& path);
 
-    // The type looked up for path: the text from its last "." on, ".gif" when it has none.
+    // The type looked up for path: its file name's text from the last "." on, ".gif"
+    // when the file name has none.
     static QString ExtensionOf(const QString& path);
 
     static QString CannotFindMessage(const QString& path);
