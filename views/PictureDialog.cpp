@@ -38,6 +38,12 @@ CPictureDialog::CPictureDialog(const std::string& path, bool viewOnly, CPictureV
     m_shownPath = new QLineEdit(this);
     m_shownPath->setObjectName(QStringLiteral("path"));
     m_shownPath->setReadOnly(true);
+    // Shown text, not a field to type in: it looks like the dialog behind it and
+    // takes the focus only when clicked (to select and copy the path).
+    m_shownPath->setFocusPolicy(Qt::ClickFocus);
+    QPalette shown = m_shownPath->palette();
+    shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+    m_shownPath->setPalette(shown);
     m_shownPath->setMinimumWidth(DialogUnitsToPixels(fontMetrics(), 234, 15).width());
     layout->addWidget(m_shownPath);
 
