@@ -237,6 +237,26 @@ private slots:
         QCOMPARE(found.mimeType, type);
     }
 
+    // The real shared-mime-info database, where the machine has one.
+    void systemMimeDatabase_data() {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("jpg") << QStringLiteral(".jpg") << QStringLiteral("image/jpeg");
+        QTest::newRow("JPEG") << QStringLiteral(".JPEG") << QStringLiteral("image/jpeg");
+        QTest::newRow("gif") << QStringLiteral(".gif") << QStringLiteral("image/gif");
+        QTest::newRow("bmp") << QStringLiteral(".bmp") << QStringLiteral("image/bmp");
+        QTest::newRow("png") << QStringLiteral(".png") << QStringLiteral("image/png");
+    }
+    void systemMimeDatabase() {
+        QFETCH(QString, extension);
+        QFETCH(QString, type);
+        if (!QFileInfo::exists(QStringLiteral("/usr/share/mime/globs2")))
+            QSKIP("no shared-mime-info database here");
+        CXdgDirectories folders;
+        folders.dataDirs = {QStringLiteral("/usr/share")};
+        QCOMPARE(CDesktopAssociations(folders).MimeTypeOfExtension(extension).mimeType, type);
+    }
+
     void mimeTypeAccessDenied() {
         CFakeDesktop desktop;
         desktop.Write(QStringLiteral("usr/mime/globs2"), "50:image/jpeg:*.jpg\n");

@@ -253,6 +253,22 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
+    // Most desktop entries name their program without a folder.
+    void findsProgramOnPath() {
+        PictureDesktop fake("jpeg-viewer --open=%u");
+        const QString picture = fake.AddPicture(QStringLiteral("a b.jpg"));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(fake.desktop.Root()) + ':' + path);
+        CMessageRecorder messages;
+        CPictureViewer viewer(messages, CDesktopAssociations(fake.desktop.Directories()), 0);
+        const bool started = viewer.View(nullptr, picture);
+        qputenv("PATH", path);
+        QVERIFY2(started, qPrintable(messages.Last().text));
+        QTRY_VERIFY(fake.desktop.HasRecorded(QStringLiteral("jpeg-viewer")));
+        QCOMPARE(fake.desktop.RecordedArguments(QStringLiteral("jpeg-viewer")),
+                 QStringList{QStringLiteral("--open=") + picture});
+    }
+
     void startsUnderTheWaitCursor() {
         PictureDesktop fake;
         const QString picture = fake.AddPicture(QStringLiteral("engine.jpg"));
