@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 
@@ -67,8 +68,10 @@ bool CPictureViewer::View(QWidget* parent, const std::string& path) {
 }
 
 bool CPictureViewer::View(QWidget* parent, const QString& path) {
+    // Only a regular file is opened: opening a named pipe for reading would wait
+    // for a writer, and the program with it.
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         ShowError(parent, CannotFindMessage(path));
         return false;
     }

@@ -182,6 +182,7 @@ private slots:
         QTest::newRow("file missing") << QStringLiteral("missing") << cannotFind << false;
         QTest::newRow("folder, not a file") << QStringLiteral("folder") << cannotFind << false;
         QTest::newRow("empty path") << QStringLiteral("empty") << cannotFind << false;
+        QTest::newRow("named pipe") << QStringLiteral("pipe") << cannotFind << false;
         QTest::newRow("type unknown") << QStringLiteral("no type") << kCannotView << false;
         QTest::newRow("type denied")
             << QStringLiteral("type denied")
@@ -212,6 +213,12 @@ private slots:
             picture = fake.desktop.Path(QStringLiteral("pictures"));
         else if (step == QStringLiteral("empty"))
             picture.clear();
+        else if (step == QStringLiteral("pipe")) {
+            // Opened for reading, a pipe without a writer would never answer.
+            picture = fake.desktop.Path(QStringLiteral("pictures/pipe.jpg"));
+            if (QProcess::execute(QStringLiteral("mkfifo"), {picture}) != 0)
+                QSKIP("mkfifo is not available");
+        }
         else if (step == QStringLiteral("no type"))
             QFile::remove(fake.desktop.Path(QStringLiteral("usr/mime/globs2")));
         else if (step == QStringLiteral("no application"))
