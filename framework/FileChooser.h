@@ -18,8 +18,7 @@ public:
     // offered, the first one preselected; defaultSuffix is added to a typed name
     // without one. Nothing when cancelled. A chooser without its own answer gives
     // ChooseFileToOpen's for the filters joined.
-    virtual std::optional<QString> ChooseFileToOpenTitled(QWidget* parent,
-                                                          const QString& /*title*/,
+    virtual std::optional<QString> ChooseFileToOpenTitled(QWidget* parent, const QString& /*title*/,
                                                           const QStringList& filters,
                                                           const QString& /*defaultSuffix*/) {
         return ChooseFileToOpen(parent, filters.join(QStringLiteral(";;")));

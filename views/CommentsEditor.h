@@ -17,8 +17,7 @@ class CCommentsEditor : public QDialog {
 public:
     // comments: the text to edit (the item's bytes). messages shows the refusals and
     // must outlive the dialog.
-    CCommentsEditor(const std::string& comments, CMessageSink& messages,
-                    QWidget* parent = nullptr);
+    CCommentsEditor(const std::string& comments, CMessageSink& messages, QWidget* parent = nullptr);
 
     // The edited comments; the given bytes unchanged when the text was not changed.
     std::string GetComments() const;

@@ -15,7 +15,8 @@ void CCommentsPictureCommands::ViewComments(QWidget* parent, const CInventoryEle
 
 bool CCommentsPictureCommands::ChangeComments(QWidget* parent, CSidingWardDoc& document,
                                               CInventoryElement& item, CDocumentView* sender) {
-    std::optional<std::string> edited = CCommentsEditor::Run(parent, item.GetComments(), m_messages);
+    std::optional<std::string> edited =
+        CCommentsEditor::Run(parent, item.GetComments(), m_messages);
     if (!edited)
         return false;
     // The item changes before the views hear of it, so they show the new text.

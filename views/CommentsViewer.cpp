@@ -8,10 +8,8 @@
 #include "framework/Text.h"
 #include "views/CommentsEdit.h"
 
-CCommentsViewer::CCommentsViewer(const CInventoryElement& item, QWidget* parent)
-    : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Comments for ") +
-                   text::FromBytes(item.GetBodyClassification()));
+CCommentsViewer::CCommentsViewer(const CInventoryElement& item, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Comments for ") + text::FromBytes(item.GetBodyClassification()));
     auto* layout = new QVBoxLayout(this);
     m_text = new CCommentsEdit(this);
     m_text->setObjectName(QStringLiteral("comments"));

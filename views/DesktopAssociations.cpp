@@ -182,8 +182,8 @@ CDesktopAssociations::DefaultApplication(const QString& mimeType) const {
             lists << desktop + QStringLiteral("-mimeapps.list");
         lists << QStringLiteral("mimeapps.list");
         for (const QString& list : lists) {
-            if (auto entry = FromList(QDir(folder).filePath(list), kDefaultApplications,
-                                      mimeType, denied))
+            if (auto entry =
+                    FromList(QDir(folder).filePath(list), kDefaultApplications, mimeType, denied))
                 return {Outcome::Found, std::move(entry)};
         }
     }

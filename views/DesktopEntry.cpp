@@ -52,11 +52,21 @@ QString CDesktopEntry::Unescape(const QString& raw) {
             continue;
         }
         switch (raw[k + 1].unicode()) {
-        case 's': value += QLatin1Char(' '); break;
-        case 'n': value += QLatin1Char('\n'); break;
-        case 't': value += QLatin1Char('\t'); break;
-        case 'r': value += QLatin1Char('\r'); break;
-        case '\\': value += QLatin1Char('\\'); break;
+        case 's':
+            value += QLatin1Char(' ');
+            break;
+        case 'n':
+            value += QLatin1Char('\n');
+            break;
+        case 't':
+            value += QLatin1Char('\t');
+            break;
+        case 'r':
+            value += QLatin1Char('\r');
+            break;
+        case '\\':
+            value += QLatin1Char('\\');
+            break;
         default:
             // Left for the Exec quoting rules, which give \" \` \$ their meaning.
             value += raw[k];

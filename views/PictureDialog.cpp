@@ -15,8 +15,7 @@
 
 namespace {
 
-QPushButton* AddButton(QHBoxLayout* row, QWidget* owner, const QString& text,
-                       const QString& name) {
+QPushButton* AddButton(QHBoxLayout* row, QWidget* owner, const QString& text, const QString& name) {
     auto* button = new QPushButton(text, owner);
     button->setObjectName(name);
     button->setAutoDefault(false);
@@ -117,19 +116,18 @@ void CPictureDialog::ShowPath() {
 }
 
 void CPictureDialog::ChooseFile() {
-    const std::optional<QString> chosen = m_files.ChooseFileToOpenTitled(
-        this, FileDialogTitle(), FileTypes(), QStringLiteral("jpg"));
+    const std::optional<QString> chosen =
+        m_files.ChooseFileToOpenTitled(this, FileDialogTitle(), FileTypes(), QStringLiteral("jpg"));
     if (!chosen || chosen->isEmpty())
         return;
     const std::optional<std::string> bytes = text::ToBytes(*chosen);
     if (!bytes) {
         // An item's path is held in the code page of its file; a path it cannot
         // hold would no longer name the file once saved.
-        m_messages.Show(this, {text::RefusedCharactersMessage(
-                                   QStringLiteral("picture path"),
-                                   text::UnrepresentableCharacters(*chosen)),
-                               QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                               MessageButtons::Ok});
+        m_messages.Show(
+            this, {text::RefusedCharactersMessage(QStringLiteral("picture path"),
+                                                  text::UnrepresentableCharacters(*chosen)),
+                   QStringLiteral("Gaugewright Error"), MessageIcon::Critical, MessageButtons::Ok});
         return;
     }
     m_path = *bytes;

@@ -29,8 +29,8 @@ CXdgDirectories CXdgDirectories::FromEnvironment(const QProcessEnvironment& envi
     if (home.isEmpty())
         home = QDir::homePath();
     CXdgDirectories directories;
-    directories.configHome = Folder(environment, QStringLiteral("XDG_CONFIG_HOME"),
-                                    home + QStringLiteral("/.config"));
+    directories.configHome =
+        Folder(environment, QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
     directories.configDirs =
         Folders(environment, QStringLiteral("XDG_CONFIG_DIRS"), {QStringLiteral("/etc/xdg")});
     directories.dataHome = Folder(environment, QStringLiteral("XDG_DATA_HOME"),

@@ -141,9 +141,9 @@ private slots:
         QTest::newRow("plain") << QByteArray("Boxcar") << QByteArray("Mint\r\nin box")
                                << QStringLiteral("Comments for Boxcar")
                                << QStringLiteral("Mint\nin box");
-        QTest::newRow("code page") << QByteArray("Wagen \x80") << QByteArray("gr\xFCn\nalt")
-                                   << QStringLiteral(u"Comments for Wagen \u20ac")
-                                   << QStringLiteral(u"gr\u00fcn\nalt");
+        QTest::newRow("code page")
+            << QByteArray("Wagen \x80") << QByteArray("gr\xFCn\nalt")
+            << QStringLiteral(u"Comments for Wagen \u20ac") << QStringLiteral(u"gr\u00fcn\nalt");
         QTest::newRow("empty") << QByteArray() << QByteArray() << QStringLiteral("Comments for ")
                                << QString();
     }
@@ -184,8 +184,9 @@ private slots:
             << QByteArray("x\xA0y") << QStringList{QStringLiteral("text:Z")} << ok
             << OptionalBytes("x\xA0yZ");
         QTest::newRow("Enter starts a new line")
-            << QByteArray() << QStringList{QStringLiteral("text:a"), QStringLiteral("enter"),
-                                           QStringLiteral("text:b")}
+            << QByteArray()
+            << QStringList{QStringLiteral("text:a"), QStringLiteral("enter"),
+                           QStringLiteral("text:b")}
             << ok << OptionalBytes("a\r\nb");
         QTest::newRow("changed text breaks lines with CR LF")
             << QByteArray("a\nb") << QStringList{QStringLiteral("text:c")} << ok
@@ -194,13 +195,14 @@ private slots:
             << QByteArray() << QStringList{QStringLiteral(u"text:\u20ac \u00e9\u0178")} << ok
             << OptionalBytes("\x80 \xE9\x9F");
         QTest::newRow("refused character leaves the rest")
-            << QByteArray("a") << QStringList{QStringLiteral(u"text:\u2713"), QStringLiteral("text:b")}
-            << ok << OptionalBytes("ab");
+            << QByteArray("a")
+            << QStringList{QStringLiteral(u"text:\u2713"), QStringLiteral("text:b")} << ok
+            << OptionalBytes("ab");
         QTest::newRow("refused paste")
             << QByteArray("a") << QStringList{QStringLiteral(u"paste:x\u2603y")} << ok
             << OptionalBytes("a");
-        QTest::newRow("paste") << QByteArray("a") << QStringList{QStringLiteral("paste:b\nc")}
-                               << ok << OptionalBytes("ab\r\nc");
+        QTest::newRow("paste") << QByteArray("a") << QStringList{QStringLiteral("paste:b\nc")} << ok
+                               << OptionalBytes("ab\r\nc");
         QTest::newRow("emptied") << QByteArray("abc")
                                  << QStringList{QStringLiteral("backspace"),
                                                 QStringLiteral("backspace"),
@@ -311,28 +313,29 @@ private slots:
         const QString ok = QStringLiteral("ok");
         const QString none = QStringLiteral("noPicture");
         const QByteArray old("/p/old.jpg");
-        QTest::newRow("OK unchanged") << old << QStringList() << ok << OptionalBytes("/p/old.jpg")
-                                      << QStringList();
-        QTest::newRow("add") << QByteArray() << QStringList{QStringLiteral("add:/p/new.gif")}
-                             << ok << OptionalBytes("/p/new.gif") << QStringList();
+        QTest::newRow("OK unchanged")
+            << old << QStringList() << ok << OptionalBytes("/p/old.jpg") << QStringList();
+        QTest::newRow("add") << QByteArray() << QStringList{QStringLiteral("add:/p/new.gif")} << ok
+                             << OptionalBytes("/p/new.gif") << QStringList();
         QTest::newRow("add cancelled") << QByteArray() << QStringList{QStringLiteral("add")} << ok
                                        << OptionalBytes("") << QStringList();
-        QTest::newRow("change") << old << QStringList{QStringLiteral(u"change:/p/Z\u00fcrich \u20ac.bmp")}
+        QTest::newRow("change") << old
+                                << QStringList{QStringLiteral(u"change:/p/Z\u00fcrich \u20ac.bmp")}
                                 << ok << OptionalBytes("/p/Z\xFCrich \x80.bmp") << QStringList();
         QTest::newRow("change cancelled") << old << QStringList{QStringLiteral("change")} << ok
                                           << OptionalBytes("/p/old.jpg") << QStringList();
         QTest::newRow("change refused")
             << old << QStringList{QStringLiteral(u"change:/p/\u6c7d\u8f66.jpg")} << ok
             << OptionalBytes("/p/old.jpg")
-            << QStringList{Refused(QStringLiteral("picture path"), QStringLiteral(u"\u6c7d\u8f66")).text};
+            << QStringList{
+                   Refused(QStringLiteral("picture path"), QStringLiteral(u"\u6c7d\u8f66")).text};
         QTest::newRow("delete") << old << QStringList{QStringLiteral("delete")} << ok
                                 << OptionalBytes("") << QStringList();
         QTest::newRow("delete then add")
             << old << QStringList{QStringLiteral("delete"), QStringLiteral("add:/p/other.jpg")}
             << ok << OptionalBytes("/p/other.jpg") << QStringList();
-        QTest::newRow("delete then No Picture")
-            << old << QStringList{QStringLiteral("delete")} << none << OptionalBytes()
-            << QStringList();
+        QTest::newRow("delete then No Picture") << old << QStringList{QStringLiteral("delete")}
+                                                << none << OptionalBytes() << QStringList();
         QTest::newRow("view shows the current path")
             << old << QStringList{QStringLiteral("change:/p/new.jpg"), QStringLiteral("view")} << ok
             << OptionalBytes("/p/new.jpg")
@@ -373,12 +376,12 @@ private slots:
             QCOMPARE(Bytes(*chosen), Bytes(*result));
         QCOMPARE(m_messages->Texts(), messages);
         for (const QStringList& request : files.requests) {
-            QCOMPARE(request, (QStringList{QStringLiteral("Please select a file containing the picture"),
-                                           QStringLiteral("jpg"),
-                                           QStringLiteral("JPG File(*.jpg) (*.jpg)"),
-                                           QStringLiteral("GIF File(*.gif) (*.gif)"),
-                                           QStringLiteral("Bitmaps(*.bmp) (*.bmp)"),
-                                           QStringLiteral("All Files(*.*) (*)")}));
+            QCOMPARE(request,
+                     (QStringList{QStringLiteral("Please select a file containing the picture"),
+                                  QStringLiteral("jpg"), QStringLiteral("JPG File(*.jpg) (*.jpg)"),
+                                  QStringLiteral("GIF File(*.gif) (*.gif)"),
+                                  QStringLiteral("Bitmaps(*.bmp) (*.bmp)"),
+                                  QStringLiteral("All Files(*.*) (*)")}));
         }
         for (QWidget* parent : files.parents)
             QCOMPARE(parent, dialogSeen);
@@ -443,7 +446,8 @@ private slots:
             << QStringLiteral("comments") << QStringList{QStringLiteral("ok")} << comments
             << picture << true;
         QTest::newRow("comments edited")
-            << QStringLiteral("comments") << QStringList{QStringLiteral("text:!"), QStringLiteral("ok")}
+            << QStringLiteral("comments")
+            << QStringList{QStringLiteral("text:!"), QStringLiteral("ok")}
             << QByteArray("Mint\r\nboxed!") << picture << true;
         QTest::newRow("No Comments")
             << QStringLiteral("comments")
@@ -453,8 +457,9 @@ private slots:
             << QStringLiteral("picture") << QStringList{QStringLiteral("ok")} << comments << picture
             << false;
         QTest::newRow("picture deleted")
-            << QStringLiteral("picture") << QStringList{QStringLiteral("delete"), QStringLiteral("ok")}
-            << comments << QByteArray() << true;
+            << QStringLiteral("picture")
+            << QStringList{QStringLiteral("delete"), QStringLiteral("ok")} << comments
+            << QByteArray() << true;
         QTest::newRow("picture changed by case only")
             << QStringLiteral("picture")
             << QStringList{QStringLiteral("change:/p/OLD.jpg"), QStringLiteral("ok")} << comments
@@ -468,11 +473,11 @@ private slots:
             << QStringLiteral("picture")
             << QStringList{QStringLiteral("delete"), QStringLiteral("noPicture")} << comments
             << picture << false;
-        QTest::newRow("view a deleted file") << QStringLiteral("view") << QStringList() << comments
-                                             << picture << false;
-        QTest::newRow("view comments") << QStringLiteral("view comments")
-                                       << QStringList{QStringLiteral("OK")} << comments << picture
-                                       << false;
+        QTest::newRow("view a deleted file")
+            << QStringLiteral("view") << QStringList() << comments << picture << false;
+        QTest::newRow("view comments")
+            << QStringLiteral("view comments") << QStringList{QStringLiteral("OK")} << comments
+            << picture << false;
     }
     void commands() {
         QFETCH(QString, command);
@@ -531,9 +536,10 @@ private slots:
         QCOMPARE(sender.updates, 0);
         if (command != QStringLiteral("comments"))
             QCOMPARE(changed, modified);
-        QCOMPARE(m_messages->Texts(), command == QStringLiteral("view")
-                                          ? QStringList{CannotFind(QStringLiteral("/p/old.jpg")).text}
-                                          : QStringList());
+        QCOMPARE(m_messages->Texts(),
+                 command == QStringLiteral("view")
+                     ? QStringList{CannotFind(QStringLiteral("/p/old.jpg")).text}
+                     : QStringList());
         document.RemoveView(&sender);
         document.RemoveView(&other);
     }

@@ -17,8 +17,7 @@ QByteArray Entry(const QByteArray& exec, const QByteArray& extra = QByteArray())
 }
 
 QByteArray Defaults(const QByteArray& line) {
-    return "[Added Associations]\nimage/jpeg=added.desktop\n[Default Applications]\n" + line +
-           "\n";
+    return "[Added Associations]\nimage/jpeg=added.desktop\n[Default Applications]\n" + line + "\n";
 }
 
 // Fails every read of the files whose path ends in one of the given names.
@@ -93,8 +92,7 @@ private slots:
             {QStringLiteral("viewer"), file, QStringLiteral("--then"), file});
         row("code inside an argument", Entry("viewer --file=%u"),
             {QStringLiteral("viewer"), QStringLiteral("--file=") + file});
-        row("icon, name, location, percent",
-            Entry("viewer %i --title=%c %k 100%%", "Icon=eye\n"),
+        row("icon, name, location, percent", Entry("viewer %i --title=%c %k 100%%", "Icon=eye\n"),
             {QStringLiteral("viewer"), QStringLiteral("--icon"), QStringLiteral("eye"),
              QStringLiteral("--title=Viewer"), QStringLiteral("/apps/v.desktop"),
              QStringLiteral("100%"), file});
@@ -111,8 +109,9 @@ private slots:
         row("no Exec", "[Desktop Entry]\nType=Application\n", {});
         row("empty Exec", Entry(""), {});
         row("unbalanced Exec", Entry("viewer \"%f"), {});
-        row("Exec in another group", "[Desktop Action x]\nExec=other %f\n[Desktop Entry]\n"
-                                     "Exec=viewer %f\n[Other]\nExec=third %f\n",
+        row("Exec in another group",
+            "[Desktop Action x]\nExec=other %f\n[Desktop Entry]\n"
+            "Exec=viewer %f\n[Other]\nExec=third %f\n",
             {QStringLiteral("viewer"), file});
     }
     void commandForFile() {
@@ -147,22 +146,23 @@ private slots:
     void environmentFolders_data() {
         QTest::addColumn<QStringList>("variables");
         QTest::addColumn<QStringList>("expected");
-        const QStringList defaults{
-            QStringLiteral("/home/u/.config"), QStringLiteral("/etc/xdg"),
-            QStringLiteral("/home/u/.local/share"), QStringLiteral("/usr/local/share:/usr/share"),
-            QString()};
+        const QStringList defaults{QStringLiteral("/home/u/.config"), QStringLiteral("/etc/xdg"),
+                                   QStringLiteral("/home/u/.local/share"),
+                                   QStringLiteral("/usr/local/share:/usr/share"), QString()};
         QTest::newRow("unset") << QStringList() << defaults;
         QTest::newRow("relative and empty ignored")
             << QStringList{QStringLiteral("XDG_CONFIG_HOME=rel"),
                            QStringLiteral("XDG_DATA_DIRS=::rel:"),
                            QStringLiteral("XDG_CONFIG_DIRS=")}
             << defaults;
-        QTest::newRow("set")
-            << QStringList{QStringLiteral("XDG_CONFIG_HOME=/c"), QStringLiteral("XDG_CONFIG_DIRS=/x:/y"),
-                           QStringLiteral("XDG_DATA_HOME=/d"), QStringLiteral("XDG_DATA_DIRS=/s:rel:/t"),
-                           QStringLiteral("XDG_CURRENT_DESKTOP=KDE:GNOME")}
-            << QStringList{QStringLiteral("/c"), QStringLiteral("/x:/y"), QStringLiteral("/d"),
-                           QStringLiteral("/s:/t"), QStringLiteral("kde:gnome")};
+        QTest::newRow("set") << QStringList{QStringLiteral("XDG_CONFIG_HOME=/c"),
+                                            QStringLiteral("XDG_CONFIG_DIRS=/x:/y"),
+                                            QStringLiteral("XDG_DATA_HOME=/d"),
+                                            QStringLiteral("XDG_DATA_DIRS=/s:rel:/t"),
+                                            QStringLiteral("XDG_CURRENT_DESKTOP=KDE:GNOME")}
+                             << QStringList{QStringLiteral("/c"), QStringLiteral("/x:/y"),
+                                            QStringLiteral("/d"), QStringLiteral("/s:/t"),
+                                            QStringLiteral("kde:gnome")};
     }
     void environmentFolders() {
         QFETCH(QStringList, variables);
@@ -189,8 +189,8 @@ private slots:
                                                      "50:image/jpeg:*.jpeg\n");
         QTest::newRow("simple") << QStringList{jpeg} << QStringLiteral(".jpg")
                                 << QStringLiteral("image/jpeg");
-        QTest::newRow("case does not count") << QStringList{jpeg} << QStringLiteral(".JPG")
-                                             << QStringLiteral("image/jpeg");
+        QTest::newRow("case does not count")
+            << QStringList{jpeg} << QStringLiteral(".JPG") << QStringLiteral("image/jpeg");
         QTest::newRow("case-sensitive glob")
             << QStringList{system + QStringLiteral("50:text/x-c:*.C:cs\n50:text/x-c2:*.c\n")}
             << QStringLiteral(".C") << QStringLiteral("text/x-c");
@@ -203,9 +203,8 @@ private slots:
         QTest::newRow("longer glob wins a tie")
             << QStringList{system + QStringLiteral("50:image/a:*.ic\n50:image/b:*.pic\n")}
             << QStringLiteral(".pic") << QStringLiteral("image/b");
-        QTest::newRow("wildcards")
-            << QStringList{system + QStringLiteral("50:image/w:*.[pP]?c\n")}
-            << QStringLiteral(".Pxc") << QStringLiteral("image/w");
+        QTest::newRow("wildcards") << QStringList{system + QStringLiteral("50:image/w:*.[pP]?c\n")}
+                                   << QStringLiteral(".Pxc") << QStringLiteral("image/w");
         QTest::newRow("user folder first")
             << QStringList{jpeg, user + QStringLiteral("50:image/mine:*.jpg\n")}
             << QStringLiteral(".jpg") << QStringLiteral("image/mine");
@@ -216,8 +215,8 @@ private slots:
         QTest::newRow("old globs file")
             << QStringList{QStringLiteral("usr2/mime/globs|image/gif:*.gif\n")}
             << QStringLiteral(".gif") << QStringLiteral("image/gif");
-        QTest::newRow("unknown extension") << QStringList{jpeg} << QStringLiteral(".xyz")
-                                           << QString();
+        QTest::newRow("unknown extension")
+            << QStringList{jpeg} << QStringLiteral(".xyz") << QString();
         QTest::newRow("no glob files") << QStringList() << QStringLiteral(".jpg") << QString();
         QTest::newRow("broken lines skipped")
             << QStringList{system + QStringLiteral("x:image/a:*.jpg\nimage/b\n\n50:image/c:*.jpg")}
@@ -275,15 +274,15 @@ private slots:
         QTest::addColumn<QStringList>("desktops");
         QTest::addColumn<QString>("application"); // the Name of the entry found
         const auto app = [](const char* path, const char* name, const char* extra = "") {
-            return QString::fromLatin1(path) + QStringLiteral("|[Desktop Entry]\nType=Application\n"
-                                                              "Exec=v %f\nName=") +
+            return QString::fromLatin1(path) +
+                   QStringLiteral("|[Desktop Entry]\nType=Application\n"
+                                  "Exec=v %f\nName=") +
                    QString::fromLatin1(name) + QStringLiteral("\n") + QString::fromLatin1(extra);
         };
-        const QStringList apps{app("usr/applications/a.desktop", "A"),
-                               app("usr/applications/b.desktop", "B"),
-                               app("data/applications/c.desktop", "C"),
-                               app("usr2/applications/kde/d.desktop", "D"),
-                               app("usr/applications/hidden.desktop", "H", "Hidden=true\n")};
+        const QStringList apps{
+            app("usr/applications/a.desktop", "A"), app("usr/applications/b.desktop", "B"),
+            app("data/applications/c.desktop", "C"), app("usr2/applications/kde/d.desktop", "D"),
+            app("usr/applications/hidden.desktop", "H", "Hidden=true\n")};
         const auto list = [](const char* path, const char* line) {
             return QString::fromLatin1(path) + QStringLiteral("|") +
                    QString::fromUtf8(Defaults(line));
@@ -309,8 +308,9 @@ private slots:
                                   list("config/gnome-mimeapps.list", "image/jpeg=b.desktop")}
             << QStringList{QStringLiteral("kde")} << QStringLiteral("A");
         QTest::newRow("first installed of the list")
-            << apps + QStringList{list("config/mimeapps.list",
-                                       "image/jpeg=gone.desktop;hidden.desktop;b.desktop;a.desktop;")}
+            << apps +
+                   QStringList{list("config/mimeapps.list",
+                                    "image/jpeg=gone.desktop;hidden.desktop;b.desktop;a.desktop;")}
             << QStringList() << QStringLiteral("B");
         QTest::newRow("nothing installed: next list")
             << apps + QStringList{list("config/mimeapps.list", "image/jpeg=gone.desktop"),
@@ -363,13 +363,12 @@ private slots:
     void defaultApplicationAccessDenied_data() {
         QTest::addColumn<QStringList>("denied");
         QTest::addColumn<Outcome>("outcome");
-        QTest::newRow("list denied, nothing else") << QStringList{QStringLiteral("config/mimeapps.list")}
-                                                   << Outcome::AccessDenied;
-        QTest::newRow("entry denied") << QStringList{QStringLiteral("a.desktop")}
-                                      << Outcome::AccessDenied;
+        QTest::newRow("list denied, nothing else")
+            << QStringList{QStringLiteral("config/mimeapps.list")} << Outcome::AccessDenied;
+        QTest::newRow("entry denied")
+            << QStringList{QStringLiteral("a.desktop")} << Outcome::AccessDenied;
         QTest::newRow("denied list, found later")
-            << QStringList{QStringLiteral("config/mimeapps.list"),
-                           QStringLiteral("nothing-else")}
+            << QStringList{QStringLiteral("config/mimeapps.list"), QStringLiteral("nothing-else")}
             << Outcome::Found;
     }
     void defaultApplicationAccessDenied() {

@@ -97,8 +97,8 @@ private slots:
         QTest::newRow("jpg") << QStringLiteral("/p/a.jpg") << QStringLiteral(".jpg");
         QTest::newRow("last dot") << QStringLiteral("/p/a.b.JPEG") << QStringLiteral(".JPEG");
         QTest::newRow("none") << QStringLiteral("/p/picture") << QStringLiteral(".gif");
-        QTest::newRow("dot in a folder only") << QStringLiteral("/p.v2/picture")
-                                              << QStringLiteral(".gif");
+        QTest::newRow("dot in a folder only")
+            << QStringLiteral("/p.v2/picture") << QStringLiteral(".gif");
         QTest::newRow("ends in a dot") << QStringLiteral("/p/a.") << QStringLiteral(".");
         QTest::newRow("relative") << QStringLiteral("a.bmp") << QStringLiteral(".bmp");
     }
@@ -130,15 +130,15 @@ private slots:
             << QStringLiteral("$(touch INJECTED) `touch INJECTED` ${HOME}.jpg") << plain << jpeg
             << QStringList() << QStringList();
         QTest::newRow("redirection and backslash")
-            << QStringLiteral("a > INJECTED | b \\ \\\" #c.jpg") << plain << jpeg
-            << QStringList() << QStringList();
-        QTest::newRow("field codes in the name") << QStringLiteral("%f %u %% %1.jpg") << plain
-                                                 << jpeg << QStringList() << QStringList();
+            << QStringLiteral("a > INJECTED | b \\ \\\" #c.jpg") << plain << jpeg << QStringList()
+            << QStringList();
+        QTest::newRow("field codes in the name")
+            << QStringLiteral("%f %u %% %1.jpg") << plain << jpeg << QStringList() << QStringList();
         QTest::newRow("code page letters") << QStringLiteral(u"Dampflok \u00fc\u00df\u20ac.jpg")
                                            << plain << jpeg << QStringList() << QStringList();
-        QTest::newRow("no extension is a gif") << QStringLiteral("engine; touch INJECTED") << plain
-                                               << QStringLiteral("gif-viewer") << QStringList()
-                                               << QStringList();
+        QTest::newRow("no extension is a gif")
+            << QStringLiteral("engine; touch INJECTED") << plain << QStringLiteral("gif-viewer")
+            << QStringList() << QStringList();
         QTest::newRow("quoted %f template")
             << QStringLiteral("$(touch INJECTED).jpg") << QByteArray("@ --view \"%f\" --fit")
             << jpeg << QStringList{QStringLiteral("--view")}
@@ -168,7 +168,8 @@ private slots:
         QTRY_VERIFY(fake.desktop.HasRecorded(recorder));
         QCOMPARE(fake.desktop.RecordedArguments(recorder), before + QStringList{picture} + after);
         QVERIFY(!QFileInfo::exists(fake.desktop.Path(QStringLiteral("INJECTED"))));
-        QCOMPARE(progress.shown, QStringList{QStringLiteral("Starting Picture Viewer.  Please wait...")});
+        QCOMPARE(progress.shown,
+                 QStringList{QStringLiteral("Starting Picture Viewer.  Please wait...")});
         QCOMPARE(progress.finalValues, QList<int>{100});
     }
 
@@ -189,16 +190,15 @@ private slots:
             << QStringLiteral("The operating system has denied access to the registry.\n\nThe "
                               "Gaugewright cannot view this picture.")
             << false;
-        QTest::newRow("no application") << QStringLiteral("no application") << kCannotView
-                                        << false;
+        QTest::newRow("no application") << QStringLiteral("no application") << kCannotView << false;
         QTest::newRow("application denied")
             << QStringLiteral("application denied")
             << QStringLiteral("The operating system has denied access to the registry (shell).\n\n"
                               "The picture cannot be viewed.")
             << false;
         QTest::newRow("no command") << QStringLiteral("no command") << kCannotView << false;
-        QTest::newRow("program does not start") << QStringLiteral("no program") << kCannotView
-                                                << true;
+        QTest::newRow("program does not start")
+            << QStringLiteral("no program") << kCannotView << true;
     }
     void failures() {
         QFETCH(QString, step);
@@ -218,8 +218,7 @@ private slots:
             picture = fake.desktop.Path(QStringLiteral("pictures/pipe.jpg"));
             if (QProcess::execute(QStringLiteral("mkfifo"), {picture}) != 0)
                 QSKIP("mkfifo is not available");
-        }
-        else if (step == QStringLiteral("no type"))
+        } else if (step == QStringLiteral("no type"))
             QFile::remove(fake.desktop.Path(QStringLiteral("usr/mime/globs2")));
         else if (step == QStringLiteral("no application"))
             fake.desktop.Write(QStringLiteral("config/mimeapps.list"),
@@ -232,9 +231,10 @@ private slots:
                                "[Desktop Entry]\nType=Application\nExec=\"" +
                                    fake.desktop.Path(QStringLiteral("no-such-viewer")).toUtf8() +
                                    "\" %f\n");
-        const QString denied = step == QStringLiteral("type denied")          ? QStringLiteral("globs2")
-                               : step == QStringLiteral("application denied") ? QStringLiteral("jpeg.desktop")
-                                                                              : QString();
+        const QString denied = step == QStringLiteral("type denied") ? QStringLiteral("globs2")
+                               : step == QStringLiteral("application denied")
+                                   ? QStringLiteral("jpeg.desktop")
+                                   : QString();
         if (!denied.isEmpty()) {
             associations.SetFileReader([denied](const QString& path) {
                 if (path.endsWith(denied))
