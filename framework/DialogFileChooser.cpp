@@ -10,6 +10,23 @@ std::optional<QString> CDialogFileChooser::ChooseFileToOpen(QWidget* parent,
     return path;
 }
 
+std::optional<QString> CDialogFileChooser::ChooseFileToOpenTitled(QWidget* parent,
+                                                                  const QString& title,
+                                                                  const QStringList& filters,
+                                                                  const QString& defaultSuffix) {
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.constFirst());
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QString> CDialogFileChooser::ChooseFileToSave(QWidget* parent,
                                                             const QString& suggested,
                                                             const QString& filter,

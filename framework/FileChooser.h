@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -13,6 +14,15 @@ public:
     virtual ~CFileChooser() = default;
     // filter as the file dialogs take it, e.g. "Inventory (*.inv)". Nothing when cancelled.
     virtual std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& filter) = 0;
+    // A file to open asked for under a title of its own: filters are the file types
+    // offered, the first one preselected; defaultSuffix is added to a typed name
+    // without one. Nothing when cancelled. A chooser without its own answer gives
+    // ChooseFileToOpen's for the filters joined.
+    virtual std::optional<QString> ChooseFileToOpenTitled(QWidget* parent, const QString& /*title*/,
+                                                          const QStringList& filters,
+                                                          const QString& /*defaultSuffix*/) {
+        return ChooseFileToOpen(parent, filters.join(QStringLiteral(";;")));
+    }
     // suggested: the file name proposed; defaultSuffix: appended when the user gives none.
     virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& suggested,
                                                     const QString& filter,
