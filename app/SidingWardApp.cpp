@@ -100,6 +100,10 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
 }
 
 CSidingWardApp::~CSidingWardApp() {
+    // The wait for the loader runs the event loop, which must not reach windows that
+    // are half destroyed: it comes first.
+    if (m_yardView)
+        m_yardView->WaitForManufacturerLoader();
     // The windows let go of their documents before the documents go.
     m_mainFrame.reset();
 }
@@ -314,6 +318,8 @@ bool CSidingWardApp::CloseAll() {
     // Documents are no longer asked about; their windows go with the main window.
     for (CDocument* document : m_docManager->GetDocuments())
         document->SetModifiedFlag(false);
+    if (m_yardView)
+        m_yardView->WaitForManufacturerLoader();
     if (m_yardFrame)
         m_yardFrame->AllowClose();
     m_services.settings.Flush();

@@ -110,6 +110,10 @@ CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock&
 
 CClassificationView::~CClassificationView() {
     m_yard.RemoveView(this);
+    WaitForManufacturerLoader();
+}
+
+void CClassificationView::WaitForManufacturerLoader() {
     CProgressWindow::WaitWhile(
         this,
         QStringLiteral("Please wait for ") + kApplicationTitle + QStringLiteral(" to stop..."),

@@ -68,7 +68,13 @@ public:
     CClassificationView(CClassificationDoc& yard, const CClock& clock, CMessageSink& messages,
                         QWidget* parent = nullptr);
     // Waits for the manufacturer loader to end (with a progress window).
+    // Waits for the manufacturer file loader, as WaitForManufacturerLoader does.
     ~CClassificationView() override;
+
+    // Waits, with a progress window that keeps the program painted, until the
+    // manufacturer file loader has ended. Call it while the windows are whole (at the
+    // end of the program, before they go): the wait runs the event loop.
+    void WaitForManufacturerLoader();
 
     // Replace the dialogs (tests; the defaults run the real ones).
     void SetInventoryChooser(InventoryChooser chooser) { m_chooser = std::move(chooser); }

@@ -619,8 +619,18 @@ void ClassificationViewTest::frameHasNoClose() {
         QCOMPARE(frame.systemMenu()->actions().size(), expected.size());
         for (QAction* action : frame.systemMenu()->actions())
             QVERIFY(!action->isSeparator() && action->text() != QStringLiteral("&Close"));
-        QVERIFY(!frame.windowFlags().testFlag(Qt::WindowCloseButtonHint));
         frame.show();
+        // Its title bar has no close box to press.
+        QStyleOptionTitleBar bar;
+        bar.initFrom(&frame);
+        bar.titleBarFlags = frame.windowFlags();
+        bar.subControls = QStyle::SC_All;
+        bar.rect = QRect(0, 0, 400, 24);
+        const QRect closeBox = frame.style()->subControlRect(
+            QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarCloseButton, &frame);
+        QVERIFY(closeBox.isValid());
+        QVERIFY(frame.style()->hitTestComplexControl(QStyle::CC_TitleBar, &bar, closeBox.center(),
+                                                     &frame) != QStyle::SC_TitleBarCloseButton);
         QVERIFY(frame.isMaximized());
         QVERIFY(!frame.close());
         frame.showMinimized();
