@@ -26,7 +26,12 @@
 #include "yard/FerroRSTreeCtrl.h"
 #include "yard/ItemNumberBuilder.h"
 #include "yard/ProgressWindow.h"
+#include "yard/ValueEntries.h"
 #include "yard/YardMessageEvent.h"
+
+using valueentries::AddEntry;
+using valueentries::EntryBytes;
+using valueentries::FindNoCase;
 
 namespace {
 
@@ -41,38 +46,8 @@ constexpr std::array<int, kAttributeCount> kFormRows = {1, 2, 0, 3,  4,  5,  6,
 // The order in which the lists are filled.
 constexpr std::array<int, 13> kFillOrder = {1, 4, 3, 5, 0, 6, 7, 8, 9, 10, 11, 12, 13};
 
-// Years and amounts keep the catalogue's order; every other list sorts itself.
 bool IsSortedList(int attribute) {
-    return attribute < static_cast<int>(Attribute::DateBuilt) ||
-           attribute > static_cast<int>(Attribute::CurrentValue);
-}
-
-std::string EntryBytes(const QComboBox* list, int index) {
-    const QByteArray bytes = list->itemData(index).toByteArray();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-int FindNoCase(const QComboBox* list, const std::string& value) {
-    for (int index = 0; index < list->count(); ++index) {
-        if (CompareKeysNoCase(EntryBytes(list, index), value) == 0)
-            return index;
-    }
-    return -1;
-}
-
-// Adds an entry where a list that keeps itself sorted without regard to case puts
-// it: after the entries that compare equal, so equal texts keep their order.
-int AddEntry(QComboBox* list, const std::string& value, bool sorted) {
-    int position = list->count();
-    if (sorted) {
-        position = 0;
-        while (position < list->count() &&
-               CompareKeysNoCase(EntryBytes(list, position), value) <= 0)
-            ++position;
-    }
-    list->insertItem(position, text::FromBytes(value),
-                     QByteArray(value.data(), static_cast<qsizetype>(value.size())));
-    return position;
+    return !valueentries::IsShownInListOrder(attribute);
 }
 
 } // namespace
@@ -192,12 +167,7 @@ void CClassificationView::FillList(int attribute, bool keepSelections) {
     const std::string kept = keepSelections && list->currentIndex() >= 0
                                  ? EntryBytes(list, list->currentIndex())
                                  : std::string();
-    list->clear();
-    if (const CValueList* values = m_yard.GetValueList(attribute)) {
-        const bool sorted = IsSortedList(attribute);
-        for (const std::string& value : *values)
-            AddEntry(list, value, sorted);
-    }
+    valueentries::Fill(list, m_yard.GetValueList(attribute), IsSortedList(attribute));
     const int found = kept.empty() ? -1 : FindNoCase(list, kept);
     list->setCurrentIndex(found >= 0 ? found : (list->count() > 0 ? 0 : -1));
 }

@@ -1,0 +1,54 @@
+#include "yard/ValueEntries.h"
+
+#include <QComboBox>
+
+#include "core/InventoryElement.h"
+#include "framework/Text.h"
+
+namespace valueentries {
+
+bool IsShownInListOrder(int attribute) {
+    return attribute >= static_cast<int>(Attribute::DateBuilt) &&
+           attribute <= static_cast<int>(Attribute::CurrentValue);
+}
+
+int SortedPosition(int count, const std::function<std::string(int)>& entryAt,
+                   const std::string& value) {
+    int position = 0;
+    while (position < count && CompareKeysNoCase(entryAt(position), value) <= 0)
+        ++position;
+    return position;
+}
+
+std::string EntryBytes(const QComboBox* list, int index) {
+    const QByteArray bytes = list->itemData(index).toByteArray();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+int FindNoCase(const QComboBox* list, const std::string& value) {
+    for (int index = 0; index < list->count(); ++index) {
+        if (CompareKeysNoCase(EntryBytes(list, index), value) == 0)
+            return index;
+    }
+    return -1;
+}
+
+int AddEntry(QComboBox* list, const std::string& value, bool sorted) {
+    const int position =
+        sorted ? SortedPosition(
+                     list->count(), [list](int index) { return EntryBytes(list, index); }, value)
+               : list->count();
+    list->insertItem(position, text::FromBytes(value),
+                     QByteArray(value.data(), static_cast<qsizetype>(value.size())));
+    return position;
+}
+
+void Fill(QComboBox* list, const CValueList* values, bool sorted) {
+    list->clear();
+    if (values == nullptr)
+        return;
+    for (const std::string& value : *values)
+        AddEntry(list, value, sorted);
+}
+
+} // namespace valueentries
