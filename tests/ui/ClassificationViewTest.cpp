@@ -147,6 +147,9 @@ void ClassificationViewTest::init() {
                        std::string("A") + std::to_string(attribute)};
         }
     }
+    // The listing and the wizard have tests of their own (YardAssistantsTest).
+    m_yard->SetUseManufacturerFile(false);
+    m_yard->SetUseWizard(false);
     m_yard->SetModifiedFlag(false);
     m_messages = std::make_unique<CMessageRecorder>();
     m_view = std::make_unique<CClassificationView>(*m_yard, m_clock, *m_messages);
