@@ -23,6 +23,10 @@
 #include "framework/Text.h"
 #include "yard/ChooseInventoryDialog.h"
 #include "yard/ClassificationDoc.h"
+#include "yard/CustomizeHeadings.h"
+#include "yard/CustomizePreferences.h"
+#include "yard/CustomizeSheet.h"
+#include "yard/CustomizeValues.h"
 #include "yard/FerroRSTreeCtrl.h"
 #include "yard/ItemNumberBuilder.h"
 #include "yard/ManufacturerSheet.h"
@@ -67,7 +71,9 @@ CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock&
         return CManufacturerSheet::Open(owner, m_yard, m_messages, m_lastManufacturerTab);
     };
     m_wizard = [this](QWidget* owner, bool productChosen) {
-        return CClassificationWizard::Run(owner, m_yard, productChosen, {});
+        return CClassificationWizard::Run(
+            owner, m_yard, productChosen,
+            [this](QWidget* sheetParent, int attribute) { Customize(sheetParent, attribute); });
     };
 
     CProgressWindow progress(QStringLiteral("Please wait for ") + kApplicationTitle +
@@ -196,6 +202,56 @@ void CClassificationView::SetLabels() {
             label->setText(text::FromBytes(m_yard.GetHeading(attribute)));
     }
     m_itemNumberButton->setText(text::FromBytes(m_yard.GetHeading(kItemNumber)));
+}
+
+void CClassificationView::Relabel() {
+    SetLabels();
+    m_tree->Redisplay(m_yard);
+    for (CSidingWardDoc* inventory : m_registered) {
+        for (CDocumentView* view : inventory->GetViews()) {
+            if (auto* widget = dynamic_cast<QWidget*>(view)) {
+                CYardMessageEvent redisplay = CYardMessageEvent::Redisplay();
+                QCoreApplication::sendEvent(widget, &redisplay);
+            }
+        }
+    }
+}
+
+void CClassificationView::Customize(QWidget* parent, int startAttribute) {
+    CCustomizeSheet sheet(m_yard, m_clock, m_messages, startAttribute,
+                          parent != nullptr ? parent : this);
+    m_yard.SnapshotValues();
+    m_yard.SnapshotHeadings();
+    const bool ok = sheet.exec() == QDialog::Accepted;
+    const CCustomizeValues& values = sheet.Values();
+    const CCustomizeHeadings& headings = sheet.Headings();
+    const CCustomizePreferences& preferences = sheet.Preferences();
+    bool refresh = false;
+    bool relabel = false;
+    bool preferencesSet = false;
+    if (ok) {
+        refresh = values.HasPendingChanges() || values.WasApplied();
+        relabel = headings.HasPendingChanges() || headings.WasApplied();
+        if (preferences.HasPendingChanges() || preferences.WasApplied()) {
+            m_yard.SetUseManufacturerFile(preferences.UseManufacturerFile());
+            m_yard.SetUseWizard(preferences.UseWizard());
+            preferencesSet = true;
+        }
+    } else {
+        // Back to the last snapshot: the one taken before, or at the last Apply.
+        if (values.HasPendingChanges() || values.WasApplied())
+            m_yard.RestoreValues();
+        refresh = values.WasApplied();
+        if (headings.HasPendingChanges() || headings.WasApplied())
+            m_yard.RestoreHeadings();
+        relabel = headings.WasApplied();
+    }
+    if (refresh)
+        FillLists(true);
+    if (relabel)
+        Relabel();
+    if (refresh || relabel || preferencesSet)
+        SaveYard();
 }
 
 void CClassificationView::EnterState(bool building) {
@@ -456,6 +512,9 @@ std::vector<CYardCommandEntry> CClassificationView::Commands(bool popup) {
                        QStringLiteral("&Finish the Build"), [this] { FinishBuild(); }, m_building});
     entries.push_back({id(YardCommand::Cancel, YardCommand::CancelPopup),
                        QStringLiteral("C&ancel the Build"), [this] { CancelBuild(); }, m_building});
+    entries.push_back({id(YardCommand::Customize, YardCommand::CustomizePopup),
+                       QStringLiteral("&Customize Classification Yard"), [this] { Customize(); },
+                       true});
     entries.push_back({id(YardCommand::UseManufacturerFile, YardCommand::UseManufacturerFilePopup),
                        QStringLiteral("Use ") +
                            text::FromBytes(m_yard.GetHeading(
@@ -619,7 +678,7 @@ std::optional<CYardCommandEntry> CClassificationView::FindCommand(int id) {
 }
 
 bool CClassificationView::HandlesCommand(int id) const {
-    constexpr std::array<YardCommand, 13> kHandled = {YardCommand::Build,
+    constexpr std::array<YardCommand, 15> kHandled = {YardCommand::Build,
                                                       YardCommand::BuildPopup,
                                                       YardCommand::Finish,
                                                       YardCommand::FinishPopup,
@@ -631,6 +690,8 @@ bool CClassificationView::HandlesCommand(int id) const {
                                                       YardCommand::SendToInventoryPopup,
                                                       YardCommand::UseManufacturerFile,
                                                       YardCommand::UseManufacturerFilePopup,
+                                                      YardCommand::Customize,
+                                                      YardCommand::CustomizePopup,
                                                       YardCommand::SaveYard};
     return std::any_of(kHandled.begin(), kHandled.end(),
                        [id](YardCommand handled) { return static_cast<int>(handled) == id; });

@@ -41,6 +41,8 @@ enum class YardCommand : int {
     SendToInventoryPopup = 32822,
     UseManufacturerFile = 32835,
     UseManufacturerFilePopup = 32833,
+    Customize = 32787,
+    CustomizePopup = 32825,
     SaveYard = 57603,
 };
 
@@ -121,6 +123,11 @@ public:
     bool IsManufacturerProductChosen() const { return m_productChosen; }
     // Writes Classyrd.mst at once; a failure is shown.
     void SaveYard();
+    // The customization sheet over parent (the view when null), its values page on
+    // startAttribute. Afterwards the form shows the catalogue as OK or Cancel left
+    // it, the inventories redisplay when the headings changed, and the catalogue
+    // is saved.
+    void Customize(QWidget* parent = nullptr, int startAttribute = 0);
 
     // The Options menu entries (popup: the "Classification Modification" menu) with
     // their current texts and enabling, followed, for the Options menu, by the save entry.
@@ -147,6 +154,8 @@ private:
     void FillLists(bool keepSelections);
     void FillList(int attribute, bool keepSelections);
     void SetLabels();
+    // Labels the form and asks every view of every registered inventory to redisplay.
+    void Relabel();
     void EnterState(bool building);
     // The listing, the wizard and what follows them at the start of a build.
     void RunAssistants();

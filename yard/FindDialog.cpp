@@ -12,6 +12,7 @@
 
 #include "framework/MessageSink.h"
 #include "framework/Text.h"
+#include "yard/TypedText.h"
 
 CFindDialog::CFindDialog(std::vector<std::string>& history, CMessageSink& messages,
                          QWidget* parent)
@@ -89,15 +90,10 @@ void CFindDialog::Close(bool findNext) {
     const QString typed = m_text->currentText();
     if (typed.isEmpty())
         return;
-    const std::optional<std::string> bytes = text::ToBytes(typed);
-    if (!bytes) {
-        m_messages.Show(this, {text::RefusedCharactersMessage(
-                                   QStringLiteral("search text"),
-                                   text::UnrepresentableCharacters(typed)),
-                               QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                               MessageButtons::Ok});
+    const std::optional<std::string> bytes =
+        typedtext::BytesOrRefuse(this, typed, QStringLiteral("search text"), m_messages);
+    if (!bytes)
         return;
-    }
     m_request = {*bytes, m_matchCase->isChecked(), findNext};
     const auto earlier = std::find(m_history.begin(), m_history.end(), *bytes);
     if (earlier != m_history.end())

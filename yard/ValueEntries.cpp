@@ -1,5 +1,7 @@
 #include "yard/ValueEntries.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 
 #include "core/InventoryElement.h"
@@ -43,12 +45,28 @@ int AddEntry(QComboBox* list, const std::string& value, bool sorted) {
     return position;
 }
 
+std::vector<const std::string*> ShownOrder(const CValueList& values, bool sorted) {
+    std::vector<const std::string*> order;
+    order.reserve(values.size());
+    for (const std::string& value : values)
+        order.push_back(&value);
+    if (sorted) {
+        std::stable_sort(order.begin(), order.end(), [](const std::string* a, const std::string* b) {
+            return CompareKeysNoCase(*a, *b) < 0;
+        });
+    }
+    return order;
+}
+
 void Fill(QComboBox* list, const CValueList* values, bool sorted) {
     list->clear();
     if (values == nullptr)
         return;
-    for (const std::string& value : *values)
-        AddEntry(list, value, sorted);
+    // Appending in the shown order is what adding one by one would give, without
+    // searching for each entry's place.
+    for (const std::string* value : ShownOrder(*values, sorted))
+        list->addItem(text::FromBytes(*value),
+                      QByteArray(value->data(), static_cast<qsizetype>(value->size())));
 }
 
 } // namespace valueentries

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "yard/YardFormat.h"
 
@@ -21,6 +22,10 @@ bool IsShownInListOrder(int attribute);
 // the bytes of the count entries already there.
 int SortedPosition(int count, const std::function<std::string(int)>& entryAt,
                    const std::string& value);
+
+// The entries in the order a list shows them: sorted without regard to case
+// (equal texts in catalogue order), or in the catalogue's order.
+std::vector<const std::string*> ShownOrder(const CValueList& values, bool sorted);
 
 // The bytes of an entry of a list filled by these functions.
 std::string EntryBytes(const QComboBox* list, int index);

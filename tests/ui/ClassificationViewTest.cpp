@@ -552,7 +552,9 @@ void ClassificationViewTest::commandsFollowState() {
              QStringLiteral("Use HItem Number Builder"));
     QCOMPARE(find(false, YardCommand::SaveYard).text,
              QStringLiteral("&Save Classification Yard\tCtrl+S"));
-    QVERIFY(!m_view->HandlesCommand(32787));
+    QVERIFY(m_view->HandlesCommand(32787));
+    QVERIFY(find(true, YardCommand::CustomizePopup).enabled);
+    QVERIFY(!find(false, YardCommand::UseManufacturerFile).enabled);
     QVERIFY(m_view->HandlesCommand(32864));
     m_view->OnCommand(static_cast<int>(YardCommand::Build));
     QVERIFY(m_view->IsBuildInProgress());
