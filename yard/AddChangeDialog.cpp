@@ -1,5 +1,7 @@
 #include "yard/AddChangeDialog.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +20,9 @@ CAddChangeDialog::CAddChangeDialog(const std::string& text, CMessageSink& messag
     auto* label = new QLabel(QStringLiteral("Rolling Stock Attribute"), this);
     m_edit = new QLineEdit(text::FromBytes(text), this);
     m_edit->setObjectName(QStringLiteral("value"));
-    m_edit->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+    // Room for a long value, and for the whole title in the title bar.
+    m_edit->setMinimumWidth(std::max(fontMetrics().averageCharWidth() * 40,
+                                     fontMetrics().horizontalAdvance(windowTitle()) + 64));
     label->setBuddy(m_edit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);

@@ -13,6 +13,8 @@ CDateControlDialog::CDateControlDialog(int fromYear, int currentYear, QWidget* p
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Classification Yard - Date Control"));
     auto* group = new QGroupBox(QStringLiteral("Date Range"), this);
+    // Wide enough for the whole title in the window's title bar.
+    group->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 64);
     m_from = new QSpinBox(group);
     m_from->setObjectName(QStringLiteral("fromYear"));
     m_from->setRange(kEarliestYear, std::max(kEarliestYear, currentYear));

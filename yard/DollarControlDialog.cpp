@@ -10,6 +10,8 @@ CDollarControlDialog::CDollarControlDialog(int fromDollar, int toDollar, QWidget
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Classification Yard - Dollar Control"));
     auto* group = new QGroupBox(QStringLiteral("Dollar Range"), this);
+    // Wide enough for the whole title in the window's title bar.
+    group->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 64);
     const auto spin = [group](const char* name, int value) {
         auto* box = new QSpinBox(group);
         box->setObjectName(QLatin1String(name));
