@@ -184,15 +184,21 @@ void CCustomizeValues::Add() {
     UpdateButtons();
 }
 
-void CCustomizeValues::Change() {
+bool CCustomizeValues::CanEditSelection() {
     if (m_current == nullptr || IsRangeAttribute())
-        return;
+        return false;
     if (m_list->selectedItems().isEmpty()) {
         m_messages.Show(this, {QStringLiteral("No rolling stock attribute selected!"),
                                QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
                                MessageButtons::Ok});
-        return;
+        return false;
     }
+    return true;
+}
+
+void CCustomizeValues::Change() {
+    if (!CanEditSelection())
+        return;
     const std::string old = SelectedValue();
     CAddChangeDialog dialog(old, m_messages, this);
     if (dialog.exec() != QDialog::Accepted)
@@ -213,14 +219,8 @@ void CCustomizeValues::Change() {
 }
 
 void CCustomizeValues::Delete() {
-    if (m_current == nullptr || IsRangeAttribute())
+    if (!CanEditSelection())
         return;
-    if (m_list->selectedItems().isEmpty()) {
-        m_messages.Show(this, {QStringLiteral("No rolling stock attribute selected!"),
-                               QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                               MessageButtons::Ok});
-        return;
-    }
     const std::string value = SelectedValue();
     const MessageAnswer answer = m_messages.Show(
         this, {QStringLiteral("Are you sure you want to delete '") + text::FromBytes(value) +

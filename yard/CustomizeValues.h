@@ -45,6 +45,9 @@ private:
     // Adds value to the box where it belongs and selects it.
     void AddToBox(const std::string& value);
     std::string SelectedValue() const;
+    // Whether Change and Delete have a selected text value to act on; says so when
+    // nothing is selected.
+    bool CanEditSelection();
     void UpdateButtons();
     void OnDoubleClicked();
     // Whether the list may hold entries entries; says why not.

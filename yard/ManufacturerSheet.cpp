@@ -25,7 +25,9 @@ CManufacturerSheet::CManufacturerSheet(CClassificationDoc& yard, CMessageSink& m
     for (const CManufacturer& manufacturer : yard.GetManufacturerList()) {
         auto* page = new CManufacturerPage(manufacturer, yard, messages, m_tabs);
         m_pages.push_back(page);
-        m_tabs->addTab(page, text::FromBytes(manufacturer.GetName()));
+        // A name is shown as it is: an ampersand in it is no mnemonic.
+        QString caption = text::FromBytes(manufacturer.GetName());
+        m_tabs->addTab(page, caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
     }
     if (!m_pages.empty())
         m_tabs->setCurrentIndex(std::clamp(startTab, 0, PageCount() - 1));

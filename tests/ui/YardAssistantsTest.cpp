@@ -19,7 +19,11 @@
 #include "support/EventLog.h"
 #include "support/MessageRecorder.h"
 #include "yard/ClassificationDoc.h"
+#include "yard/AddChangeDialog.h"
+#include "yard/AttributeRadioGroup.h"
 #include "yard/ClassificationWizard.h"
+#include "yard/CustomizeSheet.h"
+#include "yard/CustomizeValues.h"
 #include "yard/FerroRSTreeCtrl.h"
 #include "yard/ManufacturerPage.h"
 #include "yard/ManufacturerSheet.h"
@@ -56,6 +60,7 @@ private slots:
     void wizardValuesFillForm();
     void useManufacturerFileCommand();
     void commentsAndPictureButtons();
+    void wizardCustomizeOpensSheetOnItsAttribute();
     void defaultDataRunsThrough();
 
 private:
@@ -300,6 +305,50 @@ void YardAssistantsTest::commentsAndPictureButtons() {
     m_view->StartBuild();
     QCOMPARE(m_view->PendingComments(), std::string());
     QCOMPARE(m_view->PendingPicture(), std::string());
+}
+
+void YardAssistantsTest::wizardCustomizeOpensSheetOnItsAttribute() {
+    QTemporaryDir dir;
+    m_yard->SetPathName(dir.filePath(u"Classyrd.mst"_s).toStdString());
+    m_yard->SetUseManufacturerFile(false);
+    m_yard->SetUseWizard(true);
+    m_view->SetItemNumberBuilder([](QWidget*, const std::string&) { return std::nullopt; });
+    int sheetAttribute = -1;
+    QStringList offered;
+    QTimer::singleShot(0, this, [&] {
+        auto* wizard = qobject_cast<CClassificationWizard*>(QApplication::activeModalWidget());
+        QVERIFY(wizard);
+        wizard->setCurrentId(4);
+        QTimer::singleShot(0, this, [&] {
+            auto* sheet = qobject_cast<CCustomizeSheet*>(QApplication::activeModalWidget());
+            QVERIFY(sheet);
+            sheetAttribute = sheet->Values().Attributes()->Checked();
+            QTimer::singleShot(0, this, [] {
+                auto* add = qobject_cast<CAddChangeDialog*>(QApplication::activeModalWidget());
+                QVERIFY(add);
+                add->findChild<QLineEdit*>(u"value"_s)->setText(u"Gauge 3"_s);
+                add->accept();
+            });
+            sheet->Values().Add();
+            sheet->accept();
+        });
+        QTest::mouseClick(wizard->Page(4)->findChild<QPushButton*>(u"customize"_s),
+                          Qt::LeftButton);
+        auto* choices = wizard->Page(4)->findChild<QComboBox*>(u"choices"_s);
+        for (int k = 0; k < choices->count(); ++k)
+            offered << choices->itemText(k);
+        choices->setCurrentIndex(choices->findText(u"Gauge 3"_s));
+        while (wizard->currentId() != 12)
+            wizard->next();
+        wizard->accept();
+    });
+    m_view->StartBuild();
+    QCOMPARE(sheetAttribute, static_cast<int>(Attribute::Scale));
+    QCOMPARE(offered, (QStringList{u"A5"_s, u"b5"_s, u"Gauge 3"_s}));
+    QCOMPARE(m_view->Tree()->GetHeldItem()->GetScale(), std::string("Gauge 3"));
+    QVERIFY(List(5)->findText(u"Gauge 3"_s) >= 0);
+    QVERIFY(QFile::exists(dir.filePath(u"Classyrd.mst"_s)));
+    QCOMPARE(m_messages->Count(), 0);
 }
 
 void YardAssistantsTest::defaultDataRunsThrough() {
