@@ -128,6 +128,7 @@ private slots:
     void rangeTooLargeForTheFileIsRefused();
     void headingRenamedEverywhere();
     void smallDialogs();
+    void failedSaveIsNotApplied();
     void okOutcomes();
     void applyThenCancelKeepsApplied();
     void cancelWithoutApplyRestores();
@@ -535,6 +536,28 @@ void CustomizeSheetTest::smallDialogs() {
     CDollarControlDialog dollars(-5, 99999);
     QCOMPARE(dollars.GetFromDollar(), 0);
     QCOMPARE(dollars.GetToDollar(), 32760);
+}
+
+void CustomizeSheetTest::failedSaveIsNotApplied() {
+    m_yard->SetPathName(m_dir.filePath(u"missing/Classyrd.mst"_s).toStdString());
+    CCustomizeSheet& sheet = MakeSheet(5);
+    AnswerAddChange(this, u"G"_s);
+    Values().Add();
+    ClickButton(sheet.Preferences().findChild<QCheckBox*>(u"useWizard"_s));
+    QTest::mouseClick(sheet.Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    // The failure is shown, the sheet stays open and nothing counts as applied.
+    QCOMPARE(m_messages->Count(), 1);
+    QCOMPARE(m_messages->Last().caption, u"Gaugewright Error"_s);
+    QVERIFY(sheet.isVisible());
+    QCOMPARE(sheet.result(), 0);
+    QVERIFY(Values().HasPendingChanges() && !Values().WasApplied());
+    QVERIFY(ApplyEnabled());
+    m_messages->Clear();
+    sheet.Values().Apply();
+    sheet.Headings().Apply();
+    QVERIFY(!sheet.Preferences().Apply());
+    QVERIFY(!sheet.Preferences().WasApplied());
+    QVERIFY(m_yard->GetUseWizard());
 }
 
 void CustomizeSheetTest::okOutcomes() {
