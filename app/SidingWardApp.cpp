@@ -66,8 +66,9 @@ CMenuLayout YardMenuLayout() {
         layout.begin() + 1,
         Item::Popup(QStringLiteral("&Options"),
                     {Item::Command(YardBuild), Item::Command(YardFinish), Item::Command(YardCancel),
-                     Item::Separator(), Item::Command(YardItemNumberBuilder), Item::Separator(),
-                     Item::Command(YardSendToInventory)}));
+                     Item::Separator(), Item::Command(YardCustomize),
+                     Item::Command(YardUseManufacturerFile), Item::Command(YardItemNumberBuilder),
+                     Item::Separator(), Item::Command(YardSendToInventory)}));
     return layout;
 }
 

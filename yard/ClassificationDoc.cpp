@@ -78,6 +78,21 @@ std::size_t CClassificationDoc::GetValueEntryCount() const {
     return count;
 }
 
+bool CClassificationDoc::CanHoldValues(const CValueList& list, std::size_t entries) const {
+    const std::size_t others = GetValueEntryCount() - list.size();
+    return entries <= yardformat::kMaxValueEntries && others <= yardformat::kMaxValueEntries - entries;
+}
+
+std::size_t CClassificationDoc::YearRangeSize(int lowestYear) const {
+    const long long current = m_clock.Today().year;
+    return lowestYear > current ? 0 : static_cast<std::size_t>(current - lowestYear + 1);
+}
+
+std::size_t CClassificationDoc::DollarRangeSize(int first, int last) {
+    return first > last ? 0
+                        : static_cast<std::size_t>(static_cast<long long>(last) - first + 1);
+}
+
 const std::string& CClassificationDoc::GetHeading(int attribute) const {
     const int index = (attribute >= 0 && attribute <= 12) ? attribute : 13;
     return m_catalogue.headings[static_cast<std::size_t>(index)];

@@ -42,6 +42,12 @@ public:
     void SetDollarRange(CValueList& list, int first, int last);
     // The number of entries of all thirteen lists.
     std::size_t GetValueEntryCount() const;
+    // Whether the catalogue could still be saved with list holding entries entries
+    // instead of the ones it has (the file counts its records in 16 bits).
+    bool CanHoldValues(const CValueList& list, std::size_t entries) const;
+    // The number of entries SetYearRange and SetDollarRange would give.
+    std::size_t YearRangeSize(int lowestYear) const;
+    static std::size_t DollarRangeSize(int first, int last);
 
     // Indexes other than 0..12 give the heading of User Defined 2.
     const std::string& GetHeading(int attribute) const;

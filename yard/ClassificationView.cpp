@@ -23,10 +23,20 @@
 #include "framework/Text.h"
 #include "yard/ChooseInventoryDialog.h"
 #include "yard/ClassificationDoc.h"
+#include "yard/CustomizeHeadings.h"
+#include "yard/CustomizePreferences.h"
+#include "yard/CustomizeSheet.h"
+#include "yard/CustomizeValues.h"
 #include "yard/FerroRSTreeCtrl.h"
 #include "yard/ItemNumberBuilder.h"
+#include "yard/ManufacturerSheet.h"
 #include "yard/ProgressWindow.h"
+#include "yard/ValueEntries.h"
 #include "yard/YardMessageEvent.h"
+
+using valueentries::AddEntry;
+using valueentries::EntryBytes;
+using valueentries::FindNoCase;
 
 namespace {
 
@@ -41,38 +51,8 @@ constexpr std::array<int, kAttributeCount> kFormRows = {1, 2, 0, 3,  4,  5,  6,
 // The order in which the lists are filled.
 constexpr std::array<int, 13> kFillOrder = {1, 4, 3, 5, 0, 6, 7, 8, 9, 10, 11, 12, 13};
 
-// Years and amounts keep the catalogue's order; every other list sorts itself.
 bool IsSortedList(int attribute) {
-    return attribute < static_cast<int>(Attribute::DateBuilt) ||
-           attribute > static_cast<int>(Attribute::CurrentValue);
-}
-
-std::string EntryBytes(const QComboBox* list, int index) {
-    const QByteArray bytes = list->itemData(index).toByteArray();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-int FindNoCase(const QComboBox* list, const std::string& value) {
-    for (int index = 0; index < list->count(); ++index) {
-        if (CompareKeysNoCase(EntryBytes(list, index), value) == 0)
-            return index;
-    }
-    return -1;
-}
-
-// Adds an entry where a list that keeps itself sorted without regard to case puts
-// it: after the entries that compare equal, so equal texts keep their order.
-int AddEntry(QComboBox* list, const std::string& value, bool sorted) {
-    int position = list->count();
-    if (sorted) {
-        position = 0;
-        while (position < list->count() &&
-               CompareKeysNoCase(EntryBytes(list, position), value) <= 0)
-            ++position;
-    }
-    list->insertItem(position, text::FromBytes(value),
-                     QByteArray(value.data(), static_cast<qsizetype>(value.size())));
-    return position;
+    return !valueentries::IsShownInListOrder(attribute);
 }
 
 } // namespace
@@ -86,6 +66,14 @@ CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock&
     };
     m_builder = [this](QWidget* owner, const std::string& heading) {
         return CItemNumberBuilder::Run(owner, heading, m_messages);
+    };
+    m_listing = [this](QWidget* owner) {
+        return CManufacturerSheet::Open(owner, m_yard, m_messages, m_lastManufacturerTab);
+    };
+    m_wizard = [this](QWidget* owner, bool productChosen) {
+        return CClassificationWizard::Run(
+            owner, m_yard, productChosen,
+            [this](QWidget* sheetParent, int attribute) { Customize(sheetParent, attribute); });
     };
 
     CProgressWindow progress(QStringLiteral("Please wait for ") + kApplicationTitle +
@@ -150,6 +138,17 @@ void CClassificationView::CreateControls() {
         }
         ++row;
     }
+    m_comments = new QPushButton(QStringLiteral("Comments"), this);
+    m_comments->setObjectName(QStringLiteral("comments"));
+    m_picture = new QPushButton(QStringLiteral("Picture"), this);
+    m_picture->setObjectName(QStringLiteral("picture"));
+    connect(m_comments, &QPushButton::clicked, this, &CClassificationView::EditComments);
+    connect(m_picture, &QPushButton::clicked, this, &CClassificationView::ChoosePicture);
+    auto* extras = new QHBoxLayout;
+    extras->addWidget(m_comments);
+    extras->addWidget(m_picture);
+    extras->addStretch(1);
+    form->addLayout(extras, row, 1);
     form->setColumnStretch(1, 1);
 
     auto* group = new QGroupBox(QStringLiteral("Classification Yard Item"), this);
@@ -196,12 +195,7 @@ void CClassificationView::FillList(int attribute, bool keepSelections) {
     const std::string kept = keepSelections && list->currentIndex() >= 0
                                  ? EntryBytes(list, list->currentIndex())
                                  : std::string();
-    list->clear();
-    if (const CValueList* values = m_yard.GetValueList(attribute)) {
-        const bool sorted = IsSortedList(attribute);
-        for (const std::string& value : *values)
-            AddEntry(list, value, sorted);
-    }
+    valueentries::Fill(list, m_yard.GetValueList(attribute), IsSortedList(attribute));
     const int found = kept.empty() ? -1 : FindNoCase(list, kept);
     list->setCurrentIndex(found >= 0 ? found : (list->count() > 0 ? 0 : -1));
 }
@@ -214,6 +208,56 @@ void CClassificationView::SetLabels() {
     m_itemNumberButton->setText(text::FromBytes(m_yard.GetHeading(kItemNumber)));
 }
 
+void CClassificationView::Relabel() {
+    SetLabels();
+    m_tree->Redisplay(m_yard);
+    for (CSidingWardDoc* inventory : m_registered) {
+        for (CDocumentView* view : inventory->GetViews()) {
+            if (auto* widget = dynamic_cast<QWidget*>(view)) {
+                CYardMessageEvent redisplay = CYardMessageEvent::Redisplay();
+                QCoreApplication::sendEvent(widget, &redisplay);
+            }
+        }
+    }
+}
+
+void CClassificationView::Customize(QWidget* parent, int startAttribute) {
+    CCustomizeSheet sheet(m_yard, m_clock, m_messages, startAttribute,
+                          parent != nullptr ? parent : this);
+    m_yard.SnapshotValues();
+    m_yard.SnapshotHeadings();
+    const bool ok = sheet.exec() == QDialog::Accepted;
+    const CCustomizeValues& values = sheet.Values();
+    const CCustomizeHeadings& headings = sheet.Headings();
+    const CCustomizePreferences& preferences = sheet.Preferences();
+    bool refresh = false;
+    bool relabel = false;
+    bool preferencesSet = false;
+    if (ok) {
+        refresh = values.HasPendingChanges() || values.WasApplied();
+        relabel = headings.HasPendingChanges() || headings.WasApplied();
+        if (preferences.HasPendingChanges() || preferences.WasApplied()) {
+            m_yard.SetUseManufacturerFile(preferences.UseManufacturerFile());
+            m_yard.SetUseWizard(preferences.UseWizard());
+            preferencesSet = true;
+        }
+    } else {
+        // Back to the last snapshot: the one taken before, or at the last Apply.
+        if (values.HasPendingChanges() || values.WasApplied())
+            m_yard.RestoreValues();
+        refresh = values.WasApplied();
+        if (headings.HasPendingChanges() || headings.WasApplied())
+            m_yard.RestoreHeadings();
+        relabel = headings.WasApplied();
+    }
+    if (refresh)
+        FillLists(true);
+    if (relabel)
+        Relabel();
+    if (refresh || relabel || preferencesSet)
+        SaveYard();
+}
+
 void CClassificationView::EnterState(bool building) {
     m_building = building;
     for (QComboBox* list : m_lists) {
@@ -224,7 +268,19 @@ void CClassificationView::EnterState(bool building) {
     m_itemNumberButton->setEnabled(building);
     m_finished->setEnabled(building);
     m_cancel->setEnabled(building);
+    m_comments->setEnabled(building && m_commentsEditor != nullptr);
+    m_picture->setEnabled(building && m_pictureChooser != nullptr);
     m_build->setEnabled(!building);
+}
+
+void CClassificationView::SetCommentsEditor(PendingTextEditor editor) {
+    m_commentsEditor = std::move(editor);
+    EnterState(m_building);
+}
+
+void CClassificationView::SetPictureChooser(PendingTextEditor chooser) {
+    m_pictureChooser = std::move(chooser);
+    EnterState(m_building);
 }
 
 bool CClassificationView::ConfirmReplaceHeldItem() {
@@ -249,8 +305,108 @@ void CClassificationView::StartBuild() {
     m_pendingComments.clear();
     m_pendingPicture.clear();
     m_lists[static_cast<std::size_t>(Attribute::Manufacturer)]->setFocus();
-    // The manufacturer listing and the wizard join here once they exist; until then
-    // a build runs as with both yard preferences off.
+    m_assistantRun = true;
+    RunAssistants();
+    m_assistantRun = false;
+}
+
+bool CClassificationView::AskToContinue(const QString& reason) {
+    return m_messages.Show(this, {reason + QStringLiteral("\n\nDo you want to continue "
+                                                          "building the item?"),
+                                  kYardWarning, MessageIcon::Question, MessageButtons::YesNo}) ==
+           MessageAnswer::Yes;
+}
+
+void CClassificationView::RunAssistants() {
+    if (m_yard.GetUseManufacturerFile()) {
+        if (!RunManufacturerListing() &&
+            !AskToContinue(QStringLiteral("You did not select anything from the list."))) {
+            CancelBuild();
+            return;
+        }
+    } else {
+        m_productChosen = false;
+    }
+    if (!m_yard.GetUseWizard())
+        return;
+    const std::optional<CWizardChoices> choices = m_wizard(this, m_productChosen);
+    // Nothing the wizard can reach ends the build, but the form must not go on
+    // with a build that is no longer there.
+    if (!m_building)
+        return;
+    if (!choices) {
+        if (!AskToContinue(QStringLiteral("You did not finish the wizard build.")))
+            CancelBuild();
+        return;
+    }
+    ApplyWizardChoices(*choices);
+    if (!m_productChosen)
+        RunItemNumberBuilder();
+    if (m_commentsEditor)
+        EditComments();
+    if (m_pictureChooser)
+        ChoosePicture();
+    FinishBuild();
+}
+
+bool CClassificationView::RunManufacturerListing() {
+    m_productChosen = false;
+    const std::optional<CManufacturerChoice> choice = m_listing(this);
+    if (!choice || !m_building)
+        return false;
+    m_productChosen = true;
+    ApplyProduct(*choice);
+    return true;
+}
+
+void CClassificationView::ApplyProduct(const CManufacturerChoice& choice) {
+    const CManufacturerProduct& product = choice.product;
+    SelectOrAddValue(static_cast<int>(Attribute::Manufacturer), choice.manufacturer);
+    SelectOrAddValue(static_cast<int>(Attribute::BodyClassification), product.bodyClassification);
+    SelectOrAddValue(static_cast<int>(Attribute::RoadName), product.roadName);
+    SelectOrAddValue(static_cast<int>(Attribute::PaintScheme), product.paintScheme);
+    SelectOrAddValue(static_cast<int>(Attribute::Scale), product.scale);
+    m_itemNumber->setText(text::FromBytes(product.itemNumber));
+    m_lastItemNumber = product.itemNumber;
+    if (!m_assistantRun)
+        m_lists[static_cast<std::size_t>(Attribute::Condition)]->setFocus();
+}
+
+void CClassificationView::ApplyWizardChoices(const CWizardChoices& choices) {
+    // A chosen product keeps the five attributes it gave.
+    constexpr std::array<Attribute, 5> kFromProduct = {
+        Attribute::Manufacturer, Attribute::BodyClassification, Attribute::RoadName,
+        Attribute::PaintScheme, Attribute::Scale};
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+        if (attribute == kItemNumber)
+            continue;
+        if (m_productChosen &&
+            std::find(kFromProduct.begin(), kFromProduct.end(),
+                      static_cast<Attribute>(attribute)) != kFromProduct.end())
+            continue;
+        QComboBox* list = m_lists[static_cast<std::size_t>(attribute)];
+        // No equal entry (an empty choice among them) leaves the list without a selection.
+        list->setCurrentIndex(FindNoCase(list, choices[static_cast<std::size_t>(attribute)]));
+    }
+}
+
+void CClassificationView::UseManufacturerFile() {
+    if (m_building)
+        RunManufacturerListing();
+}
+
+void CClassificationView::EditComments() {
+    if (!m_building || !m_commentsEditor)
+        return;
+    if (const auto edited = m_commentsEditor(this, m_pendingComments))
+        m_pendingComments = *edited;
+}
+
+void CClassificationView::ChoosePicture() {
+    if (!m_building || !m_pictureChooser)
+        return;
+    if (const auto chosen = m_pictureChooser(this, m_pendingPicture))
+        m_pendingPicture = *chosen;
 }
 
 void CClassificationView::FinishBuild() {
@@ -360,6 +516,15 @@ std::vector<CYardCommandEntry> CClassificationView::Commands(bool popup) {
                        QStringLiteral("&Finish the Build"), [this] { FinishBuild(); }, m_building});
     entries.push_back({id(YardCommand::Cancel, YardCommand::CancelPopup),
                        QStringLiteral("C&ancel the Build"), [this] { CancelBuild(); }, m_building});
+    entries.push_back({id(YardCommand::Customize, YardCommand::CustomizePopup),
+                       QStringLiteral("&Customize Classification Yard"), [this] { Customize(); },
+                       true});
+    entries.push_back({id(YardCommand::UseManufacturerFile, YardCommand::UseManufacturerFilePopup),
+                       QStringLiteral("Use ") +
+                           text::FromBytes(m_yard.GetHeading(
+                               static_cast<int>(Attribute::Manufacturer))) +
+                           QStringLiteral(" File"),
+                       [this] { UseManufacturerFile(); }, m_building});
     entries.push_back({id(YardCommand::ItemNumberBuilder, YardCommand::ItemNumberBuilderPopup),
                        QStringLiteral("Use ") + text::FromBytes(m_yard.GetHeading(kItemNumber)) +
                            QStringLiteral(" Builder"),
@@ -517,7 +682,7 @@ std::optional<CYardCommandEntry> CClassificationView::FindCommand(int id) {
 }
 
 bool CClassificationView::HandlesCommand(int id) const {
-    constexpr std::array<YardCommand, 11> kHandled = {YardCommand::Build,
+    constexpr std::array<YardCommand, 15> kHandled = {YardCommand::Build,
                                                       YardCommand::BuildPopup,
                                                       YardCommand::Finish,
                                                       YardCommand::FinishPopup,
@@ -527,6 +692,10 @@ bool CClassificationView::HandlesCommand(int id) const {
                                                       YardCommand::ItemNumberBuilderPopup,
                                                       YardCommand::SendToInventory,
                                                       YardCommand::SendToInventoryPopup,
+                                                      YardCommand::UseManufacturerFile,
+                                                      YardCommand::UseManufacturerFilePopup,
+                                                      YardCommand::Customize,
+                                                      YardCommand::CustomizePopup,
                                                       YardCommand::SaveYard};
     return std::any_of(kHandled.begin(), kHandled.end(),
                        [id](YardCommand handled) { return static_cast<int>(handled) == id; });

@@ -12,6 +12,8 @@
 #include "core/InventoryElement.h"
 #include "framework/CommandTarget.h"
 #include "framework/DocumentView.h"
+#include "yard/ClassificationWizard.h"
+#include "yard/Manufacturer.h"
 
 class CClassificationDoc;
 class CClock;
@@ -37,6 +39,10 @@ enum class YardCommand : int {
     ItemNumberBuilderPopup = 32824,
     SendToInventory = 32839,
     SendToInventoryPopup = 32822,
+    UseManufacturerFile = 32835,
+    UseManufacturerFilePopup = 32833,
+    Customize = 32787,
+    CustomizePopup = 32825,
     SaveYard = 57603,
 };
 
@@ -62,6 +68,17 @@ public:
     // Runs the Item Number Builder titled after the heading; nothing on Cancel.
     using ItemNumberBuilderHook =
         std::function<std::optional<std::string>(QWidget* parent, const std::string& heading)>;
+    // Runs the manufacturer listing; the chosen product, or nothing.
+    using ManufacturerListingHook =
+        std::function<std::optional<CManufacturerChoice>(QWidget* parent)>;
+    // Runs the Classification Yard Wizard; the chosen values after Finish, nothing
+    // after Cancel.
+    using WizardHook =
+        std::function<std::optional<CWizardChoices>(QWidget* parent, bool productChosen)>;
+    // Edits a pending text of the build (the comments, or the picture path); the
+    // edited text on OK, nothing when the user leaves it unchanged.
+    using PendingTextEditor =
+        std::function<std::optional<std::string>(QWidget* parent, const std::string& current)>;
 
     // yard, clock and messages must outlive the view. Sets the document title,
     // fills the lists, labels them from the headings and enters the idle state.
@@ -79,6 +96,13 @@ public:
     // Replace the dialogs (tests; the defaults run the real ones).
     void SetInventoryChooser(InventoryChooser chooser) { m_chooser = std::move(chooser); }
     void SetItemNumberBuilder(ItemNumberBuilderHook builder) { m_builder = std::move(builder); }
+    void SetManufacturerListing(ManufacturerListingHook listing) { m_listing = std::move(listing); }
+    void SetWizard(WizardHook wizard) { m_wizard = std::move(wizard); }
+    // The comments editor and the picture dialog of the build. Until they are set
+    // the Comments and Picture buttons stay disabled and the end of a wizard build
+    // goes without them.
+    void SetCommentsEditor(PendingTextEditor editor);
+    void SetPictureChooser(PendingTextEditor chooser);
 
     // True from the start of a build until Finished or Cancel.
     bool IsBuildInProgress() const { return m_building; }
@@ -92,8 +116,24 @@ public:
     void SendItemToInventory();
     // Replaces the Item Number text with the Item Number Builder's result.
     void RunItemNumberBuilder();
+    // During a build: the manufacturer listing, and the chosen product into the form.
+    void UseManufacturerFile();
+    // During a build: the comments editor or the picture dialog on the pending text.
+    void EditComments();
+    void ChoosePicture();
+
+    // The pending comments and picture path of the build.
+    const std::string& PendingComments() const { return m_pendingComments; }
+    const std::string& PendingPicture() const { return m_pendingPicture; }
+    // Whether the listing gave a product in the current build start.
+    bool IsManufacturerProductChosen() const { return m_productChosen; }
     // Writes Classyrd.mst at once; a failure is shown.
     void SaveYard();
+    // The customization sheet over parent (the view when null), its values page on
+    // startAttribute. Afterwards the form shows the catalogue as OK or Cancel left
+    // it, the inventories redisplay when the headings changed, and the catalogue
+    // is saved.
+    void Customize(QWidget* parent = nullptr, int startAttribute = 0);
 
     // The Options menu entries (popup: the "Classification Modification" menu) with
     // their current texts and enabling, followed, for the Options menu, by the save entry.
@@ -120,7 +160,16 @@ private:
     void FillLists(bool keepSelections);
     void FillList(int attribute, bool keepSelections);
     void SetLabels();
+    // Labels the form and asks every view of every registered inventory to redisplay.
+    void Relabel();
     void EnterState(bool building);
+    // The listing, the wizard and what follows them at the start of a build.
+    void RunAssistants();
+    // Runs the listing and fills the form with the chosen product; false when none was.
+    bool RunManufacturerListing();
+    void ApplyProduct(const CManufacturerChoice& choice);
+    void ApplyWizardChoices(const CWizardChoices& choices);
+    bool AskToContinue(const QString& reason);
     bool ConfirmReplaceHeldItem();
     // Selects the entry equal to value without regard to case, adding the value
     // to the catalogue and the list when there is none.
@@ -139,6 +188,10 @@ private:
     CMessageSink& m_messages;
     InventoryChooser m_chooser;
     ItemNumberBuilderHook m_builder;
+    ManufacturerListingHook m_listing;
+    WizardHook m_wizard;
+    PendingTextEditor m_commentsEditor;
+    PendingTextEditor m_pictureChooser;
 
     std::array<QComboBox*, kAttributeCount> m_lists{};
     std::array<QLabel*, kAttributeCount> m_labels{};
@@ -147,9 +200,14 @@ private:
     QPushButton* m_build = nullptr;
     QPushButton* m_finished = nullptr;
     QPushButton* m_cancel = nullptr;
+    QPushButton* m_comments = nullptr;
+    QPushButton* m_picture = nullptr;
     CFerroRSTreeCtrl* m_tree = nullptr;
 
     bool m_building = false;
+    bool m_productChosen = false;
+    bool m_assistantRun = false;
+    int m_lastManufacturerTab = 0;
     std::string m_pendingComments;
     std::string m_pendingPicture;
     std::string m_lastItemNumber;

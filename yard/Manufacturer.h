@@ -32,5 +32,13 @@ private:
     std::vector<CManufacturerProduct> m_products;
 };
 
+// A product chosen from the manufacturer listing, with the name of its manufacturer.
+struct CManufacturerChoice {
+    std::string manufacturer;
+    CManufacturerProduct product;
+
+    bool operator==(const CManufacturerChoice&) const = default;
+};
+
 // The manufacturers in order of their first appearance in the file.
 using CManufacturerList = std::vector<CManufacturer>;

@@ -147,6 +147,9 @@ void ClassificationViewTest::init() {
                        std::string("A") + std::to_string(attribute)};
         }
     }
+    // The listing and the wizard have tests of their own (YardAssistantsTest).
+    m_yard->SetUseManufacturerFile(false);
+    m_yard->SetUseWizard(false);
     m_yard->SetModifiedFlag(false);
     m_messages = std::make_unique<CMessageRecorder>();
     m_view = std::make_unique<CClassificationView>(*m_yard, m_clock, *m_messages);
@@ -549,7 +552,9 @@ void ClassificationViewTest::commandsFollowState() {
              QStringLiteral("Use HItem Number Builder"));
     QCOMPARE(find(false, YardCommand::SaveYard).text,
              QStringLiteral("&Save Classification Yard\tCtrl+S"));
-    QVERIFY(!m_view->HandlesCommand(32787));
+    QVERIFY(m_view->HandlesCommand(32787));
+    QVERIFY(find(true, YardCommand::CustomizePopup).enabled);
+    QVERIFY(!find(false, YardCommand::UseManufacturerFile).enabled);
     QVERIFY(m_view->HandlesCommand(32864));
     m_view->OnCommand(static_cast<int>(YardCommand::Build));
     QVERIFY(m_view->IsBuildInProgress());

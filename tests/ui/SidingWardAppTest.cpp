@@ -259,6 +259,9 @@ private slots:
             m_app->DocManager().NewDocument(*m_app->DocManager().FindTemplate(129));
         QCOMPARE(inventory->GetTitle(), std::string("NewInventory1"));
         CClassificationView* yard = m_app->YardView();
+        // A build by hand: the listing and the wizard have tests of their own.
+        m_app->Yard()->SetUseManufacturerFile(false);
+        m_app->Yard()->SetUseWizard(false);
         QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("build")), Qt::LeftButton);
         QVERIFY(yard->IsBuildInProgress());
         auto* body = yard->findChild<QComboBox*>(QStringLiteral("attribute0"));
@@ -316,6 +319,8 @@ private slots:
         QCOMPARE(actions.Action(32837)->text(), QStringLiteral("Use Item Number Builder"));
         QCOMPARE(actions.Action(57603)->text(),
                  QStringLiteral("&Save Classification Yard\tCtrl+S"));
+        m_app->Yard()->SetUseManufacturerFile(false);
+        m_app->Yard()->SetUseWizard(false);
         actions.Action(32853)->trigger();
         QVERIFY(m_app->YardView()->IsBuildInProgress());
         actions.UpdateAll();

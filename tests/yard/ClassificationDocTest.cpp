@@ -231,3 +231,39 @@ TEST_F(ClassificationDocTest, CatalogueTooLargeForTheRecordCountIsNotSaved) {
 }
 
 } // namespace
+
+namespace {
+
+struct RangeFit {
+    int currentValueLast; // the Current Value range is 0 to this
+    std::size_t entries;  // the Current Value list's new size
+    bool fits;
+};
+
+class ClassificationDocRangeFitTest : public ClassificationDocTest,
+                                      public testing::WithParamInterface<RangeFit> {};
+
+TEST_P(ClassificationDocRangeFitTest, RangesThatKeepTheCatalogueSavable) {
+    const RangeFit& fit = GetParam();
+    doc.SetDollarRange(List(Attribute::PurchasePrice), 0, 32760);
+    List(Attribute::CurrentValue) = {"1.00", "2.00"};
+    EXPECT_EQ(CClassificationDoc::DollarRangeSize(0, fit.currentValueLast), fit.entries);
+    // The list's own entries do not count: the range replaces them.
+    EXPECT_EQ(doc.CanHoldValues(List(Attribute::CurrentValue), fit.entries), fit.fits);
+}
+
+// 32761 Purchase Price entries leave room for 32744 more.
+INSTANTIATE_TEST_SUITE_P(SixteenBitCount, ClassificationDocRangeFitTest,
+                         testing::Values(RangeFit{32743, 32744, true},
+                                         RangeFit{32744, 32745, false},
+                                         RangeFit{32760, 32761, false}, RangeFit{-1, 0, true}));
+
+TEST_F(ClassificationDocTest, YearRangeSizeCountsDownToTheLowestYear) {
+    // The fixture's clock stands in 2000.
+    EXPECT_EQ(doc.YearRangeSize(1995), 6u);
+    EXPECT_EQ(doc.YearRangeSize(2000), 1u);
+    EXPECT_EQ(doc.YearRangeSize(2001), 0u);
+    EXPECT_EQ(CClassificationDoc::DollarRangeSize(5, 4), 0u);
+}
+
+} // namespace
