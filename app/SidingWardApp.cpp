@@ -27,7 +27,11 @@
 #include "framework/MessageSink.h"
 #include "framework/SoundPlayer.h"
 #include "framework/Text.h"
+#include "views/CommentsEditor.h"
+#include "views/DesktopAssociations.h"
 #include "views/InventorySummaryView.h"
+#include "views/PictureDialog.h"
+#include "views/PictureViewer.h"
 #include "yard/ClassificationDoc.h"
 #include "yard/ClassificationFrame.h"
 #include "yard/ClassificationView.h"
@@ -93,7 +97,9 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
       m_inventoryMenus(std::make_shared<CMenuLayout>(InventoryMenuLayout())),
       m_yardMenus(std::make_shared<CMenuLayout>(YardMenuLayout())),
       m_dataDirectory(std::move(dataDirectory)),
-      m_docManager(std::make_unique<CDocManager>(services.messages, services.files)) {
+      m_docManager(std::make_unique<CDocManager>(services.messages, services.files)),
+      m_pictureViewer(std::make_unique<CPictureViewer>(services.messages,
+                                                       CDesktopAssociations::ForCurrentUser())) {
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,
@@ -263,6 +269,14 @@ void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemp
     }
     m_yard = static_cast<CClassificationDoc*>(document);
     m_yardView = new CClassificationView(*m_yard, m_services.clock, m_services.messages);
+    // The build's comments and picture are edited in the dialogs the inventories use.
+    m_yardView->SetCommentsEditor([this](QWidget* parent, const std::string& comments) {
+        return CCommentsEditor::Run(parent, comments, m_services.messages);
+    });
+    m_yardView->SetPictureChooser([this](QWidget* parent, const std::string& path) {
+        return CPictureDialog::Run(parent, path, false, *m_pictureViewer, m_services.files,
+                                   m_services.messages);
+    });
     m_yardFrame = new CClassificationFrame(m_services.settings, *m_yard, m_yardView);
     m_yardFrame->SetMenuLayout(m_yardMenus);
     m_mainFrame->AddChildFrame(m_yardFrame);

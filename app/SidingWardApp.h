@@ -27,6 +27,7 @@ class CInventoryDocCommands;
 class CDocCommands;
 class CMainFrame;
 class CMessageSink;
+class CPictureViewer;
 class CSingleInstance;
 class CSoundPlayer;
 
@@ -91,6 +92,7 @@ private:
     std::unique_ptr<CDocManager> m_docManager;
     std::unique_ptr<CDocCommands> m_docCommands;
     std::unique_ptr<CAppCommands> m_appCommands;
+    std::unique_ptr<CPictureViewer> m_pictureViewer;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     std::unique_ptr<CMainFrame> m_mainFrame;
     CClassificationDoc* m_yard = nullptr;
