@@ -22,7 +22,7 @@
 #include "support/EventLog.h"
 #include "support/MessageRecorder.h"
 #include "support/SoundRecorder.h"
-#include "views/InventorySummaryView.h"
+#include "views/SidingWardView.h"
 #include "yard/ClassificationDoc.h"
 #include "yard/ClassificationView.h"
 
@@ -160,9 +160,10 @@ private slots:
         QCOMPARE(document->GetItemCount(), 1);
         QCOMPARE(document->GetItemAt(0)->GetBodyClassification(), std::string("Caboose"));
         QCOMPARE(document->GetItemAt(0)->GetEntryYear(), 2026);
-        auto* view = qobject_cast<CInventorySummaryView*>(InventoryWindows()[0]->widget());
+        auto* view = qobject_cast<CSidingWardView*>(InventoryWindows()[0]->widget());
         QVERIFY(view);
-        QCOMPARE(view->CountText(), QStringLiteral("1 item"));
+        QCOMPARE(view->CountText(), QStringLiteral("1"));
+        QCOMPARE(view->CurrentItem(), document->GetItemAt(0));
 
         // Closing the window asks about saving; Yes saves under the chosen name.
         m_files.next = DataPath("trains.inv");
