@@ -315,26 +315,24 @@ void CInventoryEditCommands::TakeFromInventory(CFerroTreeCtrl* sourceTree) {
         Paste();
 }
 
-void CInventoryEditCommands::ReportDollarGainLoss() {
+template <typename Reporter>
+void CInventoryEditCommands::ReportGain() {
     CWaitCursor wait;
     const bool whole =
         CInventoryTreeModel::LevelOf(m_view.SelectedNode()) == TreeLevel::Root;
-    const CDollarGainLoss reporter;
+    const Reporter reporter;
     const auto report = whole ? reporter.ReportInventory(&m_view.GetDocument())
                               : reporter.ReportItem(m_view.CurrentItem());
     if (report)
         quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), &m_view);
 }
 
+void CInventoryEditCommands::ReportDollarGainLoss() {
+    ReportGain<CDollarGainLoss>();
+}
+
 void CInventoryEditCommands::ReportPercentGainLoss() {
-    CWaitCursor wait;
-    const bool whole =
-        CInventoryTreeModel::LevelOf(m_view.SelectedNode()) == TreeLevel::Root;
-    const CPercentGainLoss reporter;
-    const auto report = whole ? reporter.ReportInventory(&m_view.GetDocument())
-                              : reporter.ReportItem(m_view.CurrentItem());
-    if (report)
-        quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), &m_view);
+    ReportGain<CPercentGainLoss>();
 }
 
 void CInventoryEditCommands::ReportPerformer(bool best) {

@@ -55,6 +55,9 @@ private:
     // Removes the item's node and the item; shows the failure messages.
     void DeleteItem(CInventoryElement* item);
     void Show(const QString& text, const QString& caption, MessageIcon icon);
+    // The gain or loss of the whole inventory (root selected) or of the selected item.
+    template <typename Reporter>
+    void ReportGain();
 
     CSidingWardView& m_view;
 };

@@ -10,6 +10,7 @@
 
 #include "framework/CommandIds.h"
 #include "support/InventoryBench.h"
+#include "support/TestHelpers.h"
 #include "views/FerroTreeCtrl.h"
 #include "views/FindDialog.h"
 #include "views/InventoryModificationDialog.h"
@@ -23,26 +24,6 @@
 using namespace CommandId;
 
 namespace {
-
-QString S(const char* text) {
-    return QString::fromLatin1(text);
-}
-
-QStringList L(std::initializer_list<const char*> texts) {
-    QStringList list;
-    for (const char* text : texts)
-        list << S(text);
-    return list;
-}
-
-template <typename T, typename F>
-void AnswerDialog(QObject* context, F answer) {
-    QTimer::singleShot(0, context, [answer] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        answer(dialog);
-    });
-}
 
 QStringList ItemLabels(const CInventoryTreeModel& model) {
     QStringList labels;

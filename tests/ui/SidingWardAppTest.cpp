@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -209,6 +210,43 @@ private slots:
         QVERIFY(m_app->YardView()->IsBuildInProgress());
         actions.UpdateAll();
         QVERIFY(actions.Action(32862)->isEnabled());
+    }
+
+    void anInventoryWindowCarriesTheInventoryMenus() {
+        QVERIFY(Start());
+        CDocument* inventory = m_app->DocManager().OpenDocumentFile(DataPath("Sample.inv"));
+        QVERIFY(inventory);
+        CChildFrame* frame = InventoryWindows().value(0);
+        QVERIFY(frame);
+        m_app->MainFrame()->MdiArea()->setActiveSubWindow(frame);
+        QStringList titles;
+        QMenu* viewMenu = nullptr;
+        for (QAction* action : m_app->MainFrame()->menuBar()->actions()) {
+            titles << action->text();
+            if (action->text() == QStringLiteral("&View"))
+                viewMenu = action->menu();
+        }
+        QCOMPARE(titles, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"),
+                                      QStringLiteral("&View"), QStringLiteral("&Options"),
+                                      QStringLiteral("&Quick Facts"), QStringLiteral("&Window"),
+                                      QStringLiteral("&Help")}));
+        QVERIFY(viewMenu);
+        QMenu* sortMenu = viewMenu->actions().value(0)->menu();
+        QVERIFY(sortMenu);
+        QCOMPARE(sortMenu->title(), QStringLiteral("Sort Inventory by..."));
+        QCOMPARE(sortMenu->actions().size(), 14);
+
+        // The view registered through the document templates and answers commands.
+        QCOMPARE(m_app->YardView()->RegisteredInventories().size(), std::size_t(1));
+        CActionRegistry& actions = m_app->MainFrame()->Actions();
+        actions.UpdateAll();
+        QVERIFY(actions.Action(32874)->isEnabled());
+        actions.Action(32874)->trigger();
+        const int items = static_cast<CSidingWardDoc*>(inventory)->GetItemCount();
+        QCOMPARE(m_messages->Last().text,
+                 QStringLiteral("Entire Inventory\n\nItem Count: %1").arg(items));
+        QVERIFY(!actions.Action(32915)->isEnabled()); // Export comes later
+        QVERIFY(actions.Action(32915)->isVisible());
     }
 
     void exitAsksAfterTheSoundAndSavesTheYardSilently() {

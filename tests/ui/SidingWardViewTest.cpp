@@ -13,6 +13,7 @@
 #include "framework/CommandIds.h"
 #include "framework/Text.h"
 #include "support/InventoryBench.h"
+#include "support/TestHelpers.h"
 #include "views/FerroTreeCtrl.h"
 #include "views/InventoryDetailsDialog.h"
 #include "views/InventoryTreeModel.h"
@@ -24,41 +25,11 @@ using namespace CommandId;
 
 namespace {
 
-QString S(const char* text) {
-    return QString::fromLatin1(text);
-}
-
-QStringList L(std::initializer_list<const char*> texts) {
-    QStringList list;
-    for (const char* text : texts)
-        list << S(text);
-    return list;
-}
-
-// The labels of the item nodes, top to bottom.
-QStringList ItemLabels(const CInventoryTreeModel& model) {
-    QStringList labels;
-    const QModelIndex root = model.RootIndex();
-    for (int row = 0; row < model.rowCount(root); ++row)
-        labels << model.Label(model.index(row, 0, root));
-    return labels;
-}
-
 QStringList ChildLabels(const CInventoryTreeModel& model, const QModelIndex& parent) {
     QStringList labels;
     for (int row = 0; row < model.rowCount(parent); ++row)
         labels << model.Label(model.index(row, 0, parent));
     return labels;
-}
-
-// Answers the next modal dialog of type T with what answer does to it.
-template <typename T, typename F>
-void AnswerDialog(QObject* context, F answer) {
-    QTimer::singleShot(0, context, [answer] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        answer(dialog);
-    });
 }
 
 } // namespace
@@ -107,7 +78,7 @@ private slots:
 
     void itemNodesAreAlphabeticalWithTiesInDocumentOrder() {
         Open({"box", "100", "Caboose", "25", "Box", "abc", "BOX", "\xC9tat", "Zulu"});
-        QCOMPARE(ItemLabels(Model()),
+        QCOMPARE(ChildLabels(Model(), Root()),
                  ((L({"100", "25", "abc", "box", "Box", "BOX", "Caboose"})
                   << QString::fromUtf8("\xC3\x89tat") << S("Zulu"))));
         // Equal labels keep document order: the first "box" is the document's first item.
@@ -248,7 +219,7 @@ private slots:
         m_view = m_bench->MakeView(*m_doc);
         QVERIFY(m_bench->Run(SortByFirst + 3));
         QCOMPARE(m_doc->GetSortAttribute(), 3);
-        QCOMPARE(ItemLabels(Model()), (L({"Erie", "Santa Fe"})));
+        QCOMPARE(ChildLabels(Model(), Root()), (L({"Erie", "Santa Fe"})));
         QCOMPARE(m_doc->GetItemAt(0)->GetRoadName(), std::string("Erie"));
         QCOMPARE(m_bench->Text(SortByFirst + 3), QStringLiteral("HRoadName"));
         m_bench->yard->SetHeading(4, "Paint & Scheme");
@@ -338,7 +309,7 @@ private slots:
         Open({"b"});
         auto other = m_bench->MakeView(*m_doc);
         m_doc->AddItem(CInventoryBench::Item({"a"}), other.get());
-        QCOMPARE(ItemLabels(Model()), (L({"a", "b"})));
+        QCOMPARE(ChildLabels(Model(), Root()), (L({"a", "b"})));
         QCOMPARE(m_doc->GetItemAt(0)->GetBodyClassification(), std::string("a"));
         QCOMPARE(m_view->CountText(), QStringLiteral("2"));
     }
