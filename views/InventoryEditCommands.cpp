@@ -294,8 +294,11 @@ void CInventoryEditCommands::TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventory
                  QStringLiteral("Gaugewright Error"), MessageIcon::Critical);
             refused = true;
         }
-    } else if (auto owned = yardTree->ReleaseItem(); owned && owned.get() == item) {
-        document.AddItem(std::move(owned), &m_view);
+    } else if (yardTree->GetHeldItem() == item) {
+        if (auto owned = yardTree->ReleaseItem())
+            document.AddItem(std::move(owned), &m_view);
+        else
+            refused = true;
     } else {
         // Not the item the yard holds: nothing is taken, the yard keeps what it has.
         refused = true;

@@ -18,6 +18,7 @@ CInventoryModificationDialog::CInventoryModificationDialog(const QString& title,
     : QDialog(parent), m_from(new QLineEdit(text::FromBytes(from), this)),
       m_to(new QComboBox(this)), m_values(values) {
     setWindowTitle(title);
+    setMinimumWidth(320);
     m_from->setReadOnly(true);
     m_from->setObjectName(QStringLiteral("from"));
     m_to->setObjectName(QStringLiteral("to"));

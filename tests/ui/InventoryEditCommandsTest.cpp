@@ -1,6 +1,8 @@
 #include "views/InventoryEditCommands.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QDir>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,6 +133,9 @@ private slots:
 
     void cutADetailLineThenPasteItBackAsTheLastItem() {
         Open({"b", "a", "c"});
+        QAbstractItemModelTester tester(&Model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        m_view->ExpandAll();
         m_view->SelectNode(Detail(1, 0)); // a line of item "b"
         QVERIFY(m_bench->Run(EditCut));
         QCOMPARE(ItemLabels(Model()), L({"a", "c"}));
@@ -539,6 +544,21 @@ private slots:
         QCOMPARE(m_bench->yardView->Tree()->GetTakenFromDocument(), m_doc.get());
         m_bench->yardView->CancelBuild();
         targetView.reset();
+    }
+
+    void screenshots() {
+        const QString dir = qEnvironmentVariable("GAUGEWRIGHT_SCREENSHOTS");
+        if (dir.isEmpty())
+            QSKIP("GAUGEWRIGHT_SCREENSHOTS not set");
+        QDir().mkpath(dir);
+        std::vector<std::string> history{"Caboose", "Santa Fe"};
+        CFindDialog find(history, m_bench->messages);
+        find.show();
+        QVERIFY(find.grab().save(dir + S("/find.png")));
+        CInventoryModificationDialog change(S("Maintain Condition"), "Good",
+                                            {"Mint", "Excellent", "Good", "Fair"}, false);
+        change.show();
+        QVERIFY(change.grab().save(dir + S("/change-condition.png")));
     }
 };
 
