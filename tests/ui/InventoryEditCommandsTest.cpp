@@ -148,6 +148,15 @@ private slots:
         QCOMPARE(m_view->SelectedNode(), ItemNode(1));
     }
 
+    void cutWithoutAClipboardKeepsTheItem() {
+        CInventoryBench::Fill(*m_doc, {"a"});
+        m_view = m_bench->MakeView(*m_doc, false);
+        m_view->SelectNode(ItemNode(0));
+        QVERIFY(m_bench->Run(EditCut));
+        QCOMPARE(m_doc->GetItemCount(), 1);
+        QCOMPARE(ItemLabels(Model()), L({"a"}));
+    }
+
     void threePastesAddThreeIndependentItems() {
         Open({"a"});
         m_doc->GetItemAt(0)->SetComments("kept");
