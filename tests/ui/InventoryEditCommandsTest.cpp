@@ -545,6 +545,17 @@ private slots:
         QCOMPARE(m_doc->GetItemCount(), 1);
         QCOMPARE(target.GetItemCount(), 1);
 
+        // A move with Shift held ends the drag without sending anything.
+        QTest::mousePress(viewport, Qt::LeftButton, {}, m_view->Tree()->visualRect(ItemNode(0)).center());
+        const QPoint over = localOf(targetView->Tree()->viewport());
+        QMouseEvent shifted(QEvent::MouseMove, over, viewport->mapToGlobal(over), Qt::NoButton,
+                            Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(viewport, &shifted);
+        QVERIFY(!m_view->Tree()->IsDragging());
+        QCOMPARE(m_view->Tree()->GetDraggedItem(), nullptr);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+        QCOMPARE(target.GetItemCount(), 1);
+
         // Onto the yard: the yard takes the item for changes.
         QTest::mousePress(viewport, Qt::LeftButton, {}, m_view->Tree()->visualRect(ItemNode(0)).center());
         QTest::mouseMove(viewport, localOf(m_bench->yardView->Tree()->viewport()));
