@@ -14,6 +14,7 @@
 #include "app/AppSettings.h"
 #include "bench/LargestInventory.h"
 #include "core/SidingWardDoc.h"
+#include "framework/CommandIds.h"
 #include "framework/MessageSink.h"
 #include "framework/SoundPlayer.h"
 #include "views/InventoryTreeModel.h"
@@ -23,7 +24,10 @@ namespace {
 
 class CSilentMessages : public CMessageSink {
 public:
-    MessageAnswer Show(QWidget*, const CMessage&) override { return MessageAnswer::Ok; }
+    // Yes to every question, OK to every message.
+    MessageAnswer Show(QWidget*, const CMessage& message) override {
+        return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
 };
 
 class CSilentSounds : public CSoundPlayer {
@@ -119,6 +123,26 @@ void BM_ExpandInventory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExpandInventory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Delete with the root selected, answered Yes: every item removed in tree order.
+void BM_DeleteAllItems(benchmark::State& state) {
+    CWindowServices services;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto document = LoadLargest();
+        auto view = services.Open(*document);
+        view->SelectNode(view->Model()->RootIndex());
+        state.ResumeTiming();
+        view->OnCommand(CommandId::EditDelete);
+        if (document->GetItemCount() != 0)
+            state.SkipWithError("items were left");
+        state.PauseTiming();
+        view.reset();
+        document.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteAllItems)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The whole program's resident memory with the largest inventory open and expanded.
 void BM_MemoryWithExpandedWindow(benchmark::State& state) {
