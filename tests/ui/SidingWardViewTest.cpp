@@ -369,7 +369,8 @@ private slots:
         Open({"a"});
         m_view->SelectNode(ItemNode(0));
         QVERIFY(m_bench->Enabled(SendToYard));
-        m_bench->yardView->StartBuild();
+        QVERIFY(m_bench->Run(BuildItem));
+        QVERIFY(m_bench->yardView->IsBuildInProgress());
         QVERIFY(!m_bench->Enabled(BuildItem));
         QVERIFY(!m_bench->Enabled(SendToYard));
         m_bench->yardView->CancelBuild();
