@@ -12,6 +12,7 @@
 
 #include "framework/CommandIds.h"
 #include "support/InventoryBench.h"
+#include "support/InventoryFixture.h"
 #include "support/TestHelpers.h"
 #include "views/FerroTreeCtrl.h"
 #include "views/FindDialog.h"
@@ -27,54 +28,18 @@ using namespace CommandId;
 
 namespace {
 
-QStringList ItemLabels(const CInventoryTreeModel& model) {
-    QStringList labels;
-    for (int row = 0; row < model.ItemNodeCount(); ++row)
-        labels << model.Label(model.index(row, 0, model.RootIndex()));
-    return labels;
-}
-
 CMessage Warning(const QString& text) {
     return {text, S("Gaugewright Warning"), MessageIcon::Question, MessageButtons::YesNo};
 }
 
 } // namespace
 
-class InventoryEditCommandsTest : public QObject {
+class InventoryEditCommandsTest : public QObject, private CInventoryFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<CInventoryBench> m_bench;
-    std::unique_ptr<CSidingWardDoc> m_doc;
-    std::unique_ptr<CSidingWardView> m_view;
-
-    CInventoryTreeModel& Model() const { return *m_view->Model(); }
-    QModelIndex Root() const { return Model().RootIndex(); }
-    QModelIndex ItemNode(int row) const { return Model().index(row, 0, Root()); }
-    QModelIndex Detail(int row, int line) const { return Model().index(line, 0, ItemNode(row)); }
-    void Open(const std::vector<std::string>& bodies) {
-        CInventoryBench::Fill(*m_doc, bodies);
-        m_view = m_bench->MakeView(*m_doc);
-        m_doc->SetModifiedFlag(false);
-        m_bench->log.Clear();
-    }
-    QModelIndex Node(int row, int line) const {
-        if (row < 0)
-            return Root();
-        return line < 0 ? ItemNode(row) : Detail(row, line);
-    }
-
 private slots:
-    void init() {
-        m_bench = std::make_unique<CInventoryBench>();
-        m_doc = std::make_unique<CSidingWardDoc>();
-        m_doc->SetTitle("Freight.inv");
-    }
-    void cleanup() {
-        m_view.reset();
-        m_doc.reset();
-        m_bench.reset();
-    }
+    void init() { SetUp(); }
+    void cleanup() { TearDown(); }
 
     void deleteAllAnsweredYesEmptiesTheInventory() {
         Open({"c", "a", "b"});
@@ -114,7 +79,7 @@ private slots:
         m_bench->messages.QueueAnswers({MessageAnswer::Yes});
         QVERIFY(m_bench->Run(EditDelete));
         QCOMPARE(m_doc->GetItemCount(), 1);
-        QCOMPARE(ItemLabels(Model()), L({"a"}));
+        QCOMPARE(ItemLabels(), L({"a"}));
         QCOMPARE(m_view->CountText(), S("1"));
         QCOMPARE(m_bench->sounds.Played(), L({"GAUGEDEL.WAV"}));
     }
@@ -138,12 +103,12 @@ private slots:
         m_view->ExpandAll();
         m_view->SelectNode(Detail(1, 0)); // a line of item "b"
         QVERIFY(m_bench->Run(EditCut));
-        QCOMPARE(ItemLabels(Model()), L({"a", "c"}));
+        QCOMPARE(ItemLabels(), L({"a", "c"}));
         QCOMPARE(m_view->CountText(), S("2"));
         QVERIFY(m_bench->messages.Recorded().isEmpty());
         QVERIFY(m_bench->Run(EditPaste));
         QCOMPARE(m_doc->GetItemAt(2)->GetBodyClassification(), std::string("b"));
-        QCOMPARE(ItemLabels(Model()), L({"a", "b", "c"}));
+        QCOMPARE(ItemLabels(), L({"a", "b", "c"}));
         QCOMPARE(m_view->CurrentItem(), m_doc->GetItemAt(2));
         QCOMPARE(m_view->SelectedNode(), ItemNode(1));
     }
@@ -154,7 +119,7 @@ private slots:
         m_view->SelectNode(ItemNode(0));
         QVERIFY(m_bench->Run(EditCut));
         QCOMPARE(m_doc->GetItemCount(), 1);
-        QCOMPARE(ItemLabels(Model()), L({"a"}));
+        QCOMPARE(ItemLabels(), L({"a"}));
     }
 
     void threePastesAddThreeIndependentItems() {
@@ -485,7 +450,7 @@ private slots:
         CYardMessageEvent drop = CYardMessageEvent::InventoryDrop(
             m_view->Tree(), m_doc->GetItemAt(1), m_doc.get(), PackDropPoint(5, 5));
         QCoreApplication::sendEvent(targetView.get(), &drop);
-        QCOMPARE(ItemLabels(Model()), L({"a"}));
+        QCOMPARE(ItemLabels(), L({"a"}));
         QCOMPARE(target.GetItemCount(), 1);
         QCOMPARE(target.GetItemAt(0)->GetBodyClassification(), std::string("b"));
         QVERIFY(m_doc->IsModified());

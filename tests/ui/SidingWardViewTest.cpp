@@ -13,6 +13,7 @@
 #include "framework/CommandIds.h"
 #include "framework/Text.h"
 #include "support/InventoryBench.h"
+#include "support/InventoryFixture.h"
 #include "support/TestHelpers.h"
 #include "views/FerroTreeCtrl.h"
 #include "views/InventoryDetailsDialog.h"
@@ -23,44 +24,12 @@
 
 using namespace CommandId;
 
-namespace {
-
-QStringList ChildLabels(const CInventoryTreeModel& model, const QModelIndex& parent) {
-    QStringList labels;
-    for (int row = 0; row < model.rowCount(parent); ++row)
-        labels << model.Label(model.index(row, 0, parent));
-    return labels;
-}
-
-} // namespace
-
-class SidingWardViewTest : public QObject {
+class SidingWardViewTest : public QObject, private CInventoryFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<CInventoryBench> m_bench;
-    std::unique_ptr<CSidingWardDoc> m_doc;
-    std::unique_ptr<CSidingWardView> m_view;
-
-    CInventoryTreeModel& Model() const { return *m_view->Model(); }
-    QModelIndex Root() const { return Model().RootIndex(); }
-    QModelIndex ItemNode(int row) const { return Model().index(row, 0, Root()); }
-    void Open(const std::vector<std::string>& bodies, bool withYard = true) {
-        CInventoryBench::Fill(*m_doc, bodies);
-        m_view = m_bench->MakeView(*m_doc, withYard);
-    }
-
 private slots:
-    void init() {
-        m_bench = std::make_unique<CInventoryBench>();
-        m_doc = std::make_unique<CSidingWardDoc>();
-        m_doc->SetTitle("Freight.inv");
-    }
-    void cleanup() {
-        m_view.reset();
-        m_doc.reset();
-        m_bench.reset();
-    }
+    void init() { SetUp(); }
+    void cleanup() { TearDown(); }
 
     void emptyInventoryShowsOnlyTheRoot() {
         Open({});
@@ -78,7 +47,7 @@ private slots:
 
     void itemNodesAreAlphabeticalWithTiesInDocumentOrder() {
         Open({"box", "100", "Caboose", "25", "Box", "abc", "BOX", "\xC9tat", "Zulu"});
-        QCOMPARE(ChildLabels(Model(), Root()),
+        QCOMPARE(ChildLabels(Root()),
                  ((L({"100", "25", "abc", "box", "Box", "BOX", "Caboose"})
                   << QString::fromUtf8("\xC3\x89tat") << S("Zulu"))));
         // Equal labels keep document order: the first "box" is the document's first item.
@@ -113,7 +82,7 @@ private slots:
         if (!settings.isEmpty())
             m_bench->settings->SetViewSettings(QStringLiteral("Freight.inv"), settings);
         Open({"Tank"});
-        QCOMPARE(ChildLabels(Model(), ItemNode(0)), lines);
+        QCOMPARE(ChildLabels(ItemNode(0)), lines);
         QCOMPARE(ItemNode(0).data(CInventoryTreeModel::AttributeRole).toInt(), image);
         // The data of every node below the root is the item.
         for (int row = 0; row < Model().rowCount(ItemNode(0)); ++row)
@@ -219,7 +188,7 @@ private slots:
         m_view = m_bench->MakeView(*m_doc);
         QVERIFY(m_bench->Run(SortByFirst + 3));
         QCOMPARE(m_doc->GetSortAttribute(), 3);
-        QCOMPARE(ChildLabels(Model(), Root()), (L({"Erie", "Santa Fe"})));
+        QCOMPARE(ChildLabels(Root()), (L({"Erie", "Santa Fe"})));
         QCOMPARE(m_doc->GetItemAt(0)->GetRoadName(), std::string("Erie"));
         QCOMPARE(m_bench->Text(SortByFirst + 3), QStringLiteral("HRoadName"));
         m_bench->yard->SetHeading(4, "Paint & Scheme");
@@ -309,7 +278,7 @@ private slots:
         Open({"b"});
         auto other = m_bench->MakeView(*m_doc);
         m_doc->AddItem(CInventoryBench::Item({"a"}), other.get());
-        QCOMPARE(ChildLabels(Model(), Root()), (L({"a", "b"})));
+        QCOMPARE(ChildLabels(Root()), (L({"a", "b"})));
         QCOMPARE(m_doc->GetItemAt(0)->GetBodyClassification(), std::string("a"));
         QCOMPARE(m_view->CountText(), QStringLiteral("2"));
     }
