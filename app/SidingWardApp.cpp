@@ -24,14 +24,15 @@
 #include "framework/DocCommands.h"
 #include "framework/DocManager.h"
 #include "framework/DocTemplate.h"
+#include "framework/DocumentView.h"
 #include "framework/MessageSink.h"
 #include "framework/SoundPlayer.h"
 #include "framework/Text.h"
 #include "views/CommentsEditor.h"
 #include "views/DesktopAssociations.h"
-#include "views/InventorySummaryView.h"
 #include "views/PictureDialog.h"
 #include "views/PictureViewer.h"
+#include "views/SidingWardView.h"
 #include "yard/ClassificationDoc.h"
 #include "yard/ClassificationFrame.h"
 #include "yard/ClassificationView.h"
@@ -79,14 +80,57 @@ CMenuLayout YardMenuLayout() {
 CMenuLayout InventoryMenuLayout() {
     using namespace CommandId;
     using Item = CMenuItem;
+    std::vector<CMenuItem> sortEntries;
+    for (int attribute = 0; attribute < SortByCount; ++attribute)
+        sortEntries.push_back(Item::Command(SortByFirst + attribute));
     CMenuLayout layout = CMainFrame::DefaultMenuLayout();
-    layout.front() =
-        Item::Popup(QStringLiteral("&File"),
-                    {Item::Command(FileNew), Item::Command(FileOpen), Item::Command(FileClose),
-                     Item::Command(FileSave), Item::Command(FileSaveAs), Item::Separator(),
-                     Item::Command(FilePrintSetup), Item::Separator(), Item::Command(FileMru1),
-                     Item::Command(FileMru1 + 1), Item::Command(FileMru1 + 2),
-                     Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)});
+    layout.front() = Item::Popup(
+        QStringLiteral("&File"),
+        {Item::Command(FileNew), Item::Command(FileOpen), Item::Command(FileClose),
+         Item::Command(FileSave), Item::Command(FileSaveAs), Item::Separator(),
+         Item::Command(ExportInventory), Item::Command(ImportInventory), Item::Separator(),
+         Item::Command(FilePrint), Item::Command(FilePrintPreview), Item::Command(FilePrintSetup),
+         Item::Separator(), Item::Command(FileMru1), Item::Command(FileMru1 + 1),
+         Item::Command(FileMru1 + 2), Item::Command(FileMru1 + 3), Item::Separator(),
+         Item::Command(AppExit)});
+    const auto edit = Item::Popup(
+        QStringLiteral("&Edit"), {Item::Command(EditCut), Item::Command(EditCopy),
+                                  Item::Command(EditPaste), Item::Separator(),
+                                  Item::Command(EditFind), Item::Separator(),
+                                  Item::Command(EditDelete)});
+    // The frame's View menu (toolbar, status bar) with the inventory's own entries.
+    CMenuItem view = layout[1];
+    view.items.insert(view.items.begin(),
+                      {Item::Popup(QStringLiteral("Sort Inventory by..."), sortEntries),
+                       Item::Separator(), Item::Command(ExpandInventory),
+                       Item::Command(CollapseInventory), Item::Separator(),
+                       Item::Command(InventoryDetails), Item::Separator(),
+                       Item::Command(ViewAsList), Item::Separator()});
+    layout[1] = view;
+    const auto options = Item::Popup(
+        QStringLiteral("&Options"),
+        {Item::Command(BuildItem), Item::Command(SendToYard), Item::Separator(),
+         Item::Command(ViewItemComments), Item::Command(ViewItemPicture), Item::Separator(),
+         Item::Command(IntegrityCheck)});
+    const auto quickFacts = Item::Popup(
+        QStringLiteral("&Quick Facts"),
+        {Item::Command(DollarGainLoss), Item::Command(PercentGainLoss), Item::Separator(),
+         Item::Command(WorstPerformer), Item::Command(BestPerformer), Item::Separator(),
+         Item::Popup(QStringLiteral("&Expenditures..."),
+                     {Item::Command(TotalExpenditures), Item::Command(ExpendituresByPurchaseDate),
+                      Item::Command(ExpendituresByManufacturer),
+                      Item::Command(ExpendituresByBodyClassification)}),
+         Item::Popup(QStringLiteral("&Asset Value..."),
+                     {Item::Command(TotalAssetValue), Item::Command(AssetValueByPurchaseDate),
+                      Item::Command(AssetValueByManufacturer),
+                      Item::Command(AssetValueByBodyClassification)}),
+         Item::Popup(QStringLiteral("&Item Count..."),
+                     {Item::Command(ItemCountTotal), Item::Command(ItemCountByManufacturer),
+                      Item::Command(ItemCountByBodyClassification)}),
+         Item::Separator(), Item::Command(CustomReport)});
+    layout.insert(layout.begin() + 1, edit);
+    layout.insert(layout.begin() + 3, options);
+    layout.insert(layout.begin() + 4, quickFacts);
     return layout;
 }
 
@@ -284,7 +328,28 @@ void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemp
 
 void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
     auto& inventory = static_cast<CSidingWardDoc&>(document);
-    auto* view = new CInventorySummaryView(inventory, m_yardView, m_services.messages);
+    // The yard's build form: the first view of the first document of the type
+    // named "Classification".
+    auto findYardView = [this]() -> QWidget* {
+        const auto& templates = m_docManager->GetTemplates();
+        const std::size_t searched = std::min<std::size_t>(templates.size(), 255);
+        for (std::size_t k = 0; k < searched; ++k) {
+            if (templates[k]->GetDocString(DocStringPart::DocumentName) != "Classification")
+                continue;
+            for (CDocument* open : m_docManager->GetDocuments()) {
+                if (m_docManager->GetTemplateOf(*open) != templates[k].get())
+                    continue;
+                return open->GetViews().empty()
+                           ? nullptr
+                           : dynamic_cast<QWidget*>(open->GetViews().front());
+            }
+            return nullptr;
+        }
+        return nullptr;
+    };
+    auto* view = new CSidingWardView(
+        inventory, {m_services.messages, m_services.sounds, m_services.settings, findYardView});
+    view->SetActions(&m_mainFrame->Actions());
     auto* child = new CChildFrame(document, view);
     auto commands = std::make_unique<CInventoryDocCommands>(*m_docManager, document,
                                                             [this] { return m_mainFrame.get(); });

@@ -27,12 +27,33 @@ inline constexpr int EditPaste = 57637;
 inline constexpr int EditUndo = 57643;
 inline constexpr int EditDelete = 32788;
 
+// The context menu of an inventory tree repeats some Edit entries without their
+// key texts; those entries have numbers of their own.
+inline constexpr int EditCutPopup = 32924;
+inline constexpr int EditCopyPopup = 32925;
+inline constexpr int EditPastePopup = 32926;
+inline constexpr int EditFindPopup = 32927;
+inline constexpr int EditDeletePopup = 32928;
+
 // Inventory view
 inline constexpr int ExpandInventory = 32785;
 inline constexpr int CollapseInventory = 32786;
 inline constexpr int ViewAsList = 32876;
 inline constexpr int SendToYard = 32840;
 inline constexpr int ViewItemComments = 32841;
+inline constexpr int ViewItemPicture = 32918;
+inline constexpr int ViewItemPicturePopup = 32919;
+// Sort Inventory by...: one command per attribute, SortByFirst + attribute index.
+inline constexpr int SortByFirst = 32900;
+inline constexpr int SortByCount = 14;
+inline constexpr int InventoryDetails = 32914;
+inline constexpr int ExportInventory = 32915;
+inline constexpr int ImportInventory = 32916;
+inline constexpr int IntegrityCheck = 32917;
+inline constexpr int ChangeCondition = 32920;
+inline constexpr int ChangeCurrentValue = 32921;
+inline constexpr int ChangeComments = 32922;
+inline constexpr int ChangePicture = 32923;
 
 // Quick Facts
 inline constexpr int DollarGainLoss = 32791;
@@ -41,6 +62,18 @@ inline constexpr int BestPerformer = 32796;
 inline constexpr int WorstPerformer = 32797;
 inline constexpr int TotalExpenditures = 32798;
 inline constexpr int TotalAssetValue = 32800;
+inline constexpr int ItemCountTotal = 32874;
+inline constexpr int DollarGainLossPopup = 32842;
+inline constexpr int PercentGainLossPopup = 32843;
+inline constexpr int ExpendituresByPurchaseDate = 32930;
+inline constexpr int ExpendituresByManufacturer = 32931;
+inline constexpr int ExpendituresByBodyClassification = 32932;
+inline constexpr int AssetValueByPurchaseDate = 32933;
+inline constexpr int AssetValueByManufacturer = 32934;
+inline constexpr int AssetValueByBodyClassification = 32935;
+inline constexpr int ItemCountByManufacturer = 32936;
+inline constexpr int ItemCountByBodyClassification = 32937;
+inline constexpr int CustomReport = 32938;
 
 // Classification Yard (the numbers of its popup menu, which the toolbar shares)
 inline constexpr int BuildItem = 32854;

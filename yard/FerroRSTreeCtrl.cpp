@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -48,6 +49,7 @@ CFerroRSTreeCtrl::CFerroRSTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setAcceptDrops(true);
 }
 
 CFerroRSTreeCtrl::~CFerroRSTreeCtrl() = default;
@@ -136,6 +138,24 @@ bool CFerroRSTreeCtrl::event(QEvent* event) {
     return QTreeWidget::event(event);
 }
 
+void CFerroRSTreeCtrl::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
+
+void CFerroRSTreeCtrl::dragMoveEvent(QDragMoveEvent* event) {
+    // Accepted as a copy only to show the same-kind cursor of the drag.
+    if (event->mimeData()->hasFormat(MimeType())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CFerroRSTreeCtrl::dropEvent(QDropEvent* event) {
+    event->ignore();
+}
+
 void CFerroRSTreeCtrl::mousePressEvent(QMouseEvent* event) {
     QTreeWidget::mousePressEvent(event);
     if (event->button() != Qt::LeftButton || !m_dragEnabled || currentItem() == nullptr)
@@ -173,7 +193,13 @@ void CFerroRSTreeCtrl::StartDrag() {
     mime->setData(MimeType(), QByteArray());
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
-    drag->setPixmap(AttributeIcon(static_cast<int>(Attribute::BodyClassification)).pixmap(16));
+    // Over an inventory (which takes the move) the cross-over cursor, over a yard
+    // tree (which pretends to take a copy) the same-kind one; elsewhere no-drop.
+    drag->setDragCursor(QIcon(QStringLiteral(":/icons/cursor/drag-crossover.svg")).pixmap(32, 32),
+                        Qt::MoveAction);
+    drag->setDragCursor(QIcon(QStringLiteral(":/icons/cursor/drag-samekind.svg")).pixmap(32, 32),
+                        Qt::CopyAction);
+    drag->setHotSpot(QPoint(0, 0));
     // The dragged item stays set until the inventory's drop result arrives.
-    drag->exec(Qt::MoveAction);
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
 }

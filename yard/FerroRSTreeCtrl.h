@@ -69,6 +69,11 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // A drag from a yard tree shows the same-kind cursor over this tree; nothing
+    // is dropped here.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

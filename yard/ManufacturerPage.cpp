@@ -12,7 +12,7 @@
 #include "framework/MessageSink.h"
 #include "framework/Text.h"
 #include "yard/ClassificationDoc.h"
-#include "yard/FindDialog.h"
+#include "views/FindDialog.h"
 #include "yard/ManufacturerProductModel.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include "support/MessageRecorder.h"
 #include "support/Screenshot.h"
 #include "yard/ClassificationDoc.h"
-#include "yard/FindDialog.h"
+#include "views/FindDialog.h"
 #include "yard/ManufacturerPage.h"
 #include "yard/ManufacturerProductModel.h"
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,7 +28,7 @@
 #include "support/MessageRecorder.h"
 #include "support/ModalAnswerer.h"
 #include "support/SoundRecorder.h"
-#include "views/InventorySummaryView.h"
+#include "views/SidingWardView.h"
 #include "yard/ClassificationDoc.h"
 #include "yard/ClassificationView.h"
 
@@ -275,9 +276,10 @@ private slots:
         QCOMPARE(document->GetItemCount(), 1);
         QCOMPARE(document->GetItemAt(0)->GetBodyClassification(), std::string("Caboose"));
         QCOMPARE(document->GetItemAt(0)->GetEntryYear(), 2026);
-        auto* view = qobject_cast<CInventorySummaryView*>(InventoryWindows()[0]->widget());
+        auto* view = qobject_cast<CSidingWardView*>(InventoryWindows()[0]->widget());
         QVERIFY(view);
-        QCOMPARE(view->CountText(), QStringLiteral("1 item"));
+        QCOMPARE(view->CountText(), QStringLiteral("1"));
+        QCOMPARE(view->CurrentItem(), document->GetItemAt(0));
 
         // Closing the window asks about saving; Yes saves under the chosen name.
         m_files.next = DataPath("trains.inv");
@@ -325,6 +327,43 @@ private slots:
         QVERIFY(m_app->YardView()->IsBuildInProgress());
         actions.UpdateAll();
         QVERIFY(actions.Action(32862)->isEnabled());
+    }
+
+    void anInventoryWindowCarriesTheInventoryMenus() {
+        QVERIFY(Start());
+        CDocument* inventory = m_app->DocManager().OpenDocumentFile(DataPath("Sample.inv"));
+        QVERIFY(inventory);
+        CChildFrame* frame = InventoryWindows().value(0);
+        QVERIFY(frame);
+        m_app->MainFrame()->MdiArea()->setActiveSubWindow(frame);
+        QStringList titles;
+        QMenu* viewMenu = nullptr;
+        for (QAction* action : m_app->MainFrame()->menuBar()->actions()) {
+            titles << action->text();
+            if (action->text() == QStringLiteral("&View"))
+                viewMenu = action->menu();
+        }
+        QCOMPARE(titles, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"),
+                                      QStringLiteral("&View"), QStringLiteral("&Options"),
+                                      QStringLiteral("&Quick Facts"), QStringLiteral("&Window"),
+                                      QStringLiteral("&Help")}));
+        QVERIFY(viewMenu);
+        QMenu* sortMenu = viewMenu->actions().value(0)->menu();
+        QVERIFY(sortMenu);
+        QCOMPARE(sortMenu->title(), QStringLiteral("Sort Inventory by..."));
+        QCOMPARE(sortMenu->actions().size(), 14);
+
+        // The view registered through the document templates and answers commands.
+        QCOMPARE(m_app->YardView()->RegisteredInventories().size(), std::size_t(1));
+        CActionRegistry& actions = m_app->MainFrame()->Actions();
+        actions.UpdateAll();
+        QVERIFY(actions.Action(32874)->isEnabled());
+        actions.Action(32874)->trigger();
+        const int items = static_cast<CSidingWardDoc*>(inventory)->GetItemCount();
+        QCOMPARE(m_messages->Last().text,
+                 QStringLiteral("Entire Inventory\n\nItem Count: %1").arg(items));
+        QVERIFY(!actions.Action(32915)->isEnabled()); // Export comes later
+        QVERIFY(actions.Action(32915)->isVisible());
     }
 
     void exitAsksAfterTheSoundAndSavesTheYardSilently() {

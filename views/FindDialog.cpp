@@ -1,4 +1,4 @@
-#include "yard/FindDialog.h"
+#include "views/FindDialog.h"
 
 #include <algorithm>
 
@@ -25,6 +25,8 @@ CFindDialog::CFindDialog(std::vector<std::string>& history, CMessageSink& messag
     m_text->setEditable(true);
     // The list shows the history as it is; what is typed does not join it until a search.
     m_text->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is what is searched for: no completion from the history.
+    m_text->setCompleter(nullptr);
     m_text->setMinimumContentsLength(30);
     m_text->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     label->setBuddy(m_text);

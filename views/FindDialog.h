@@ -42,6 +42,14 @@ public:
 
     // Set when the dialog was closed with Find First or Find Next.
     const CFindRequest& GetRequest() const { return m_request; }
+    const std::string& GetSearchText() const { return m_request.text; }
+    bool GetMatchCase() const { return m_request.matchCase; }
+    bool IsFindNext() const { return m_request.findNext; }
+
+    QComboBox* TextBox() const { return m_text; }
+    QCheckBox* MatchCaseBox() const { return m_matchCase; }
+    QPushButton* FindFirstButton() const { return m_findFirst; }
+    QPushButton* FindNextButton() const { return m_findNext; }
 
 private:
     void Close(bool findNext);

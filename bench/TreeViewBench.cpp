@@ -1,0 +1,177 @@
+// The inventory window on the largest inventory the file format holds: opening
+// it to a shown tree, a re-sort with its rebuild, Expand Inventory, and the
+// memory the program holds with the window open and expanded.
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "app/AppSettings.h"
+#include "bench/LargestInventory.h"
+#include "core/SidingWardDoc.h"
+#include "framework/CommandIds.h"
+#include "framework/MessageSink.h"
+#include "framework/SoundPlayer.h"
+#include "views/InventoryTreeModel.h"
+#include "views/SidingWardView.h"
+
+namespace {
+
+class CSilentMessages : public CMessageSink {
+public:
+    // Yes to every question, OK to every message.
+    MessageAnswer Show(QWidget*, const CMessage& message) override {
+        return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+};
+
+class CSilentSounds : public CSoundPlayer {
+public:
+    void Play(const QString&) override {}
+};
+
+// What a window needs besides its document: settings in a folder of their own
+// and a stand-in for the yard's build form that takes the registration.
+struct CWindowServices {
+    QTemporaryDir dir;
+    CAppSettings settings{dir.filePath(QStringLiteral("settings.ini"))};
+    CSilentMessages messages;
+    CSilentSounds sounds;
+    QWidget yardView;
+
+    std::unique_ptr<CSidingWardView> Open(CSidingWardDoc& document) {
+        QWidget* yard = &yardView;
+        auto view = std::make_unique<CSidingWardView>(
+            document, CSidingWardView::Services{messages, sounds, settings, [yard] { return yard; }});
+        view->resize(800, 600);
+        view->show();
+        // Shown means painted.
+        view->repaint();
+        QCoreApplication::processEvents();
+        return view;
+    }
+};
+
+// The resident memory of the process in MB; 0 where it cannot be read.
+double ResidentMegabytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    }
+    return 0;
+}
+
+std::unique_ptr<CSidingWardDoc> LoadLargest() {
+    auto document = std::make_unique<CSidingWardDoc>();
+    if (!document->OnOpenDocument(LargestInventoryPath()).Succeeded())
+        return nullptr;
+    return document;
+}
+
+// Reading the file, building the window and painting it.
+void BM_OpenInventoryWindow(benchmark::State& state) {
+    CWindowServices services;
+    for (auto _ : state) {
+        auto document = LoadLargest();
+        if (!document) {
+            state.SkipWithError("the inventory did not load");
+            return;
+        }
+        auto view = services.Open(*document);
+        benchmark::DoNotOptimize(view->Model()->ItemNodeCount());
+        state.PauseTiming();
+        view.reset();
+        document.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenInventoryWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A Sort Inventory by command: the document's sort, the rebuild and the repaint.
+// Alternates between two attributes so that every sort has work to do.
+void BM_ResortAndRebuild(benchmark::State& state) {
+    CWindowServices services;
+    auto document = LoadLargest();
+    auto view = services.Open(*document);
+    int attribute = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        attribute = attribute == state.range(0) ? 0 : static_cast<int>(state.range(0));
+        view->SortBy(attribute);
+        view->repaint();
+    }
+}
+BENCHMARK(BM_ResortAndRebuild)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Expand Inventory: every item node opened (65535 x 13 detail lines) and painted.
+void BM_ExpandInventory(benchmark::State& state) {
+    CWindowServices services;
+    auto document = LoadLargest();
+    auto view = services.Open(*document);
+    for (auto _ : state) {
+        view->ExpandAll();
+        view->repaint();
+        state.PauseTiming();
+        view->CollapseAll();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ExpandInventory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Delete with the root selected, answered Yes: every item removed in tree order.
+void BM_DeleteAllItems(benchmark::State& state) {
+    CWindowServices services;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto document = LoadLargest();
+        auto view = services.Open(*document);
+        view->SelectNode(view->Model()->RootIndex());
+        state.ResumeTiming();
+        view->OnCommand(CommandId::EditDelete);
+        if (document->GetItemCount() != 0)
+            state.SkipWithError("items were left");
+        state.PauseTiming();
+        view.reset();
+        document.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteAllItems)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole program's resident memory with the largest inventory open and expanded.
+void BM_MemoryWithExpandedWindow(benchmark::State& state) {
+    // The file is written once per run; writing it is not part of the window.
+    LargestInventoryPath();
+    const double before = ResidentMegabytes();
+    CWindowServices services;
+    auto document = LoadLargest();
+    auto view = services.Open(*document);
+    view->ExpandAll();
+    view->repaint();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(view->Model()->ItemNodeCount());
+    state.counters["resident_MB"] = ResidentMegabytes();
+    state.counters["added_MB"] = ResidentMegabytes() - before;
+}
+BENCHMARK(BM_MemoryWithExpandedWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The windows need no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

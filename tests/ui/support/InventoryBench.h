@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QTemporaryDir>
+
+#include "app/AppSettings.h"
+#include "core/FixedClock.h"
+#include "core/SidingWardDoc.h"
+#include "framework/ActionRegistry.h"
+#include "framework/CommandRouter.h"
+#include "ui/support/EventLog.h"
+#include "ui/support/MessageRecorder.h"
+#include "ui/support/SoundRecorder.h"
+
+class CClassificationDoc;
+class CClassificationView;
+class CSidingWardView;
+
+// What the inventory view tests share: a Classification Yard (headings "H" + the
+// default name, two values "A<n>" and "b<n>" per attribute) with its build form,
+// a settings store in a temporary folder, the recorders, and a command router
+// whose view level is the view the test names active.
+class CInventoryBench {
+public:
+    CInventoryBench();
+    ~CInventoryBench();
+
+    // A view on document, registered with the yard, shown (initial update done)
+    // and active for the router.
+    std::unique_ptr<CSidingWardView> MakeView(CSidingWardDoc& document, bool withYard = true);
+    void SetActive(CSidingWardView* view) { m_active = view; }
+
+    // Whether the command is enabled now, and its menu text.
+    bool Enabled(int id);
+    QString Text(int id);
+    // Runs the command through the router (only when enabled); false when not run.
+    bool Run(int id);
+
+    // An item whose attribute n holds values[n] (missing ones: "b<n>").
+    static std::unique_ptr<CInventoryElement> Item(const std::vector<std::string>& values = {});
+    // Adds items labelled (Body Classification) as given, in that order.
+    static void Fill(CSidingWardDoc& document, const std::vector<std::string>& bodies);
+
+    CFixedClock clock{CDate{2026, 12, 8}};
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<CAppSettings> settings;
+    CEventLog log;
+    CMessageRecorder messages{&log};
+    CSoundRecorder sounds{&log};
+    std::unique_ptr<CClassificationDoc> yard;
+    std::unique_ptr<CClassificationView> yardView;
+    CCommandRouter router;
+    std::unique_ptr<CActionRegistry> actions;
+
+private:
+    CSidingWardView* m_active = nullptr;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+
+#include <QModelIndex>
+
+class CFerroRSTreeCtrl;
+class CFerroTreeCtrl;
+class CInventoryElement;
+class CSidingWardView;
+enum class MessageIcon;
+
+// The commands with which the user changes, searches, checks and values an
+// inventory from its tree view: Delete, Cut, Copy, Paste, Find, Change Condition
+// and Change Current Value, Integrity Check, the Quick Facts answers, and the
+// items that arrive from the Classification Yard or another inventory. Each works
+// on the view's selection and document and reports through the view's message
+// sink and sound player.
+class CInventoryEditCommands {
+public:
+    // view must outlive the commands (the view owns them).
+    explicit CInventoryEditCommands(CSidingWardView& view) : m_view(view) {}
+
+    void Delete();
+    // Copies the selected item into the application clipboard; false when there
+    // was nothing to copy or no clipboard (no Classification Yard).
+    bool Copy();
+    // Copy, then removes the selected item; false when nothing was cut.
+    bool Cut();
+    void Paste();
+    // The Find dialog, then the search.
+    void Find();
+    // Searches the tree's labels (see the walk in the source) and selects the first
+    // match; a message when there is none. Returns the match.
+    QModelIndex Search(const std::string& text, bool matchCase, bool findNext);
+    // Change Condition / Change Current Value: the attribute's dialog on the
+    // selected item.
+    void ChangeAttribute(int attribute);
+    void IntegrityCheck();
+
+    // An item from the yard's tree: dropped (the tree's dragged item) or sent (item).
+    void TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventoryElement* item, bool dropped);
+    // An item dragged from another inventory's tree: cut there, pasted here.
+    void TakeFromInventory(CFerroTreeCtrl* sourceTree);
+
+    // Quick Facts.
+    void ReportDollarGainLoss();
+    void ReportPercentGainLoss();
+    void ReportPerformer(bool best);
+    void ReportTotalExpenditures();
+    void ReportTotalAssetValue();
+    void ReportItemCount();
+
+private:
+    // Removes the item's node and the item; shows the failure messages.
+    void DeleteItem(CInventoryElement* item);
+    void Show(const QString& text, const QString& caption, MessageIcon icon);
+    // The gain or loss of the whole inventory (root selected) or of the selected item.
+    template <typename Reporter>
+    void ReportGain();
+
+    CSidingWardView& m_view;
+};
