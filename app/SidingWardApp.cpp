@@ -29,6 +29,7 @@
 #include "framework/SoundPlayer.h"
 #include "framework/Text.h"
 #include "views/CommentsEditor.h"
+#include "views/CommentsPictureCommands.h"
 #include "views/DesktopAssociations.h"
 #include "views/PictureDialog.h"
 #include "views/PictureViewer.h"
@@ -143,7 +144,9 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
       m_dataDirectory(std::move(dataDirectory)),
       m_docManager(std::make_unique<CDocManager>(services.messages, services.files)),
       m_pictureViewer(std::make_unique<CPictureViewer>(services.messages,
-                                                       CDesktopAssociations::ForCurrentUser())) {
+                                                       CDesktopAssociations::ForCurrentUser())),
+      m_commentsPictures(std::make_unique<CCommentsPictureCommands>(
+          services.messages, services.files, *m_pictureViewer)) {
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,
@@ -348,7 +351,8 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
         return nullptr;
     };
     auto* view = new CSidingWardView(
-        inventory, {m_services.messages, m_services.sounds, m_services.settings, findYardView});
+        inventory, {m_services.messages, m_services.sounds, m_services.settings, findYardView,
+                    m_commentsPictures.get()});
     view->SetActions(&m_mainFrame->Actions());
     auto* child = new CChildFrame(document, view);
     auto commands = std::make_unique<CInventoryDocCommands>(*m_docManager, document,

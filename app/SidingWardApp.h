@@ -28,6 +28,7 @@ class CDocCommands;
 class CMainFrame;
 class CMessageSink;
 class CPictureViewer;
+class CCommentsPictureCommands;
 class CSingleInstance;
 class CSoundPlayer;
 
@@ -93,6 +94,7 @@ private:
     std::unique_ptr<CDocCommands> m_docCommands;
     std::unique_ptr<CAppCommands> m_appCommands;
     std::unique_ptr<CPictureViewer> m_pictureViewer;
+    std::unique_ptr<CCommentsPictureCommands> m_commentsPictures;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     std::unique_ptr<CMainFrame> m_mainFrame;
     CClassificationDoc* m_yard = nullptr;

@@ -18,6 +18,7 @@
 #include "framework/MessageSink.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
+#include "views/CommentsPictureCommands.h"
 #include "views/FerroTreeCtrl.h"
 #include "views/InventoryDetailsDialog.h"
 #include "views/InventoryEditCommands.h"
@@ -448,6 +449,9 @@ enum class Rule {
     Clipboard,        // the application clipboard holds an item
     YardIdle,         // the yard is not building
     SelectedYardIdle, // Selected and YardIdle
+    SelectedEditable, // Selected, and the comments and picture dialogs are there
+    SelectedComments, // SelectedEditable, and the item has comments
+    SelectedPicture,  // SelectedEditable, and the item has a picture
     Later,            // the feature is not in this program yet: shown, disabled
 };
 
@@ -486,8 +490,11 @@ constexpr CommandRule kCommandRules[] = {
     {CommandId::ItemCountTotal, Rule::Always},
     {CommandId::ExportInventory, Rule::Later},
     {CommandId::ImportInventory, Rule::Later},
-    {CommandId::ChangeComments, Rule::Later},
-    {CommandId::ChangePicture, Rule::Later},
+    {CommandId::ChangeComments, Rule::SelectedEditable},
+    {CommandId::ChangePicture, Rule::SelectedEditable},
+    {CommandId::ViewItemComments, Rule::SelectedComments},
+    {CommandId::ViewItemPicture, Rule::SelectedPicture},
+    {CommandId::ViewItemPicturePopup, Rule::SelectedPicture},
     {CommandId::ExpendituresByPurchaseDate, Rule::Later},
     {CommandId::ExpendituresByManufacturer, Rule::Later},
     {CommandId::ExpendituresByBodyClassification, Rule::Later},
@@ -573,6 +580,18 @@ void CSidingWardView::OnUpdateCommand(int id, CCommandUpdate& update) {
     case Rule::SelectedYardIdle:
         update.Enable(itemSelected && !IsYardBuilding());
         break;
+    case Rule::SelectedEditable:
+    case Rule::SelectedComments:
+    case Rule::SelectedPicture: {
+        const CInventoryElement* item = itemSelected ? m_model->ItemOf(selected) : nullptr;
+        bool enabled = item != nullptr && m_services.commentsPictures != nullptr;
+        if (enabled && rule->rule == Rule::SelectedComments)
+            enabled = !item->GetComments().empty();
+        if (enabled && rule->rule == Rule::SelectedPicture)
+            enabled = !item->GetPicture().empty();
+        update.Enable(enabled);
+        break;
+    }
     case Rule::Later:
         update.Enable(false);
         break;
@@ -639,6 +658,13 @@ void CSidingWardView::OnCommand(int id) {
     case ChangeCondition:
         m_editing->ChangeAttribute(static_cast<int>(Attribute::Condition));
         break;
+    case ViewItemComments:
+    case ChangeComments:
+    case ViewItemPicture:
+    case ViewItemPicturePopup:
+    case ChangePicture:
+        RunCommentsPictureCommand(id);
+        break;
     case ChangeCurrentValue:
         m_editing->ChangeAttribute(static_cast<int>(Attribute::CurrentValue));
         break;
@@ -666,6 +692,27 @@ void CSidingWardView::OnCommand(int id) {
         m_editing->ReportItemCount();
         break;
     default:
+        break;
+    }
+}
+
+void CSidingWardView::RunCommentsPictureCommand(int id) {
+    CCommentsPictureCommands* commands = m_services.commentsPictures;
+    CInventoryElement* item = m_model->ItemOf(SelectedNode());
+    if (commands == nullptr || item == nullptr)
+        return;
+    switch (id) {
+    case CommandId::ViewItemComments:
+        commands->ViewComments(this, *item);
+        break;
+    case CommandId::ChangeComments:
+        commands->ChangeComments(this, m_document, *item, this);
+        break;
+    case CommandId::ChangePicture:
+        commands->ChangePicture(this, m_document, *item, this);
+        break;
+    default:
+        commands->ViewPicture(this, m_document, *item, this);
         break;
     }
 }

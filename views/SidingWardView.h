@@ -22,6 +22,7 @@ class CSidingWardDoc;
 class CSoundPlayer;
 class QLabel;
 class QModelIndex;
+class CCommentsPictureCommands;
 class QTimer;
 
 // The main window of an inventory: the item count, a small signal animation and
@@ -43,6 +44,8 @@ public:
         // The Classification Yard's build form, which takes the yard messages; null
         // when there is no yard (registration then fails with a message).
         std::function<QWidget*()> findYardView;
+        // The comments and picture commands; null leaves them disabled.
+        CCommentsPictureCommands* commentsPictures = nullptr;
     };
 
     CSidingWardView(CSidingWardDoc& document, Services services, QWidget* parent = nullptr);
@@ -128,6 +131,8 @@ private:
     // The yard command entries: Build and Send to Classification Yard.
     void StartYardBuild();
     void SendSelectedToYard();
+    // View or change the selected item's comments or picture.
+    void RunCommentsPictureCommand(int id);
 
     CSidingWardDoc& m_document;
     Services m_services;

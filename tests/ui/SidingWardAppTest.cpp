@@ -22,13 +22,20 @@
 #include "core/FixedClock.h"
 #include "core/SidingWardDoc.h"
 #include "framework/ActionRegistry.h"
+#include "framework/CommandIds.h"
 #include "framework/DocManager.h"
 #include "framework/FileChooser.h"
 #include "support/EventLog.h"
 #include "support/MessageRecorder.h"
 #include "support/ModalAnswerer.h"
 #include "support/SoundRecorder.h"
+#include "views/CommentsEdit.h"
+#include "views/CommentsEditor.h"
+#include "views/CommentsViewer.h"
+#include "views/InventoryTreeModel.h"
+#include "views/PictureDialog.h"
 #include "views/SidingWardView.h"
+#include "views/FerroTreeCtrl.h"
 #include "yard/ClassificationDoc.h"
 #include "yard/ClassificationView.h"
 
@@ -220,6 +227,57 @@ private slots:
         QVERIFY(Start());
         QVERIFY(InventoryWindows().isEmpty());
         QVERIFY(m_settings->ShowWelcome());
+    }
+
+    void anInventoryItemsCommentsAndPictureAreViewedAndChanged() {
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        auto* view = qobject_cast<CSidingWardView*>(InventoryWindows().value(0)->widget());
+        QVERIFY(view);
+        auto& document = view->GetDocument();
+        CInventoryTreeModel& model = *view->Model();
+        const QModelIndex node = model.index(0, 0, model.RootIndex());
+        CInventoryElement* item = model.ItemOf(node);
+        QVERIFY(item);
+        item->SetComments("");
+        item->SetPicture("");
+        view->Tree()->setCurrentIndex(node);
+        CActionRegistry& actions = m_app->MainFrame()->Actions();
+        const auto enabled = [&](int id) {
+            actions.UpdateAction(id);
+            return actions.Action(id)->isEnabled();
+        };
+        // Viewing needs something to view; changing only a selected item.
+        QVERIFY(!enabled(CommandId::ViewItemComments));
+        QVERIFY(!enabled(CommandId::ViewItemPicture));
+        QVERIFY(enabled(CommandId::ChangeComments));
+        QVERIFY(enabled(CommandId::ChangePicture));
+
+        m_modals->QueueFor<CCommentsEditor>([](CCommentsEditor* editor) {
+            auto* text = editor->findChild<CCommentsEdit*>();
+            text->SetComments("Bought at the York meet");
+            editor->accept();
+        });
+        actions.Action(CommandId::ChangeComments)->trigger();
+        QCOMPARE(item->GetComments(), std::string("Bought at the York meet"));
+        QVERIFY(document.IsModified());
+        QVERIFY(enabled(CommandId::ViewItemComments));
+
+        QString viewerTitle;
+        m_modals->QueueFor<CCommentsViewer>([&viewerTitle](CCommentsViewer* viewer) {
+            viewerTitle = viewer->windowTitle();
+            viewer->accept();
+        });
+        actions.Action(CommandId::ViewItemComments)->trigger();
+        QCOMPARE(viewerTitle, QStringLiteral("Comments for ") +
+                                  QString::fromStdString(item->GetBodyClassification()));
+
+        // "No Picture" leaves the item as it was.
+        m_modals->QueueFor<CPictureDialog>([](CPictureDialog* dialog) { dialog->reject(); });
+        actions.Action(CommandId::ChangePicture)->trigger();
+        QCOMPARE(item->GetPicture(), std::string());
+        QCOMPARE(m_modals->Pending(), 0);
+        QVERIFY(m_modals->Unexpected().isEmpty());
     }
 
     void theRecentListLosesOnlyItsFirstYardEntry() {

@@ -16,7 +16,7 @@
 #include "support/EventLog.h"
 #include "support/MessageRecorder.h"
 #include "support/ModalAnswerer.h"
-#include "support/Screenshots.h"
+#include "support/Screenshot.h"
 #include "support/SoundRecorder.h"
 
 using namespace Qt::StringLiterals;
@@ -153,7 +153,7 @@ private slots:
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             }
             QVERIFY(!dialog.isVisible());
-            QVERIFY(SaveScreenshotIfAsked(dialog, u"TipOfTheDay.png"_s));
+            QVERIFY(SaveScreenshot(dialog, u"TipOfTheDay.png"_s));
         }
         QCOMPARE(m_settings->ShowTipsAtStartUp(), showAfter);
         // The position is kept whichever way the dialog went.
@@ -180,7 +180,7 @@ private slots:
         dialog.DoNotShowBox()->click();
         QVERIFY(dialog.DoNotShowAgain());
         dialog.show();
-        QVERIFY(SaveScreenshotIfAsked(dialog, u"Welcome.png"_s));
+        QVERIFY(SaveScreenshot(dialog, u"Welcome.png"_s));
     }
 
     void aboutShowsTheReleaseOrTheRegistryError_data() {
@@ -208,7 +208,7 @@ private slots:
         CAboutDialog dialog(*m_settings, *m_messages);
         dialog.show();
         QVERIFY(dialog.RestoreWelcomeBox()->isVisible());
-        QVERIFY(SaveScreenshotIfAsked(dialog, u"About.png"_s));
+        QVERIFY(SaveScreenshot(dialog, u"About.png"_s));
         QTest::mouseClick(dialog.RestoreWelcomeBox(), Qt::LeftButton);
         QVERIFY(m_settings->ShowWelcome());
         QCOMPARE(m_messages->Last(),
@@ -302,7 +302,7 @@ private slots:
         QVERIFY(splash);
         QVERIFY(splash->isVisible());
         QCOMPARE(splash->size(), QSize(480, 300));
-        QVERIFY(SaveScreenshotIfAsked(*splash, u"Splash.png"_s));
+        QVERIFY(SaveScreenshot(*splash, u"Splash.png"_s));
         if (how == 0) {
             QTest::keyClick(&owner, Qt::Key_A);
         } else if (how == 1) {
