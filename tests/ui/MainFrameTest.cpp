@@ -98,6 +98,7 @@ private slots:
     void tilingFillsTheArea_data();
     void tilingFillsTheArea();
     void titleShowsActiveDocument();
+    void aNewWindowTakesMostOfTheArea();
     void statusBarPanes();
     void screenshot();
 
@@ -321,6 +322,17 @@ void MainFrameTest::windowMenuListsAndActivates() {
     QCOMPARE(m_frame->ActiveChildFrame()->windowTitle(), u"Alpha.inv"_s);
     EntriesOf(menu);
     QCOMPARE(m_frame->WindowMenu()->actions().at(5)->isChecked(), true);
+}
+
+void MainFrameTest::aNewWindowTakesMostOfTheArea() {
+    m_frame->show();
+    m_documents.push_back(std::make_unique<CPlainDocument>("Doc"));
+    auto* small = new QWidget;
+    small->resize(120, 80);
+    CChildFrame* child = m_frame->AddChildFrame(new CChildFrame(*m_documents.back(), small));
+    const QSize area = m_frame->MdiArea()->viewport()->size();
+    QVERIFY(child->width() >= area.width() * 3 / 4 && child->width() <= area.width());
+    QVERIFY(child->height() >= area.height() * 3 / 4 && child->height() <= area.height());
 }
 
 void MainFrameTest::tilingFillsTheArea_data() {
