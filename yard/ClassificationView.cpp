@@ -10,8 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,6 +17,7 @@
 #include "core/Clock.h"
 #include "core/SidingWardDoc.h"
 #include "framework/CommandUpdate.h"
+#include "framework/FrameActivation.h"
 #include "framework/MessageSink.h"
 #include "framework/Text.h"
 #include "yard/ChooseInventoryDialog.h"
@@ -475,15 +474,7 @@ void CClassificationView::SendItemToInventory() {
     auto* view = dynamic_cast<QWidget*>(target->GetViews().front());
     if (view == nullptr)
         return;
-    for (QWidget* ancestor = view; ancestor != nullptr; ancestor = ancestor->parentWidget()) {
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(ancestor)) {
-            if (frame->isMinimized())
-                frame->showNormal();
-            if (QMdiArea* area = frame->mdiArea())
-                area->setActiveSubWindow(frame);
-            break;
-        }
-    }
+    ActivateFrameOf(view);
     CYardMessageEvent message =
         CYardMessageEvent::SendToInventory(m_tree, m_tree->GetSelectedItem());
     QCoreApplication::sendEvent(view, &message);
