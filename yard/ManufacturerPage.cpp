@@ -108,11 +108,15 @@ bool CManufacturerPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress &&
         m_model != nullptr && m_model->rowCount() > 0) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            !m_list->indexAt(mouse->position().toPoint()).isValid()) {
-            // Below the last row: the last row that can be seen.
+        const QPoint at = mouse->position().toPoint();
+        if (mouse->button() == Qt::LeftButton && !m_list->indexAt(at).isValid()) {
+            // Beside a row's cells: that row. Below the last row: the last row that
+            // can be seen.
+            const QModelIndex sameRow = m_list->indexAt(QPoint(1, at.y()));
             const QModelIndex bottom = m_list->indexAt(QPoint(1, m_list->viewport()->height() - 1));
-            SelectRow(bottom.isValid() ? bottom.row() : m_model->rowCount() - 1);
+            SelectRow(sameRow.isValid()  ? sameRow.row()
+                      : bottom.isValid() ? bottom.row()
+                                         : m_model->rowCount() - 1);
             return true;
         }
     }

@@ -205,6 +205,12 @@ void ManufacturerSheetTest::clickBelowLastRow() {
                       QPoint(20, list->viewport()->height() - 3));
     QCOMPARE(SelectedRow(list), 3);
     QCOMPARE(list->currentIndex().row(), 3);
+    // Beside a row's last cell is still that row.
+    sheet.resize(1200, 500);
+    const QRect lastCell = list->visualRect(list->model()->index(1, 4));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(lastCell.right() + 40, lastCell.center().y()));
+    QCOMPARE(SelectedRow(list), 1);
 }
 
 void ManufacturerSheetTest::search_data() {
