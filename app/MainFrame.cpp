@@ -22,6 +22,7 @@
 #include "framework/CommandUpdate.h"
 #include "framework/MessageSink.h"
 #include "framework/SoundPlayer.h"
+#include "framework/Text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -317,7 +318,7 @@ void CMainFrame::FillWindowList() {
     for (qsizetype i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows.at(i);
         QString title = window->windowTitle();
-        title.replace(u'&', u"&&"_s);
+        title = text::ShowAmpersands(title);
         // Only the first nine get a number key.
         const QString text =
             i < 9 ? u"&%1 %2"_s.arg(i + 1).arg(title) : u"%1 %2"_s.arg(i + 1).arg(title);

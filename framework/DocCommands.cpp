@@ -6,6 +6,7 @@
 #include "framework/CommandUpdate.h"
 #include "framework/DocManager.h"
 #include "framework/DocTemplate.h"
+#include "framework/Text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -69,6 +70,6 @@ void CDocCommands::OnUpdateCommand(int id, CCommandUpdate& update) {
     }
     // "&" in a file name must show as itself, not mark the mnemonic.
     QString path = QDir::toNativeSeparators(files.at(index));
-    path.replace(u'&', u"&&"_s);
+    path = text::ShowAmpersands(path);
     update.SetText(u"&%1 %2"_s.arg(index + 1).arg(path));
 }

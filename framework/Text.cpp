@@ -45,4 +45,8 @@ QString RefusedCharactersMessage(const QString& subject, const QString& characte
         .arg(subject, characters);
 }
 
+QString ShowAmpersands(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 } // namespace text

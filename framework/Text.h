@@ -24,4 +24,8 @@ QString UnrepresentableCharacters(const QString& text);
 // subject "item number": "The item number cannot hold these characters: ...".
 QString RefusedCharactersMessage(const QString& subject, const QString& characters);
 
+// text for a menu entry, button or label, with every "&" shown as itself instead of
+// marking the shortcut letter.
+QString ShowAmpersands(QString text);
+
 } // namespace text

@@ -38,7 +38,7 @@ constexpr int kSignalSize = 48;
 
 // Menu texts hold "&" as the mnemonic mark; a heading's own "&" is shown as it is.
 QString MenuText(const std::string& heading) {
-    return text::FromBytes(heading).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return text::ShowAmpersands(text::FromBytes(heading));
 }
 
 } // namespace

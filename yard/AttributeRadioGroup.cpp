@@ -33,7 +33,7 @@ void CAttributeRadioGroup::Relabel(const CClassificationDoc& yard, int attribute
     if (QRadioButton* button = Button(attribute)) {
         // Headings are shown as they are: an ampersand in one is no mnemonic.
         QString label = text::FromBytes(yard.GetHeading(attribute));
-        button->setText(label.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        button->setText(text::ShowAmpersands(label));
     }
 }
 

@@ -202,9 +202,10 @@ void CClassificationView::FillList(int attribute, bool keepSelections) {
 void CClassificationView::SetLabels() {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         if (QLabel* label = m_labels[static_cast<std::size_t>(attribute)])
-            label->setText(text::FromBytes(m_yard.GetHeading(attribute)));
+            label->setText(text::ShowAmpersands(text::FromBytes(m_yard.GetHeading(attribute))));
     }
-    m_itemNumberButton->setText(text::FromBytes(m_yard.GetHeading(kItemNumber)));
+    m_itemNumberButton->setText(
+        text::ShowAmpersands(text::FromBytes(m_yard.GetHeading(kItemNumber))));
 }
 
 void CClassificationView::Relabel() {
@@ -379,9 +380,8 @@ void CClassificationView::ApplyWizardChoices(const CWizardChoices& choices) {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         if (attribute == kItemNumber)
             continue;
-        if (m_productChosen &&
-            std::find(kFromProduct.begin(), kFromProduct.end(),
-                      static_cast<Attribute>(attribute)) != kFromProduct.end())
+        if (m_productChosen && std::find(kFromProduct.begin(), kFromProduct.end(),
+                                         static_cast<Attribute>(attribute)) != kFromProduct.end())
             continue;
         QComboBox* list = m_lists[static_cast<std::size_t>(attribute)];
         // No equal entry (an empty choice among them) leaves the list without a selection.
@@ -512,18 +512,20 @@ std::vector<CYardCommandEntry> CClassificationView::Commands(bool popup) {
                        true});
     entries.push_back({id(YardCommand::UseManufacturerFile, YardCommand::UseManufacturerFilePopup),
                        QStringLiteral("Use ") +
-                           text::FromBytes(m_yard.GetHeading(
-                               static_cast<int>(Attribute::Manufacturer))) +
+                           text::ShowAmpersands(text::FromBytes(
+                               m_yard.GetHeading(static_cast<int>(Attribute::Manufacturer)))) +
                            QStringLiteral(" File"),
                        [this] { UseManufacturerFile(); }, m_building});
     entries.push_back({id(YardCommand::ItemNumberBuilder, YardCommand::ItemNumberBuilderPopup),
-                       QStringLiteral("Use ") + text::FromBytes(m_yard.GetHeading(kItemNumber)) +
+                       QStringLiteral("Use ") +
+                           text::ShowAmpersands(text::FromBytes(m_yard.GetHeading(kItemNumber))) +
                            QStringLiteral(" Builder"),
                        [this] { RunItemNumberBuilder(); }, m_building});
     QString sendText = QStringLiteral("&Send Item to Inventory");
     if (m_tree->IsTakenFromInventory())
-        sendText = QStringLiteral("Send to ") +
-                   text::FromBytes(m_tree->GetTakenFromDocument()->GetTitle());
+        sendText =
+            QStringLiteral("Send to ") +
+            text::ShowAmpersands(text::FromBytes(m_tree->GetTakenFromDocument()->GetTitle()));
     entries.push_back({id(YardCommand::SendToInventory, YardCommand::SendToInventoryPopup),
                        sendText, [this] { SendItemToInventory(); }, CanSend()});
     if (!popup) {

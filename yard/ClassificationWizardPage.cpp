@@ -51,7 +51,7 @@ void CClassificationWizardPage::OnCreate() {
         return;
     m_created = true;
     Fill();
-    m_label->setText(text::FromBytes(m_heading));
+    m_label->setText(text::ShowAmpersands(text::FromBytes(m_heading)));
 }
 
 void CClassificationWizardPage::OnSetActive() {

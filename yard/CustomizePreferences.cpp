@@ -31,7 +31,7 @@ CCustomizePreferences::CCustomizePreferences(CClassificationDoc& yard, CMessageS
 void CCustomizePreferences::OnSetActive() {
     QString heading = text::FromBytes(m_yard.GetHeading(static_cast<int>(Attribute::Manufacturer)));
     m_manufacturerFile->setText(QStringLiteral("Always use the ") +
-                                heading.replace(QLatin1Char('&'), QStringLiteral("&&")) +
+                                text::ShowAmpersands(heading) +
                                 QStringLiteral(" File"));
 }
 

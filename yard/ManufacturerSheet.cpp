@@ -27,7 +27,7 @@ CManufacturerSheet::CManufacturerSheet(CClassificationDoc& yard, CMessageSink& m
         m_pages.push_back(page);
         // A name is shown as it is: an ampersand in it is no mnemonic.
         QString caption = text::FromBytes(manufacturer.GetName());
-        m_tabs->addTab(page, caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        m_tabs->addTab(page, text::ShowAmpersands(caption));
     }
     if (!m_pages.empty())
         m_tabs->setCurrentIndex(std::clamp(startTab, 0, PageCount() - 1));
