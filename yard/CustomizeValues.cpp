@@ -1,6 +1,7 @@
 #include "yard/CustomizeValues.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -68,9 +69,14 @@ CCustomizeValues::CCustomizeValues(CClassificationDoc& yard, CMessageSink& messa
     for (QPushButton* pushButton : {m_add, m_change, m_delete, m_setRange})
         buttons->addWidget(pushButton);
     buttons->addStretch(1);
+    auto* valuesLabel = new QLabel(QStringLiteral("Values"), this);
+    valuesLabel->setBuddy(m_list);
+    auto* values = new QVBoxLayout;
+    values->addWidget(valuesLabel);
+    values->addWidget(m_list, 1);
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_attributes, 0, 0);
-    layout->addWidget(m_list, 0, 1);
+    layout->addLayout(values, 0, 1);
     layout->addLayout(buttons, 0, 2);
     layout->setColumnStretch(1, 1);
 

@@ -9,6 +9,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "yard/RangeSpinBoxes.h"
+
 CDateControlDialog::CDateControlDialog(int fromYear, int currentYear, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Classification Yard - Date Control"));
@@ -26,6 +28,7 @@ CDateControlDialog::CDateControlDialog(int fromYear, int currentYear, QWidget* p
     fields->addRow(QStringLiteral("To Year"), to);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    EnableOkWhileAcceptable(buttons, {m_from});
     connect(buttons, &QDialogButtonBox::accepted, this, &CDateControlDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDateControlDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "yard/RangeSpinBoxes.h"
+
 CDollarControlDialog::CDollarControlDialog(int fromDollar, int toDollar, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Classification Yard - Dollar Control"));
@@ -26,6 +28,7 @@ CDollarControlDialog::CDollarControlDialog(int fromDollar, int toDollar, QWidget
     fields->addRow(QStringLiteral("To Dollar"), m_to);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    EnableOkWhileAcceptable(buttons, {m_from, m_to});
     connect(buttons, &QDialogButtonBox::accepted, this, &CDollarControlDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDollarControlDialog::reject);
     auto* layout = new QVBoxLayout(this);

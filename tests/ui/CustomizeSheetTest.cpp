@@ -536,6 +536,15 @@ void CustomizeSheetTest::smallDialogs() {
     CDollarControlDialog dollars(-5, 99999);
     QCOMPARE(dollars.GetFromDollar(), 0);
     QCOMPARE(dollars.GetToDollar(), 32760);
+
+    // A year typed halfway cannot be confirmed, so it is never silently replaced.
+    auto* from = dates.findChild<QSpinBox*>(u"fromYear"_s);
+    auto* datesOk = dates.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    from->findChild<QLineEdit*>()->setText(u"19"_s);
+    QVERIFY(!datesOk->isEnabled());
+    from->findChild<QLineEdit*>()->setText(u"1955"_s);
+    QVERIFY(datesOk->isEnabled());
+    QCOMPARE(dates.GetFromYear(), 1955);
 }
 
 void CustomizeSheetTest::failedSaveIsNotApplied() {
