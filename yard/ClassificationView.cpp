@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -534,6 +535,15 @@ std::vector<CYardCommandEntry> CClassificationView::Commands(bool popup) {
                            [this] { SaveYard(); }, true});
     }
     return entries;
+}
+
+void CClassificationView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && m_build->isEnabled()) {
+        m_build->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CClassificationView::contextMenuEvent(QContextMenuEvent* event) {

@@ -153,6 +153,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Enter presses "Build....", the form's default button, while it is enabled.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();

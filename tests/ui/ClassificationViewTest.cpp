@@ -341,6 +341,12 @@ void ClassificationViewTest::cancelReturnsToIdle() {
     QVERIFY(Button("build")->isEnabled());
     QVERIFY(!m_view->Tree()->HoldsItem());
     QCOMPARE(m_messages->Count(), 0);
+    // Enter presses the default button, "Build....", and nothing while it is disabled.
+    m_view->activateWindow();
+    QTest::keyClick(m_view->Tree(), Qt::Key_Return);
+    QVERIFY(m_view->IsBuildInProgress());
+    QTest::keyClick(m_view->Tree(), Qt::Key_Return);
+    QVERIFY(m_view->IsBuildInProgress());
 }
 
 void ClassificationViewTest::buildOverHeldItem_data() {
