@@ -132,6 +132,7 @@ private slots:
     void okOutcomes();
     void applyThenCancelKeepsApplied();
     void cancelWithoutApplyRestores();
+    void appliedHeadingsStayAfterCancelAndReachTheInventories();
     void screenshots();
 
 private:
@@ -658,6 +659,45 @@ void CustomizeSheetTest::cancelWithoutApplyRestores() {
     QCOMPARE(m_yard->GetHeading(0), std::string("HBody Classification"));
     // Nothing was applied: nothing to write.
     QVERIFY(!QFile::exists(m_dir.filePath(u"Classyrd.mst"_s)));
+}
+
+void CustomizeSheetTest::appliedHeadingsStayAfterCancelAndReachTheInventories() {
+    CClassificationView view(*m_yard, m_clock, *m_messages);
+    CSidingWardDoc inventory;
+    CRedisplayCounter counter(inventory);
+    CYardMessageEvent registration = CYardMessageEvent::Register(&inventory);
+    QCoreApplication::sendEvent(&view, &registration);
+    const auto rename = [this](const QString& to) {
+        WhenShown<CChangeAttributeNameDialog>(this, [to](CChangeAttributeNameDialog& dialog) {
+            dialog.findChild<QLineEdit*>(u"to"_s)->setText(to);
+            dialog.accept();
+        });
+    };
+    WhenShown<CCustomizeSheet>(this, [&](CCustomizeSheet& sheet) {
+        sheet.Headings().Attributes()->Check(5);
+        rename(u"Gauge"_s);
+        sheet.Headings().ChangeAttributeName();
+        QVERIFY(sheet.Apply());
+        sheet.Headings().Attributes()->Check(0);
+        rename(u"Kind"_s);
+        sheet.Headings().ChangeAttributeName();
+        sheet.reject();
+    });
+    view.Customize();
+    QCOMPARE(m_yard->GetHeading(5), std::string("Gauge"));
+    QCOMPARE(m_yard->GetHeading(0), std::string("HBody Classification"));
+    const auto labels = view.findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(),
+                        [](QLabel* label) { return label->text() == u"Gauge"_s; }));
+    QVERIFY(std::none_of(labels.begin(), labels.end(),
+                         [](QLabel* label) { return label->text() == u"Kind"_s; }));
+    QCOMPARE(counter.redisplays, 1);
+    CClassificationDoc saved(m_clock);
+    QVERIFY(saved.OnOpenDocument(m_yard->GetPathName()).Succeeded());
+    QCOMPARE(saved.GetHeading(5), std::string("Gauge"));
+    QCOMPARE(saved.GetHeading(0), std::string("HBody Classification"));
+    CYardMessageEvent unregistration = CYardMessageEvent::Unregister(&inventory);
+    QCoreApplication::sendEvent(&view, &unregistration);
 }
 
 void CustomizeSheetTest::screenshots() {

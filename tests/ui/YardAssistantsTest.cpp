@@ -274,8 +274,14 @@ void YardAssistantsTest::useManufacturerFileCommand() {
     QVERIFY(m_log.Entries().isEmpty());
     m_view->StartBuild();
     QVERIFY(entry(YardCommand::UseManufacturerFilePopup).enabled);
+    m_view->show();
+    m_view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+    QCOMPARE(QApplication::focusWidget(), List(1)); // the build starts on the Manufacturer
     m_view->OnCommand(static_cast<int>(YardCommand::UseManufacturerFilePopup));
     QCOMPARE(m_log.Entries(), QStringList{u"listing"_s});
+    // The chosen product filled the form; the user goes on with the Condition.
+    QCOMPARE(QApplication::focusWidget(), List(6));
     QCOMPARE(List(1)->currentText(), u"Lionel"_s);
     QCOMPARE(ItemNumber()->text(), u"6464-1"_s);
     QVERIFY(m_view->IsBuildInProgress());
