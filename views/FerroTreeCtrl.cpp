@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "framework/DocumentView.h"
+#include "framework/TreeLinesStyle.h"
 #include "views/InventoryTreeModel.h"
 #include "yard/FerroRSTreeCtrl.h"
 #include "yard/YardMessageEvent.h"
@@ -38,6 +39,7 @@ CFerroTreeCtrl::CFerroTreeCtrl(QWidget* parent) : QTreeView(parent) {
     setIconSize(QSize(16, 16));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
+    CTreeLinesStyle::Apply(this);
 }
 
 CFerroTreeCtrl::~CFerroTreeCtrl() {

@@ -11,6 +11,7 @@
 
 #include "core/InventoryElement.h"
 #include "framework/Text.h"
+#include "framework/TreeLinesStyle.h"
 #include "yard/ClassificationDoc.h"
 #include "yard/YardMessageEvent.h"
 
@@ -50,6 +51,7 @@ CFerroRSTreeCtrl::CFerroRSTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
     setIconSize(QSize(16, 16));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setAcceptDrops(true);
+    CTreeLinesStyle::Apply(this);
 }
 
 CFerroRSTreeCtrl::~CFerroRSTreeCtrl() = default;
