@@ -74,6 +74,7 @@ void CInventoryEditCommands::Delete() {
     if (level == TreeLevel::Root) {
         CWaitCursor wait;
         const std::vector<CInventoryElement*> items = model.ItemsInTreeOrder();
+        m_view.ReleaseFromYard(items);
         // The nodes go in one step: one by one would renumber the rest each time.
         model.RemoveAllItemNodes();
         for (CInventoryElement* item : items) {
@@ -89,6 +90,7 @@ void CInventoryEditCommands::Delete() {
 }
 
 void CInventoryEditCommands::DeleteItem(CInventoryElement* item) {
+    m_view.ReleaseFromYard({&item, 1});
     // The node goes first: the tree must not show an item that is gone.
     const bool nodeRemoved = m_view.Model()->RemoveItemNode(item);
     if (!m_view.GetDocument().RemoveItem(item, &m_view))
@@ -113,6 +115,7 @@ bool CInventoryEditCommands::Cut() {
     // Without a clipboard a cut would only destroy the item.
     if (item == nullptr || !Copy())
         return false;
+    m_view.ReleaseFromYard({&item, 1});
     m_view.Model()->RemoveItemNode(item);
     m_view.GetDocument().RemoveItem(item, &m_view);
     m_view.UpdateCount();

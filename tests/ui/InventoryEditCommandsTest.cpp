@@ -433,6 +433,80 @@ private slots:
         otherView.reset();
     }
 
+    void anItemTheInventoryDestroysLeavesTheYard_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("deleted") << S("delete");
+        QTest::newRow("all deleted") << S("delete all");
+        QTest::newRow("cut") << S("cut");
+        QTest::newRow("cut and another pasted") << S("cut paste");
+        QTest::newRow("moved to another inventory") << S("move");
+    }
+
+    void anItemTheInventoryDestroysLeavesTheYard() {
+        QFETCH(QString, how);
+        Open({"a", "b"});
+        CSidingWardDoc other;
+        other.SetTitle("Other.inv");
+        auto otherView = m_bench->MakeView(other);
+        m_bench->SetActive(m_view.get());
+        CClassificationView& yard = *m_bench->yardView;
+        CInventoryElement* item = m_doc->GetItemAt(1);
+        m_view->SelectNode(Model().ItemIndex(item));
+        QVERIFY(m_bench->Run(SendToYard));
+        QCOMPARE(yard.Tree()->GetHeldItem(), item);
+        QVERIFY(yard.IsBuildInProgress());
+
+        m_view->SelectNode(how == S("delete all") ? Root() : Model().ItemIndex(item));
+        if (how.startsWith(S("delete"))) {
+            m_bench->messages.QueueAnswers({MessageAnswer::Yes});
+            QVERIFY(m_bench->Run(EditDelete));
+        } else if (how.startsWith(S("cut"))) {
+            QVERIFY(m_bench->Run(EditCut));
+        } else {
+            CYardMessageEvent drop = CYardMessageEvent::InventoryDrop(
+                m_view->Tree(), item, m_doc.get(), PackDropPoint(5, 5));
+            QCoreApplication::sendEvent(otherView.get(), &drop);
+            QCOMPARE(other.GetItemCount(), 1);
+        }
+        QVERIFY(!m_doc->ContainsItem(item));
+        QVERIFY(!yard.Tree()->HoldsItem());
+        QVERIFY(!yard.Tree()->IsTakenFromInventory());
+        QCOMPARE(yard.Tree()->topLevelItemCount(), 0);
+        QVERIFY(!yard.IsBuildInProgress());
+
+        // A new item may take the freed place; the yard must not reach it either.
+        if (how == S("cut paste"))
+            QVERIFY(m_bench->Run(EditPaste));
+        const int count = m_doc->GetItemCount();
+        std::vector<std::string> bodies;
+        for (int k = 0; k < count; ++k)
+            bodies.push_back(m_doc->GetItemAt(k)->GetBodyClassification());
+        m_doc->SetModifiedFlag(false);
+        m_bench->messages.Clear();
+        yard.FinishBuild();
+        yard.OnDocumentUpdate(nullptr, 0);
+        QCOMPARE(m_doc->GetItemCount(), count);
+        for (int k = 0; k < count; ++k)
+            QCOMPARE(m_doc->GetItemAt(k)->GetBodyClassification(), bodies[static_cast<std::size_t>(k)]);
+        QVERIFY(!m_doc->IsModified());
+        QVERIFY(m_bench->messages.Recorded().isEmpty());
+        otherView.reset();
+    }
+
+    void anItemOtherThanTheHeldOneLeavesTheYardAlone() {
+        Open({"a", "b"});
+        CClassificationView& yard = *m_bench->yardView;
+        CInventoryElement* held = m_doc->GetItemAt(1);
+        m_view->SelectNode(Model().ItemIndex(held));
+        QVERIFY(m_bench->Run(SendToYard));
+        m_view->SelectNode(Model().ItemIndex(m_doc->GetItemAt(0)));
+        m_bench->messages.QueueAnswers({MessageAnswer::Yes});
+        QVERIFY(m_bench->Run(EditDelete));
+        QCOMPARE(yard.Tree()->GetHeldItem(), held);
+        QVERIFY(yard.IsBuildInProgress());
+        yard.CancelBuild();
+    }
+
     void aDropFromTheYardWithoutADraggedItemDoesNothing() {
         Open({});
         CYardMessageEvent drop = CYardMessageEvent::YardDrop(m_bench->yardView->Tree(), 0);
