@@ -605,6 +605,36 @@ private slots:
         targetView.reset();
     }
 
+    void aRefusalOfTheYardIsShownWithTheMouseFree() {
+        Open({"a"});
+        m_view->setGeometry(0, 0, 380, 280);
+        m_bench->yardView->setGeometry(0, 300, 780, 290);
+        m_bench->yardView->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_bench->yardView.get()));
+        m_bench->yardView->StartBuild();
+        QWidget* viewport = m_view->Tree()->viewport();
+        QWidget* yardTree = m_bench->yardView->Tree()->viewport();
+        const QPoint over =
+            viewport->mapFromGlobal(yardTree->mapToGlobal(yardTree->rect().center()));
+        QTest::mousePress(viewport, Qt::LeftButton, {},
+                          m_view->Tree()->visualRect(ItemNode(0)).center());
+        QTest::mouseMove(viewport, over);
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QWidget::mouseGrabber(), viewport);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+        QCOMPARE(m_bench->messages.Count(), 1);
+        const CRecordedMessage& refusal = m_bench->messages.Recorded().constFirst();
+        QVERIFY(refusal.message.text.startsWith(S("You cannot perform this action while a Build")));
+        QVERIFY(!refusal.overrideCursor);
+        QVERIFY(!refusal.mouseGrabbed);
+        QVERIFY(!m_view->Tree()->IsDragging());
+        QCOMPARE(m_view->Tree()->GetDraggedItem(), nullptr);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(m_doc->GetItemCount(), 1);
+        m_bench->yardView->CancelBuild();
+    }
+
     void screenshots() {
         const QString dir = qEnvironmentVariable("GAUGEWRIGHT_SCREENSHOTS");
         if (dir.isEmpty())
