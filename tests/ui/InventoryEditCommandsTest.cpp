@@ -186,6 +186,8 @@ private slots:
                                  "found!"),
                                S("Gaugewright Search Result"), MessageIcon::Warning,
                                MessageButtons::Ok}));
+            // The box waits for the user without the wait cursor over it.
+            QVERIFY(!m_bench->messages.Recorded().constLast().overrideCursor);
             QCOMPARE(m_view->SelectedNode(), before);
             return;
         }
@@ -382,6 +384,8 @@ private slots:
         QVERIFY(m_bench->Run(command));
         QCOMPARE(m_bench->messages.Last().text, text);
         QCOMPARE(m_bench->messages.Last().icon, MessageIcon::Warning);
+        QVERIFY(!m_bench->messages.Recorded().constLast().overrideCursor);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(m_bench->sounds.Played(), sounds);
         QCOMPARE(m_view->SelectedNode(), Node(selectedRow, -1));
     }
