@@ -1,6 +1,5 @@
 #include "views/PictureViewer.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -9,20 +8,12 @@
 
 #include "framework/MessageSink.h"
 #include "framework/Text.h"
+#include "framework/WaitCursor.h"
 #include "yard/ProgressWindow.h"
 
 namespace {
 
 const QString kSystemError = QStringLiteral("Gaugewright System Error");
-
-// Keeps the wait cursor up while it lives.
-class CWaitCursor {
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 // Waits while the windows keep painting; the user's input waits too.
 void Pause(int milliseconds) {
