@@ -87,8 +87,11 @@ bool CPictureViewer::View(QWidget* parent, const QString& path) {
                                          "(shell).\n\nThe picture cannot be viewed."));
         return false;
     }
+    // The whole path: a relative one beginning with "-" would reach the program
+    // as one of its options.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
     const std::optional<QStringList> command =
-        application.application ? application.application->CommandFor(path) : std::nullopt;
+        application.application ? application.application->CommandFor(absolute) : std::nullopt;
     if (!command) {
         ShowError(parent, CannotViewMessage());
         return false;
