@@ -79,12 +79,10 @@ void CInventoryEditCommands::Delete() {
             CWaitCursor wait;
             const std::vector<CInventoryElement*> items = model.ItemsInTreeOrder();
             m_view.ReleaseFromYard(items);
-            // The nodes go in one step: one by one would renumber the rest each time.
+            // The nodes and the items go in one step each: one by one would renumber
+            // the rest and have the other windows rebuild every time.
             model.RemoveAllItemNodes();
-            for (CInventoryElement* item : items) {
-                if (!m_view.GetDocument().RemoveItem(item, &m_view))
-                    ++failures;
-            }
+            failures = m_view.GetDocument().RemoveItems(items, &m_view);
         }
         // The boxes wait for the user: the wait cursor must not stand over them.
         for (int failure = 0; failure < failures; ++failure)
