@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <unordered_set>
 
 #include "core/InventoryFormat.h"
 #include "framework/SafeFile.h"
@@ -35,6 +36,16 @@ bool CSidingWardDoc::RemoveItem(const CInventoryElement* item, CDocumentView* se
     m_items.erase(m_items.begin() + index);
     MarkModified(sender);
     return true;
+}
+
+int CSidingWardDoc::RemoveItems(std::span<CInventoryElement* const> items,
+                                CDocumentView* sender) {
+    const std::unordered_set<const CInventoryElement*> doomed(items.begin(), items.end());
+    const std::size_t removed = std::erase_if(
+        m_items, [&doomed](const auto& owned) { return doomed.contains(owned.get()); });
+    if (removed > 0)
+        MarkModified(sender);
+    return static_cast<int>(doomed.size() - removed);
 }
 
 bool CSidingWardDoc::ContainsItem(const CInventoryElement* item) const {

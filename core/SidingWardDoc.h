@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     // Destroys that very item when the list holds it, marks modified and returns
     // true; otherwise changes nothing and returns false.
     bool RemoveItem(const CInventoryElement* item, CDocumentView* sender);
+    // Destroys, in one step, those of items the list holds; when any went, marks
+    // modified and tells every view but sender once. Returns how many of items the
+    // list did not hold (each counted once).
+    int RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* sender);
     bool ContainsItem(const CInventoryElement* item) const;
     // The list position of that very item, or -1.
     int IndexOfItem(const CInventoryElement* item) const;

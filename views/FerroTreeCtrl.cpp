@@ -95,12 +95,16 @@ void CFerroTreeCtrl::ShowCursor(DragCursor cursor) {
     m_cursor = cursor;
 }
 
-void CFerroTreeCtrl::EndDrag() {
-    if (m_dragging)
+void CFerroTreeCtrl::ReleasePointer() {
+    if (QWidget::mouseGrabber() == viewport())
         viewport()->releaseMouse();
     if (m_cursor != DragCursor::None)
         QGuiApplication::restoreOverrideCursor();
     m_cursor = DragCursor::None;
+}
+
+void CFerroTreeCtrl::EndDrag() {
+    ReleasePointer();
     m_dragging = false;
     m_moved = false;
     m_draggedItem = nullptr;
@@ -155,15 +159,15 @@ void CFerroTreeCtrl::mouseReleaseEvent(QMouseEvent* event) {
         QTreeView::mouseReleaseEvent(event);
         return;
     }
-    if (m_moved) {
-        const QPoint point = event->globalPosition().toPoint();
-        QWidget* receiver = ViewOf(QApplication::widgetAt(point));
-        QWidget* ownView = ViewOf(this);
-        if (receiver != nullptr && receiver != ownView) {
-            CYardMessageEvent drop = CYardMessageEvent::InventoryDrop(
-                this, m_draggedItem, m_document, PackDropPoint(point.x(), point.y()));
-            QCoreApplication::sendEvent(receiver, &drop);
-        }
+    const QPoint point = event->globalPosition().toPoint();
+    QWidget* receiver = m_moved ? ViewOf(QApplication::widgetAt(point)) : nullptr;
+    // The receiver may show a message box: the mouse and the cursor are the user's
+    // again before. The dragged item stays until the receiver is done with it.
+    ReleasePointer();
+    if (receiver != nullptr && receiver != ViewOf(this)) {
+        CYardMessageEvent drop = CYardMessageEvent::InventoryDrop(
+            this, m_draggedItem, m_document, PackDropPoint(point.x(), point.y()));
+        QCoreApplication::sendEvent(receiver, &drop);
     }
     EndDrag();
     QTreeView::mouseReleaseEvent(event);

@@ -50,6 +50,8 @@ private:
     // The cursor for the window at a screen point.
     static DragCursor CursorOver(const QPoint& globalPosition);
     void ShowCursor(DragCursor cursor);
+    // Releases the mouse and restores the cursor; the drag itself goes on.
+    void ReleasePointer();
     // Releases the mouse, restores the cursor and forgets the drag.
     void EndDrag();
 

@@ -1,5 +1,7 @@
 #include "views/InventoryEditCommands.h"
 
+#include <optional>
+
 #include <QCoreApplication>
 
 #include "core/SidingWardDoc.h"
@@ -72,15 +74,20 @@ void CInventoryEditCommands::Delete() {
     if (answer != MessageAnswer::Yes)
         return;
     if (level == TreeLevel::Root) {
-        CWaitCursor wait;
-        const std::vector<CInventoryElement*> items = model.ItemsInTreeOrder();
-        // The nodes go in one step: one by one would renumber the rest each time.
-        model.RemoveAllItemNodes();
-        for (CInventoryElement* item : items) {
-            if (!m_view.GetDocument().RemoveItem(item, &m_view))
-                Show(QStringLiteral("Delete ALL inventory element failed"), kApplicationTitle,
-                     MessageIcon::Warning);
+        int failures = 0;
+        {
+            CWaitCursor wait;
+            const std::vector<CInventoryElement*> items = model.ItemsInTreeOrder();
+            m_view.ReleaseFromYard(items);
+            // The nodes and the items go in one step each: one by one would renumber
+            // the rest and have the other windows rebuild every time.
+            model.RemoveAllItemNodes();
+            failures = m_view.GetDocument().RemoveItems(items, &m_view);
         }
+        // The boxes wait for the user: the wait cursor must not stand over them.
+        for (int failure = 0; failure < failures; ++failure)
+            Show(QStringLiteral("Delete ALL inventory element failed"), kApplicationTitle,
+                 MessageIcon::Warning);
     } else {
         DeleteItem(model.ItemOf(node));
     }
@@ -89,6 +96,7 @@ void CInventoryEditCommands::Delete() {
 }
 
 void CInventoryEditCommands::DeleteItem(CInventoryElement* item) {
+    m_view.ReleaseFromYard({&item, 1});
     // The node goes first: the tree must not show an item that is gone.
     const bool nodeRemoved = m_view.Model()->RemoveItemNode(item);
     if (!m_view.GetDocument().RemoveItem(item, &m_view))
@@ -113,6 +121,7 @@ bool CInventoryEditCommands::Cut() {
     // Without a clipboard a cut would only destroy the item.
     if (item == nullptr || !Copy())
         return false;
+    m_view.ReleaseFromYard({&item, 1});
     m_view.Model()->RemoveItemNode(item);
     m_view.GetDocument().RemoveItem(item, &m_view);
     m_view.UpdateCount();
@@ -138,7 +147,8 @@ void CInventoryEditCommands::Find() {
 
 QModelIndex CInventoryEditCommands::Search(const std::string& text, bool matchCase,
                                            bool findNext) {
-    CWaitCursor wait;
+    // Up while the tree is searched, gone before a box waits for the user.
+    std::optional<CWaitCursor> wait(std::in_place);
     const CInventoryTreeModel& model = *m_view.Model();
     CFerroTreeCtrl& tree = *m_view.Tree();
     const QModelIndex root = model.RootIndex();
@@ -210,6 +220,7 @@ QModelIndex CInventoryEditCommands::Search(const std::string& text, bool matchCa
         break;
     }
     }
+    wait.reset();
     if (!found.isValid()) {
         Show(QStringLiteral("Search to end of inventory list.\nThe specified text was not found!"),
              QStringLiteral("Gaugewright Search Result"), MessageIcon::Warning);
@@ -320,12 +331,13 @@ void CInventoryEditCommands::TakeFromInventory(CFerroTreeCtrl* sourceTree) {
 
 template <typename Reporter>
 void CInventoryEditCommands::ReportGain() {
-    CWaitCursor wait;
+    std::optional<CWaitCursor> wait(std::in_place);
     const bool whole =
         CInventoryTreeModel::LevelOf(m_view.SelectedNode()) == TreeLevel::Root;
     const Reporter reporter;
     const auto report = whole ? reporter.ReportInventory(&m_view.GetDocument())
                               : reporter.ReportItem(m_view.CurrentItem());
+    wait.reset();
     if (report)
         quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), &m_view);
 }
@@ -339,9 +351,10 @@ void CInventoryEditCommands::ReportPercentGainLoss() {
 }
 
 void CInventoryEditCommands::ReportPerformer(bool best) {
-    CWaitCursor wait;
+    std::optional<CWaitCursor> wait(std::in_place);
     const auto answer = best ? CBestPerformer().ReportInventory(&m_view.GetDocument())
                              : CWorstPerformer().ReportInventory(&m_view.GetDocument());
+    wait.reset();
     if (!answer)
         return;
     quickfacts::ShowReport(answer->report, m_view.Messages(), m_view.Sounds(), &m_view);
@@ -349,16 +362,21 @@ void CInventoryEditCommands::ReportPerformer(bool best) {
         m_view.SelectItem(answer->item);
 }
 
-void CInventoryEditCommands::ReportTotalExpenditures() {
-    CWaitCursor wait;
-    if (const auto report = CTotalExpenditures().ReportInventory(&m_view.GetDocument()))
+template <typename Reporter>
+void CInventoryEditCommands::ReportTotal() {
+    std::optional<CWaitCursor> wait(std::in_place);
+    const auto report = Reporter().ReportInventory(&m_view.GetDocument());
+    wait.reset();
+    if (report)
         quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), &m_view);
 }
 
+void CInventoryEditCommands::ReportTotalExpenditures() {
+    ReportTotal<CTotalExpenditures>();
+}
+
 void CInventoryEditCommands::ReportTotalAssetValue() {
-    CWaitCursor wait;
-    if (const auto report = CTotalAssetValue().ReportInventory(&m_view.GetDocument()))
-        quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), &m_view);
+    ReportTotal<CTotalAssetValue>();
 }
 
 void CInventoryEditCommands::ReportItemCount() {

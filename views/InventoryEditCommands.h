@@ -58,6 +58,9 @@ private:
     // The gain or loss of the whole inventory (root selected) or of the selected item.
     template <typename Reporter>
     void ReportGain();
+    // A whole-inventory total; the wait cursor is gone before its box shows.
+    template <typename Reporter>
+    void ReportTotal();
 
     CSidingWardView& m_view;
 };

@@ -1,6 +1,5 @@
 #include "views/PictureViewer.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -9,20 +8,12 @@
 
 #include "framework/MessageSink.h"
 #include "framework/Text.h"
+#include "framework/WaitCursor.h"
 #include "yard/ProgressWindow.h"
 
 namespace {
 
 const QString kSystemError = QStringLiteral("Gaugewright System Error");
-
-// Keeps the wait cursor up while it lives.
-class CWaitCursor {
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 // Waits while the windows keep painting; the user's input waits too.
 void Pause(int milliseconds) {
@@ -96,8 +87,11 @@ bool CPictureViewer::View(QWidget* parent, const QString& path) {
                                          "(shell).\n\nThe picture cannot be viewed."));
         return false;
     }
+    // The whole path: a relative one beginning with "-" would reach the program
+    // as one of its options.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
     const std::optional<QStringList> command =
-        application.application ? application.application->CommandFor(path) : std::nullopt;
+        application.application ? application.application->CommandFor(absolute) : std::nullopt;
     if (!command) {
         ShowError(parent, CannotViewMessage());
         return false;

@@ -420,6 +420,17 @@ bool CSidingWardView::IsYardBuilding() const {
     return yard != nullptr && yard->IsBuildInProgress();
 }
 
+void CSidingWardView::ReleaseFromYard(std::span<CInventoryElement* const> items) const {
+    // An item can reach the yard by a drag even before this window registered.
+    QWidget* found = m_yardView ? m_yardView.data()
+                                : (m_services.findYardView ? m_services.findYardView() : nullptr);
+    auto* yard = qobject_cast<CClassificationView*>(found);
+    if (yard == nullptr)
+        return;
+    for (const CInventoryElement* item : items)
+        yard->ForgetInventoryItem(item);
+}
+
 void CSidingWardView::StartYardBuild() {
     if (!m_yardView)
         return;

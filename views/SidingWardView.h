@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include <QPointer>
 #include <QWidget>
@@ -66,6 +67,9 @@ public:
     // The yard's build form once registered; null without a yard.
     QWidget* YardView() const { return m_yardView; }
     bool IsYardBuilding() const;
+    // Call before the inventory destroys items: the yard lets go of any of them it
+    // holds for changes.
+    void ReleaseFromYard(std::span<CInventoryElement* const> items) const;
 
     // The operations of the tree.
     // Builds every node anew from the document (without sorting it).

@@ -619,12 +619,20 @@ void CClassificationView::Unregister(CSidingWardDoc* inventory) {
     const auto found = std::find(m_registered.begin(), m_registered.end(), inventory);
     if (found != m_registered.end())
         m_registered.erase(found);
-    if (inventory != nullptr && m_tree->GetTakenFromDocument() == inventory) {
-        CancelBuild();
-        // A finished change of that inventory's item is held as well: the item goes
-        // away with its inventory, so the tree must let go of it.
-        m_tree->Empty();
-    }
+    if (inventory != nullptr && m_tree->GetTakenFromDocument() == inventory)
+        ReleaseTakenItem();
+}
+
+void CClassificationView::ForgetInventoryItem(const CInventoryElement* item) {
+    if (item != nullptr && m_tree->IsTakenFromInventory() && m_tree->GetHeldItem() == item)
+        ReleaseTakenItem();
+}
+
+void CClassificationView::ReleaseTakenItem() {
+    CancelBuild();
+    // A finished change is held as well: the item is going away, so the tree must
+    // let go of it.
+    m_tree->Empty();
 }
 
 bool CClassificationView::event(QEvent* event) {

@@ -122,6 +122,11 @@ public:
     void EditComments();
     void ChoosePicture();
 
+    // An inventory is about to destroy item. When the tree holds that item for
+    // changes, the change ends and the tree lets go of it, as when the item's
+    // inventory closes: nothing may redisplay or finish onto a destroyed item.
+    void ForgetInventoryItem(const CInventoryElement* item);
+
     // The pending comments and picture path of the build.
     const std::string& PendingComments() const { return m_pendingComments; }
     const std::string& PendingPicture() const { return m_pendingPicture; }
@@ -180,6 +185,8 @@ private:
     void TakeItem(CInventoryElement* item, CSidingWardDoc* inventory, QWidget* sourceTree);
     void Register(CSidingWardDoc* inventory);
     void Unregister(CSidingWardDoc* inventory);
+    // Ends the build and empties the tree of an item its inventory gives up.
+    void ReleaseTakenItem();
     void OnItemNumberEdited(const QString& typed);
     void ShowError(const QString& text, const QString& caption);
     bool CanSend() const;

@@ -80,6 +80,36 @@ TEST(SidingWardDocViews, RemovingAnUnknownItemChangesNothing) {
     EXPECT_EQ(view.senders, std::vector<CDocumentView*>{});
 }
 
+TEST(SidingWardDocViews, RemovingItemsTakesThemAllAtOnce) {
+    CSidingWardDoc doc;
+    for (int k = 0; k < 4; ++k)
+        doc.AddItem(ItemWith(0, std::to_string(k)), nullptr);
+    CRecordingView views[2];
+    doc.AddView(&views[0]);
+    doc.AddView(&views[1]);
+    doc.SetModifiedFlag(false);
+    CInventoryElement stranger;
+    const std::vector<CInventoryElement*> items{doc.GetItemAt(3), doc.GetItemAt(1), &stranger,
+                                                doc.GetItemAt(1)};
+    EXPECT_EQ(doc.RemoveItems(items, &views[0]), 1);
+    ASSERT_EQ(doc.GetItemCount(), 2);
+    EXPECT_EQ(doc.GetItemAt(0)->GetAttributeText(0), "0");
+    EXPECT_EQ(doc.GetItemAt(1)->GetAttributeText(0), "2");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(views[0].senders, std::vector<CDocumentView*>{});
+    EXPECT_EQ(views[1].senders, std::vector<CDocumentView*>{&views[0]});
+
+    // Nothing of them held: nothing changes and nobody is told.
+    doc.SetModifiedFlag(false);
+    const std::vector<CInventoryElement*> strangers{&stranger};
+    EXPECT_EQ(doc.RemoveItems(strangers, nullptr), 1);
+    EXPECT_EQ(doc.GetItemCount(), 2);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(views[1].senders.size(), 1u);
+    doc.RemoveView(&views[0]);
+    doc.RemoveView(&views[1]);
+}
+
 TEST(SidingWardDoc, LongestValueIsOneWithoutItemsAndZeroWhenAllAreEmpty) {
     CSidingWardDoc doc;
     EXPECT_EQ(doc.GetLongestValue(3), 1);

@@ -186,6 +186,8 @@ private slots:
                                  "found!"),
                                S("Gaugewright Search Result"), MessageIcon::Warning,
                                MessageButtons::Ok}));
+            // The box waits for the user without the wait cursor over it.
+            QVERIFY(!m_bench->messages.Recorded().constLast().overrideCursor);
             QCOMPARE(m_view->SelectedNode(), before);
             return;
         }
@@ -382,6 +384,8 @@ private slots:
         QVERIFY(m_bench->Run(command));
         QCOMPARE(m_bench->messages.Last().text, text);
         QCOMPARE(m_bench->messages.Last().icon, MessageIcon::Warning);
+        QVERIFY(!m_bench->messages.Recorded().constLast().overrideCursor);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(m_bench->sounds.Played(), sounds);
         QCOMPARE(m_view->SelectedNode(), Node(selectedRow, -1));
     }
@@ -431,6 +435,80 @@ private slots:
         QCOMPARE(yard.Tree()->GetHeldItem(), item);
         yard.CancelBuild();
         otherView.reset();
+    }
+
+    void anItemTheInventoryDestroysLeavesTheYard_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("deleted") << S("delete");
+        QTest::newRow("all deleted") << S("delete all");
+        QTest::newRow("cut") << S("cut");
+        QTest::newRow("cut and another pasted") << S("cut paste");
+        QTest::newRow("moved to another inventory") << S("move");
+    }
+
+    void anItemTheInventoryDestroysLeavesTheYard() {
+        QFETCH(QString, how);
+        Open({"a", "b"});
+        CSidingWardDoc other;
+        other.SetTitle("Other.inv");
+        auto otherView = m_bench->MakeView(other);
+        m_bench->SetActive(m_view.get());
+        CClassificationView& yard = *m_bench->yardView;
+        CInventoryElement* item = m_doc->GetItemAt(1);
+        m_view->SelectNode(Model().ItemIndex(item));
+        QVERIFY(m_bench->Run(SendToYard));
+        QCOMPARE(yard.Tree()->GetHeldItem(), item);
+        QVERIFY(yard.IsBuildInProgress());
+
+        m_view->SelectNode(how == S("delete all") ? Root() : Model().ItemIndex(item));
+        if (how.startsWith(S("delete"))) {
+            m_bench->messages.QueueAnswers({MessageAnswer::Yes});
+            QVERIFY(m_bench->Run(EditDelete));
+        } else if (how.startsWith(S("cut"))) {
+            QVERIFY(m_bench->Run(EditCut));
+        } else {
+            CYardMessageEvent drop = CYardMessageEvent::InventoryDrop(
+                m_view->Tree(), item, m_doc.get(), PackDropPoint(5, 5));
+            QCoreApplication::sendEvent(otherView.get(), &drop);
+            QCOMPARE(other.GetItemCount(), 1);
+        }
+        QVERIFY(!m_doc->ContainsItem(item));
+        QVERIFY(!yard.Tree()->HoldsItem());
+        QVERIFY(!yard.Tree()->IsTakenFromInventory());
+        QCOMPARE(yard.Tree()->topLevelItemCount(), 0);
+        QVERIFY(!yard.IsBuildInProgress());
+
+        // A new item may take the freed place; the yard must not reach it either.
+        if (how == S("cut paste"))
+            QVERIFY(m_bench->Run(EditPaste));
+        const int count = m_doc->GetItemCount();
+        std::vector<std::string> bodies;
+        for (int k = 0; k < count; ++k)
+            bodies.push_back(m_doc->GetItemAt(k)->GetBodyClassification());
+        m_doc->SetModifiedFlag(false);
+        m_bench->messages.Clear();
+        yard.FinishBuild();
+        yard.OnDocumentUpdate(nullptr, 0);
+        QCOMPARE(m_doc->GetItemCount(), count);
+        for (int k = 0; k < count; ++k)
+            QCOMPARE(m_doc->GetItemAt(k)->GetBodyClassification(), bodies[static_cast<std::size_t>(k)]);
+        QVERIFY(!m_doc->IsModified());
+        QVERIFY(m_bench->messages.Recorded().isEmpty());
+        otherView.reset();
+    }
+
+    void anItemOtherThanTheHeldOneLeavesTheYardAlone() {
+        Open({"a", "b"});
+        CClassificationView& yard = *m_bench->yardView;
+        CInventoryElement* held = m_doc->GetItemAt(1);
+        m_view->SelectNode(Model().ItemIndex(held));
+        QVERIFY(m_bench->Run(SendToYard));
+        m_view->SelectNode(Model().ItemIndex(m_doc->GetItemAt(0)));
+        m_bench->messages.QueueAnswers({MessageAnswer::Yes});
+        QVERIFY(m_bench->Run(EditDelete));
+        QCOMPARE(yard.Tree()->GetHeldItem(), held);
+        QVERIFY(yard.IsBuildInProgress());
+        yard.CancelBuild();
     }
 
     void aDropFromTheYardWithoutADraggedItemDoesNothing() {
@@ -529,6 +607,36 @@ private slots:
         QCOMPARE(m_bench->yardView->Tree()->GetTakenFromDocument(), m_doc.get());
         m_bench->yardView->CancelBuild();
         targetView.reset();
+    }
+
+    void aRefusalOfTheYardIsShownWithTheMouseFree() {
+        Open({"a"});
+        m_view->setGeometry(0, 0, 380, 280);
+        m_bench->yardView->setGeometry(0, 300, 780, 290);
+        m_bench->yardView->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_bench->yardView.get()));
+        m_bench->yardView->StartBuild();
+        QWidget* viewport = m_view->Tree()->viewport();
+        QWidget* yardTree = m_bench->yardView->Tree()->viewport();
+        const QPoint over =
+            viewport->mapFromGlobal(yardTree->mapToGlobal(yardTree->rect().center()));
+        QTest::mousePress(viewport, Qt::LeftButton, {},
+                          m_view->Tree()->visualRect(ItemNode(0)).center());
+        QTest::mouseMove(viewport, over);
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QWidget::mouseGrabber(), viewport);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+        QCOMPARE(m_bench->messages.Count(), 1);
+        const CRecordedMessage& refusal = m_bench->messages.Recorded().constFirst();
+        QVERIFY(refusal.message.text.startsWith(S("You cannot perform this action while a Build")));
+        QVERIFY(!refusal.overrideCursor);
+        QVERIFY(!refusal.mouseGrabbed);
+        QVERIFY(!m_view->Tree()->IsDragging());
+        QCOMPARE(m_view->Tree()->GetDraggedItem(), nullptr);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(m_doc->GetItemCount(), 1);
+        m_bench->yardView->CancelBuild();
     }
 
     void screenshots() {

@@ -276,6 +276,30 @@ private slots:
                  QStringList{QStringLiteral("--open=") + picture});
     }
 
+    // A relative name beginning with "-" must reach the program as a file, not an option.
+    void passesTheWholePathOfARelativePicture_data() {
+        QTest::addColumn<QByteArray>("exec");
+        QTest::newRow("%f") << QByteArray("@ %f");
+        QTest::newRow("no code") << QByteArray("@");
+    }
+
+    void passesTheWholePathOfARelativePicture() {
+        QFETCH(QByteArray, exec);
+        PictureDesktop fake(exec);
+        const QString picture = fake.AddPicture(QStringLiteral("-rf.jpg"));
+        const CurrentFolder folder(QFileInfo(picture).absolutePath());
+        CMessageRecorder messages;
+        CPictureViewer viewer(messages, CDesktopAssociations(fake.desktop.Directories()), 0);
+        QStringList arguments;
+        viewer.SetLauncher([&](const QString&, const QStringList& given) {
+            arguments = given;
+            return true;
+        });
+        QVERIFY2(viewer.View(nullptr, std::string("-rf.jpg")), qPrintable(messages.Last().text));
+        QCOMPARE(arguments, QStringList{QFileInfo(picture).absoluteFilePath()});
+        QVERIFY(arguments.front().startsWith(QLatin1Char('/')));
+    }
+
     void startsUnderTheWaitCursor() {
         PictureDesktop fake;
         const QString picture = fake.AddPicture(QStringLiteral("engine.jpg"));

@@ -20,6 +20,7 @@
 #include "views/InventoryTreeModel.h"
 #include "yard/ClassificationDoc.h"
 #include "yard/ClassificationView.h"
+#include "yard/FerroRSTreeCtrl.h"
 #include "yard/YardMessageEvent.h"
 
 using namespace CommandId;
@@ -265,6 +266,88 @@ private slots:
                  QStringLiteral("Manufacturer: b1"));
     }
 
+    void aNewItemDroppedFromTheYardIsTaken() {
+        Open({"b"});
+        CSidingWardDoc other;
+        other.SetTitle("Other.inv");
+        auto otherView = m_bench->MakeView(other);
+        // With two inventories and no choice made the new item stays in the yard.
+        m_bench->yardView->SetInventoryChooser(
+            [](QWidget*, const std::vector<CSidingWardDoc*>&) -> CSidingWardDoc* { return nullptr; });
+        m_bench->yardView->StartBuild();
+        m_bench->yardView->FinishBuild();
+        CFerroRSTreeCtrl* tree = m_bench->yardView->Tree();
+        CInventoryElement* built = tree->GetHeldItem();
+        QVERIFY(built != nullptr);
+        QCOMPARE(PressOnTheYardTree(), built);
+        m_doc->SetModifiedFlag(false);
+        CYardMessageEvent drop = CYardMessageEvent::YardDrop(tree, PackDropPoint(5, 5));
+        QCoreApplication::sendEvent(m_view.get(), &drop);
+        QCOMPARE(m_doc->GetItemCount(), 2);
+        QCOMPARE(m_doc->GetItemAt(1), built);
+        QVERIFY(m_doc->IsModified());
+        QCOMPARE(m_view->CurrentItem(), built);
+        QCOMPARE(m_view->CountText(), QStringLiteral("2"));
+        QVERIFY(!tree->HoldsItem());
+        QCOMPARE(tree->GetDraggedItem(), nullptr);
+        QCOMPARE(other.GetItemCount(), 0);
+        QVERIFY(m_bench->messages.Recorded().isEmpty());
+        otherView.reset();
+    }
+
+    void anItemOfAnotherInventoryDroppedFromTheYardIsRefused() {
+        Open({"b"});
+        CSidingWardDoc other;
+        other.SetTitle("Other.inv");
+        CInventoryBench::Fill(other, {"x"});
+        auto otherView = m_bench->MakeView(other);
+        CInventoryElement* item = other.GetItemAt(0);
+        otherView->SelectItem(item);
+        QVERIFY(m_bench->Run(SendToYard));
+        CFerroRSTreeCtrl* tree = m_bench->yardView->Tree();
+        QCOMPARE(tree->GetHeldItem(), item);
+        QCOMPARE(PressOnTheYardTree(), item);
+        m_doc->SetModifiedFlag(false);
+        CYardMessageEvent drop = CYardMessageEvent::YardDrop(tree, PackDropPoint(5, 5));
+        QCoreApplication::sendEvent(m_view.get(), &drop);
+        QCOMPARE(m_bench->messages.Last(),
+                 (CMessage{QStringLiteral("The finished rolling stock originated in another "
+                                          "inventory file and cannot be added here!"),
+                           QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
+                           MessageButtons::Ok}));
+        QCOMPARE(m_doc->GetItemCount(), 1);
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(m_view->CountText(), QStringLiteral("1"));
+        // The yard keeps the item; the drag is over.
+        QCOMPARE(tree->GetHeldItem(), item);
+        QCOMPARE(tree->GetDraggedItem(), nullptr);
+        QCOMPARE(other.GetItemAt(0), item);
+        m_bench->yardView->CancelBuild();
+        otherView.reset();
+    }
+
+    void aCutMessageCutsTheSelectedItem_data() {
+        QTest::addColumn<int>("row"); // -1 the root
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("item") << 0 << L({"b"});
+        QTest::newRow("root: nothing") << -1 << L({"a", "b"});
+    }
+
+    void aCutMessageCutsTheSelectedItem() {
+        QFETCH(int, row);
+        QFETCH(QStringList, left);
+        Open({"b", "a"});
+        m_view->SelectNode(Node(row, -1));
+        CYardMessageEvent cut = CYardMessageEvent::Cut();
+        QCoreApplication::sendEvent(m_view.get(), &cut);
+        QCOMPARE(ChildLabels(Root()), left);
+        QCOMPARE(m_doc->GetItemCount(), static_cast<int>(left.size()));
+        QCOMPARE(m_view->CountText(), QString::number(left.size()));
+        QCOMPARE(m_bench->yard->HasClipboardItem(), row >= 0);
+        if (row >= 0)
+            QCOMPARE(m_bench->yard->TakeClipboardItem()->GetBodyClassification(), std::string("a"));
+    }
+
     void redisplayTakesNewHeadingsWithoutSorting() {
         Open({"b", "a"});
         m_bench->yard->SetHeading(1, "Maker");
@@ -414,6 +497,20 @@ private slots:
         CInventoryDetailsDialog details(m_view->GetDetailFlags(), headings, m_bench->messages);
         details.show();
         QVERIFY(details.grab().save(dir + QStringLiteral("/inventory-details.png")));
+    }
+
+private:
+    // The yard's tree starts a drag of what it holds (the press notes the dragged item).
+    CInventoryElement* PressOnTheYardTree() {
+        CFerroRSTreeCtrl* tree = m_bench->yardView->Tree();
+        m_bench->yardView->show();
+        if (!QTest::qWaitForWindowExposed(m_bench->yardView.get()))
+            return nullptr;
+        tree->SetDragEnabled(true);
+        const QPoint root = tree->visualItemRect(tree->topLevelItem(0)).center();
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, root);
+        QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, root);
+        return tree->GetDraggedItem();
     }
 };
 

@@ -1,11 +1,13 @@
 #include "ui/support/MessageRecorder.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include "ui/support/EventLog.h"
 
 MessageAnswer CMessageRecorder::Show(QWidget* parent, const CMessage& message) {
-    m_recorded.append({parent, message});
+    m_recorded.append({parent, message, QApplication::overrideCursor() != nullptr,
+                       QWidget::mouseGrabber() != nullptr});
     if (m_log)
         m_log->Append(QStringLiteral("message ") + message.text);
     if (m_answers.isEmpty())

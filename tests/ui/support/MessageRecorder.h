@@ -13,6 +13,10 @@ class CEventLog;
 struct CRecordedMessage {
     QPointer<QWidget> parent;
     CMessage message;
+    // What stood in the user's way when it was shown: an application-wide cursor
+    // (a wait or drag cursor) and a widget grabbing the mouse.
+    bool overrideCursor = false;
+    bool mouseGrabbed = false;
 };
 
 // Records every message, in order, and answers each with the next queued answer,
