@@ -73,6 +73,9 @@ public:
     void TileVertically();   // one column per window, each the full height
     void ArrangeIcons();     // minimized windows side by side along the bottom
 
+    // Titles of the document windows and of the frame, after a document's name changed.
+    void UpdateTitles();
+
     // Runs the update handlers again; views call it when their selection changes.
     void UpdateCommandUi();
 
@@ -92,7 +95,6 @@ private:
     void OnActiveWindowChanged();
     void RebuildMenus();
     void FillWindowList();
-    void UpdateTitles();
     void Tile(Qt::Orientation orientation);
     QList<QMdiSubWindow*> ArrangedWindows() const;
     void SetLockState(LockKey key, bool on);

@@ -1,5 +1,7 @@
 #include "app/SidingWardApp.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +26,7 @@
 #include "framework/DocCommands.h"
 #include "framework/DocManager.h"
 #include "framework/DocTemplate.h"
+#include "framework/FrameActivation.h"
 #include "framework/DocumentView.h"
 #include "framework/MessageSink.h"
 #include "framework/SoundPlayer.h"
@@ -151,6 +154,21 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,
             &CSidingWardApp::OnDocumentClosing);
+    connect(m_docManager.get(), &CDocManager::DocumentRenamed, this, [this] {
+        if (m_mainFrame)
+            m_mainFrame->UpdateTitles();
+    });
+    connect(m_docManager.get(), &CDocManager::DocumentReopened, this,
+            [this](CDocument* document) {
+                if (!m_mainFrame)
+                    return;
+                for (CChildFrame* frame : m_mainFrame->ChildFrames()) {
+                    if (&frame->GetDocument() == document) {
+                        ActivateFrameOf(frame->widget());
+                        return;
+                    }
+                }
+            });
 }
 
 CSidingWardApp::~CSidingWardApp() {
@@ -162,29 +180,48 @@ CSidingWardApp::~CSidingWardApp() {
     m_mainFrame.reset();
 }
 
+QString CSidingWardApp::SwitchName(const QString& argument) {
+    // "/p" and its kind are the switches of the other platform's shells; a path
+    // that starts with "/" is a file here.
+    static const QStringList kSlashSwitches = {
+        QStringLiteral("p"),          QStringLiteral("pt"),        QStringLiteral("dde"),
+        QStringLiteral("automation"), QStringLiteral("embedding"), QStringLiteral("regserver"),
+        QStringLiteral("unregserver"), QStringLiteral("unregister")};
+    if (argument.startsWith(u'-')) {
+        QString name = argument.toLower();
+        while (name.startsWith(u'-'))
+            name.remove(0, 1);
+        return name.isEmpty() ? QStringLiteral("-") : name;
+    }
+    if (argument.startsWith(u'/') && kSlashSwitches.contains(argument.mid(1).toLower()))
+        return argument.mid(1).toLower();
+    return {};
+}
+
 QString CSidingWardApp::InventoryArgument(const QStringList& arguments) {
+    QString inventory;
     for (qsizetype k = 1; k < arguments.size(); ++k) {
         const QString& argument = arguments[k];
         if (argument == QStringLiteral("--data-dir")) {
             ++k;
             continue;
         }
-        // Other requests (printing, embedding, options of Qt's own) are not carried out.
-        if (argument.startsWith(QLatin1Char('-')))
+        if (argument.startsWith(QStringLiteral("--data-dir=")))
             continue;
-        return argument;
+        // Any other request (printing a file, starting as a server...) is not carried
+        // out, and start-up goes on as without arguments: no file is opened either.
+        if (!SwitchName(argument).isEmpty())
+            return {};
+        if (inventory.isEmpty())
+            inventory = argument;
     }
-    return {};
+    return inventory;
 }
 
 bool CSidingWardApp::SplashAllowed(const QStringList& arguments) {
     for (qsizetype k = 1; k < arguments.size(); ++k) {
-        QString option = arguments[k].toLower();
-        if (!option.startsWith(u'-') && !option.startsWith(u'/'))
-            continue;
-        while (option.startsWith(u'-') || option.startsWith(u'/'))
-            option.remove(0, 1);
-        if (option == QLatin1String("embedding") || option == QLatin1String("automation"))
+        const QString name = SwitchName(arguments[k]);
+        if (name == QLatin1String("embedding") || name == QLatin1String("automation"))
             return false;
     }
     return true;
@@ -230,8 +267,16 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     m_mainFrame->SetCloseHook([this] { return CloseAll(); });
     // 12. The Classification Yard; whatever happens, start-up goes on.
     OpenYard();
-    // 13. An older version listed the yard among the recent files.
-    m_services.settings.RemoveYardFromRecentFiles();
+    // 13. An older version listed the yard among the recent files; the entry goes from
+    // the File menu as well as from the store.
+    const QStringList stored = m_services.settings.RecentFiles();
+    if (m_services.settings.RemoveYardFromRecentFiles() > 0) {
+        const auto yardEntry = std::find_if(stored.begin(), stored.end(), [](const QString& file) {
+            return file.contains(QStringLiteral("Classyrd.mst"));
+        });
+        if (yardEntry != stored.end())
+            m_docManager->GetRecentFiles().Remove(*yardEntry);
+    }
     // 14.
     m_mainFrame->ShowAtStartUp();
     // 15. The inventory of the command line; when it cannot be opened the program ends.

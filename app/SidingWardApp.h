@@ -60,11 +60,15 @@ public:
     bool InitInstance(const QStringList& arguments);
 
     // The inventory named on a command line: the first argument that is not an
-    // option ("--data-dir" takes the next one with it); empty when none.
+    // option ("--data-dir" takes the next one with it); empty when none, and empty
+    // too when the command line asks for anything else (such as printing a file).
     static QString InventoryArgument(const QStringList& arguments);
     // Whether the command line lets the splash window and the Tip of the Day show:
     // not when it asks the program to start as an embedded or automation server.
     static bool SplashAllowed(const QStringList& arguments);
+    // The name of a switch ("-p", "--print", "/Embedding"), lower case without its
+    // leading marks; empty when argument is no switch.
+    static QString SwitchName(const QString& argument);
 
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
     CDocManager& DocManager() const { return *m_docManager; }

@@ -75,8 +75,11 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path, CDocTemplate* docT
                                          QWidget* parent) {
     const std::string bytes = PathBytes(path);
     for (const OpenDocument& open : m_documents) {
-        if (open.document->GetPathName() == bytes)
+        if (open.document->GetPathName() == bytes) {
+            m_recentFiles.Add(path);
+            emit DocumentReopened(open.document.get());
             return open.document.get();
+        }
     }
     if (!docTemplate) {
         for (const auto& candidate : m_templates) {
@@ -144,6 +147,7 @@ bool CDocManager::SaveDocumentAs(CDocument& document, QWidget* parent) {
         return false;
     }
     m_recentFiles.Add(*path);
+    emit DocumentRenamed(&document);
     return true;
 }
 

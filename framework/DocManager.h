@@ -64,6 +64,10 @@ signals:
     void DocumentOpened(CDocument* document, CDocTemplate* docTemplate);
     // The document is about to be destroyed; frames and views let go of it.
     void DocumentClosing(CDocument* document);
+    // The document was saved under another name; its windows' titles change.
+    void DocumentRenamed(CDocument* document);
+    // A file that is open already was opened again: its window comes forward.
+    void DocumentReopened(CDocument* document);
 
 private:
     struct OpenDocument {

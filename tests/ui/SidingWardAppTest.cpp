@@ -169,6 +169,33 @@ private slots:
         QVERIFY(m_settings->TipFilePosition() > 0);
     }
 
+    void otherRequestsOfTheCommandLineAreNotCarriedOut_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("seen");
+        const QString tip = QStringLiteral("The Gaugewright Tip of the Day");
+        const QString welcome = QStringLiteral("Welcome to The Gaugewright!");
+        QTest::newRow("print a file") << QStringList{QStringLiteral("--print"), QStringLiteral("@")}
+                                      << QStringList{tip, welcome};
+        QTest::newRow("print, after the file")
+            << QStringList{QStringLiteral("@"), QStringLiteral("-p")} << QStringList{tip, welcome};
+        QTest::newRow("embedding") << QStringList{QStringLiteral("/Embedding")}
+                                   << QStringList{welcome};
+        QTest::newRow("automation") << QStringList{QStringLiteral("-Automation")}
+                                    << QStringList{welcome};
+    }
+
+    // Start-up goes on as without arguments: no file opens, and the splash and the
+    // tips are left out for a start as a server.
+    void otherRequestsOfTheCommandLineAreNotCarriedOut() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, seen);
+        arguments.replaceInStrings(QStringLiteral("@"), DataPath("Sample.inv"));
+        QVERIFY(Start(arguments));
+        QVERIFY(InventoryWindows().isEmpty());
+        QVERIFY(m_messages->Texts().isEmpty());
+        QCOMPARE(m_modals->Seen(), seen);
+    }
+
     void aFileOnTheCommandLineOffersNoDialog() {
         QVERIFY(Start({DataPath("Sample.inv")}));
         QVERIFY(m_modals->Seen().isEmpty());
@@ -280,13 +307,54 @@ private slots:
         QVERIFY(m_modals->Unexpected().isEmpty());
     }
 
-    void theRecentListLosesOnlyItsFirstYardEntry() {
-        m_settings->SetRecentFiles({DataPath("a.inv"), DataPath("Classyrd.mst"),
-                                    QStringLiteral("/x/Classyrd.mst"), DataPath("b.inv")});
+    void savedUnderAnotherNameTheWindowTakesTheName() {
+        SetQuietStart();
         QVERIFY(Start());
-        QCOMPARE(
-            m_settings->RecentFiles(),
-            (QStringList{DataPath("a.inv"), QStringLiteral("/x/Classyrd.mst"), DataPath("b.inv")}));
+        m_app->DocManager().NewDocument(*m_app->DocManager().FindTemplate(129));
+        CDocument& document = InventoryWindows().value(0)->GetDocument();
+        m_files.next = DataPath("renamed.inv");
+        QVERIFY(m_app->DocManager().SaveDocumentAs(document, m_app->MainFrame()));
+        QCOMPARE(InventoryWindows().value(0)->windowTitle(), QStringLiteral("renamed.inv"));
+        QCOMPARE(m_app->MainFrame()->windowTitle(), QStringLiteral("Gaugewright - renamed.inv"));
+    }
+
+    void openingAnOpenInventoryBringsItsWindowForward() {
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CChildFrame* inventory = InventoryWindows().value(0);
+        inventory->showMinimized();
+        CChildFrame* yard = m_app->MainFrame()->ChildFrames().value(0);
+        m_app->MainFrame()->MdiArea()->setActiveSubWindow(yard);
+        QCOMPARE(m_app->DocManager().OpenDocumentFile(DataPath("Sample.inv")),
+                 &inventory->GetDocument());
+        QCOMPARE(InventoryWindows().size(), 1);
+        QCOMPARE(m_app->MainFrame()->ActiveChildFrame(), inventory);
+        QVERIFY(!inventory->isMinimized());
+    }
+
+    void theRecentListLosesOnlyItsFirstYardEntry_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        // "@" stands for the test's data folder, which this yard's file is in.
+        const QString other = QStringLiteral("/x/Classyrd.mst");
+        QTest::newRow("this yard first")
+            << QStringList{QStringLiteral("@/a.inv"), QStringLiteral("@/Classyrd.mst"), other,
+                           QStringLiteral("@/b.inv")}
+            << QStringList{QStringLiteral("@/a.inv"), other, QStringLiteral("@/b.inv")};
+        QTest::newRow("another yard") << QStringList{other, QStringLiteral("@/a.inv")}
+                                      << QStringList{QStringLiteral("@/a.inv")};
+    }
+
+    void theRecentListLosesOnlyItsFirstYardEntry() {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        before.replaceInStrings(QStringLiteral("@"), m_dir->path());
+        after.replaceInStrings(QStringLiteral("@"), m_dir->path());
+        m_settings->SetRecentFiles(before);
+        QVERIFY(Start());
+        QCOMPARE(m_settings->RecentFiles(), after);
+        // The File menu lists what the store now holds.
+        QCOMPARE(m_app->DocManager().GetRecentFiles().GetFiles(), after);
     }
 
     void anInventoryOnTheCommandLineOpens_data() {
@@ -299,8 +367,7 @@ private slots:
     void anInventoryOnTheCommandLineOpens() {
         QFETCH(QString, name);
         QFETCH(bool, starts);
-        QCOMPARE(Start({QStringLiteral("--data-dir"), m_dir->path(), QStringLiteral("--print"),
-                        m_dir->filePath(name)}),
+        QCOMPARE(Start({QStringLiteral("--data-dir"), m_dir->path(), m_dir->filePath(name)}),
                  starts);
         if (starts) {
             QCOMPARE(InventoryWindows().size(), 1);
