@@ -4,7 +4,7 @@
 
 namespace {
 
-struct PageSpec {
+struct PageLayout {
     Attribute attribute;
     int buttons;
     int linkedPage; // -1: none
@@ -13,7 +13,7 @@ struct PageSpec {
 constexpr int kBackNext = CClassificationWizardPage::kBack | CClassificationWizardPage::kNext;
 constexpr int kNextOnly = CClassificationWizardPage::kNext;
 
-const std::array<PageSpec, 13> kPages = {{
+const std::array<PageLayout, 13> kPages = {{
     {Attribute::Manufacturer, kNextOnly, -1},
     {Attribute::BodyClassification, kBackNext, -1},
     {Attribute::RoadName, kBackNext, -1},
@@ -42,15 +42,16 @@ CClassificationWizard::CClassificationWizard(CClassificationDoc& yard, bool prod
     setOption(QWizard::NoBackButtonOnStartPage, false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     for (std::size_t index = 0; index < kPages.size(); ++index) {
-        const PageSpec& spec = kPages[index];
-        int buttons = spec.buttons;
+        const PageLayout& pageLayout = kPages[index];
+        int buttons = pageLayout.buttons;
         // A chosen product starts the wizard here: there is nothing to go back to.
         if (productChosen && index == kConditionPage)
             buttons = kNextOnly;
         CClassificationWizardPage* linked =
-            spec.linkedPage >= 0 ? m_pages[static_cast<std::size_t>(spec.linkedPage)] : nullptr;
-        auto* page = new CClassificationWizardPage(yard, static_cast<int>(spec.attribute), buttons,
-                                                   linked, customize, this);
+            pageLayout.linkedPage >= 0 ? m_pages[static_cast<std::size_t>(pageLayout.linkedPage)]
+                                       : nullptr;
+        auto* page = new CClassificationWizardPage(yard, static_cast<int>(pageLayout.attribute),
+                                                   buttons, linked, customize, this);
         m_pages.push_back(page);
         setPage(static_cast<int>(index), page);
     }
