@@ -26,6 +26,7 @@
 #include "framework/Text.h"
 #include "support/MessageRecorder.h"
 #include "support/Screenshot.h"
+#include "support/TestHelpers.h"
 #include "yard/AddChangeDialog.h"
 #include "yard/AttributeRadioGroup.h"
 #include "yard/ChangeAttributeNameDialog.h"
@@ -48,11 +49,7 @@ const CMessage kNothingSelected{u"No rolling stock attribute selected!"_s, u"Gau
 // Acts on the next modal dialog of type Dialog once the event loop runs.
 template <typename Dialog>
 void WhenShown(QObject* context, std::function<void(Dialog&)> act) {
-    QTimer::singleShot(0, context, [act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog != nullptr, "the expected dialog is not open");
-        act(*dialog);
-    });
+    AnswerDialog<Dialog>(context, [act](Dialog* dialog) { act(*dialog); });
 }
 
 // Types text into the Add/Change dialog and presses OK.
