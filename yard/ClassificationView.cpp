@@ -87,9 +87,7 @@ CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock&
     FillLists(false);
     for (int step = 0; step < 6; ++step)
         progress.StepIt();
-    EnterState(false);
-    m_pendingComments.clear();
-    m_pendingPicture.clear();
+    EnterIdleState();
     SetLabels();
     progress.StepIt();
     progress.StepIt();
@@ -257,6 +255,13 @@ void CClassificationView::Customize(QWidget* parent, int startAttribute) {
         Relabel();
     if (refresh || relabel || preferencesSet)
         SaveYard();
+}
+
+// The comments and picture of a build are its own: idle forgets them.
+void CClassificationView::EnterIdleState() {
+    EnterState(false);
+    m_pendingComments.clear();
+    m_pendingPicture.clear();
 }
 
 void CClassificationView::EnterState(bool building) {
@@ -442,7 +447,7 @@ void CClassificationView::FinishBuild() {
         m_tree->ShowNewItem(std::move(newItem), m_yard);
     else
         m_tree->Redisplay(m_yard);
-    EnterState(false);
+    EnterIdleState();
     m_tree->SelectRoot();
     m_tree->SetDragEnabled(true);
     if (!m_registered.empty())
@@ -452,7 +457,7 @@ void CClassificationView::FinishBuild() {
 void CClassificationView::CancelBuild() {
     if (!m_building)
         return;
-    EnterState(false);
+    EnterIdleState();
     m_tree->Empty();
 }
 

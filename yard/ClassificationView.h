@@ -170,6 +170,7 @@ private:
     // Labels the form and asks every view of every registered inventory to redisplay.
     void Relabel();
     void EnterState(bool building);
+    void EnterIdleState();
     // The listing, the wizard and what follows them at the start of a build.
     void RunAssistants();
     // Runs the listing and fills the form with the chosen product; false when none was.

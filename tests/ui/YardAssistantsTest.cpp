@@ -306,6 +306,9 @@ void YardAssistantsTest::commentsAndPictureButtons() {
     m_view->FinishBuild();
     QVERIFY(!comments->isEnabled() && !picture->isEnabled());
     QCOMPARE(m_view->Tree()->GetHeldItem()->GetComments(), std::string("new commentsnew comments"));
+    // The finished build's texts are not carried into the idle state.
+    QCOMPARE(m_view->PendingComments(), std::string());
+    QCOMPARE(m_view->PendingPicture(), std::string());
     // A new build starts with empty pending texts.
     m_messages->QueueAnswers({MessageAnswer::Yes});
     m_view->StartBuild();
