@@ -19,7 +19,7 @@ CInventoryDetailsDialog::CInventoryDetailsDialog(const Flags& flags, const Headi
     constexpr int kRows = (kAttributeCount + 1) / 2;
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         const auto slot = static_cast<std::size_t>(attribute);
-        auto* box = new QCheckBox(text::FromBytes(headings[slot]), group);
+        auto* box = new QCheckBox(text::ShowAmpersands(text::FromBytes(headings[slot])), group);
         box->setObjectName(QStringLiteral("detail%1").arg(attribute));
         box->setChecked(flags[slot]);
         grid->addWidget(box, attribute % kRows, attribute / kRows);

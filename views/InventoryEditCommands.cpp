@@ -1,5 +1,6 @@
 #include "views/InventoryEditCommands.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <QCoreApplication>
@@ -98,13 +99,26 @@ void CInventoryEditCommands::Delete() {
 void CInventoryEditCommands::DeleteItem(CInventoryElement* item) {
     m_view.ReleaseFromYard({&item, 1});
     // The node goes first: the tree must not show an item that is gone.
-    const bool nodeRemoved = m_view.Model()->RemoveItemNode(item);
+    const bool nodeRemoved = RemoveItemNode(item);
     if (!m_view.GetDocument().RemoveItem(item, &m_view))
         Show(QStringLiteral("Delete inventory element failed"), kApplicationTitle,
              MessageIcon::Warning);
     if (!nodeRemoved)
         Show(QStringLiteral("Delete inventory tree item failed"), kApplicationTitle,
              MessageIcon::Warning);
+}
+
+bool CInventoryEditCommands::RemoveItemNode(const CInventoryElement* item) {
+    CInventoryTreeModel& model = *m_view.Model();
+    const int row = model.ItemIndex(item).row();
+    if (!model.RemoveItemNode(item))
+        return false;
+    if (!m_view.SelectedNode().isValid()) {
+        const int count = model.ItemNodeCount();
+        m_view.SelectNode(count == 0 ? model.RootIndex()
+                                     : model.index(std::min(row, count - 1), 0, model.RootIndex()));
+    }
+    return true;
 }
 
 bool CInventoryEditCommands::Copy() {
@@ -122,7 +136,7 @@ bool CInventoryEditCommands::Cut() {
     if (item == nullptr || !Copy())
         return false;
     m_view.ReleaseFromYard({&item, 1});
-    m_view.Model()->RemoveItemNode(item);
+    RemoveItemNode(item);
     m_view.GetDocument().RemoveItem(item, &m_view);
     m_view.UpdateCount();
     return true;

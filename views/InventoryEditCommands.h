@@ -54,6 +54,9 @@ public:
 private:
     // Removes the item's node and the item; shows the failure messages.
     void DeleteItem(CInventoryElement* item);
+    // Removes the item's node; when the selection went with it (the node or one of
+    // its lines), the neighbouring item node is selected, or the root when none is left.
+    bool RemoveItemNode(const CInventoryElement* item);
     void Show(const QString& text, const QString& caption, MessageIcon icon);
     // The gain or loss of the whole inventory (root selected) or of the selected item.
     template <typename Reporter>

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QTimer>
 
 #include "app/AppSettings.h"
@@ -384,8 +385,19 @@ void CSidingWardView::dropEvent(QDropEvent* event) {
         return;
     event->acceptProposedAction();
     const QPoint point = mapToGlobal(event->position().toPoint());
-    CYardMessageEvent drop = CYardMessageEvent::YardDrop(yardTree, PackDropPoint(point.x(), point.y()));
-    QCoreApplication::sendEvent(this, &drop);
+    const unsigned dropPoint = PackDropPoint(point.x(), point.y());
+    // The item is taken once the drag has ended: a box shown from inside the drop
+    // would open under the drag's cursor and pointer grab. The yard's tree keeps
+    // its dragged item until the drop's answer arrives.
+    QMetaObject::invokeMethod(
+        this,
+        [this, yard = QPointer<CFerroRSTreeCtrl>(yardTree), dropPoint] {
+            if (yard == nullptr)
+                return;
+            CYardMessageEvent drop = CYardMessageEvent::YardDrop(yard, dropPoint);
+            QCoreApplication::sendEvent(this, &drop);
+        },
+        Qt::QueuedConnection);
 }
 
 void CSidingWardView::contextMenuEvent(QContextMenuEvent* event) {

@@ -84,6 +84,43 @@ private slots:
         QCOMPARE(m_bench->sounds.Played(), L({"GAUGEDEL.WAV"}));
     }
 
+    void removingAnItemSelectsItsNeighbour_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("itemCount");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("line"); // -1 the item node
+        QTest::addColumn<QStringList>("labelsLeft");
+        QTest::addColumn<QString>("selected"); // empty: the root
+        QTest::newRow("delete a middle item") << int(EditDelete) << 3 << 1 << -1 << L({"a", "c"}) << S("c");
+        QTest::newRow("delete from a middle line") << int(EditDelete) << 3 << 1 << 2 << L({"a", "c"}) << S("c");
+        QTest::newRow("delete from the last item's line") << int(EditDelete) << 3 << 2 << 0 << L({"a", "b"}) << S("b");
+        QTest::newRow("cut from the first item's line") << int(EditCut) << 3 << 0 << 5 << L({"b", "c"}) << S("b");
+        QTest::newRow("delete the only item from a line") << int(EditDelete) << 1 << 0 << 1 << L({}) << QString();
+    }
+
+    // Whether the item node or one of its lines was selected, the commands that need
+    // a selection stay usable on the item next to the one that went.
+    void removingAnItemSelectsItsNeighbour() {
+        QFETCH(int, command);
+        QFETCH(int, itemCount);
+        QFETCH(int, row);
+        QFETCH(int, line);
+        QFETCH(QStringList, labelsLeft);
+        QFETCH(QString, selected);
+        Open(itemCount == 1 ? std::vector<std::string>{"a"} : std::vector<std::string>{"a", "b", "c"});
+        m_view->ExpandAll();
+        m_view->SelectNode(Node(row, line));
+        m_bench->messages.QueueAnswers({MessageAnswer::Yes});
+        QVERIFY(m_bench->Run(command));
+        QCOMPARE(ItemLabels(), labelsLeft);
+        if (selected.isEmpty()) {
+            QCOMPARE(m_view->SelectedNode(), Root());
+        } else {
+            QCOMPARE(m_view->SelectedNode(), ItemNode(static_cast<int>(labelsLeft.indexOf(selected))));
+            QVERIFY(m_view->CurrentItem() != nullptr);
+        }
+    }
+
     void deleteWithoutASelectionDeletesNothing() {
         Open({"a"});
         m_view->Tree()->selectionModel()->clearSelection();

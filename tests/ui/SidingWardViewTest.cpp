@@ -207,9 +207,12 @@ private slots:
         QFETCH(bool, clearAll);
         QFETCH(int, lines);
         Open({"a"});
+        m_bench->yard->SetHeading(4, "Paint & Scheme");
         AnswerDialog<CInventoryDetailsDialog>(this, [this, clearAll](CInventoryDetailsDialog* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Inventory Details"));
             QCOMPARE(d->Box(6)->text(), QStringLiteral("HCondition"));
+            // A heading is shown as written, not as a shortcut marker.
+            QCOMPARE(d->Box(4)->text(), QStringLiteral("Paint && Scheme"));
             for (int k = 0; k < kAttributeCount; ++k) {
                 QVERIFY(d->Box(k)->isChecked());
                 if (clearAll || k == 1 || k == 2)
