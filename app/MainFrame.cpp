@@ -209,10 +209,10 @@ void CMainFrame::ShowAtStartUp() {
 CChildFrame* CMainFrame::AddChildFrame(CChildFrame* child) {
     m_mdiArea->addSubWindow(child);
     // A new window takes three quarters of the area, as document windows usually
-    // open, and never less than its view asks for.
+    // open, and never less than its view asks for (the yard's whole form, also while
+    // the main window is not yet at its full size).
     const QSize area = m_mdiArea->viewport()->size();
-    const QSize wanted = child->sizeHint().expandedTo(area * 3 / 4);
-    child->resize(wanted.boundedTo(area).expandedTo(child->minimumSizeHint()));
+    child->resize(child->sizeHint().expandedTo(area * 3 / 4));
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateTitles);
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitles);
     // The area forgets the window only after it is gone; look again afterwards.

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "core/Clock.h"
@@ -176,9 +177,36 @@ void CClassificationView::CreateControls() {
     right->addWidget(group, 1);
     right->addLayout(buttons);
 
-    auto* top = new QHBoxLayout(this);
+    // Made narrower or lower than its controls need (tiled beside other windows),
+    // the form scrolls instead of clipping them.
+    auto* page = new QWidget;
+    auto* top = new QHBoxLayout(page);
     top->addLayout(form, 1);
     top->addLayout(right, 1);
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(page);
+    m_formPage = page;
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroller);
+}
+
+// The window opens as large as the whole form, not at a scroll area's usual size.
+QSize CClassificationView::sizeHint() const {
+    if (m_formPage == nullptr)
+        return QWidget::sizeHint();
+    // Asked before the window first shows, the controls take their style first and
+    // the layouts forget the sizes they measured before it.
+    if (!isVisible()) {
+        m_formPage->ensurePolished();
+        for (QWidget* control : m_formPage->findChildren<QWidget*>())
+            control->updateGeometry();
+        for (QLayout* layout : m_formPage->findChildren<QLayout*>())
+            layout->invalidate();
+    }
+    return m_formPage->sizeHint();
 }
 
 void CClassificationView::FillLists(bool keepSelections) {

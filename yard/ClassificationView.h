@@ -127,6 +127,8 @@ public:
     // inventory closes: nothing may redisplay or finish onto a destroyed item.
     void ForgetInventoryItem(const CInventoryElement* item);
 
+    // The whole form: the window opens showing every control.
+    QSize sizeHint() const override;
     // The pending comments and picture path of the build.
     const std::string& PendingComments() const { return m_pendingComments; }
     const std::string& PendingPicture() const { return m_pendingPicture; }
@@ -213,6 +215,7 @@ private:
     QPushButton* m_comments = nullptr;
     QPushButton* m_picture = nullptr;
     CFerroRSTreeCtrl* m_tree = nullptr;
+    QWidget* m_formPage = nullptr; // the scrolled form
 
     bool m_building = false;
     bool m_productChosen = false;

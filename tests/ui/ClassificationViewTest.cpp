@@ -10,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -108,6 +110,7 @@ private slots:
     void chooseDialog();
     void frameHasNoClose();
     void progressWaitPolls();
+    void narrowFormScrolls();
     void screenshots();
 
 private:
@@ -668,6 +671,27 @@ void ClassificationViewTest::progressWaitPolls() {
         window.StepIt();
         QCOMPARE(window.Value(), expected);
     }
+}
+
+void ClassificationViewTest::narrowFormScrolls() {
+    // Opened at the size it asks for before it first shows, the whole form is seen.
+    m_view->resize(m_view->sizeHint());
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    auto* scroller = m_view->findChild<QScrollArea*>();
+    QVERIFY(scroller);
+    QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+    QVERIFY(!scroller->verticalScrollBar()->isVisible());
+    // Tiled beside two inventories on a small screen.
+    m_view->resize(300, 250);
+    QCoreApplication::processEvents();
+    QVERIFY(scroller->horizontalScrollBar()->isVisible());
+    QVERIFY(scroller->verticalScrollBar()->isVisible());
+    for (QLabel* label : m_view->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty())
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+    }
+    QVERIFY(Button("comments")->width() >= Button("comments")->sizeHint().width());
 }
 
 void ClassificationViewTest::screenshots() {

@@ -8,10 +8,12 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "app/ChildFrame.h"
 #include "framework/CommandIds.h"
@@ -99,6 +101,7 @@ private slots:
     void tilingFillsTheArea();
     void titleShowsActiveDocument();
     void aNewWindowTakesMostOfTheArea();
+    void aWindowOpensNoSmallerThanItsViewAsks();
     void statusBarPanes();
     void screenshot();
 
@@ -333,6 +336,32 @@ void MainFrameTest::aNewWindowTakesMostOfTheArea() {
     const QSize area = m_frame->MdiArea()->viewport()->size();
     QVERIFY(child->width() >= area.width() * 3 / 4 && child->width() <= area.width());
     QVERIFY(child->height() >= area.height() * 3 / 4 && child->height() <= area.height());
+}
+
+namespace {
+// A view that scrolls when made small (as the yard's form does) and asks for its
+// whole content.
+class CScrollingView : public QScrollArea {
+public:
+    QSize sizeHint() const override { return widget()->sizeHint(); }
+};
+} // namespace
+
+void MainFrameTest::aWindowOpensNoSmallerThanItsViewAsks() {
+    m_documents.push_back(std::make_unique<CPlainDocument>("Yard"));
+    auto* form = new QWidget;
+    auto* control = new QWidget;
+    control->setMinimumSize(600, 500);
+    (new QVBoxLayout(form))->addWidget(control);
+    auto* view = new CScrollingView;
+    view->setWidgetResizable(true);
+    view->setWidget(form);
+    // Before the main window shows, its area is small.
+    m_frame->AddChildFrame(new CChildFrame(*m_documents.back(), view));
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    QVERIFY2(view->width() >= 600 && view->height() >= 500,
+             qPrintable(u"%1x%2"_s.arg(view->width()).arg(view->height())));
 }
 
 void MainFrameTest::tilingFillsTheArea_data() {
