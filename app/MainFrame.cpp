@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include "app/ChildFrame.h"
@@ -213,6 +214,10 @@ CChildFrame* CMainFrame::AddChildFrame(CChildFrame* child) {
     // the main window is not yet at its full size).
     const QSize area = m_mdiArea->viewport()->size();
     child->resize(child->sizeHint().expandedTo(area * 3 / 4));
+    // The area placed the window while it was small; grown, it stays inside the area.
+    const QPoint inside(std::clamp(child->x(), 0, std::max(0, area.width() - child->width())),
+                        std::clamp(child->y(), 0, std::max(0, area.height() - child->height())));
+    child->move(inside);
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateTitles);
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitles);
     // The area forgets the window only after it is gone; look again afterwards.
@@ -370,18 +375,46 @@ QList<QMdiSubWindow*> CMainFrame::ArrangedWindows() const {
     return windows;
 }
 
-void CMainFrame::Cascade() {
-    m_mdiArea->cascadeSubWindows();
-}
-
-void CMainFrame::Tile(Qt::Orientation orientation) {
-    ArrangeIcons();
+QRect CMainFrame::ArrangeableArea() const {
     QRect area = m_mdiArea->viewport()->rect();
     // Minimized windows keep their row along the bottom.
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         if (window->isMinimized() && !window->isHidden())
             area.setBottom(std::min(area.bottom(), window->geometry().top() - 1));
     }
+    return area;
+}
+
+void CMainFrame::Cascade() {
+    ArrangeIcons();
+    const QRect area = ArrangeableArea();
+    const QList<QMdiSubWindow*> windows = ArrangedWindows();
+    const int count = static_cast<int>(windows.size());
+    if (count == 0 || area.isEmpty())
+        return;
+    // Each window one title bar further down and right than the one behind it, all of
+    // one size: as large as the staircase leaves room for, but never under half the
+    // area (Qt's own cascade sizes windows by their views' small size hints).
+    const int step = std::max(1, m_mdiArea->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize size(std::max(area.width() - (count - 1) * step, area.width() / 2),
+                     std::max(area.height() - (count - 1) * step, area.height() / 2));
+    // A long staircase starts again at the top left rather than leave the area.
+    const int stairs = 1 + std::min((area.width() - size.width()) / step,
+                                    (area.height() - size.height()) / step);
+    for (int i = 0; i < count; ++i) {
+        // The active window comes first in the list and goes last, on top.
+        QMdiSubWindow* window = windows.at(count - 1 - i);
+        if (window->isMaximized())
+            window->showNormal();
+        const int offset = (i % stairs) * step;
+        window->setGeometry(QRect(area.topLeft() + QPoint(offset, offset), size));
+        window->raise();
+    }
+}
+
+void CMainFrame::Tile(Qt::Orientation orientation) {
+    ArrangeIcons();
+    const QRect area = ArrangeableArea();
     const QList<QMdiSubWindow*> windows = ArrangedWindows();
     const int count = static_cast<int>(windows.size());
     if (count == 0 || area.isEmpty())

@@ -97,6 +97,8 @@ private:
     void FillWindowList();
     void Tile(Qt::Orientation orientation);
     QList<QMdiSubWindow*> ArrangedWindows() const;
+    // The area windows are arranged in: all of it but the row of minimized windows.
+    QRect ArrangeableArea() const;
     void SetLockState(LockKey key, bool on);
 
     CMessageSink& m_messages;

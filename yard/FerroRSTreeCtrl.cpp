@@ -49,7 +49,9 @@ CFerroRSTreeCtrl::CFerroRSTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
+    // A line longer than the tree is wide scrolls rather than losing its value.
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setAcceptDrops(true);
     CTreeLinesStyle::Apply(this);
 }

@@ -13,6 +13,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QHeaderView>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "app/AppSettings.h"
@@ -111,6 +113,7 @@ private slots:
     void frameHasNoClose();
     void progressWaitPolls();
     void narrowFormScrolls();
+    void longTreeLinesScroll();
     void screenshots();
 
 private:
@@ -692,6 +695,19 @@ void ClassificationViewTest::narrowFormScrolls() {
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
     }
     QVERIFY(Button("comments")->width() >= Button("comments")->sizeHint().width());
+}
+
+void ClassificationViewTest::longTreeLinesScroll() {
+    m_yard->SetHeading(5, "Track Gauge and Scale Designation of the Model");
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    EnterState(State::Finished);
+    QTreeWidget* tree = m_view->Tree();
+    tree->expandAll();
+    QCoreApplication::processEvents();
+    // The whole line, value included, can be brought into view.
+    QVERIFY(tree->header()->sectionSize(0) > tree->viewport()->width());
+    QVERIFY(tree->horizontalScrollBar()->maximum() > 0);
 }
 
 void ClassificationViewTest::screenshots() {

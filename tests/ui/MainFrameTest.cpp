@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QSet>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
@@ -99,6 +100,8 @@ private slots:
     void windowMenuListsAndActivates();
     void tilingFillsTheArea_data();
     void tilingFillsTheArea();
+    void cascadeKeepsWindowsUsable_data();
+    void cascadeKeepsWindowsUsable();
     void titleShowsActiveDocument();
     void aNewWindowTakesMostOfTheArea();
     void aWindowOpensNoSmallerThanItsViewAsks();
@@ -336,6 +339,12 @@ void MainFrameTest::aNewWindowTakesMostOfTheArea() {
     const QSize area = m_frame->MdiArea()->viewport()->size();
     QVERIFY(child->width() >= area.width() * 3 / 4 && child->width() <= area.width());
     QVERIFY(child->height() >= area.height() * 3 / 4 && child->height() <= area.height());
+    // Later windows are placed beside the first while small; grown, they stay inside.
+    for (int i = 0; i < 3; ++i) {
+        m_documents.push_back(std::make_unique<CPlainDocument>("More" + std::to_string(i)));
+        CChildFrame* more = AddWindow(*m_documents.back());
+        QVERIFY(m_frame->MdiArea()->viewport()->rect().contains(more->geometry()));
+    }
 }
 
 namespace {
@@ -406,6 +415,46 @@ void MainFrameTest::tilingFillsTheArea() {
         tiles.append(tile);
     }
     QCOMPARE(covered, horizontally ? area.height() : area.width());
+}
+
+void MainFrameTest::cascadeKeepsWindowsUsable_data() {
+    QTest::addColumn<int>("windows");
+    QTest::newRow("one") << 1;
+    QTest::newRow("three, one maximized") << 3;
+    QTest::newRow("more than the staircase holds") << 40;
+}
+
+void MainFrameTest::cascadeKeepsWindowsUsable() {
+    QFETCH(int, windows);
+    m_frame->show();
+    for (int i = 0; i < windows; ++i) {
+        m_documents.push_back(std::make_unique<CPlainDocument>("Doc" + std::to_string(i)));
+        AddWindow(*m_documents.back());
+    }
+    if (windows == 3)
+        m_frame->ChildFrames().first()->showMaximized();
+    CChildFrame* active = m_frame->ActiveChildFrame();
+    m_frame->Actions().Action(CommandId::WindowCascade)->trigger();
+    const QRect area = m_frame->MdiArea()->viewport()->rect();
+    const QList<QMdiSubWindow*> stack = m_frame->MdiArea()->subWindowList(QMdiArea::StackingOrder);
+    QCOMPARE(stack.last(), active);
+    QCOMPARE(m_frame->ActiveChildFrame(), active);
+    const QSize size = active->size();
+    QVERIFY(size.width() >= area.width() / 2 && size.height() >= area.height() / 2);
+    QSet<int> lefts;
+    for (QMdiSubWindow* window : stack) {
+        QVERIFY(!window->isMaximized());
+        QCOMPARE(window->size(), size);
+        QVERIFY2(area.contains(window->geometry()), qPrintable(window->windowTitle()));
+        QCOMPARE(window->x() - area.left(), window->y() - area.top());
+        lefts.insert(window->x());
+    }
+    // Each window behind the active one shows its title bar; a long staircase starts
+    // again at the top left.
+    if (windows == 40)
+        QVERIFY(lefts.size() > 1 && lefts.size() < windows);
+    else
+        QCOMPARE(lefts.size(), windows);
 }
 
 void MainFrameTest::titleShowsActiveDocument() {
