@@ -102,12 +102,22 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path, CDocTemplate* docT
         ReportFailure(result, parent);
         return nullptr;
     }
-    if (result.outcome == FileOutcome::WrongSignature) {
+    const bool notOurs = result.outcome == FileOutcome::WrongSignature;
+    if (notOurs) {
         m_messages.Show(parent, {text::FromBytes(result.message), kApplicationTitle,
                                  MessageIcon::Critical, MessageButtons::Ok});
     }
     m_recentFiles.Add(path);
-    return Adopt(std::move(document), *docTemplate);
+    CDocument* adopted = Adopt(std::move(document), *docTemplate);
+    Find(*adopted)->fileNotOurs = notOurs;
+    return adopted;
+}
+
+CDocManager::OpenDocument* CDocManager::Find(const CDocument& document) {
+    const auto found =
+        std::find_if(m_documents.begin(), m_documents.end(),
+                     [&](const OpenDocument& open) { return open.document.get() == &document; });
+    return found == m_documents.end() ? nullptr : &*found;
 }
 
 void CDocManager::ReportFailure(const FileResult& result, QWidget* parent) {
@@ -116,7 +126,9 @@ void CDocManager::ReportFailure(const FileResult& result, QWidget* parent) {
 }
 
 bool CDocManager::SaveDocument(CDocument& document, QWidget* parent) {
-    if (document.GetPathName().empty())
+    // A file that did not open as an inventory may be someone's other work.
+    const OpenDocument* open = Find(document);
+    if (document.GetPathName().empty() || (open != nullptr && open->fileNotOurs))
         return SaveDocumentAs(document, parent);
     const FileResult result = document.OnSaveDocument(document.GetPathName());
     if (!result.Succeeded()) {
@@ -141,11 +153,25 @@ bool CDocManager::SaveDocumentAs(CDocument& document, QWidget* parent) {
     const auto path = m_files.ChooseFileToSave(parent, suggested, filter, suffix);
     if (!path)
         return false;
-    const FileResult result = document.OnSaveDocument(PathBytes(*path));
+    // Two windows on one file would each write over what the other saved.
+    const std::string bytes = PathBytes(*path);
+    for (const OpenDocument& open : m_documents) {
+        if (open.document.get() != &document && open.document->GetPathName() == bytes) {
+            m_messages.Show(parent,
+                            {QStringLiteral("%1 is open in another window.\nClose it there first, "
+                                            "or save under another name.")
+                                 .arg(*path),
+                             kApplicationTitle, MessageIcon::Warning, MessageButtons::Ok});
+            return false;
+        }
+    }
+    const FileResult result = document.OnSaveDocument(bytes);
     if (!result.Succeeded()) {
         ReportFailure(result, parent);
         return false;
     }
+    if (OpenDocument* open = Find(document))
+        open->fileNotOurs = false;
     m_recentFiles.Add(*path);
     emit DocumentRenamed(&document);
     return true;

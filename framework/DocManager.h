@@ -73,9 +73,12 @@ private:
     struct OpenDocument {
         std::unique_ptr<CDocument> document;
         CDocTemplate* docTemplate;
+        // Its file was not one of ours: Save asks for a name rather than write over it.
+        bool fileNotOurs = false;
     };
 
     CDocument* Adopt(std::unique_ptr<CDocument> document, CDocTemplate& docTemplate);
+    OpenDocument* Find(const CDocument& document);
     void ReportFailure(const FileResult& result, QWidget* parent);
 
     CMessageSink& m_messages;

@@ -175,6 +175,53 @@ private slots:
         QCOMPARE(m_manager->GetRecentFiles().GetFiles().value(0), PathOf("saved.inv"));
     }
 
+    // A file that did not open as an inventory is never written over by a plain Save.
+    void aFileNotOursIsSavedOnlyUnderAChosenName() {
+        const std::string foreign("\x0Bgaugewright\xD5\x00 someone's notes", 30);
+        const QString path = PathOf("notes.inv");
+        WriteFile(path, foreign);
+        auto* document = static_cast<CSidingWardDoc*>(m_manager->OpenDocumentFile(path));
+        QVERIFY(document);
+        document->AddItem(std::make_unique<CInventoryElement>(), nullptr);
+        m_chooser.next = std::nullopt;
+        QVERIFY(!m_manager->SaveDocument(*document, nullptr));
+        QCOMPARE(m_chooser.lastSuggested, path);
+        QCOMPARE(ReadFile(path), foreign);
+        // The closing question's Yes goes through the same choice.
+        m_sink.answers = {MessageAnswer::Yes};
+        QVERIFY(!m_manager->SaveModified(*document, nullptr));
+        QCOMPARE(ReadFile(path), foreign);
+
+        m_chooser.next = PathOf("kept.inv");
+        QVERIFY(m_manager->SaveDocument(*document, nullptr));
+        QCOMPARE(ReadFile(path), foreign);
+        QVERIFY(!ReadFile(PathOf("kept.inv")).empty());
+        // Its own file now, a later Save needs no name.
+        document->SetModifiedFlag(true);
+        m_chooser.next = std::nullopt;
+        QVERIFY(m_manager->SaveDocument(*document, nullptr));
+        QVERIFY(!document->IsModified());
+    }
+
+    void saveAsOntoAFileOpenInAnotherWindowIsRefused() {
+        const QString path = PathOf("open.inv");
+        WriteFile(path, OneItemInventory());
+        CDocument* open = m_manager->OpenDocumentFile(path);
+        CDocument* other = m_manager->NewDocument(*m_manager->FindTemplate(129));
+        m_chooser.next = path;
+        QVERIFY(!m_manager->SaveDocumentAs(*other, nullptr));
+        QCOMPARE(ReadFile(path), OneItemInventory());
+        QCOMPARE(m_sink.shown.size(), std::size_t{1});
+        QCOMPARE(m_sink.shown[0].text, path + QStringLiteral(" is open in another window.\n"
+                                                             "Close it there first, or save "
+                                                             "under another name."));
+        QCOMPARE(m_sink.shown[0].icon, MessageIcon::Warning);
+        QCOMPARE(other->GetTitle(), std::string("NewInventory1"));
+        // Under its own name a document saves as always.
+        QVERIFY(m_manager->SaveDocumentAs(*open, nullptr));
+        QCOMPARE(m_sink.shown.size(), std::size_t{1});
+    }
+
     void aFailedSaveKeepsTheDocumentModified() {
         CDocument* document = m_manager->NewDocument(*m_manager->FindTemplate(129));
         document->SetModifiedFlag(true);
