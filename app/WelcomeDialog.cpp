@@ -37,6 +37,8 @@ CWelcomeDialog::CWelcomeDialog(QWidget* parent) : QDialog(parent) {
         groupLayout->addWidget(m_choices[k]);
     }
     ChoiceButton(Choice::Open)->setChecked(true);
+    // The keyboard starts on the chosen option, so the arrow keys change the choice.
+    ChoiceButton(Choice::Open)->setFocus();
 
     m_doNotShow = new QCheckBox(u"Do not show this window again "_s, this);
     m_doNotShow->setObjectName(u"doNotShow"_s);

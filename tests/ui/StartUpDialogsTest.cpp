@@ -183,6 +183,17 @@ private slots:
         QVERIFY(SaveScreenshot(dialog, u"Welcome.png"_s));
     }
 
+    void welcomeIsChosenWithTheKeyboard() {
+        CWelcomeDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(QApplication::focusWidget(), dialog.ChoiceButton(CWelcomeDialog::Choice::Open));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(int(dialog.GetChoice()), int(CWelcomeDialog::Choice::Create));
+    }
+
     void aboutShowsTheReleaseOrTheRegistryError_data() {
         QTest::addColumn<QString>("release");
         QTest::addColumn<QString>("line");
