@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
@@ -197,15 +198,18 @@ void CClassificationView::CreateControls() {
 QSize CClassificationView::sizeHint() const {
     if (m_formPage == nullptr)
         return QWidget::sizeHint();
-    // Asked before the window first shows, the controls take their style first and
-    // the layouts forget the sizes they measured before it.
-    if (!isVisible()) {
-        m_formPage->ensurePolished();
-        for (QWidget* control : m_formPage->findChildren<QWidget*>())
-            control->updateGeometry();
-        for (QLayout* layout : m_formPage->findChildren<QLayout*>())
-            layout->invalidate();
-    }
+    // Asked before the window first shows, the controls take their style first.
+    return isVisible() ? m_formPage->sizeHint() : MeasuredFormSize();
+}
+
+// The layouts keep the sizes they measured until the event loop tells them of a
+// change (a new style, a new label): measure every control afresh.
+QSize CClassificationView::MeasuredFormSize() const {
+    m_formPage->ensurePolished();
+    for (QWidget* control : m_formPage->findChildren<QWidget*>())
+        control->updateGeometry();
+    for (QLayout* layout : m_formPage->findChildren<QLayout*>())
+        layout->invalidate();
     return m_formPage->sizeHint();
 }
 
@@ -233,6 +237,26 @@ void CClassificationView::SetLabels() {
     }
     m_itemNumberButton->setText(
         text::ShowAmpersands(text::FromBytes(m_yard.GetHeading(kItemNumber))));
+    GrowWindowToForm();
+}
+
+// A longer heading widens the form: a window in its normal state grows to show the
+// whole form again, as far as the area it lives in allows.
+void CClassificationView::GrowWindowToForm() {
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (frame == nullptr || !frame->isVisible() || frame->isMinimized() || frame->isMaximized())
+        return;
+    const QSize missing = (MeasuredFormSize() - size()).expandedTo(QSize(0, 0));
+    if (missing.width() == 0 && missing.height() == 0)
+        return;
+    QRect wanted(frame->pos(), frame->size() + missing);
+    if (const QWidget* area = frame->parentWidget()) {
+        wanted.setSize(wanted.size().boundedTo(area->size()));
+        wanted.moveRight(std::min(wanted.right(), area->width() - 1));
+        wanted.moveBottom(std::min(wanted.bottom(), area->height() - 1));
+        wanted.moveTopLeft(QPoint(std::max(0, wanted.left()), std::max(0, wanted.top())));
+    }
+    frame->setGeometry(wanted);
 }
 
 void CClassificationView::Relabel() {

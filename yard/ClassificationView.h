@@ -169,6 +169,8 @@ private:
     void FillLists(bool keepSelections);
     void FillList(int attribute, bool keepSelections);
     void SetLabels();
+    void GrowWindowToForm();
+    QSize MeasuredFormSize() const;
     // Labels the form and asks every view of every registered inventory to redisplay.
     void Relabel();
     void EnterState(bool building);

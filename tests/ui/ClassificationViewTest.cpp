@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -114,6 +115,7 @@ private slots:
     void progressWaitPolls();
     void narrowFormScrolls();
     void longTreeLinesScroll();
+    void longHeadingWidensTheWindow();
     void screenshots();
 
 private:
@@ -708,6 +710,31 @@ void ClassificationViewTest::longTreeLinesScroll() {
     // The whole line, value included, can be brought into view.
     QVERIFY(tree->header()->sectionSize(0) > tree->viewport()->width());
     QVERIFY(tree->horizontalScrollBar()->maximum() > 0);
+}
+
+void ClassificationViewTest::longHeadingWidensTheWindow() {
+    QMdiArea area;
+    area.resize(1000, 700);
+    auto* view = new CClassificationView(*m_yard, m_clock, *m_messages);
+    QMdiSubWindow* frame = area.addSubWindow(view);
+    frame->resize(frame->sizeHint());
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    const int before = frame->width();
+    m_yard->SetHeading(1, "Manufacturer or importer of the model as printed on the box");
+    m_yard->UpdateAllViews(nullptr, 0);
+    QCoreApplication::processEvents();
+    QVERIFY(frame->width() > before);
+    auto* scroller = view->findChild<QScrollArea*>();
+    QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+    QVERIFY(area.viewport()->rect().contains(frame->geometry()));
+    // Wider than the area allows: as wide as the area, and the form scrolls.
+    m_yard->SetHeading(1, std::string(300, 'M'));
+    m_yard->UpdateAllViews(nullptr, 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(frame->width(), area.viewport()->width());
+    QVERIFY(scroller->horizontalScrollBar()->isVisible());
+    delete frame;
 }
 
 void ClassificationViewTest::screenshots() {
