@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMenu>
 
 #include "framework/CommandTarget.h"
 #include "framework/Document.h"
@@ -15,6 +16,12 @@ CChildFrame::CChildFrame(CDocument& document, QWidget* view, QWidget* parent)
     setWindowIcon(QIcon(u":/icons/tree/inventory.svg"_s));
     setWidget(view);
     UpdateTitle();
+    // The window menu shows its keys, but the main window acts on them: one key bound
+    // in every document window's menu would be ambiguous and do nothing.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* action : menu->actions())
+            action->setShortcutContext(Qt::WidgetShortcut);
+    }
 }
 
 CChildFrame::~CChildFrame() = default;

@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -68,6 +69,15 @@ CMainFrame::CMainFrame(CMessageSink& messages, CSoundPlayer& sounds, QWidget* pa
     CreateToolBar();
     CreateStatusBar();
     RebuildMenus();
+
+    // The keys of document windows on every desktop: the next and the previous
+    // window, and closing the active one (the yard refuses, as its menu does).
+    const auto addKey = [this](const QKeySequence& keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, m_mdiArea, slot);
+    };
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_F6), &QMdiArea::activateNextSubWindow);
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), &QMdiArea::activatePreviousSubWindow);
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_F4), &QMdiArea::closeActiveSubWindow);
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveWindowChanged);
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandUi);

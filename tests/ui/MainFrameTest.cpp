@@ -102,6 +102,7 @@ private slots:
     void tilingFillsTheArea();
     void cascadeKeepsWindowsUsable_data();
     void cascadeKeepsWindowsUsable();
+    void windowKeys();
     void titleShowsActiveDocument();
     void aNewWindowTakesMostOfTheArea();
     void aWindowOpensNoSmallerThanItsViewAsks();
@@ -455,6 +456,25 @@ void MainFrameTest::cascadeKeepsWindowsUsable() {
         QVERIFY(lefts.size() > 1 && lefts.size() < windows);
     else
         QCOMPARE(lefts.size(), windows);
+}
+
+void MainFrameTest::windowKeys() {
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    QList<CChildFrame*> windows;
+    for (int i = 0; i < 3; ++i) {
+        m_documents.push_back(std::make_unique<CPlainDocument>("Doc" + std::to_string(i)));
+        windows.append(AddWindow(*m_documents.back()));
+    }
+    QCOMPARE(m_frame->ActiveChildFrame(), windows.at(2));
+    QTest::keyClick(m_frame.get(), Qt::Key_F6, Qt::ControlModifier);
+    QVERIFY(m_frame->ActiveChildFrame() != windows.at(2));
+    QTest::keyClick(m_frame.get(), Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_frame->ActiveChildFrame(), windows.at(2));
+    QTest::keyClick(m_frame.get(), Qt::Key_F4, Qt::ControlModifier);
+    // The active window is the one that closes (compared by address only: it is gone).
+    QTRY_COMPARE(m_frame->ChildFrames().size(), 2);
+    QVERIFY(!m_frame->ChildFrames().contains(windows.at(2)));
 }
 
 void MainFrameTest::titleShowsActiveDocument() {
