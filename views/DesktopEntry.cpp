@@ -19,6 +19,12 @@ bool IsQuotedEscape(QChar character) {
            character == QLatin1Char('$') || character == QLatin1Char('\\');
 }
 
+// Whether an argument is nothing but one field code, such as "%f".
+bool IsFieldCodeOnly(const QString& argument) {
+    return argument.size() == 2 && argument[0] == QLatin1Char('%') &&
+           argument[1] != QLatin1Char('%');
+}
+
 } // namespace
 
 CDesktopEntry::CDesktopEntry(QString path, const QByteArray& contents)
@@ -99,21 +105,23 @@ bool CDesktopEntry::IsUsable() const {
     return !QStandardPaths::findExecutable(tryExec).isEmpty();
 }
 
-std::optional<QStringList> CDesktopEntry::SplitExec(const QString& exec) {
-    QStringList arguments;
-    QString current;
+std::optional<QList<CDesktopEntry::ExecArgument>>
+CDesktopEntry::SplitExecArguments(const QString& exec) {
+    QList<ExecArgument> arguments;
+    ExecArgument current;
     bool inArgument = false;
     for (qsizetype k = 0; k < exec.size(); ++k) {
         const QChar character = exec[k];
         if (IsBlank(character)) {
             if (inArgument)
                 arguments << current;
-            current.clear();
+            current = ExecArgument();
             inArgument = false;
             continue;
         }
         inArgument = true;
         if (character == QLatin1Char('"')) {
+            current.quoted = true;
             for (++k;; ++k) {
                 if (k == exec.size())
                     return std::nullopt;
@@ -122,18 +130,20 @@ std::optional<QStringList> CDesktopEntry::SplitExec(const QString& exec) {
                 if (exec[k] == QLatin1Char('\\') && k + 1 < exec.size() &&
                     IsQuotedEscape(exec[k + 1]))
                     ++k;
-                current += exec[k];
+                current.text += exec[k];
             }
         } else if (character == QLatin1Char('\'')) {
+            current.quoted = true;
             const qsizetype end = exec.indexOf(QLatin1Char('\''), k + 1);
             if (end < 0)
                 return std::nullopt;
-            current += exec.mid(k + 1, end - k - 1);
+            current.text += exec.mid(k + 1, end - k - 1);
             k = end;
         } else if (character == QLatin1Char('\\') && k + 1 < exec.size()) {
-            current += exec[++k];
+            current.quoted = true;
+            current.text += exec[++k];
         } else {
-            current += character;
+            current.text += character;
         }
     }
     if (inArgument)
@@ -141,8 +151,37 @@ std::optional<QStringList> CDesktopEntry::SplitExec(const QString& exec) {
     return arguments;
 }
 
-std::optional<QString> CDesktopEntry::Expand(const QString& argument, const QString& file,
+std::optional<QStringList> CDesktopEntry::SplitExec(const QString& exec) {
+    const std::optional<QList<ExecArgument>> arguments = SplitExecArguments(exec);
+    if (!arguments)
+        return std::nullopt;
+    QStringList texts;
+    for (const ExecArgument& argument : *arguments)
+        texts << argument.text;
+    return texts;
+}
+
+QString CDesktopEntry::QuotedForShell(const QString& text) {
+    QString quoted = QStringLiteral("'");
+    for (const QChar character : text) {
+        if (character == QLatin1Char('\''))
+            quoted += QStringLiteral("'\\''");
+        else
+            quoted += character;
+    }
+    return quoted + QLatin1Char('\'');
+}
+
+std::optional<QString> CDesktopEntry::Expand(const ExecArgument& execArgument, const QString& file,
                                              bool& usedFile) const {
+    const QString& argument = execArgument.text;
+    // A quoted argument that holds more than a field code is most likely a command
+    // line for a shell ("sh -c \"viewer %f\""): what a code puts in it is quoted for
+    // the shell, so that a file name holding shell syntax stays one word.
+    const bool forShell = execArgument.quoted && !IsFieldCodeOnly(argument);
+    const auto insert = [&](const QString& value) {
+        return forShell ? QuotedForShell(value) : value;
+    };
     QString expanded;
     bool onlyCodes = true;
     // One pass from left to right, so nothing that a code puts in is read again.
@@ -157,18 +196,18 @@ std::optional<QString> CDesktopEntry::Expand(const QString& argument, const QStr
         case 'F':
         case 'u':
         case 'U':
-            expanded += file;
+            expanded += insert(file);
             usedFile = true;
             onlyCodes = false;
             break;
         case 'i':
-            expanded += Value(QStringLiteral("Icon"));
+            expanded += insert(Value(QStringLiteral("Icon")));
             break;
         case 'c':
-            expanded += Value(QStringLiteral("Name"));
+            expanded += insert(Value(QStringLiteral("Name")));
             break;
         case 'k':
-            expanded += m_path;
+            expanded += insert(m_path);
             break;
         case '%':
             expanded += QLatin1Char('%');
@@ -185,13 +224,14 @@ std::optional<QString> CDesktopEntry::Expand(const QString& argument, const QStr
 }
 
 std::optional<QStringList> CDesktopEntry::CommandFor(const QString& file) const {
-    const std::optional<QStringList> split = SplitExec(Value(QStringLiteral("Exec")));
+    const std::optional<QList<ExecArgument>> split =
+        SplitExecArguments(Value(QStringLiteral("Exec")));
     if (!split || split->isEmpty())
         return std::nullopt;
     QStringList command;
     bool usedFile = false;
-    for (const QString& argument : *split) {
-        if (argument == QStringLiteral("%i")) {
+    for (const ExecArgument& argument : *split) {
+        if (argument.text == QStringLiteral("%i")) {
             // The icon is the two arguments "--icon" and its name, or nothing.
             const QString icon = Value(QStringLiteral("Icon"));
             if (!icon.isEmpty())

@@ -30,7 +30,9 @@ public:
     // The program followed by its arguments that opens file: Exec split into
     // arguments, then its field codes replaced; %f %F %u %U stand for file (as one
     // argument), which is appended when Exec has none of them. Nothing when Exec is
-    // missing, empty or its quotes do not close.
+    // missing, empty or its quotes do not close. A code inside a quoted argument that
+    // holds more than the code, as in sh -c "viewer %f", is replaced by its value
+    // quoted for a shell, so whatever a file name holds stays one word there too.
     std::optional<QStringList> CommandFor(const QString& file) const;
 
     // Exec split into arguments by the quoting rules of desktop entries: double
@@ -44,10 +46,20 @@ public:
     // A string value with its escapes undone; unknown escapes stay as written.
     static QString Unescape(const QString& raw);
 
+    // text between single quotes for a POSIX shell, a single quote written as '\''.
+    static QString QuotedForShell(const QString& text);
+
 private:
+    // One argument of Exec; quoted when any of it was written in quotes or escaped.
+    struct ExecArgument {
+        QString text;
+        bool quoted = false;
+    };
+    static std::optional<QList<ExecArgument>> SplitExecArguments(const QString& exec);
+
     // One argument with its field codes replaced; nothing when the argument was
     // only codes that stand for nothing. Sets usedFile when it held a file code.
-    std::optional<QString> Expand(const QString& argument, const QString& file,
+    std::optional<QString> Expand(const ExecArgument& argument, const QString& file,
                                   bool& usedFile) const;
 
     QString m_path;

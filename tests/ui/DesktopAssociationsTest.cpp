@@ -90,6 +90,11 @@ private slots:
             {QStringLiteral("viewer"), file});
         row("list and url codes", Entry("viewer %U --then %F"),
             {QStringLiteral("viewer"), file, QStringLiteral("--then"), file});
+        row("code inside a quoted shell command is quoted for the shell",
+            Entry("sh -c \"viewer %f\""),
+            {QStringLiteral("sh"), QStringLiteral("-c"),
+             QStringLiteral("viewer '/p/Bob'\\''s $(x).jpg'")},
+            QStringLiteral("/p/Bob's $(x).jpg"));
         row("code inside an argument", Entry("viewer --file=%u"),
             {QStringLiteral("viewer"), QStringLiteral("--file=") + file});
         row("icon, name, location, percent", Entry("viewer %i --title=%c %k 100%%", "Icon=eye\n"),

@@ -43,7 +43,7 @@ protected:
 };
 
 // A desktop that opens .jpg files with one recorder and .gif files with another;
-// the "@" of jpegExec stands for the jpeg recorder's quoted path.
+// the "@" of jpegExec stands for the jpeg recorder's quoted path, "^" for its bare path.
 struct PictureDesktop {
     explicit PictureDesktop(QByteArray jpegExec = QByteArray("@ %f")) {
         desktop.AddRecorder(QStringLiteral("jpeg-viewer"));
@@ -51,6 +51,7 @@ struct PictureDesktop {
         desktop.Write(QStringLiteral("usr/mime/globs2"),
                       "50:image/jpeg:*.jpg\n50:image/jpeg:*.jpeg\n50:image/gif:*.gif\n");
         jpegExec.replace("@", desktop.ExecOf(QStringLiteral("jpeg-viewer")).toUtf8());
+        jpegExec.replace("^", desktop.Path(QStringLiteral("jpeg-viewer")).toUtf8());
         desktop.Write(QStringLiteral("usr/applications/jpeg.desktop"),
                       "[Desktop Entry]\nType=Application\nName=JPEG\nExec=" + jpegExec + "\n");
         desktop.Write(QStringLiteral("usr/applications/gif.desktop"),
@@ -146,6 +147,15 @@ private slots:
         QTest::newRow("template without code")
             << QStringLiteral("b c.jpg") << QByteArray("@ --slideshow") << jpeg
             << QStringList{QStringLiteral("--slideshow")} << QStringList();
+        // An entry that hands the file to a shell: the shell must see the name as one word.
+        const QByteArray throughShell("sh -c \"^ %f\"");
+        for (const char* name :
+             {"a; touch INJECTED; b.jpg", "$(touch INJECTED) `touch INJECTED` ${HOME}.jpg",
+              "the \"Flyer\" & Bob's.jpg", "a > INJECTED | b \\ \\\" #c.jpg"}) {
+            QTest::newRow(qPrintable(QStringLiteral("sh -c with ") + QString::fromUtf8(name)))
+                << QString::fromUtf8(name) << throughShell << jpeg << QStringList()
+                << QStringList();
+        }
     }
     void opensPicture() {
         QFETCH(QString, name);
