@@ -46,6 +46,8 @@ constexpr int kItemNumber = static_cast<int>(Attribute::ItemNumber);
 const QString kApplicationTitle = QStringLiteral("TheGaugewright");
 const QString kYardWarning = QStringLiteral("Classification Yard Warning");
 const QString kYardError = QStringLiteral("Classification Yard Error");
+const QString kItemNotLocated = QStringLiteral(
+    "This item cannot be located in the sending inventory.\nThe operation will be canceled.");
 
 // The rows of the form, top to bottom.
 constexpr std::array<int, kAttributeCount> kFormRows = {1, 2, 0, 3,  4,  5,  6,
@@ -474,9 +476,7 @@ void CClassificationView::FinishBuild() {
     if (m_tree->IsTakenFromInventory()) {
         item = m_tree->GetHeldItem();
         if (!m_tree->GetTakenFromDocument()->ContainsItem(item)) {
-            ShowError(QStringLiteral("This item cannot be located in the sending inventory.\n"
-                                     "The operation will be canceled."),
-                      kYardError);
+            ShowError(kItemNotLocated, kYardError);
             CancelBuild();
             return;
         }
@@ -681,8 +681,14 @@ void CClassificationView::Unregister(CSidingWardDoc* inventory) {
 }
 
 void CClassificationView::ForgetInventoryItem(const CInventoryElement* item) {
-    if (item != nullptr && m_tree->IsTakenFromInventory() && m_tree->GetHeldItem() == item)
-        ReleaseTakenItem();
+    if (item == nullptr || !m_tree->IsTakenFromInventory() || m_tree->GetHeldItem() != item)
+        return;
+    // The user's edits of a change in progress are lost: say so, once the yard has
+    // let go of the item.
+    const bool changing = m_building;
+    ReleaseTakenItem();
+    if (changing)
+        ShowError(kItemNotLocated, kYardError);
 }
 
 void CClassificationView::ReleaseTakenItem() {

@@ -124,7 +124,8 @@ public:
 
     // An inventory is about to destroy item. When the tree holds that item for
     // changes, the change ends and the tree lets go of it, as when the item's
-    // inventory closes: nothing may redisplay or finish onto a destroyed item.
+    // inventory closes: nothing may redisplay or finish onto a destroyed item. A
+    // change in progress is cancelled with a message, since its edits are lost.
     void ForgetInventoryItem(const CInventoryElement* item);
 
     // The whole form: the window opens showing every control.

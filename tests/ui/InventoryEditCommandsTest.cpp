@@ -510,6 +510,12 @@ private slots:
             QCOMPARE(other.GetItemCount(), 1);
         }
         QVERIFY(!m_doc->ContainsItem(item));
+        // The change in progress ends with a word to the user.
+        QCOMPARE(m_bench->messages.Last(),
+                 (CMessage{S("This item cannot be located in the sending inventory.\n"
+                             "The operation will be canceled."),
+                           S("Classification Yard Error"), MessageIcon::Critical,
+                           MessageButtons::Ok}));
         QVERIFY(!yard.Tree()->HoldsItem());
         QVERIFY(!yard.Tree()->IsTakenFromInventory());
         QCOMPARE(yard.Tree()->topLevelItemCount(), 0);
