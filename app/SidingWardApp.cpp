@@ -345,7 +345,11 @@ void CSidingWardApp::OpenYard() {
             return std::make_unique<CClassificationDoc>(clock, manufacturerFile, onMessage);
         }));
     const QString path = QDir(m_dataDirectory).filePath(kYardFile);
+    // The yard is no recent file: opening it neither lists it nor pushes the last
+    // entry off a full list.
+    const QStringList recentFiles = m_docManager->GetRecentFiles().GetFiles();
     m_docManager->OpenDocumentFile(path, &yard, m_mainFrame.get());
+    m_docManager->GetRecentFiles().SetFiles(recentFiles);
     m_docManager->GetRecentFiles().Remove(path);
 }
 

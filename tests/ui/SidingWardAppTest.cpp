@@ -343,6 +343,17 @@ private slots:
             << QStringList{QStringLiteral("@/a.inv"), other, QStringLiteral("@/b.inv")};
         QTest::newRow("another yard") << QStringList{other, QStringLiteral("@/a.inv")}
                                       << QStringList{QStringLiteral("@/a.inv")};
+        // A full list keeps its last entry although the yard is opened before the clean-up.
+        QTest::newRow("another yard in a full list")
+            << QStringList{QStringLiteral("@/a.inv"), other, QStringLiteral("@/b.inv"),
+                           QStringLiteral("@/c.inv")}
+            << QStringList{QStringLiteral("@/a.inv"), QStringLiteral("@/b.inv"),
+                           QStringLiteral("@/c.inv")};
+        QTest::newRow("this yard in a full list")
+            << QStringList{QStringLiteral("@/a.inv"), QStringLiteral("@/Classyrd.mst"),
+                           QStringLiteral("@/b.inv"), QStringLiteral("@/c.inv")}
+            << QStringList{QStringLiteral("@/a.inv"), QStringLiteral("@/b.inv"),
+                           QStringLiteral("@/c.inv")};
     }
 
     void theRecentListLosesOnlyItsFirstYardEntry() {
@@ -355,6 +366,18 @@ private slots:
         QCOMPARE(m_settings->RecentFiles(), after);
         // The File menu lists what the store now holds.
         QCOMPARE(m_app->DocManager().GetRecentFiles().GetFiles(), after);
+        CActionRegistry& actions = m_app->MainFrame()->Actions();
+        QStringList shown;
+        QStringList expected;
+        for (int n = 0; n < CommandId::FileMruCount; ++n) {
+            actions.UpdateAction(CommandId::FileMru1 + n);
+            QAction* entry = actions.Action(CommandId::FileMru1 + n);
+            if (entry->isVisible() && entry->isEnabled())
+                shown << entry->text();
+            if (n < after.size())
+                expected << QStringLiteral("&%1 %2").arg(n + 1).arg(after.at(n));
+        }
+        QCOMPARE(shown, expected);
     }
 
     void anInventoryOnTheCommandLineOpens_data() {
