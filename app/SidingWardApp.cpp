@@ -373,6 +373,8 @@ void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemp
         return CPictureDialog::Run(parent, path, false, *m_pictureViewer, m_services.files,
                                    m_services.messages);
     });
+    connect(m_yardView, &CClassificationView::CommandsChanged, m_mainFrame.get(),
+            &CMainFrame::UpdateCommandUi);
     m_yardFrame = new CClassificationFrame(m_services.settings, *m_yard, m_yardView);
     m_yardFrame->SetMenuLayout(m_yardMenus);
     m_mainFrame->AddChildFrame(m_yardFrame);

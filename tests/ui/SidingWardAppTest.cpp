@@ -23,6 +23,7 @@
 #include "core/SidingWardDoc.h"
 #include "framework/ActionRegistry.h"
 #include "framework/CommandIds.h"
+#include "framework/CommandUpdate.h"
 #include "framework/DocManager.h"
 #include "framework/FileChooser.h"
 #include "support/EventLog.h"
@@ -330,6 +331,80 @@ private slots:
         QCOMPARE(InventoryWindows().size(), 1);
         QCOMPARE(m_app->MainFrame()->ActiveChildFrame(), inventory);
         QVERIFY(!inventory->isMinimized());
+    }
+
+    void theToolbarFollowsEverySelectionAndWindowChange() {
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CMainFrame* frame = m_app->MainFrame();
+        CChildFrame* inventory = InventoryWindows().value(0);
+        auto* view = qobject_cast<CSidingWardView*>(inventory->widget());
+        QVERIFY(view);
+        CFerroTreeCtrl* tree = view->Tree();
+        CInventoryTreeModel* model = view->Model();
+        const QModelIndex root = model->RootIndex();
+        QModelIndex boxcar;
+        for (int row = 0; row < model->rowCount(root); ++row) {
+            if (model->Label(model->index(row, 0, root)) == QStringLiteral("Boxcar"))
+                boxcar = model->index(row, 0, root);
+        }
+        QVERIFY(boxcar.isValid());
+        tree->expand(boxcar);
+        const QModelIndex detail = model->index(0, 0, boxcar);
+        QVERIFY(detail.isValid());
+        const auto click = [tree](const QModelIndex& node) {
+            tree->scrollTo(node);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualRect(node).center());
+        };
+        // The toolbar buttons that differ from what their menu entries would show now.
+        const auto stale = [frame] {
+            QStringList ids;
+            for (const int id : CMainFrame::ToolbarLayout()) {
+                if (id != 0 && frame->Actions().Action(id)->isEnabled() !=
+                                   frame->Router().Update(id).IsEnabled())
+                    ids << QString::number(id);
+            }
+            return ids.join(QLatin1Char(' '));
+        };
+        const auto enabled = [frame](int id) { return frame->Actions().Action(id)->isEnabled(); };
+        using namespace CommandId;
+
+        click(boxcar);
+        QCOMPARE(stale(), QString()); // click an item
+        click(root);
+        QCOMPARE(stale(), QString()); // click the root
+        QVERIFY(enabled(EditDelete) && enabled(DollarGainLoss) && enabled(PercentGainLoss));
+        QVERIFY(!enabled(EditCut));
+        click(detail);
+        QCOMPARE(stale(), QString()); // click a detail line
+        QVERIFY(enabled(EditCut) && enabled(EditCopy) && enabled(EditDelete));
+        QTest::keyClick(tree, Qt::Key_Home);
+        QCOMPARE(stale(), QString()); // keyboard
+        QVERIFY(!enabled(EditCut));
+        view->SelectItem(model->ItemOf(boxcar));
+        QCOMPARE(stale(), QString()); // selected by the program
+        QVERIFY(enabled(EditCut));
+
+        // Another window, and the yard's own buttons.
+        CChildFrame* yardFrame = frame->ChildFrames().value(0);
+        frame->MdiArea()->setActiveSubWindow(yardFrame);
+        QCOMPARE(stale(), QString()); // the yard active
+        QVERIFY(enabled(BuildItem) && !enabled(EditCut));
+        m_app->Yard()->SetUseManufacturerFile(false);
+        m_app->Yard()->SetUseWizard(false);
+        CClassificationView* yard = m_app->YardView();
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("build")), Qt::LeftButton);
+        QVERIFY(yard->IsBuildInProgress());
+        QCOMPARE(stale(), QString()); // a build started by its button
+        QVERIFY(!enabled(BuildItem));
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
+        QVERIFY(!yard->IsBuildInProgress());
+        QCOMPARE(stale(), QString()); // the build cancelled by its button
+        QVERIFY(enabled(BuildItem));
+        frame->MdiArea()->setActiveSubWindow(inventory);
+        QCOMPARE(stale(), QString()); // the inventory active again
+        QVERIFY(enabled(EditCut));
     }
 
     void theRecentListLosesOnlyItsFirstYardEntry_data() {
