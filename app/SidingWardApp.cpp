@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -225,6 +226,12 @@ bool CSidingWardApp::SplashAllowed(const QStringList& arguments) {
             return false;
     }
     return true;
+}
+
+void CSidingWardApp::SetApplicationIdentity() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Larkmoor Works"));
+    QCoreApplication::setApplicationName(QStringLiteral("TheGaugewright"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("gaugewright"));
 }
 
 bool CSidingWardApp::InitInstance(const QStringList& arguments) {

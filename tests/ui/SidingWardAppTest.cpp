@@ -5,12 +5,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComplex>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +42,8 @@
 #include "views/FerroTreeCtrl.h"
 #include "yard/ClassificationDoc.h"
 #include "yard/ClassificationView.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -315,8 +320,108 @@ private slots:
         CDocument& document = InventoryWindows().value(0)->GetDocument();
         m_files.next = DataPath("renamed.inv");
         QVERIFY(m_app->DocManager().SaveDocumentAs(document, m_app->MainFrame()));
-        QCOMPARE(InventoryWindows().value(0)->windowTitle(), QStringLiteral("renamed.inv"));
-        QCOMPARE(m_app->MainFrame()->windowTitle(), QStringLiteral("Gaugewright - renamed.inv"));
+        QCOMPARE(CChildFrame::ShownTitle(*InventoryWindows().value(0)),
+                 QStringLiteral("renamed.inv"));
+        QCOMPARE(CChildFrame::ShownTitle(*m_app->MainFrame()),
+                 QStringLiteral("Gaugewright - renamed.inv"));
+    }
+
+    void theTitleNamesTheProgramOnceAndShowsUnsavedChanges() {
+        // Qt adds the application's display name, when one is set, to every window
+        // title that does not end with it; the program's titles name it themselves.
+        CSidingWardApp::SetApplicationIdentity();
+        const QString name = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("probe"));
+        const bool displayNameSet = QGuiApplication::applicationDisplayName() != u"probe"_s;
+        QCoreApplication::setApplicationName(name);
+        const auto shownByDesktop = [displayNameSet](const QWidget* window) {
+            const QString title = CChildFrame::ShownTitle(*window);
+            const QString display = QGuiApplication::applicationDisplayName();
+            return displayNameSet && !title.endsWith(display) ? title + u" \u2014 "_s + display
+                                                              : title;
+        };
+
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CMainFrame* frame = m_app->MainFrame();
+        CChildFrame* inventory = InventoryWindows().value(0);
+        frame->MdiArea()->setActiveSubWindow(inventory);
+        QCOMPARE(shownByDesktop(frame), u"Gaugewright - Sample.inv"_s);
+        QCOMPARE(shownByDesktop(inventory), u"Sample.inv"_s);
+
+        // A change through a command: a copy of the selected item pasted.
+        auto* view = qobject_cast<CSidingWardView*>(inventory->widget());
+        view->SelectItem(static_cast<CSidingWardDoc&>(inventory->GetDocument()).GetItemAt(0));
+        frame->Actions().Action(CommandId::EditCopy)->trigger();
+        frame->Actions().Action(CommandId::EditPaste)->trigger();
+        QVERIFY(inventory->GetDocument().IsModified());
+        QCOMPARE(shownByDesktop(frame), u"Gaugewright - Sample.inv*"_s);
+        QCOMPARE(shownByDesktop(inventory), u"Sample.inv*"_s);
+        frame->Actions().Action(CommandId::FileSave)->trigger();
+        QVERIFY(!inventory->GetDocument().IsModified());
+        QCOMPARE(shownByDesktop(frame), u"Gaugewright - Sample.inv"_s);
+
+        // A change without a command: the yard's buttons build an item and send it.
+        m_app->Yard()->SetUseManufacturerFile(false);
+        m_app->Yard()->SetUseWizard(false);
+        CClassificationView* yard = m_app->YardView();
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("build")), Qt::LeftButton);
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("finished")),
+                          Qt::LeftButton);
+        QVERIFY(inventory->GetDocument().IsModified());
+        QCOMPARE(shownByDesktop(inventory), u"Sample.inv*"_s);
+        frame->MdiArea()->setActiveSubWindow(inventory);
+        QCOMPARE(shownByDesktop(frame), u"Gaugewright - Sample.inv*"_s);
+    }
+
+    void theMaximizedYardHasNoCloseButtonInTheMenuBar() {
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CMainFrame* frame = m_app->MainFrame();
+        CChildFrame* inventory = InventoryWindows().value(0);
+        CChildFrame* yardFrame = frame->ChildFrames().value(0);
+        QVERIFY(&yardFrame->GetDocument() == m_app->Yard());
+        // The buttons a maximized window puts into the menu bar's corner.
+        const auto cornerOf = [frame](CChildFrame* window) -> QWidget* {
+            frame->MdiArea()->setActiveSubWindow(window);
+            window->showMaximized();
+            QWidget* corner = frame->menuBar()->cornerWidget(Qt::TopRightCorner);
+            return corner != nullptr && corner == window->maximizedButtonsWidget() ? corner
+                                                                                   : nullptr;
+        };
+        // The button under each point of the corner's middle line, as its style finds them.
+        const auto buttonsOf = [](QWidget* corner) {
+            QStyleOptionComplex option;
+            option.initFrom(corner);
+            option.subControls = QStyle::SC_All;
+            QList<QStyle::SubControl> buttons;
+            for (int x = 0; x < corner->width(); ++x) {
+                const QStyle::SubControl hit = corner->style()->hitTestComplexControl(
+                    QStyle::CC_MdiControls, &option, QPoint(x, corner->height() / 2), corner);
+                if (hit != QStyle::SC_None && !buttons.contains(hit))
+                    buttons << hit;
+            }
+            return buttons;
+        };
+
+        QWidget* yardCorner = cornerOf(yardFrame);
+        QVERIFY(yardCorner);
+        QVERIFY(!buttonsOf(yardCorner).contains(QStyle::SC_MdiCloseButton));
+        QVERIFY(buttonsOf(yardCorner).contains(QStyle::SC_MdiNormalButton));
+        const int yardWidth = yardCorner->sizeHint().width();
+
+        // An inventory keeps its close button there, and it closes the window.
+        QWidget* inventoryCorner = cornerOf(inventory);
+        QVERIFY(inventoryCorner);
+        QVERIFY(buttonsOf(inventoryCorner).contains(QStyle::SC_MdiCloseButton));
+        QVERIFY(yardWidth < inventoryCorner->sizeHint().width());
+        QStyleOptionComplex option;
+        option.initFrom(inventoryCorner);
+        option.subControls = QStyle::SC_All;
+        const QRect close = inventoryCorner->style()->subControlRect(
+            QStyle::CC_MdiControls, &option, QStyle::SC_MdiCloseButton, inventoryCorner);
+        QTest::mouseClick(inventoryCorner, Qt::LeftButton, {}, close.center());
+        QTRY_VERIFY(InventoryWindows().isEmpty());
     }
 
     void openingAnOpenInventoryBringsItsWindowForward() {
