@@ -34,8 +34,16 @@ void CChildFrame::UpdateTitle(int windowNumber) {
     QString title = text::FromBytes(m_document.GetTitle());
     if (windowNumber > 0)
         title += u":%1"_s.arg(windowNumber);
+    // "[*]" shows as "*" while the document has unsaved changes.
+    title += u"[*]"_s;
     if (title != windowTitle())
         setWindowTitle(title);
+    setWindowModified(m_document.IsModified());
+}
+
+QString CChildFrame::ShownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace(u"[*]"_s, window.isWindowModified() ? u"*"_s : QString());
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

@@ -40,8 +40,11 @@ public:
     void SetCloseHook(std::function<bool()> hook) { m_closeHook = std::move(hook); }
 
     // The title is the document's; windowNumber > 0 (one of several windows on the
-    // same document) adds ":<n>".
+    // same document) adds ":<n>". It ends in Qt's "[*]" placeholder, which shows as
+    // "*" while the document has unsaved changes.
     void UpdateTitle(int windowNumber = 0);
+    // A window's title as its title bar shows it: the placeholder replaced.
+    static QString ShownTitle(const QWidget& window);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

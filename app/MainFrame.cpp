@@ -80,6 +80,8 @@ CMainFrame::CMainFrame(CMessageSink& messages, CSoundPlayer& sounds, QWidget* pa
     addKey(QKeySequence(Qt::CTRL | Qt::Key_F4), &QMdiArea::closeActiveSubWindow);
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveWindowChanged);
+    // Whatever changed the commands' state may have changed a modified flag as well.
+    connect(m_actions, &CActionRegistry::AllUpdated, this, &CMainFrame::UpdateTitles);
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandUi);
     if (QGuiApplication::platformName() == u"xcb"_s)
         qApp->installEventFilter(this);
@@ -89,6 +91,7 @@ CMainFrame::CMainFrame(CMessageSink& messages, CSoundPlayer& sounds, QWidget* pa
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
+    m_actions->disconnect(this);
     // The document windows go first, while this frame is still whole, and tell it nothing.
     for (QMdiSubWindow* window : m_mdiArea->subWindowList())
         window->disconnect(this);
@@ -332,8 +335,7 @@ void CMainFrame::FillWindowList() {
     QMdiSubWindow* current = m_mdiArea->currentSubWindow();
     for (qsizetype i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows.at(i);
-        QString title = window->windowTitle();
-        title = text::ShowAmpersands(title);
+        const QString title = text::ShowAmpersands(CChildFrame::ShownTitle(*window));
         // Only the first nine get a number key.
         const QString text =
             i < 9 ? u"&%1 %2"_s.arg(i + 1).arg(title) : u"%1 %2"_s.arg(i + 1).arg(title);
@@ -365,12 +367,16 @@ void CMainFrame::UpdateTitles() {
         child->UpdateTitle(windowsOf[document] > 1 ? ++numbered[document] : 0);
     }
 
+    // The active window's title brings its "[*]" along: the frame shows "*" too while
+    // that document has unsaved changes.
     QString title = kFrameTitle;
-    if (QMdiSubWindow* active = m_mdiArea->currentSubWindow()) {
+    QMdiSubWindow* active = m_mdiArea->currentSubWindow();
+    if (active) {
         title += active->isMaximized() ? u" - [%1]"_s.arg(active->windowTitle())
                                        : u" - %1"_s.arg(active->windowTitle());
     }
     setWindowTitle(title);
+    setWindowModified(active && active->isWindowModified());
 }
 
 QList<QMdiSubWindow*> CMainFrame::ArrangedWindows() const {

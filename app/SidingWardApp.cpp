@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -227,6 +228,12 @@ bool CSidingWardApp::SplashAllowed(const QStringList& arguments) {
     return true;
 }
 
+void CSidingWardApp::SetApplicationIdentity() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Larkmoor Works"));
+    QCoreApplication::setApplicationName(QStringLiteral("TheGaugewright"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("gaugewright"));
+}
+
 bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     const QString inventory = InventoryArgument(arguments);
     // 1. One running copy: a later start hands its file over and ends.
@@ -345,7 +352,11 @@ void CSidingWardApp::OpenYard() {
             return std::make_unique<CClassificationDoc>(clock, manufacturerFile, onMessage);
         }));
     const QString path = QDir(m_dataDirectory).filePath(kYardFile);
+    // The yard is no recent file: opening it neither lists it nor pushes the last
+    // entry off a full list.
+    const QStringList recentFiles = m_docManager->GetRecentFiles().GetFiles();
     m_docManager->OpenDocumentFile(path, &yard, m_mainFrame.get());
+    m_docManager->GetRecentFiles().SetFiles(recentFiles);
     m_docManager->GetRecentFiles().Remove(path);
 }
 
@@ -369,6 +380,8 @@ void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemp
         return CPictureDialog::Run(parent, path, false, *m_pictureViewer, m_services.files,
                                    m_services.messages);
     });
+    connect(m_yardView, &CClassificationView::CommandsChanged, m_mainFrame.get(),
+            &CMainFrame::UpdateCommandUi);
     m_yardFrame = new CClassificationFrame(m_services.settings, *m_yard, m_yardView);
     m_yardFrame->SetMenuLayout(m_yardMenus);
     m_mainFrame->AddChildFrame(m_yardFrame);

@@ -55,6 +55,12 @@ public:
     CSidingWardApp(Services services, QString dataDirectory, QObject* parent = nullptr);
     ~CSidingWardApp() override;
 
+    // The names the program gives itself before any window or settings store exists:
+    // organization, application and desktop file. No display name: Qt would add it
+    // to every window title that does not end with it, and the titles name the
+    // program themselves.
+    static void SetApplicationIdentity();
+
     // The start-up sequence. False ends the program at once (another copy runs, or
     // the inventory named on the command line could not be opened).
     bool InitInstance(const QStringList& arguments);

@@ -16,10 +16,7 @@
 int main(int argc, char** argv) {
     Q_INIT_RESOURCE(icons);
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Larkmoor Works"));
-    QCoreApplication::setApplicationName(QStringLiteral("TheGaugewright"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Gaugewright"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("gaugewright"));
+    CSidingWardApp::SetApplicationIdentity();
 
     const QStringList arguments = QCoreApplication::arguments();
     const CDataDirectory data = CDataDirectory::Locate(CDataDirectory::SystemPlaces(arguments));

@@ -502,6 +502,7 @@ void CActionRegistry::UpdateAction(int id) {
 void CActionRegistry::UpdateAll() {
     for (const auto& [id, action] : m_actions)
         UpdateAction(id);
+    emit AllUpdated();
 }
 
 void CActionRegistry::UpdateMenu(QMenu* menu) {

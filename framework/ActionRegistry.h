@@ -63,6 +63,8 @@ public:
 signals:
     // A command was carried out through one of the actions.
     void CommandRouted(int id);
+    // UpdateAll ran: a selection, the active window or a document may have changed.
+    void AllUpdated();
 
 private:
     void Trigger(int id);

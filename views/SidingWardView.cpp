@@ -75,7 +75,10 @@ void CSidingWardView::CreateControls() {
     m_count->setObjectName(QStringLiteral("count"));
     m_tree->setObjectName(QStringLiteral("tree"));
     m_tree->setModel(m_model);
+    // A click makes the node current before it selects it: the commands follow both.
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CSidingWardView::CommandsChanged);
+    connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSidingWardView::CommandsChanged);
     // The form's places in dialog units, converted with the font's measures.
     const QFontMetrics metrics(font());
@@ -336,6 +339,8 @@ void CSidingWardView::OnDocumentUpdate(CDocumentView*, int) {
     CWaitCursor wait;
     m_document.Sort();
     RebuildTree();
+    // The item count (and the modified flag) changed whatever the selection did.
+    CommandsChanged();
 }
 
 bool CSidingWardView::event(QEvent* event) {

@@ -3,6 +3,7 @@
 #include "app/ChildFrame.h"
 
 class CAppSettings;
+class QStyle;
 
 // The child window of the Classification Yard. The user cannot close it (its
 // system menu has no Close entry and it ignores close requests) until the program
@@ -22,11 +23,16 @@ public:
     void AllowClose() { m_closeAllowed = true; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Gives the buttons of the maximized window in the menu bar the yard's style.
+    void StyleMaximizedButtons();
+
     CAppSettings& m_settings;
+    QStyle* m_style = nullptr;
     bool m_placementRestored = false;
     bool m_closeAllowed = false;
 };

@@ -169,6 +169,9 @@ void CClassificationView::CreateControls() {
     connect(m_build, &QPushButton::clicked, this, &CClassificationView::StartBuild);
     connect(m_finished, &QPushButton::clicked, this, &CClassificationView::FinishBuild);
     connect(m_cancel, &QPushButton::clicked, this, &CClassificationView::CancelBuild);
+    // After the button's own work, whatever it changed.
+    for (QPushButton* button : {m_build, m_finished, m_cancel})
+        connect(button, &QPushButton::clicked, this, &CClassificationView::CommandsChanged);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -611,6 +614,7 @@ void CClassificationView::contextMenuEvent(QContextMenuEvent* event) {
         connect(action, &QAction::triggered, this, entry.run);
     }
     menu.exec(event->globalPos());
+    emit CommandsChanged();
 }
 
 void CClassificationView::SelectOrAddValue(int attribute, const std::string& value) {
@@ -721,6 +725,7 @@ bool CClassificationView::event(QEvent* event) {
     default:
         return QWidget::event(event);
     }
+    emit CommandsChanged();
     return true;
 }
 

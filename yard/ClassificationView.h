@@ -158,6 +158,11 @@ public:
     void OnCommand(int id) override;
     void OnUpdateCommand(int id, CCommandUpdate& update) override;
 
+signals:
+    // The enabling of the yard's commands may have changed: a button of the form was
+    // pressed, an inventory sent a message or a popup entry ran.
+    void CommandsChanged();
+
 protected:
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -326,7 +326,7 @@ void MainFrameTest::windowMenuListsAndActivates() {
              (QStringList{u"&1 Alpha.inv"_s, u"&2 Beta && Co.inv"_s, u"&3 Gamma.inv"_s}));
     QCOMPARE(checked, QStringList{u"&3 Gamma.inv"_s});
     list.at(0)->trigger();
-    QCOMPARE(m_frame->ActiveChildFrame()->windowTitle(), u"Alpha.inv"_s);
+    QCOMPARE(CChildFrame::ShownTitle(*m_frame->ActiveChildFrame()), u"Alpha.inv"_s);
     EntriesOf(menu);
     QCOMPARE(m_frame->WindowMenu()->actions().at(5)->isChecked(), true);
 }
@@ -478,20 +478,29 @@ void MainFrameTest::windowKeys() {
 }
 
 void MainFrameTest::titleShowsActiveDocument() {
-    QCOMPARE(m_frame->windowTitle(), u"Gaugewright"_s);
+    const auto shown = [](const QWidget* window) { return CChildFrame::ShownTitle(*window); };
+    QCOMPARE(shown(m_frame.get()), u"Gaugewright"_s);
     m_frame->show();
     m_documents.push_back(std::make_unique<CPlainDocument>("Freight.inv"));
     CChildFrame* first = AddWindow(*m_documents.back());
-    QCOMPARE(m_frame->windowTitle(), u"Gaugewright - Freight.inv"_s);
+    QCOMPARE(shown(m_frame.get()), u"Gaugewright - Freight.inv"_s);
     // A second window on the same document: both are numbered.
     CChildFrame* second = AddWindow(*m_documents.back());
-    QCOMPARE(first->windowTitle(), u"Freight.inv:1"_s);
-    QCOMPARE(second->windowTitle(), u"Freight.inv:2"_s);
-    QCOMPARE(m_frame->windowTitle(), u"Gaugewright - Freight.inv:2"_s);
+    QCOMPARE(shown(first), u"Freight.inv:1"_s);
+    QCOMPARE(shown(second), u"Freight.inv:2"_s);
+    QCOMPARE(shown(m_frame.get()), u"Gaugewright - Freight.inv:2"_s);
+    // Unsaved changes show as "*" after the document's name, until they are saved.
+    m_documents.back()->SetModifiedFlag(true);
+    m_frame->UpdateCommandUi();
+    QCOMPARE(shown(first), u"Freight.inv:1*"_s);
+    QCOMPARE(shown(m_frame.get()), u"Gaugewright - Freight.inv:2*"_s);
     second->showMaximized();
-    QCOMPARE(m_frame->windowTitle(), u"Gaugewright - [Freight.inv:2]"_s);
+    QCOMPARE(shown(m_frame.get()), u"Gaugewright - [Freight.inv:2*]"_s);
+    m_documents.back()->SetModifiedFlag(false);
+    m_frame->UpdateCommandUi();
+    QCOMPARE(shown(m_frame.get()), u"Gaugewright - [Freight.inv:2]"_s);
     m_frame->CloseFramesOf(*m_documents.back());
-    QCOMPARE(m_frame->windowTitle(), u"Gaugewright"_s);
+    QCOMPARE(shown(m_frame.get()), u"Gaugewright"_s);
 }
 
 void MainFrameTest::statusBarPanes() {

@@ -5,12 +5,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComplex>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +26,7 @@
 #include "core/SidingWardDoc.h"
 #include "framework/ActionRegistry.h"
 #include "framework/CommandIds.h"
+#include "framework/CommandUpdate.h"
 #include "framework/DocManager.h"
 #include "framework/FileChooser.h"
 #include "support/EventLog.h"
@@ -38,6 +42,8 @@
 #include "views/FerroTreeCtrl.h"
 #include "yard/ClassificationDoc.h"
 #include "yard/ClassificationView.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -314,8 +320,108 @@ private slots:
         CDocument& document = InventoryWindows().value(0)->GetDocument();
         m_files.next = DataPath("renamed.inv");
         QVERIFY(m_app->DocManager().SaveDocumentAs(document, m_app->MainFrame()));
-        QCOMPARE(InventoryWindows().value(0)->windowTitle(), QStringLiteral("renamed.inv"));
-        QCOMPARE(m_app->MainFrame()->windowTitle(), QStringLiteral("Gaugewright - renamed.inv"));
+        QCOMPARE(CChildFrame::ShownTitle(*InventoryWindows().value(0)),
+                 QStringLiteral("renamed.inv"));
+        QCOMPARE(CChildFrame::ShownTitle(*m_app->MainFrame()),
+                 QStringLiteral("Gaugewright - renamed.inv"));
+    }
+
+    void theTitleNamesTheProgramOnceAndShowsUnsavedChanges() {
+        // Qt adds the application's display name, when one is set, to every window
+        // title that does not end with it; the program's titles name it themselves.
+        CSidingWardApp::SetApplicationIdentity();
+        const QString name = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("probe"));
+        const bool displayNameSet = QGuiApplication::applicationDisplayName() != u"probe"_s;
+        QCoreApplication::setApplicationName(name);
+        const auto shownByDesktop = [displayNameSet](const QWidget* window) {
+            const QString title = CChildFrame::ShownTitle(*window);
+            const QString display = QGuiApplication::applicationDisplayName();
+            return displayNameSet && !title.endsWith(display) ? title + u" \u2014 "_s + display
+                                                              : title;
+        };
+
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CMainFrame* frame = m_app->MainFrame();
+        CChildFrame* inventory = InventoryWindows().value(0);
+        frame->MdiArea()->setActiveSubWindow(inventory);
+        QCOMPARE(shownByDesktop(frame), u"Gaugewright - Sample.inv"_s);
+        QCOMPARE(shownByDesktop(inventory), u"Sample.inv"_s);
+
+        // A change through a command: a copy of the selected item pasted.
+        auto* view = qobject_cast<CSidingWardView*>(inventory->widget());
+        view->SelectItem(static_cast<CSidingWardDoc&>(inventory->GetDocument()).GetItemAt(0));
+        frame->Actions().Action(CommandId::EditCopy)->trigger();
+        frame->Actions().Action(CommandId::EditPaste)->trigger();
+        QVERIFY(inventory->GetDocument().IsModified());
+        QCOMPARE(shownByDesktop(frame), u"Gaugewright - Sample.inv*"_s);
+        QCOMPARE(shownByDesktop(inventory), u"Sample.inv*"_s);
+        frame->Actions().Action(CommandId::FileSave)->trigger();
+        QVERIFY(!inventory->GetDocument().IsModified());
+        QCOMPARE(shownByDesktop(frame), u"Gaugewright - Sample.inv"_s);
+
+        // A change without a command: the yard's buttons build an item and send it.
+        m_app->Yard()->SetUseManufacturerFile(false);
+        m_app->Yard()->SetUseWizard(false);
+        CClassificationView* yard = m_app->YardView();
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("build")), Qt::LeftButton);
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("finished")),
+                          Qt::LeftButton);
+        QVERIFY(inventory->GetDocument().IsModified());
+        QCOMPARE(shownByDesktop(inventory), u"Sample.inv*"_s);
+        frame->MdiArea()->setActiveSubWindow(inventory);
+        QCOMPARE(shownByDesktop(frame), u"Gaugewright - Sample.inv*"_s);
+    }
+
+    void theMaximizedYardHasNoCloseButtonInTheMenuBar() {
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CMainFrame* frame = m_app->MainFrame();
+        CChildFrame* inventory = InventoryWindows().value(0);
+        CChildFrame* yardFrame = frame->ChildFrames().value(0);
+        QVERIFY(&yardFrame->GetDocument() == m_app->Yard());
+        // The buttons a maximized window puts into the menu bar's corner.
+        const auto cornerOf = [frame](CChildFrame* window) -> QWidget* {
+            frame->MdiArea()->setActiveSubWindow(window);
+            window->showMaximized();
+            QWidget* corner = frame->menuBar()->cornerWidget(Qt::TopRightCorner);
+            return corner != nullptr && corner == window->maximizedButtonsWidget() ? corner
+                                                                                   : nullptr;
+        };
+        // The button under each point of the corner's middle line, as its style finds them.
+        const auto buttonsOf = [](QWidget* corner) {
+            QStyleOptionComplex option;
+            option.initFrom(corner);
+            option.subControls = QStyle::SC_All;
+            QList<QStyle::SubControl> buttons;
+            for (int x = 0; x < corner->width(); ++x) {
+                const QStyle::SubControl hit = corner->style()->hitTestComplexControl(
+                    QStyle::CC_MdiControls, &option, QPoint(x, corner->height() / 2), corner);
+                if (hit != QStyle::SC_None && !buttons.contains(hit))
+                    buttons << hit;
+            }
+            return buttons;
+        };
+
+        QWidget* yardCorner = cornerOf(yardFrame);
+        QVERIFY(yardCorner);
+        QVERIFY(!buttonsOf(yardCorner).contains(QStyle::SC_MdiCloseButton));
+        QVERIFY(buttonsOf(yardCorner).contains(QStyle::SC_MdiNormalButton));
+        const int yardWidth = yardCorner->sizeHint().width();
+
+        // An inventory keeps its close button there, and it closes the window.
+        QWidget* inventoryCorner = cornerOf(inventory);
+        QVERIFY(inventoryCorner);
+        QVERIFY(buttonsOf(inventoryCorner).contains(QStyle::SC_MdiCloseButton));
+        QVERIFY(yardWidth < inventoryCorner->sizeHint().width());
+        QStyleOptionComplex option;
+        option.initFrom(inventoryCorner);
+        option.subControls = QStyle::SC_All;
+        const QRect close = inventoryCorner->style()->subControlRect(
+            QStyle::CC_MdiControls, &option, QStyle::SC_MdiCloseButton, inventoryCorner);
+        QTest::mouseClick(inventoryCorner, Qt::LeftButton, {}, close.center());
+        QTRY_VERIFY(InventoryWindows().isEmpty());
     }
 
     void openingAnOpenInventoryBringsItsWindowForward() {
@@ -332,6 +438,80 @@ private slots:
         QVERIFY(!inventory->isMinimized());
     }
 
+    void theToolbarFollowsEverySelectionAndWindowChange() {
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CMainFrame* frame = m_app->MainFrame();
+        CChildFrame* inventory = InventoryWindows().value(0);
+        auto* view = qobject_cast<CSidingWardView*>(inventory->widget());
+        QVERIFY(view);
+        CFerroTreeCtrl* tree = view->Tree();
+        CInventoryTreeModel* model = view->Model();
+        const QModelIndex root = model->RootIndex();
+        QModelIndex boxcar;
+        for (int row = 0; row < model->rowCount(root); ++row) {
+            if (model->Label(model->index(row, 0, root)) == QStringLiteral("Boxcar"))
+                boxcar = model->index(row, 0, root);
+        }
+        QVERIFY(boxcar.isValid());
+        tree->expand(boxcar);
+        const QModelIndex detail = model->index(0, 0, boxcar);
+        QVERIFY(detail.isValid());
+        const auto click = [tree](const QModelIndex& node) {
+            tree->scrollTo(node);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualRect(node).center());
+        };
+        // The toolbar buttons that differ from what their menu entries would show now.
+        const auto stale = [frame] {
+            QStringList ids;
+            for (const int id : CMainFrame::ToolbarLayout()) {
+                if (id != 0 && frame->Actions().Action(id)->isEnabled() !=
+                                   frame->Router().Update(id).IsEnabled())
+                    ids << QString::number(id);
+            }
+            return ids.join(QLatin1Char(' '));
+        };
+        const auto enabled = [frame](int id) { return frame->Actions().Action(id)->isEnabled(); };
+        using namespace CommandId;
+
+        click(boxcar);
+        QCOMPARE(stale(), QString()); // click an item
+        click(root);
+        QCOMPARE(stale(), QString()); // click the root
+        QVERIFY(enabled(EditDelete) && enabled(DollarGainLoss) && enabled(PercentGainLoss));
+        QVERIFY(!enabled(EditCut));
+        click(detail);
+        QCOMPARE(stale(), QString()); // click a detail line
+        QVERIFY(enabled(EditCut) && enabled(EditCopy) && enabled(EditDelete));
+        QTest::keyClick(tree, Qt::Key_Home);
+        QCOMPARE(stale(), QString()); // keyboard
+        QVERIFY(!enabled(EditCut));
+        view->SelectItem(model->ItemOf(boxcar));
+        QCOMPARE(stale(), QString()); // selected by the program
+        QVERIFY(enabled(EditCut));
+
+        // Another window, and the yard's own buttons.
+        CChildFrame* yardFrame = frame->ChildFrames().value(0);
+        frame->MdiArea()->setActiveSubWindow(yardFrame);
+        QCOMPARE(stale(), QString()); // the yard active
+        QVERIFY(enabled(BuildItem) && !enabled(EditCut));
+        m_app->Yard()->SetUseManufacturerFile(false);
+        m_app->Yard()->SetUseWizard(false);
+        CClassificationView* yard = m_app->YardView();
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("build")), Qt::LeftButton);
+        QVERIFY(yard->IsBuildInProgress());
+        QCOMPARE(stale(), QString()); // a build started by its button
+        QVERIFY(!enabled(BuildItem));
+        QTest::mouseClick(yard->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
+        QVERIFY(!yard->IsBuildInProgress());
+        QCOMPARE(stale(), QString()); // the build cancelled by its button
+        QVERIFY(enabled(BuildItem));
+        frame->MdiArea()->setActiveSubWindow(inventory);
+        QCOMPARE(stale(), QString()); // the inventory active again
+        QVERIFY(enabled(EditCut));
+    }
+
     void theRecentListLosesOnlyItsFirstYardEntry_data() {
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
@@ -343,6 +523,17 @@ private slots:
             << QStringList{QStringLiteral("@/a.inv"), other, QStringLiteral("@/b.inv")};
         QTest::newRow("another yard") << QStringList{other, QStringLiteral("@/a.inv")}
                                       << QStringList{QStringLiteral("@/a.inv")};
+        // A full list keeps its last entry although the yard is opened before the clean-up.
+        QTest::newRow("another yard in a full list")
+            << QStringList{QStringLiteral("@/a.inv"), other, QStringLiteral("@/b.inv"),
+                           QStringLiteral("@/c.inv")}
+            << QStringList{QStringLiteral("@/a.inv"), QStringLiteral("@/b.inv"),
+                           QStringLiteral("@/c.inv")};
+        QTest::newRow("this yard in a full list")
+            << QStringList{QStringLiteral("@/a.inv"), QStringLiteral("@/Classyrd.mst"),
+                           QStringLiteral("@/b.inv"), QStringLiteral("@/c.inv")}
+            << QStringList{QStringLiteral("@/a.inv"), QStringLiteral("@/b.inv"),
+                           QStringLiteral("@/c.inv")};
     }
 
     void theRecentListLosesOnlyItsFirstYardEntry() {
@@ -355,6 +546,18 @@ private slots:
         QCOMPARE(m_settings->RecentFiles(), after);
         // The File menu lists what the store now holds.
         QCOMPARE(m_app->DocManager().GetRecentFiles().GetFiles(), after);
+        CActionRegistry& actions = m_app->MainFrame()->Actions();
+        QStringList shown;
+        QStringList expected;
+        for (int n = 0; n < CommandId::FileMruCount; ++n) {
+            actions.UpdateAction(CommandId::FileMru1 + n);
+            QAction* entry = actions.Action(CommandId::FileMru1 + n);
+            if (entry->isVisible() && entry->isEnabled())
+                shown << entry->text();
+            if (n < after.size())
+                expected << QStringLiteral("&%1 %2").arg(n + 1).arg(after.at(n));
+        }
+        QCOMPARE(shown, expected);
     }
 
     void anInventoryOnTheCommandLineOpens_data() {
