@@ -31,7 +31,8 @@ CCommandTarget* CChildFrame::GetViewTarget() const {
 }
 
 void CChildFrame::UpdateTitle(int windowNumber) {
-    QString title = text::FromBytes(m_document.GetTitle());
+    // A "[*]" of the file's own name is written twice, which Qt shows as itself.
+    QString title = text::FromBytes(m_document.GetTitle()).replace(u"[*]"_s, u"[*][*]"_s);
     if (windowNumber > 0)
         title += u":%1"_s.arg(windowNumber);
     // "[*]" shows as "*" while the document has unsaved changes.
@@ -42,8 +43,26 @@ void CChildFrame::UpdateTitle(int windowNumber) {
 }
 
 QString CChildFrame::ShownTitle(const QWidget& window) {
+    // Qt's rule: in a run of placeholders, an odd count ends in the placeholder
+    // proper; each pair left stands for a literal "[*]".
+    const QString placeholder = u"[*]"_s;
     QString title = window.windowTitle();
-    return title.replace(u"[*]"_s, window.isWindowModified() ? u"*"_s : QString());
+    qsizetype index = title.indexOf(placeholder);
+    while (index != -1) {
+        index += placeholder.size();
+        int count = 1;
+        while (title.indexOf(placeholder, index) == index) {
+            ++count;
+            index += placeholder.size();
+        }
+        if (count % 2 != 0) {
+            index -= placeholder.size();
+            title.replace(index, placeholder.size(),
+                          window.isWindowModified() ? u"*"_s : QString());
+        }
+        index = title.indexOf(placeholder, index);
+    }
+    return title.replace(u"[*][*]"_s, placeholder);
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
@@ -501,6 +502,20 @@ void MainFrameTest::titleShowsActiveDocument() {
     QCOMPARE(shown(m_frame.get()), u"Gaugewright - [Freight.inv:2]"_s);
     m_frame->CloseFramesOf(*m_documents.back());
     QCOMPARE(shown(m_frame.get()), u"Gaugewright"_s);
+
+    // A "[*]" in the file's name is part of the name, modified or not; the
+    // accessible name is what Qt itself makes of the title.
+    m_documents.push_back(std::make_unique<CPlainDocument>("Odd[*]Name.inv"));
+    AddWindow(*m_documents.back());
+    const auto byQt = [this] {
+        return QAccessible::queryAccessibleInterface(m_frame.get())->text(QAccessible::Name);
+    };
+    QCOMPARE(byQt(), u"Gaugewright - Odd[*]Name.inv"_s);
+    QCOMPARE(shown(m_frame.get()), byQt());
+    m_documents.back()->SetModifiedFlag(true);
+    m_frame->UpdateCommandUi();
+    QCOMPARE(byQt(), u"Gaugewright - Odd[*]Name.inv*"_s);
+    QCOMPARE(shown(m_frame.get()), byQt());
 }
 
 void MainFrameTest::statusBarPanes() {
