@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -270,7 +271,7 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
         m_dataDirectory, [this] { return m_mainFrame.get(); }, *m_docCommands);
     m_mainFrame->SetApplicationTarget(m_appCommands.get());
     if (splashAllowed)
-        CSplashWindow::Show(m_mainFrame.get());
+        m_splash = CSplashWindow::Show(m_mainFrame.get());
     m_mainFrame->SetCloseHook([this] { return CloseAll(); });
     // 12. The Classification Yard; whatever happens, start-up goes on.
     OpenYard();
@@ -291,7 +292,7 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
         return m_docManager->OpenDocumentFile(inventory, nullptr, m_mainFrame.get()) != nullptr;
     // 16.
     OfferStartUpDialogs(splashAllowed);
-    return true;
+    return m_mainFrame->isVisible();
 }
 
 void CSidingWardApp::OfferStartUpDialogs(bool tipAllowed) {
@@ -301,11 +302,23 @@ void CSidingWardApp::OfferStartUpDialogs(bool tipAllowed) {
             m_services.settings, m_services.messages,
             QDir(m_dataDirectory).filePath(QString::fromLatin1(CTipsFile::kFileName)),
             m_mainFrame.get());
-        if (tip.ShowAtStartUp())
+        if (tip.ShowAtStartUp()) {
+            if (!WaitForSplash())
+                return;
             tip.exec();
+        }
     }
-    if (m_services.settings.ShowWelcome())
+    if (m_services.settings.ShowWelcome() && WaitForSplash())
         RunWelcome();
+}
+
+bool CSidingWardApp::WaitForSplash() {
+    if (m_splash && m_splash->isVisible()) {
+        QEventLoop loop;
+        connect(m_splash, &CSplashWindow::dismissed, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return m_mainFrame->isVisible();
 }
 
 void CSidingWardApp::RunWelcome() {

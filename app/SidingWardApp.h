@@ -6,6 +6,7 @@
 
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QUrl>
 
@@ -31,6 +32,7 @@ class CPictureViewer;
 class CCommentsPictureCommands;
 class CSingleInstance;
 class CSoundPlayer;
+class CSplashWindow;
 
 // The application: the start-up sequence, the document types, the windows of the
 // open documents and the orderly end. Everything it uses is handed in, so tests run
@@ -61,8 +63,9 @@ public:
     // program themselves.
     static void SetApplicationIdentity();
 
-    // The start-up sequence. False ends the program at once (another copy runs, or
-    // the inventory named on the command line could not be opened).
+    // The start-up sequence. False ends the program at once (another copy runs, the
+    // inventory named on the command line could not be opened, or the user closed
+    // the main window before start-up ended).
     bool InitInstance(const QStringList& arguments);
 
     // The inventory named on a command line: the first argument that is not an
@@ -91,8 +94,13 @@ private:
     // The end of the program, after the exit question: the save prompts, the yard's
     // silent save, the wait for the loader and the settings. False keeps running.
     bool CloseAll();
-    // The last start-up step: the Tip of the Day, then the Welcome dialog and its choice.
+    // The last start-up step: the Tip of the Day, then the Welcome dialog and its
+    // choice; each waits for the splash to go rather than cover it.
     void OfferStartUpDialogs(bool tipAllowed);
+    // Returns when the splash has gone (at once when there is none); the windows
+    // stay live meanwhile, so a key or a click still removes it. False when the main
+    // window was closed meanwhile.
+    bool WaitForSplash();
     void RunWelcome();
     void ShowLoaderMessage(const QString& text);
 
@@ -110,4 +118,5 @@ private:
     CClassificationDoc* m_yard = nullptr;
     CClassificationView* m_yardView = nullptr;
     CClassificationFrame* m_yardFrame = nullptr;
+    QPointer<CSplashWindow> m_splash;
 };

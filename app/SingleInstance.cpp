@@ -7,8 +7,11 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWidget>
 #include <QtEndian>
+
+#include "framework/UserId.h"
 
 namespace {
 
@@ -21,10 +24,13 @@ constexpr int kConnectMs = 1000;
 constexpr int kWriteMs = 3000;
 constexpr int kLockMs = 3000;
 
-QString UserName() {
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("USERNAME");
+// Who the user is, for the server's name: the system's user id where there is one,
+// since the environment's user name is the user's to change and would let one
+// account run two copies.
+QString UserKey() {
+    if (const std::string id = framework::CurrentUserId(); !id.empty())
+        return QString::fromLatin1(id);
+    QString name = qEnvironmentVariable("USERNAME");
     if (name.isEmpty())
         name = QDir::home().dirName();
     // Only characters every local server name may hold.
@@ -42,7 +48,7 @@ CSingleInstance::CSingleInstance(QString serverName, QObject* parent)
 CSingleInstance::~CSingleInstance() = default;
 
 QString CSingleInstance::UserServerName() {
-    const QString name = QStringLiteral("TheGaugewright-") + UserName();
+    const QString name = QStringLiteral("TheGaugewright-") + UserKey();
 #ifdef Q_OS_UNIX
     // In the runtime directory only the user can create the socket, so no one else
     // can pose as the running copy.
@@ -104,6 +110,9 @@ void CSingleInstance::Listen() {
     connect(server, &QLocalServer::newConnection, this, [this, server] {
         while (QLocalSocket* socket = server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            // A connection that never completes its request must not stay open for
+            // good; the timer goes with the socket.
+            QTimer::singleShot(m_requestTimeout, socket, [socket] { socket->abort(); });
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Receive(socket); });
             Receive(socket);
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include <QObject>
 #include <QString>
 
@@ -24,13 +26,18 @@ public:
     ~CSingleInstance() override;
 
     // The server name of the current user: in the user's runtime directory where
-    // there is one, and carrying the user's name.
+    // there is one, and carrying the user's id (the user's name where the system has
+    // no ids), whatever the environment says the user is called.
     static QString UserServerName();
 
     // Hands filePath (made absolute; empty just asks to be seen) to a running copy,
     // or else becomes the running copy. A server that cannot listen is reported in
     // Error() and the program runs on as the only copy it knows of.
     Role Start(const QString& filePath);
+
+    // How long a later start may take to send its whole request before the running
+    // copy closes the connection; counts for connections made after the call.
+    void SetRequestTimeout(std::chrono::milliseconds timeout) { m_requestTimeout = timeout; }
 
     // Why this copy could not listen for later starts; empty when it could.
     QString Error() const { return m_error; }
@@ -53,4 +60,5 @@ private:
     QString m_serverName;
     QLocalServer* m_server = nullptr;
     QString m_error;
+    std::chrono::milliseconds m_requestTimeout{3000};
 };

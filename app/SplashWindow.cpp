@@ -57,15 +57,21 @@ CSplashWindow::CSplashWindow(QWidget* owner, QPixmap picture)
     setCursor(Qt::ArrowCursor);
     const QSize size = m_picture.deviceIndependentSize().toSize();
     setFixedSize(size);
-    // Centred on the owner when it is on screen, else on the screen.
-    QRect area = owner && owner->isVisible() ? owner->frameGeometry()
-                                             : QGuiApplication::primaryScreen()->availableGeometry();
-    move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    CentreOnOwner();
 
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &CSplashWindow::Dismiss);
     m_timer->start(kShowMilliseconds);
     qApp->installEventFilter(this);
+}
+
+void CSplashWindow::CentreOnOwner() {
+    // Centred on the owner when it is on screen, else on the screen.
+    const QWidget* owner = parentWidget();
+    const QRect area = owner && owner->isVisible()
+                           ? owner->frameGeometry()
+                           : QGuiApplication::primaryScreen()->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
 void CSplashWindow::Dismiss() {
@@ -78,6 +84,7 @@ void CSplashWindow::Dismiss() {
     close();
     if (owner)
         owner->update();
+    emit dismissed();
 }
 
 void CSplashWindow::paintEvent(QPaintEvent*) {
@@ -89,5 +96,10 @@ bool CSplashWindow::eventFilter(QObject* watched, QEvent* event) {
     // Only the press itself removes the splash; it still reaches its window.
     if (!m_dismissed && DismissesSplash(event))
         QTimer::singleShot(0, this, &CSplashWindow::Dismiss);
+    // The splash comes before the main window is shown and placed.
+    if (!m_dismissed && watched == parentWidget() &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Move ||
+         event->type() == QEvent::Resize))
+        CentreOnOwner();
     return QWidget::eventFilter(watched, event);
 }

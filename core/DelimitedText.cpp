@@ -39,12 +39,16 @@ std::vector<std::string_view> SplitRecords(std::string_view bytes) {
 }
 
 void AppendRecord(const CInventoryElement& item, std::string_view delimiter, std::string& out) {
+    AppendValues(item, delimiter, out);
+    out += kRecordEnd;
+}
+
+void AppendValues(const CInventoryElement& item, std::string_view delimiter, std::string& out) {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         if (attribute > 0)
             out += delimiter;
         out += item.GetAttributeText(attribute);
     }
-    out += kRecordEnd;
 }
 
 void ParseRecord(std::string_view record, std::string_view delimiter,
@@ -88,17 +92,37 @@ std::string CheckFieldOrder(const std::vector<int>& fieldOrder) {
 
 } // namespace delimitedtext
 
+std::string_view CSidingWardDoc::ExportHeading(int attribute) const {
+    return m_yard ? std::string_view(m_yard->GetHeading(attribute)) : AttributeName(attribute);
+}
+
+void CSidingWardDoc::AppendExportHeadings(std::string_view delimiter, std::string& out) const {
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+        if (attribute > 0)
+            out += delimiter;
+        out += ExportHeading(attribute);
+    }
+}
+
+std::string CSidingWardDoc::ItemAsDelimitedText(const CInventoryElement& item,
+                                                std::string_view delimiter,
+                                                std::string_view lineEnd) const {
+    std::string text;
+    AppendExportHeadings(delimiter, text);
+    text += lineEnd;
+    delimitedtext::AppendValues(item, delimiter, text);
+    text += lineEnd;
+    return text;
+}
+
 FileResult CSidingWardDoc::ExportDelimitedText(const std::string& path,
                                                const std::string& delimiter,
                                                bool includeFieldNames) const {
-    const auto heading = [this](int attribute) -> std::string_view {
-        return m_yard ? std::string_view(m_yard->GetHeading(attribute)) : AttributeName(attribute);
-    };
     // The exact size, so that the image of a large inventory is never copied to grow.
     const std::size_t separators = (kAttributeCount - 1) * delimiter.size() + 2;
     std::size_t size = includeFieldNames ? separators : 0;
     for (int attribute = 0; includeFieldNames && attribute < kAttributeCount; ++attribute)
-        size += heading(attribute).size();
+        size += ExportHeading(attribute).size();
     for (const auto& item : m_items) {
         size += separators;
         for (int attribute = 0; attribute < kAttributeCount; ++attribute)
@@ -107,11 +131,7 @@ FileResult CSidingWardDoc::ExportDelimitedText(const std::string& path,
     std::string text;
     text.reserve(size);
     if (includeFieldNames) {
-        for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
-            if (attribute > 0)
-                text += delimiter;
-            text += heading(attribute);
-        }
+        AppendExportHeadings(delimiter, text);
         text += delimitedtext::kRecordEnd;
     }
     for (const auto& item : m_items)

@@ -59,6 +59,8 @@ std::vector<std::string_view> SplitRecords(std::string_view bytes);
 // The one record of an item's fourteen attribute texts in attribute index order,
 // joined by delimiter and ended by CR LF, appended to out.
 void AppendRecord(const CInventoryElement& item, std::string_view delimiter, std::string& out);
+// The same values without the record's end.
+void AppendValues(const CInventoryElement& item, std::string_view delimiter, std::string& out);
 
 // Sets the attributes that fieldOrder names, position by position, from the
 // values of record. Parsing stops at the first empty value, and at a position

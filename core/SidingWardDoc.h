@@ -3,6 +3,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/InventoryElement.h"
@@ -118,6 +119,11 @@ public:
                                                       const std::vector<int>& fieldOrder,
                                                       bool firstRecordHoldsNames,
                                                       CDocumentView* sender);
+    // One item as the export writes it with field names: a line of the fourteen
+    // headings, then a line of the item's fourteen values, each joined by delimiter
+    // and ended by lineEnd.
+    std::string ItemAsDelimitedText(const CInventoryElement& item, std::string_view delimiter,
+                                    std::string_view lineEnd) const;
 
 protected:
     FileResult ReadFromFile(const std::string& path) override;
@@ -125,6 +131,11 @@ protected:
     FileResult WriteToFile(const std::string& path) override;
 
 private:
+    // The heading the delimited text gives an attribute: the linked yard's, else the
+    // default name.
+    std::string_view ExportHeading(int attribute) const;
+    void AppendExportHeadings(std::string_view delimiter, std::string& out) const;
+
     ItemList m_items;
     CClassificationDoc* m_yard = nullptr;
     std::vector<std::string> m_searchHistory;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <optional>
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "core/SidingWardDoc.h"
 #include "framework/MessageSink.h"
@@ -127,6 +129,10 @@ bool CInventoryEditCommands::Copy() {
     if (item == nullptr || yard == nullptr)
         return false;
     yard->SetClipboardItem(*item);
+    // The desktop gets the item as text, headings first, so that it can be pasted
+    // into a spreadsheet or a mail; lines end as text on the desktop does.
+    QGuiApplication::clipboard()->setText(
+        text::FromBytes(m_view.GetDocument().ItemAsDelimitedText(*item, "\t", "\n")));
     return true;
 }
 

@@ -22,8 +22,10 @@ public:
     explicit CInventoryEditCommands(CSidingWardView& view) : m_view(view) {}
 
     void Delete();
-    // Copies the selected item into the application clipboard; false when there
-    // was nothing to copy or no clipboard (no Classification Yard).
+    // Copies the selected item into the application clipboard, and as text (a line
+    // of headings and a line of values, separated by tabs) onto the desktop's
+    // clipboard; false when there was nothing to copy or no clipboard (no
+    // Classification Yard).
     bool Copy();
     // Copy, then removes the selected item; false when nothing was cut.
     bool Cut();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/SidingWardDoc.h"
+#include "framework/HaloIconEngine.h"
 #include "framework/Text.h"
 #include "views/LabelCollation.h"
 #include "yard/ClassificationDoc.h"
@@ -25,7 +26,7 @@ CInventoryTreeModel::CInventoryTreeModel(CSidingWardDoc& document, QObject* pare
     : QAbstractItemModel(parent), m_document(document) {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute)
         m_icons[static_cast<std::size_t>(attribute)] = CFerroRSTreeCtrl::AttributeIcon(attribute);
-    m_icons[kRootImage] = QIcon(QStringLiteral(":/icons/tree/inventory.svg"));
+    m_icons[kRootImage] = CHaloIconEngine::Icon(QStringLiteral(":/icons/tree/inventory.svg"));
 }
 
 CInventoryTreeModel::~CInventoryTreeModel() = default;

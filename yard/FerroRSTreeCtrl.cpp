@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 
 #include "core/InventoryElement.h"
+#include "framework/HaloIconEngine.h"
 #include "framework/Text.h"
 #include "framework/TreeLinesStyle.h"
 #include "yard/ClassificationDoc.h"
@@ -41,7 +42,7 @@ QString CFerroRSTreeCtrl::MimeType() {
 QIcon CFerroRSTreeCtrl::AttributeIcon(int attribute) {
     if (attribute < 0 || attribute >= kAttributeCount)
         return {};
-    return QIcon(QLatin1String(kIconFiles[static_cast<std::size_t>(attribute)]));
+    return CHaloIconEngine::Icon(QLatin1String(kIconFiles[static_cast<std::size_t>(attribute)]));
 }
 
 CFerroRSTreeCtrl::CFerroRSTreeCtrl(QWidget* parent) : QTreeWidget(parent) {

@@ -64,7 +64,8 @@ public:
     // accepted empties the tree (the item now belongs to the inventory).
     void OnDropResult(bool refused);
 
-    // The icon of an attribute's line (the root shows Body Classification's).
+    // The icon of an attribute's line (the root shows Body Classification's), readable
+    // on the selection colour too.
     static QIcon AttributeIcon(int attribute);
 
 protected:

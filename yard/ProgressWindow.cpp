@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QProgressBar>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -24,6 +26,19 @@ void CProgressWindow::StepIt() {
     if (next > m_bar->maximum())
         next -= m_bar->maximum() - m_bar->minimum();
     m_bar->setValue(next);
+}
+
+void CProgressWindow::showEvent(QShowEvent* event) {
+    // A window of its own is placed by the system otherwise: in a corner, away from
+    // the window the user is looking at.
+    if (!event->spontaneous() && !testAttribute(Qt::WA_Moved)) {
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        const QRect area =
+            owner && owner->isVisible() ? owner->frameGeometry() : screen()->availableGeometry();
+        const QRect frame = frameGeometry();
+        move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
+    QWidget::showEvent(event);
 }
 
 int CProgressWindow::Value() const {

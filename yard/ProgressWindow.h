@@ -8,7 +8,8 @@
 class QProgressBar;
 
 // The small modeless window with one progress bar (range 0 to 100) shown while the
-// program waits. Its caption says what it waits for.
+// program waits. Its caption says what it waits for. It shows centred on its
+// parent's window (on the screen when there is no parent on screen).
 class CProgressWindow : public QWidget {
     Q_OBJECT
 
@@ -26,6 +27,9 @@ public:
     static void WaitWhile(QWidget* parent, const QString& caption,
                           const std::function<bool()>& running,
                           const std::function<void()>& raisePriority, int pollMilliseconds = 1000);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     QProgressBar* m_bar = nullptr;

@@ -544,6 +544,36 @@ private slots:
         document.RemoveView(&other);
     }
 
+    // The window saying that the picture program starts stands in the middle of the
+    // window the user viewed the picture from.
+    void startingProgressIsCentredOnTheWindow() {
+        m_desktop->Write(QStringLiteral("usr/mime/globs2"), "50:image/jpeg:*.jpg\n");
+        m_desktop->Write(QStringLiteral("usr/applications/v.desktop"),
+                         "[Desktop Entry]\nType=Application\nExec=viewer %f\n");
+        m_desktop->Write(QStringLiteral("config/mimeapps.list"),
+                         "[Default Applications]\nimage/jpeg=v.desktop\n");
+        const QString picture = m_desktop->Write(QStringLiteral("engine.jpg"), "jpeg");
+        QWidget window;
+        window.setGeometry(120, 90, 600, 440);
+        QWidget view(&window);
+        view.setGeometry(10, 10, 200, 150);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QList<QRect> progress;
+        ShowWatcher watcher(
+            [&](QWidget* widget) {
+                if (qobject_cast<CProgressWindow*>(widget))
+                    progress << widget->frameGeometry();
+            },
+            QEvent::Hide);
+        QVERIFY(m_viewer->View(&view, picture));
+        QCOMPARE(progress.size(), 1);
+        const QPointF offset =
+            QRectF(progress.front()).center() - QRectF(window.frameGeometry()).center();
+        QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
+                 qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
+    }
+
     void progressScreenshot() {
         CProgressWindow progress(QStringLiteral("Starting Picture Viewer.  Please wait..."), 10);
         progress.show();
@@ -554,23 +584,25 @@ private slots:
     }
 
 private:
-    // Calls shown for every widget shown while it lives.
+    // Calls shown for every widget shown (or given an event of type) while it lives.
     class ShowWatcher : public QObject {
     public:
-        explicit ShowWatcher(std::function<void(QWidget*)> shown) : m_shown(std::move(shown)) {
+        explicit ShowWatcher(std::function<void(QWidget*)> shown, QEvent::Type type = QEvent::Show)
+            : m_shown(std::move(shown)), m_type(type) {
             qApp->installEventFilter(this);
         }
         ~ShowWatcher() override { qApp->removeEventFilter(this); }
 
     protected:
         bool eventFilter(QObject* object, QEvent* event) override {
-            if (event->type() == QEvent::Show && object->isWidgetType())
+            if (event->type() == m_type && object->isWidgetType())
                 m_shown(static_cast<QWidget*>(object));
             return false;
         }
 
     private:
         std::function<void(QWidget*)> m_shown;
+        QEvent::Type m_type;
     };
 
     std::unique_ptr<CFakeDesktop> m_desktop;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -173,6 +174,35 @@ private slots:
             QCOMPARE(m_doc->GetItemAt(k)->GetCondition(), std::string("b6"));
             QCOMPARE(m_doc->GetItemAt(k)->GetComments(), std::string("kept"));
         }
+        QVERIFY(m_bench->yard->HasClipboardItem());
+    }
+
+    // Copy and Cut hand the desktop the item as text a spreadsheet takes: the
+    // headings, then the values, each line separated by tabs.
+    void copyAndCutPutTheItemOnTheDesktopClipboard_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("copy") << int(EditCopy);
+        QTest::newRow("cut") << int(EditCut);
+    }
+
+    void copyAndCutPutTheItemOnTheDesktopClipboard() {
+        QFETCH(int, command);
+        CInventoryBench::Fill(*m_doc, {"zz"});
+        m_doc->AddItem(CInventoryBench::Item({"Boxcar", "Lionel", "6464-1", "Caf\xE9 Line", "", "O",
+                                              "Mint", "Yes", "1953", "12/24/1998", "$25.00"}),
+                       nullptr);
+        m_view = m_bench->MakeView(*m_doc);
+        m_view->SelectNode(ItemNode(0));
+        QCOMPARE(Model().Label(ItemNode(0)), S("Boxcar"));
+        QGuiApplication::clipboard()->setText(S("before"));
+        QVERIFY(m_bench->Run(command));
+        QStringList headings;
+        for (int attribute = 0; attribute < kAttributeCount; ++attribute)
+            headings << S("H") + QLatin1String(AttributeName(attribute));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 headings.join(QLatin1Char('\t')) +
+                     QStringLiteral(u"\nBoxcar\tLionel\t6464-1\tCaf\u00E9 Line\t\tO\tMint\tYes"
+                                    u"\t1953\t12/24/1998\t$25.00\tb11\tb12\tb13\n"));
         QVERIFY(m_bench->yard->HasClipboardItem());
     }
 

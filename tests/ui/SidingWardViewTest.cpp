@@ -1,11 +1,14 @@
 #include "views/SidingWardView.h"
 
+#include <algorithm>
+
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -484,6 +487,43 @@ private slots:
         QCOMPARE(m_view->SelectedNode(), ItemNode(1));
     }
 
+    // On a selected line every tree icon looks as it does on the window: no stroke
+    // may vanish into the selection colour, as the blue "2" of User Defined 2 did.
+    void treeIconsKeepTheirLookOnTheSelection() {
+        Open({"a"});
+        QList<QIcon> icons{qvariant_cast<QIcon>(Model().data(Root(), Qt::DecorationRole))};
+        for (int attribute = 0; attribute < kAttributeCount; ++attribute)
+            icons << CFerroRSTreeCtrl::AttributeIcon(attribute);
+        const QPalette palette = m_view->Tree()->palette();
+        QStringList faded;
+        for (const int size : {16, 32}) {
+            for (qsizetype k = 0; k < icons.size(); ++k) {
+                const QPixmap normal = icons[k].pixmap(QSize(size, size), 1.0, QIcon::Normal);
+                const QImage drawn = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+                const QImage onWindow = OnColour(normal, palette.color(QPalette::Base));
+                const QImage onSelection =
+                    OnColour(icons[k].pixmap(QSize(size, size), 1.0, QIcon::Selected),
+                             palette.color(QPalette::Highlight));
+                int differing = 0;
+                for (int y = 0; y < size; ++y) {
+                    for (int x = 0; x < size; ++x) {
+                        const QColor a = onWindow.pixelColor(x, y);
+                        const QColor b = onSelection.pixelColor(x, y);
+                        if (qAlpha(drawn.pixel(x, y)) > 0 &&
+                            std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()),
+                                      qAbs(a.blue() - b.blue())}) > 2)
+                            ++differing;
+                    }
+                }
+                if (differing > 0)
+                    faded << QStringLiteral("icon %1 at %2 pixels: %3 differ")
+                                 .arg(QString::number(k), QString::number(size),
+                                      QString::number(differing));
+            }
+        }
+        QCOMPARE(faded, QStringList());
+    }
+
     void screenshots() {
         const QString dir = qEnvironmentVariable("GAUGEWRIGHT_SCREENSHOTS");
         if (dir.isEmpty())
@@ -494,6 +534,9 @@ private slots:
         m_view->SelectNode(ItemNode(1));
         m_view->Tree()->expand(ItemNode(1));
         QVERIFY(m_view->grab().save(dir + QStringLiteral("/inventory-tree.png")));
+        // The last line is User Defined 2's: its "2" on the selection colour.
+        m_view->SelectNode(Detail(1, Model().rowCount(ItemNode(1)) - 1));
+        QVERIFY(m_view->grab().save(dir + QStringLiteral("/inventory-tree-selected-line.png")));
         CInventoryDetailsDialog::Headings headings;
         for (int k = 0; k < kAttributeCount; ++k)
             headings[static_cast<std::size_t>(k)] = Model().Heading(k);
@@ -503,6 +546,14 @@ private slots:
     }
 
 private:
+    static QImage OnColour(const QPixmap& icon, const QColor& colour) {
+        QImage image(icon.size(), QImage::Format_RGB32);
+        image.fill(colour);
+        QPainter painter(&image);
+        painter.drawPixmap(0, 0, icon);
+        return image;
+    }
+
     // The yard's tree starts a drag of what it holds (the press notes the dragged item).
     CInventoryElement* PressOnTheYardTree() {
         CFerroRSTreeCtrl* tree = m_bench->yardView->Tree();

@@ -21,6 +21,20 @@ private slots:
         QVERIFY(QFileInfo(name).fileName().size() > QStringLiteral("TheGaugewright-").size());
     }
 
+    // The environment's user name is the user's to change; a second copy started
+    // under another USER must still find the first.
+    void userServerNameIgnoresTheEnvironmentsUserName() {
+        const QString before = CSingleInstance::UserServerName();
+        const QByteArray user = qgetenv("USER");
+        const QByteArray userName = qgetenv("USERNAME");
+        qputenv("USER", "someone-else");
+        qputenv("USERNAME", "someone-else");
+        const QString after = CSingleInstance::UserServerName();
+        qputenv("USER", user);
+        qputenv("USERNAME", userName);
+        QCOMPARE(after, before);
+    }
+
     void secondStartHandsOver_data() {
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("received"); // empty: no file asked for
@@ -91,6 +105,31 @@ private slots:
         QTRY_COMPARE(foreign.state(), QLocalSocket::UnconnectedState);
         QCOMPARE(activated.size(), 0);
         // The running copy still serves real starts.
+        QCOMPARE(CSingleInstance(Server()).Start(QString()), CSingleInstance::Role::HandedOver);
+        QVERIFY(activated.wait());
+    }
+
+    // A start that connects and never finishes its request is cut off after the
+    // time-out, and the running copy goes on serving complete requests.
+    void partialRequestTimesOut_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("part of the header") << QByteArray("GWR", 3);
+        QTest::newRow("path shorter than promised") << QByteArray("GWR1\0\0\0\x10/home", 13);
+    }
+
+    void partialRequestTimesOut() {
+        QFETCH(QByteArray, request);
+        CSingleInstance running(Server());
+        running.SetRequestTimeout(std::chrono::milliseconds(200));
+        QCOMPARE(running.Start(QString()), CSingleInstance::Role::Running);
+        QSignalSpy activated(&running, &CSingleInstance::activationRequested);
+        QLocalSocket partial;
+        partial.connectToServer(Server());
+        QVERIFY(partial.waitForConnected(1000));
+        partial.write(request);
+        partial.flush();
+        QTRY_COMPARE(partial.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(activated.size(), 0);
         QCOMPARE(CSingleInstance(Server()).Start(QString()), CSingleInstance::Role::HandedOver);
         QVERIFY(activated.wait());
     }

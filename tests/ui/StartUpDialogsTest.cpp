@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -22,6 +23,13 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Whether window's middle is on owner's, to the pixel.
+bool Centred(const QWidget& window, const QWidget& owner) {
+    const QPointF offset =
+        QRectF(window.frameGeometry()).center() - QRectF(owner.frameGeometry()).center();
+    return qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1;
+}
 
 const QByteArray kThreeTips = "; comment\n"
                               "First tip\n"
@@ -323,6 +331,31 @@ private slots:
             QVERIFY(splash);
         }
         QTRY_VERIFY_WITH_TIMEOUT(!splash, CSplashWindow::kShowMilliseconds * 2);
+    }
+
+    // The splash comes before the main window is shown and placed; it sits on the
+    // middle of that window, wherever the window ends up.
+    void theSplashIsCentredOnItsOwner_data() {
+        QTest::addColumn<bool>("ownerShownFirst");
+        QTest::newRow("owner on screen") << true;
+        QTest::newRow("owner shown later") << false;
+    }
+
+    void theSplashIsCentredOnItsOwner() {
+        QFETCH(bool, ownerShownFirst);
+        QWidget owner;
+        owner.setGeometry(60, 40, 640, 480);
+        if (ownerShownFirst)
+            owner.show();
+        QPointer<CSplashWindow> splash = CSplashWindow::Show(&owner);
+        QVERIFY(splash);
+        if (!ownerShownFirst)
+            owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QVERIFY(Centred(*splash, owner));
+        owner.setGeometry(100, 80, 700, 500);
+        QVERIFY(Centred(*splash, owner));
+        splash->Dismiss();
     }
 
     void noPictureNoSplash() {
