@@ -3,6 +3,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <new>
 #include <optional>
 
 #include "cli/CliContext.h"
@@ -39,7 +40,8 @@ constexpr const char* kUsage =
     "  mfile-dump FILE        print the manufacturers and their products as JSON\n"
     "\n"
     "Texts in JSON are the file's bytes read as Windows-1252.\n"
-    "Exit status: 0 done, 2 a file could not be loaded or saved, 64 usage error.\n";
+    "Exit status: 0 done, 2 a file could not be loaded or saved (or memory ran out),\n"
+    "64 usage error.\n";
 
 using Command = std::function<void(CCliContext&)>;
 
@@ -107,6 +109,10 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     } catch (const CCliError& error) {
         err << error.what() << '\n';
         return error.ExitCode();
+    } catch (const std::bad_alloc&) {
+        // A file too large for memory ends the command like any file problem.
+        err << "gaugewright-cli: not enough memory to finish \"" << rest.front() << "\"\n";
+        return kExitFileError;
     }
     return kExitOk;
 }

@@ -3,11 +3,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <random>
 #include <system_error>
 
 #include "framework/FileMessages.h"
 #include "framework/FileSync.h"
+#include "framework/RegularFile.h"
 
 namespace fs = std::filesystem;
 
@@ -15,21 +17,37 @@ namespace safefile {
 
 FileResult ReadAll(const std::string& path, std::string& bytes, std::uintmax_t maxBytes) {
     bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return FileResult::Failure(filemessages::FileErrorText(errno, path));
-    std::string data;
-    char buffer[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        if (data.size() + got > maxBytes) {
-            std::fclose(file);
-            return FileResult::Failure(path + " is larger than the " +
-                                       std::to_string(maxBytes >> 20) +
-                                       " MB that the program reads.");
-        }
-        data.append(buffer, got);
+    const framework::RegularFile opened = framework::OpenRegularFile(path);
+    if (opened.outcome == framework::OpenOutcome::NotRegularFile)
+        return FileResult::Failure(path + " is not a regular file.");
+    if (opened.outcome != framework::OpenOutcome::Opened)
+        return FileResult::Failure(filemessages::FileErrorText(opened.error, path));
+    std::FILE* file = opened.file;
+    if (opened.size > maxBytes) {
+        std::fclose(file);
+        return FileResult::Failure(path + " is larger than the " + std::to_string(maxBytes >> 20) +
+                                   " MB that the program reads.");
     }
+    // Only the bytes the file held when it was opened are read: a file that grows
+    // meanwhile is cut there, one that shrinks just ends sooner.
+    std::string data;
+    try {
+        // A sparse file can claim far more than memory holds.
+        if (opened.size > data.max_size())
+            throw std::bad_alloc();
+        data.resize(static_cast<std::size_t>(opened.size));
+    } catch (const std::bad_alloc&) {
+        std::fclose(file);
+        return FileResult::Failure(filemessages::FileErrorText(ENOMEM, path));
+    }
+    std::size_t filled = 0;
+    while (filled < data.size()) {
+        const std::size_t got = std::fread(data.data() + filled, 1, data.size() - filled, file);
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    data.resize(filled);
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
     std::fclose(file);
@@ -65,6 +83,11 @@ FileResult WriteAll(const std::string& path, std::string_view bytes) {
             break;
         target = linked.is_absolute() ? linked : target.parent_path() / linked;
     }
+
+    // Renaming over a file needs only the folder's permission; a file the user may
+    // not write is refused, as if it were written in place.
+    if (!framework::MayReplace(target.string()))
+        return Fail(EACCES, path);
 
     std::string temporary;
     std::FILE* file = nullptr;
@@ -106,6 +129,12 @@ FileResult WriteAll(const std::string& path, std::string_view bytes) {
         fs::remove(temporary, ec);
         return Fail(renameError, path);
     }
+    // The new name itself must reach the disk, or a power loss can bring back the
+    // old file (or none). The file is in place already; a disk error here is still
+    // reported, so that the document stays modified and the user saves again.
+    const fs::path folder = target.parent_path();
+    if (!framework::SyncFolder(folder.empty() ? std::string(".") : folder.string()))
+        return Fail(errno, path);
     return FileResult::Success();
 }
 

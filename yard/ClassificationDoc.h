@@ -92,8 +92,8 @@ public:
     bool RaiseManufacturerLoaderPriority();
     // Blocks until the loader thread has ended (at once without a loader).
     void WaitForManufacturerLoader();
-    // The loader's messages for the user (the file error, or one per incomplete
-    // record) once it has ended; the GUI thread shows them.
+    // The loader's messages for the user (see CManufacturerLoader::GetMessages)
+    // once it has ended; the GUI thread shows them.
     const std::vector<std::string>& GetManufacturerMessages() const;
 
 private:

@@ -151,4 +151,10 @@ std::string IncompleteRecordMessage(std::string_view record) {
     return "This external manufacturer record is incomplete!\n" + std::string(record);
 }
 
+std::string SkippedRecordsMessage(std::size_t count) {
+    return std::to_string(count) +
+           (count == 1 ? " more incomplete external manufacturer record was skipped."
+                       : " more incomplete external manufacturer records were skipped.");
+}
+
 } // namespace manufacturerfile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -55,7 +56,12 @@ FileResult Load(const std::string& path, CManufacturerFileContents& contents,
 // The message for the user when the file could not be loaded: the fixed lead-in
 // followed by the description of the file error.
 std::string LoadFailureMessage(const std::string& fileError);
-// The message for the user about one incomplete record.
+// The message for the user about one incomplete record. Only the first
+// kIncompleteRecordsShown records get one each, so that a damaged file does not
+// bury the user under boxes; SkippedRecordsMessage then tells how many more there
+// were.
 std::string IncompleteRecordMessage(std::string_view record);
+inline constexpr std::size_t kIncompleteRecordsShown = 3;
+std::string SkippedRecordsMessage(std::size_t count);
 
 } // namespace manufacturerfile

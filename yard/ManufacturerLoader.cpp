@@ -54,12 +54,17 @@ void CManufacturerLoader::Run() noexcept {
     };
     try {
         try {
+            std::size_t incomplete = 0;
             const FileResult result =
                 manufacturerfile::Load(m_path, m_contents, [&](std::string_view record) {
-                    tell(manufacturerfile::IncompleteRecordMessage(record));
+                    if (++incomplete <= manufacturerfile::kIncompleteRecordsShown)
+                        tell(manufacturerfile::IncompleteRecordMessage(record));
                 });
             if (!result.Succeeded())
                 tell(manufacturerfile::LoadFailureMessage(result.message));
+            else if (incomplete > manufacturerfile::kIncompleteRecordsShown)
+                tell(manufacturerfile::SkippedRecordsMessage(
+                    incomplete - manufacturerfile::kIncompleteRecordsShown));
         } catch (const std::bad_alloc&) {
             // Nothing of a half-read file is kept.
             m_contents = {};

@@ -44,7 +44,8 @@ public:
     // The texts of the skipped incomplete records; empty while the thread runs.
     const std::vector<std::string>& GetIncompleteRecords() const;
     // The messages for the user in the order they arose: the file error message,
-    // or one message per incomplete record. Empty while the thread runs.
+    // or one message for each of the first incomplete records and, when there
+    // were more, one that counts the rest. Empty while the thread runs.
     const std::vector<std::string>& GetMessages() const;
 
 private:

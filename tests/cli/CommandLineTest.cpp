@@ -9,6 +9,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CliRunner.h"
+#include "support/AllocationProbe.h"
+
+#ifdef __unix__
+#include <sys/stat.h>
+#endif
 
 namespace fs = std::filesystem;
 using nlohmann::ordered_json;
@@ -184,6 +189,64 @@ TEST_F(CommandLineTest, FileProblemsExitWithTheProgramsMessage) {
     ASSERT_EQ(dump.status, 0);
     EXPECT_EQ(ordered_json::parse(dump.out),
               ordered_json::parse(R"({"signature":"","version":0,"items":[],"searchHistory":[]})"));
+}
+
+#ifdef __unix__
+TEST_F(CommandLineTest, PipesDevicesAndReadOnlyFilesExit2) {
+    // A named pipe without a writer must not hold the command; a device without
+    // end must not be read until memory runs out.
+    const std::string pipe = PathOf("pipe.inv");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string locked = PathOf("locked.inv");
+    WriteBytes(locked, InventoryFile(213));
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
+
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"inv-dump", pipe}, pipe + " is not a regular file."},
+        {{"inv-dump", "/dev/zero"}, "/dev/zero is not a regular file."},
+        {{"yard-dump", pipe}, pipe + " is not a regular file."},
+        {{"mfile-dump", "/dev/zero"},
+         "A file error has been detected!\nThe external manufacturer file cannot be loaded.\n"
+         "/dev/zero is not a regular file."},
+        {{"import", PathOf("new.inv"), pipe, "--fields", "0"},
+         "A file error has been detected!\nThe import file cannot be loaded.\n" + pipe +
+             " is not a regular file."},
+        {{"inv-sort", locked, "--by", "1"}, "Access to " + locked + " was denied."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments[0] + " " + c.arguments[1]);
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, c.message + "\n");
+    }
+    EXPECT_EQ(ReadBytes(locked), InventoryFile(213));
+    EXPECT_EQ(fs::status(locked).permissions(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(fs::exists(PathOf("new.inv")));
+}
+#endif
+
+TEST_F(CommandLineTest, RunningOutOfMemoryExits2) {
+    std::string file = Str("GAUGEWRIGHT") + Word(213) + Word(2000);
+    for (int k = 0; k < 2000; ++k)
+        file += ItemBlock(213);
+    file += Word(0);
+    const std::string path = PathOf("large.inv");
+    WriteBytes(path, file);
+    ASSERT_EQ(RunCli({"inv-dump", path}).status, 0);
+
+    CliRun run;
+    {
+        // Room to read the file, not to build its JSON.
+        const CAllocationProbe probe(2 * file.size());
+        run = RunCli({"inv-dump", path});
+    }
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "gaugewright-cli: not enough memory to finish \"inv-dump\"\n");
+    EXPECT_EQ(run.out, "");
 }
 
 TEST_F(CommandLineTest, UsageErrorsExit64) {

@@ -11,6 +11,7 @@
 #ifdef __unix__
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -96,8 +97,39 @@ TEST(SafeFile, ReadingRefusesMoreThanTheLimitAndStopsThere) {
     EXPECT_FALSE(refused.Succeeded());
     EXPECT_NE(refused.message.find("small.txt is larger than"), std::string::npos);
     EXPECT_TRUE(bytes.empty());
-#ifdef __unix__
-    // A device without end is not read forever.
-    EXPECT_FALSE(safefile::ReadAll("/dev/zero", bytes, std::uintmax_t{1} << 20).Succeeded());
-#endif
 }
+
+#ifdef __unix__
+TEST(SafeFile, OnlyARegularFileIsRead) {
+    CTempDir dir;
+    // A named pipe that no one writes would hold the reader forever; a device
+    // without end would be read until memory ran out.
+    ASSERT_EQ(mkfifo(dir.Path("pipe.inv").c_str(), 0600), 0);
+    for (const std::string& path : {std::string("/dev/zero"), dir.Path("pipe.inv")}) {
+        SCOPED_TRACE(path);
+        std::string bytes = "stale";
+        const FileResult refused = safefile::ReadAll(path, bytes, std::uintmax_t{1} << 20);
+        EXPECT_EQ(refused.outcome, FileOutcome::Failed);
+        EXPECT_EQ(refused.message, path + " is not a regular file.");
+        EXPECT_TRUE(bytes.empty());
+    }
+}
+
+TEST(SafeFile, AFileWithoutWritePermissionIsNotReplaced) {
+    CTempDir dir;
+    dir.Write("locked.inv", "old contents");
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(dir.Path("locked.inv"), readOnly);
+    // Also through a symbolic link, which is written through to its file.
+    fs::create_symlink("locked.inv", dir.Root() / "link.inv");
+    for (const std::string name : {"locked.inv", "link.inv"}) {
+        SCOPED_TRACE(name);
+        const FileResult result = safefile::WriteAll(dir.Path(name), "new");
+        EXPECT_EQ(result.outcome, FileOutcome::Failed);
+        EXPECT_EQ(result.message, "Access to " + dir.Path(name) + " was denied.");
+        EXPECT_EQ(dir.Read("locked.inv"), "old contents");
+        EXPECT_EQ(fs::status(dir.Path("locked.inv")).permissions(), readOnly);
+        EXPECT_EQ(dir.Entries(), (std::set<std::string>{"link.inv", "locked.inv"}));
+    }
+}
+#endif

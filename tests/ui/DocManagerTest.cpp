@@ -222,15 +222,31 @@ private slots:
         QCOMPARE(m_sink.shown.size(), std::size_t{1});
     }
 
+    void aFailedSaveKeepsTheDocumentModified_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing folder")
+            << QStringLiteral("no/such/folder/x.inv") << QStringLiteral("%1 was not found.");
+        // Mode 0444: refused even where the system would let the user replace it.
+        QTest::newRow("read-only file")
+            << QStringLiteral("locked.inv") << QStringLiteral("Access to %1 was denied.");
+    }
+
     void aFailedSaveKeepsTheDocumentModified() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        const QString path = m_dir.filePath(name);
+        WriteFile(m_dir.filePath(QStringLiteral("locked.inv")), OneItemInventory());
+        QFile::setPermissions(m_dir.filePath(QStringLiteral("locked.inv")),
+                              QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         CDocument* document = m_manager->NewDocument(*m_manager->FindTemplate(129));
         document->SetModifiedFlag(true);
-        m_chooser.next = PathOf("no/such/folder/x.inv");
+        m_chooser.next = path;
         QVERIFY(!m_manager->SaveDocument(*document, nullptr));
         QVERIFY(document->IsModified());
-        QCOMPARE(m_sink.shown.at(0).text,
-                 PathOf("no/such/folder/x.inv") + QStringLiteral(" was not found."));
+        QCOMPARE(m_sink.shown.at(0).text, message.arg(path));
         QCOMPARE(m_sink.shown.at(0).icon, MessageIcon::Warning);
+        QCOMPARE(ReadFile(m_dir.filePath(QStringLiteral("locked.inv"))), OneItemInventory());
     }
 
     void closingAModifiedDocumentAsksFirst_data() {

@@ -1,5 +1,6 @@
 #include "app/SidingWardApp.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include <QApplication>
@@ -241,6 +242,36 @@ private slots:
         QVERIFY(Start({DataPath("Sample.inv")}));
         QVERIFY(m_modals->Seen().isEmpty());
         QCOMPARE(InventoryWindows().size(), 1);
+    }
+
+    void aDamagedManufacturerFileGivesAtMostFourMessages_data() {
+        QTest::addColumn<int>("bad");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("three") << 3
+                               << QStringLiteral("This external manufacturer record is "
+                                                 "incomplete!\nbad3");
+        QTest::newRow("ten") << 10
+                             << QStringLiteral("7 more incomplete external manufacturer records "
+                                               "were skipped.");
+    }
+
+    void aDamagedManufacturerFileGivesAtMostFourMessages() {
+        QFETCH(int, bad);
+        QFETCH(QString, last);
+        std::string file = "Lionel|6464|Boxcar|NYC|Jade|O\r\n";
+        for (int k = 1; k <= bad; ++k)
+            file += "bad" + std::to_string(k) + "\r\n";
+        std::ofstream(DataPath("ExtMFile.mst").toStdString(), std::ios::binary) << file;
+        SetQuietStart();
+        QVERIFY(Start());
+        m_app->YardView()->WaitForManufacturerLoader();
+        QCoreApplication::processEvents();
+        QCOMPARE(m_messages->Count(), qsizetype{std::min(bad, 4)});
+        QCOMPARE(m_messages->Texts().first(),
+                 QStringLiteral("This external manufacturer record is incomplete!\nbad1"));
+        QCOMPARE(m_messages->Last().text, last);
+        QCOMPARE(m_messages->Last().caption, QStringLiteral("TheGaugewright"));
+        QCOMPARE(m_messages->Last().icon, MessageIcon::Critical);
     }
 
     void theWelcomeChoiceIsCarriedOut_data() {

@@ -82,6 +82,37 @@ TEST_F(ManufacturerLoaderTest, ResultsAreHandedOutOnlyAfterTheThreadEnded) {
     EXPECT_EQ(held.Told(), kIncompleteMessages);
 }
 
+TEST_F(ManufacturerLoaderTest, OnlyTheFirstThreeIncompleteRecordsGetAMessageEach) {
+    const Messages first3 = {"This external manufacturer record is incomplete!\nbad1",
+                             "This external manufacturer record is incomplete!\nbad2",
+                             "This external manufacturer record is incomplete!\nbad3"};
+    const auto with = [&first3](const std::string& last) {
+        Messages messages = first3;
+        messages.push_back(last);
+        return messages;
+    };
+    const std::pair<int, Messages> cases[] = {
+        {3, first3},
+        {4, with("1 more incomplete external manufacturer record was skipped.")},
+        {10, with("7 more incomplete external manufacturer records were skipped.")},
+    };
+    for (const auto& [bad, expected] : cases) {
+        SCOPED_TRACE(bad);
+        std::string file = "Lionel|6464|Boxcar|NYC|Jade|O\r\n";
+        for (int k = 1; k <= bad; ++k)
+            file += "bad" + std::to_string(k) + "\r\n";
+        dir.Write("ExtMFile.mst", file);
+        Messages told; // one message box each
+        CManufacturerLoader loader(
+            path, [&told](const std::string& message) { told.push_back(message); });
+        loader.Wait();
+        EXPECT_EQ(told, expected);
+        EXPECT_EQ(loader.GetMessages(), expected);
+        EXPECT_EQ(loader.GetIncompleteRecords().size(), static_cast<std::size_t>(bad));
+        EXPECT_EQ(loader.GetManufacturers().size(), 1u);
+    }
+}
+
 TEST_F(ManufacturerLoaderTest, MissingFileGivesTheFileErrorMessage) {
     const std::string missing = dir.Path("Elsewhere.mst");
     CManufacturerLoader loader(missing);
