@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/InventoryElement.h"
+#include "model/core/InventoryElement.h"
 
 // The inventory's sort as repeated walks that exchange neighbours whose keys are
 // out of order (case-insensitive, ascending), until a walk changes nothing. The

@@ -8,9 +8,9 @@
 #include "bench/ExchangeSort.h"
 #include "bench/LargestInventory.h"
 #include "bench/RealisticInventory.h"
-#include "core/InventoryFormat.h"
-#include "core/SidingWardDoc.h"
-#include "framework/SafeFile.h"
+#include "model/core/InventoryFormat.h"
+#include "model/core/SidingWardDoc.h"
+#include "model/framework/SafeFile.h"
 
 namespace fs = std::filesystem;
 

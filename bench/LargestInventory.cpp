@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "bench/RealisticInventory.h"
-#include "core/SidingWardDoc.h"
+#include "model/core/SidingWardDoc.h"
 
 std::unique_ptr<CSidingWardDoc> MakeDocument(std::size_t count) {
     auto document = std::make_unique<CSidingWardDoc>();

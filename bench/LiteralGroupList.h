@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/InventoryElement.h"
+#include "model/core/InventoryElement.h"
 
 // The item counts by attribute as first described: for each item, look for its
 // text among the groups found so far, from the front. Quadratic in the number of

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/InventoryElement.h"
+#include "model/core/InventoryElement.h"
 
 // The text import done the slow, obvious way: the file's bytes go one at a time
 // into a line buffer that is searched for CR LF after every byte, and each

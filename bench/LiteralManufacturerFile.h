@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "yard/ManufacturerFile.h"
+#include "model/yard/ManufacturerFile.h"
 
 namespace literalmanufacturerfile {
 

@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/LiteralManufacturerFile.h"
-#include "yard/ManufacturerFile.h"
+#include "model/yard/ManufacturerFile.h"
 
 namespace {
 

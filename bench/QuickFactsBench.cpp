@@ -5,8 +5,8 @@
 
 #include "bench/LargestInventory.h"
 #include "bench/LiteralGroupList.h"
-#include "core/SidingWardDoc.h"
-#include "quickfacts/BreakdownTable.h"
+#include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/BreakdownTable.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/InventoryElement.h"
+#include "model/core/InventoryElement.h"
 
 // An inventory of collector-like texts: a few hundred distinct values per
 // attribute, free item numbers, money and year texts as the yard writes them,

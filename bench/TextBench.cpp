@@ -7,9 +7,9 @@
 
 #include "bench/LargestInventory.h"
 #include "bench/LiteralImport.h"
-#include "core/DelimitedText.h"
-#include "core/SidingWardDoc.h"
-#include "framework/SafeFile.h"
+#include "model/core/DelimitedText.h"
+#include "model/core/SidingWardDoc.h"
+#include "model/framework/SafeFile.h"
 
 namespace fs = std::filesystem;
 

@@ -11,14 +11,14 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/AppSettings.h"
+#include "ui/app/AppSettings.h"
 #include "bench/LargestInventory.h"
-#include "core/SidingWardDoc.h"
-#include "framework/CommandIds.h"
-#include "framework/MessageSink.h"
-#include "framework/SoundPlayer.h"
-#include "views/InventoryTreeModel.h"
-#include "views/SidingWardView.h"
+#include "model/core/SidingWardDoc.h"
+#include "ui/common/CommandIds.h"
+#include "ui/common/MessageSink.h"
+#include "ui/common/SoundPlayer.h"
+#include "ui/inventory/InventoryTreeModel.h"
+#include "ui/inventory/SidingWardView.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "cli/QuickFactsCommands.h"
 #include "cli/TextCommands.h"
 #include "cli/YardCommands.h"
-#include "core/FixedClock.h"
-#include "core/SystemClock.h"
+#include "model/framework/FixedClock.h"
+#include "model/framework/SystemClock.h"
 
 namespace {
 

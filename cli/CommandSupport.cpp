@@ -5,8 +5,8 @@
 
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
-#include "core/SidingWardDoc.h"
-#include "yard/ClassificationDoc.h"
+#include "model/core/SidingWardDoc.h"
+#include "model/yard/ClassificationDoc.h"
 
 namespace clisupport {
 

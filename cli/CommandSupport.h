@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "framework/FileResult.h"
+#include "model/framework/FileResult.h"
 
 struct CCliContext;
 class CClassificationDoc;

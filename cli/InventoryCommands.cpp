@@ -6,10 +6,10 @@
 #include "cli/CommandSupport.h"
 #include "cli/InventoryJson.h"
 #include "cli/JsonText.h"
-#include "core/InventoryFormat.h"
-#include "core/SidingWardDoc.h"
-#include "framework/SafeFile.h"
-#include "yard/ClassificationDoc.h"
+#include "model/core/InventoryFormat.h"
+#include "model/core/SidingWardDoc.h"
+#include "model/framework/SafeFile.h"
+#include "model/yard/ClassificationDoc.h"
 
 namespace clicommands {
 

@@ -4,7 +4,7 @@
 
 #include "cli/CliError.h"
 #include "cli/JsonText.h"
-#include "core/InventoryElement.h"
+#include "model/core/InventoryElement.h"
 
 namespace inventoryjson {
 namespace {

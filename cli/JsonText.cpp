@@ -1,7 +1,7 @@
 #include "cli/JsonText.h"
 
 #include "cli/CliError.h"
-#include "core/CodePage1252.h"
+#include "model/core/CodePage1252.h"
 
 namespace jsontext {
 

@@ -6,10 +6,10 @@
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
 #include "cli/CommandSupport.h"
-#include "core/CodePage1252.h"
-#include "core/DelimitedText.h"
-#include "core/SidingWardDoc.h"
-#include "yard/ClassificationDoc.h"
+#include "model/core/CodePage1252.h"
+#include "model/core/DelimitedText.h"
+#include "model/core/SidingWardDoc.h"
+#include "model/yard/ClassificationDoc.h"
 
 namespace clicommands {
 namespace {

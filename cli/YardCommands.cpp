@@ -4,9 +4,9 @@
 #include "cli/CliError.h"
 #include "cli/CommandSupport.h"
 #include "cli/JsonText.h"
-#include "framework/SafeFile.h"
-#include "yard/ClassificationDoc.h"
-#include "yard/ManufacturerFile.h"
+#include "model/framework/SafeFile.h"
+#include "model/yard/ClassificationDoc.h"
+#include "model/yard/ManufacturerFile.h"
 
 namespace clicommands {
 

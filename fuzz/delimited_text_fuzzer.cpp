@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "bench/LiteralImport.h"
-#include "core/DelimitedText.h"
-#include "core/InventoryElement.h"
+#include "model/core/DelimitedText.h"
+#include "model/core/InventoryElement.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);

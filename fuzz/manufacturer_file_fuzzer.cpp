@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bench/LiteralManufacturerFile.h"
-#include "yard/ManufacturerFile.h"
+#include "model/yard/ManufacturerFile.h"
 
 namespace {
 

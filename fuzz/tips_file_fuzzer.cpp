@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/TipsFile.h"
+#include "model/app/TipsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::int64_t position = 0;

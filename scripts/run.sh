@@ -8,7 +8,7 @@ scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target gaugewright gaugewright-cli gaugewright_sounds
 data=build/release/data
-program=(build/release/app/gaugewright --data-dir "$data" "$data/Sample.inv")
+program=(build/release/ui/gaugewright --data-dir "$data" "$data/Sample.inv")
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting Gaugewright under Xvfb (close it with Ctrl+C)."
   exec xvfb-run -a "${program[@]}"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/InventoryElement.h"
+#include "model/core/InventoryElement.h"
 
 // Every field of an item, texts and entry date, in one comparable list.
 inline std::vector<std::string> ItemFields(const CInventoryElement& item) {

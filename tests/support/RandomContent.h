@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 
-#include "core/InventoryElement.h"
-#include "yard/YardFormat.h"
+#include "model/core/InventoryElement.h"
+#include "model/yard/YardFormat.h"
 
 // Random texts of arbitrary bytes (0x00 and high bytes included): mostly short,
 // sometimes long enough for the two-byte length prefix, rarely for the four-byte one.

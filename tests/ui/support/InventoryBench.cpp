@@ -1,9 +1,9 @@
 #include "ui/support/InventoryBench.h"
 
-#include "framework/CommandUpdate.h"
-#include "views/SidingWardView.h"
-#include "yard/ClassificationDoc.h"
-#include "yard/ClassificationView.h"
+#include "ui/common/CommandUpdate.h"
+#include "ui/inventory/SidingWardView.h"
+#include "model/yard/ClassificationDoc.h"
+#include "ui/yard/ClassificationView.h"
 
 CInventoryBench::CInventoryBench()
     : dir(std::make_unique<QTemporaryDir>()),

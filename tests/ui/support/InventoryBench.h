@@ -6,11 +6,11 @@
 
 #include <QTemporaryDir>
 
-#include "app/AppSettings.h"
-#include "core/FixedClock.h"
-#include "core/SidingWardDoc.h"
-#include "framework/ActionRegistry.h"
-#include "framework/CommandRouter.h"
+#include "ui/app/AppSettings.h"
+#include "model/framework/FixedClock.h"
+#include "model/core/SidingWardDoc.h"
+#include "ui/common/ActionRegistry.h"
+#include "ui/common/CommandRouter.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/SoundRecorder.h"

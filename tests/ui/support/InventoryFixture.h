@@ -6,10 +6,10 @@
 
 #include <QStringList>
 
-#include "core/SidingWardDoc.h"
+#include "model/core/SidingWardDoc.h"
 #include "ui/support/InventoryBench.h"
-#include "views/InventoryTreeModel.h"
-#include "views/SidingWardView.h"
+#include "ui/inventory/InventoryTreeModel.h"
+#include "ui/inventory/SidingWardView.h"
 
 // One inventory "Freight.inv" on the test bench, its window and the nodes of its
 // tree, for the tests of the inventory window to share.

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "framework/MessageSink.h"
+#include "ui/common/MessageSink.h"
 
 class CEventLog;
 

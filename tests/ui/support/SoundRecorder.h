@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "framework/SoundPlayer.h"
+#include "ui/common/SoundPlayer.h"
 
 class CEventLog;
 

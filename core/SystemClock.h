@@ -1,9 +1,0 @@
-#pragma once
-
-#include "core/Clock.h"
-
-// Today's date from the system's local clock.
-class CSystemClock : public CClock {
-public:
-    CDate Today() const override;
-};

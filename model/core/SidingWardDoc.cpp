@@ -1,0 +1,172 @@
+#include "model/core/SidingWardDoc.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <unordered_set>
+
+#include "model/core/InventoryFormat.h"
+#include "model/framework/SafeFile.h"
+#include "model/core/Catalogue.h"
+
+CInventoryElement* CSidingWardDoc::GetItemAt(int position) const {
+    if (position < 0 || position >= GetItemCount())
+        return nullptr;
+    return m_items[static_cast<std::size_t>(position)].get();
+}
+
+void CSidingWardDoc::AddItem(std::unique_ptr<CInventoryElement> item, CDocumentView* sender) {
+    if (!item)
+        return;
+    m_items.push_back(std::move(item));
+    MarkModified(sender);
+}
+
+int CSidingWardDoc::IndexOfItem(const CInventoryElement* item) const {
+    const auto found = std::find_if(m_items.begin(), m_items.end(),
+                                    [item](const auto& owned) { return owned.get() == item; });
+    return found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
+}
+
+bool CSidingWardDoc::RemoveItem(const CInventoryElement* item, CDocumentView* sender) {
+    const int index = IndexOfItem(item);
+    if (index < 0)
+        return false;
+    m_items.erase(m_items.begin() + index);
+    MarkModified(sender);
+    return true;
+}
+
+int CSidingWardDoc::RemoveItems(std::span<CInventoryElement* const> items,
+                                CDocumentView* sender) {
+    const std::unordered_set<const CInventoryElement*> doomed(items.begin(), items.end());
+    const std::size_t removed = std::erase_if(
+        m_items, [&doomed](const auto& owned) { return doomed.contains(owned.get()); });
+    if (removed > 0)
+        MarkModified(sender);
+    return static_cast<int>(doomed.size() - removed);
+}
+
+bool CSidingWardDoc::ContainsItem(const CInventoryElement* item) const {
+    return IndexOfItem(item) >= 0;
+}
+
+namespace {
+
+// A case-folded sort key inside one shared buffer, with its first eight bytes as a
+// big-endian number so that most comparisons need no memory access.
+struct SortEntry {
+    std::uint64_t prefix;
+    std::size_t offset;
+    std::uint32_t length;
+    std::uint32_t index;
+};
+
+inline void PrefetchForReading(const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
+bool KeyLess(const SortEntry& a, const SortEntry& b, const char* keys) {
+    if (a.prefix != b.prefix)
+        return a.prefix < b.prefix;
+    if (a.length <= 8 || b.length <= 8)
+        return a.length < b.length;
+    const int order =
+        std::memcmp(keys + a.offset + 8, keys + b.offset + 8, std::min(a.length, b.length) - 8);
+    return order != 0 ? order < 0 : a.length < b.length;
+}
+
+} // namespace
+
+void CSidingWardDoc::Sort() {
+    // The same order as repeated exchanges of neighbours whose keys are out of
+    // order (stable, ascending, case-insensitive), computed with a merge sort.
+    std::string keys;
+    keys.reserve(m_items.size() * 24);
+    std::vector<SortEntry> entries;
+    entries.reserve(m_items.size());
+    for (std::size_t k = 0; k < m_items.size(); ++k) {
+        // The items lie scattered over the heap: fetch the next ones' texts early.
+        if (k + 16 < m_items.size())
+            PrefetchForReading(&m_items[k + 16]->GetAttributeText(m_sortAttribute));
+        if (k + 8 < m_items.size())
+            PrefetchForReading(m_items[k + 8]->GetAttributeText(m_sortAttribute).data());
+        const std::size_t offset = keys.size();
+        AppendSortKey(m_sortAttribute, m_items[k]->GetAttributeText(m_sortAttribute), keys);
+        std::uint64_t prefix = 0;
+        for (std::size_t c = offset; c < keys.size(); ++c) {
+            if (keys[c] >= 'A' && keys[c] <= 'Z')
+                keys[c] = static_cast<char>(keys[c] + ('a' - 'A'));
+            if (c < offset + 8)
+                prefix |= std::uint64_t{static_cast<unsigned char>(keys[c])}
+                          << (56 - 8 * (c - offset));
+        }
+        entries.push_back({prefix, offset, static_cast<std::uint32_t>(keys.size() - offset),
+                           static_cast<std::uint32_t>(k)});
+    }
+    const char* base = keys.data();
+    std::stable_sort(
+        entries.begin(), entries.end(),
+        [base](const SortEntry& a, const SortEntry& b) { return KeyLess(a, b, base); });
+    ItemList sorted;
+    sorted.reserve(m_items.size());
+    for (const SortEntry& entry : entries)
+        sorted.push_back(std::move(m_items[entry.index]));
+    m_items = std::move(sorted);
+}
+
+void CSidingWardDoc::MarkModified(CDocumentView* sender) {
+    SetModifiedFlag(true);
+    UpdateAllViews(sender);
+}
+
+int CSidingWardDoc::GetLongestValue(int attribute) const {
+    if (m_items.empty())
+        return 1;
+    int longest = 0;
+    for (const auto& item : m_items)
+        longest = std::max(longest, item->GetAttributeTextLength(attribute));
+    return longest;
+}
+
+bool CSidingWardDoc::CheckItemAgainstYard(const CInventoryElement& item) const {
+    if (!m_yard)
+        return false;
+    static constexpr int kCheckedAttributes[] = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    for (const int attribute : kCheckedAttributes) {
+        const auto* list = m_yard->GetValueList(attribute);
+        if (!list || !IsCatalogueMember(item.GetAttributeText(attribute), *list))
+            return false;
+    }
+    return true;
+}
+
+FileResult CSidingWardDoc::ReadFromFile(const std::string& path) {
+    std::string bytes;
+    FileResult result = safefile::ReadAll(path, bytes);
+    if (!result.Succeeded())
+        return result;
+    CInventoryFileContents contents;
+    result = inventoryformat::Read(bytes, contents);
+    if (!result.Succeeded())
+        return result;
+    m_items = std::move(contents.items);
+    m_searchHistory = std::move(contents.searchHistory);
+    return result;
+}
+
+FileResult CSidingWardDoc::WriteToFile(const std::string& path) {
+    if (m_items.size() > inventoryformat::kMaxItems) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        return FileResult::Failure(name +
+                                   " cannot be saved: an inventory holds at most 65535 "
+                                   "items, this one holds " +
+                                   std::to_string(m_items.size()) + ".");
+    }
+    return safefile::WriteAll(path, inventoryformat::Write(m_items, m_searchHistory));
+}

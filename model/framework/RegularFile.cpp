@@ -1,0 +1,113 @@
+#include "model/framework/RegularFile.h"
+
+#include <cerrno>
+
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace framework {
+
+namespace {
+
+RegularFile Failed(int error) {
+    RegularFile result;
+    result.error = error ? error : EIO;
+    return result;
+}
+
+RegularFile Refused(bool folder) {
+    RegularFile result;
+    if (folder) {
+        result.error = EISDIR;
+    } else {
+        result.outcome = OpenOutcome::NotRegularFile;
+    }
+    return result;
+}
+
+} // namespace
+
+RegularFile OpenRegularFile(const std::string& path) {
+#ifdef _WIN32
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return Failed(errno);
+    struct _stat64 status {};
+    if (_fstat64(_fileno(file), &status) != 0) {
+        const int error = errno;
+        std::fclose(file);
+        return Failed(error);
+    }
+    if ((status.st_mode & _S_IFMT) != _S_IFREG) {
+        std::fclose(file);
+        return Refused((status.st_mode & _S_IFMT) == _S_IFDIR);
+    }
+    RegularFile result;
+    result.outcome = OpenOutcome::Opened;
+    result.file = file;
+    result.size = static_cast<std::uintmax_t>(status.st_size);
+    return result;
+#else
+    // A device is not even opened: opening some has effects of its own.
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+        return Refused(S_ISDIR(status.st_mode));
+    // Opening a named pipe for reading blocks until a writer comes, unless the
+    // open is non-blocking; the descriptor's own status then tells what was opened,
+    // even if the name was replaced since the check above.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return Failed(errno);
+    if (fstat(descriptor, &status) != 0) {
+        const int error = errno;
+        close(descriptor);
+        return Failed(error);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        close(descriptor);
+        return Refused(S_ISDIR(status.st_mode));
+    }
+    const int flags = fcntl(descriptor, F_GETFL);
+    if (flags < 0 || fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        close(descriptor);
+        return Failed(error);
+    }
+    std::FILE* file = fdopen(descriptor, "rb");
+    if (!file) {
+        const int error = errno;
+        close(descriptor);
+        return Failed(error);
+    }
+    RegularFile result;
+    result.outcome = OpenOutcome::Opened;
+    result.file = file;
+    result.size = static_cast<std::uintmax_t>(status.st_size);
+    return result;
+#endif
+}
+
+bool MayReplace(const std::string& path) {
+#ifdef _WIN32
+    struct _stat64 status {};
+    if (_stat64(path.c_str(), &status) != 0)
+        return true;
+    return (status.st_mode & _S_IWRITE) != 0 && _access(path.c_str(), 2) == 0;
+#else
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        return true;
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return false;
+    return access(path.c_str(), W_OK) == 0 || errno == ENOENT;
+#endif
+}
+
+} // namespace framework

@@ -1,0 +1,207 @@
+#include "model/quickfacts/BreakdownTable.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+
+#include "model/core/InventoryElement.h"
+#include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/GroupList.h"
+#include "model/quickfacts/YearTable.h"
+#include "model/yard/ClassificationDoc.h"
+
+namespace {
+
+constexpr int kPurchaseDate = static_cast<int>(Attribute::PurchaseDate);
+constexpr int kPurchasePrice = static_cast<int>(Attribute::PurchasePrice);
+constexpr int kCurrentValue = static_cast<int>(Attribute::CurrentValue);
+
+std::string Heading(const CClassificationDoc* yard, int attribute) {
+    return yard ? yard->GetHeading(attribute) : AttributeName(attribute);
+}
+
+// The report's title prefix and value column heading.
+std::pair<std::string, std::string> MeasureTexts(BreakdownMeasure measure,
+                                                 const CClassificationDoc* yard) {
+    switch (measure) {
+    case BreakdownMeasure::Expenditures:
+        return {"Expenditures by ", Heading(yard, kPurchasePrice)};
+    case BreakdownMeasure::AssetValue:
+        return {"Asset Value by ", Heading(yard, kCurrentValue)};
+    case BreakdownMeasure::ItemCount:
+        break;
+    }
+    return {"Item Count by ", "Item Count"};
+}
+
+std::string PadLeft(const std::string& text, std::size_t width, char fill) {
+    return text.size() >= width ? text : std::string(width - text.size(), fill) + text;
+}
+
+// Appends the key with A-Z folded onto a-z. Character traits compare bytes as
+// unsigned, so folded keys order exactly as CompareKeysNoCase orders the keys.
+void AppendFolded(const std::string& key, std::string& out) {
+    for (const char c : key)
+        out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+std::string PrintKeyOf(const std::string& key) {
+    std::string padded = key.substr(0, CBreakdownTable::kPrintKeyWidth);
+    padded.resize(CBreakdownTable::kPrintKeyWidth, ' ');
+    return padded;
+}
+
+} // namespace
+
+CBreakdownTable::CBreakdownTable(std::string title, std::array<std::string, 2> headings,
+                                 BreakdownKind kind)
+    : m_title(std::move(title)), m_headings(std::move(headings)), m_kind(kind) {}
+
+CBreakdownTable CBreakdownTable::ByPurchaseYear(const CSidingWardDoc& doc, BreakdownMeasure measure,
+                                                const CClassificationDoc* yard) {
+    const auto [prefix, valueHeading] = MeasureTexts(measure, yard);
+    const std::string yearHeading = Heading(yard, kPurchaseDate);
+    CBreakdownTable table(prefix + yearHeading, {yearHeading, valueHeading},
+                          BreakdownKind::YearTable);
+    // Every year table counts its items too, so the item count needs none of its own.
+    table.AddYearRows(measure == BreakdownMeasure::AssetValue ? doc.GetAssetValueByPurchaseYear()
+                                                              : doc.GetExpendituresByPurchaseYear(),
+                      measure);
+    return table;
+}
+
+CBreakdownTable CBreakdownTable::ByAttribute(const CSidingWardDoc& doc, BreakdownMeasure measure,
+                                             int attribute, const CClassificationDoc* yard) {
+    const auto [prefix, valueHeading] = MeasureTexts(measure, yard);
+    const std::string groupHeading = Heading(yard, attribute);
+    const bool money = attribute == kPurchasePrice || attribute == kCurrentValue;
+    BreakdownKind kind = money ? BreakdownKind::AmountsByAmount : BreakdownKind::AmountsByText;
+    if (measure == BreakdownMeasure::ItemCount)
+        kind = money ? BreakdownKind::CountsByAmount : BreakdownKind::CountsByText;
+    CBreakdownTable table(prefix + groupHeading, {groupHeading, valueHeading}, kind);
+    switch (measure) {
+    case BreakdownMeasure::Expenditures:
+        table.AddGroupRows(doc.GetExpendituresByAttribute(attribute));
+        break;
+    case BreakdownMeasure::AssetValue:
+        table.AddGroupRows(doc.GetAssetValueByAttribute(attribute));
+        break;
+    case BreakdownMeasure::ItemCount:
+        table.AddGroupRows(doc.GetItemCountByAttribute(attribute));
+        break;
+    }
+    return table;
+}
+
+int CBreakdownTable::GetColumnWidth(int column) const {
+    const bool byText =
+        m_kind == BreakdownKind::AmountsByText || m_kind == BreakdownKind::CountsByText;
+    return (column == 0 && byText) ? 200 : 150;
+}
+
+void CBreakdownTable::AddRow(std::string key, std::string printKey, long long number,
+                             bool isAmount) {
+    CQuickFactsRow row;
+    row.key = std::move(key);
+    row.printKey = std::move(printKey);
+    row.value = isAmount ? AmountText(number) : std::to_string(number);
+    row.printValue = PadLeft(row.value, kValueWidth, ' ');
+    row.valueSortKey = PadLeft(row.value, kValueWidth, '0');
+    row.number = number;
+    m_rows.push_back(std::move(row));
+}
+
+void CBreakdownTable::AddYearRows(const CYearTable& table, BreakdownMeasure measure) {
+    const bool counts = measure == BreakdownMeasure::ItemCount;
+    for (int year = CYearTable::kFirstYear; year <= CYearTable::kLastYear; ++year) {
+        if (!table.HasYear(year))
+            continue;
+        std::string key = std::to_string(year);
+        std::string printKey = key;
+        AddRow(std::move(key), std::move(printKey),
+               counts ? table.GetItemCount(year) : table.GetTotal(year), !counts);
+    }
+    if (table.HasOtherYears())
+        AddRow(kOtherYearsLabel, kOtherYearsLabel,
+               counts ? table.GetOtherYearsItemCount() : table.GetOtherYearsTotal(), !counts);
+}
+
+void CBreakdownTable::AddGroupRows(CGroupList groups) {
+    const bool amountKeys =
+        m_kind == BreakdownKind::CountsByAmount || m_kind == BreakdownKind::AmountsByAmount;
+    const bool amountValues =
+        m_kind == BreakdownKind::AmountsByText || m_kind == BreakdownKind::AmountsByAmount;
+    m_rows.reserve(groups.GetGroups().size());
+    for (CGroupTotal& group : groups.TakeGroups()) {
+        std::string key = amountKeys ? FormatGroupAmount(group.value) : std::move(group.value);
+        std::string printKey = PrintKeyOf(key);
+        AddRow(std::move(key), std::move(printKey), group.total, amountValues);
+    }
+}
+
+void CBreakdownTable::SortByColumn(int column) {
+    if (column != 0 && column != 1)
+        return;
+    const bool descending = m_nextDescending[static_cast<std::size_t>(column)];
+    m_nextDescending[static_cast<std::size_t>(column)] = !descending;
+
+    // Sorts positions rather than rows, so a click on a large report moves each row
+    // only once. Values compare as numbers, so negative and very long totals sort by
+    // magnitude too.
+    std::vector<std::size_t> order(m_rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    const auto sortBy = [&](const auto& keys) {
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return descending ? keys[b] < keys[a] : keys[a] < keys[b];
+        });
+    };
+    if (column == 0) {
+        // All folded keys in one buffer, which keeps the comparisons in the cache.
+        std::size_t length = 0;
+        for (const auto& row : m_rows)
+            length += row.key.size();
+        std::string buffer;
+        buffer.reserve(length);
+        for (const auto& row : m_rows)
+            AppendFolded(row.key, buffer);
+        std::vector<std::string_view> keys;
+        keys.reserve(m_rows.size());
+        std::size_t offset = 0;
+        for (const auto& row : m_rows) {
+            keys.emplace_back(buffer.data() + offset, row.key.size());
+            offset += row.key.size();
+        }
+        sortBy(keys);
+    } else {
+        std::vector<long long> numbers;
+        numbers.reserve(m_rows.size());
+        for (const auto& row : m_rows)
+            numbers.push_back(row.number);
+        sortBy(numbers);
+    }
+    std::vector<CQuickFactsRow> sorted;
+    sorted.reserve(m_rows.size());
+    for (const std::size_t position : order)
+        sorted.push_back(std::move(m_rows[position]));
+    m_rows = std::move(sorted);
+}
+
+std::string CBreakdownTable::GetPrintHeader() const {
+    return m_headings[0] + " " + m_headings[1] + " ";
+}
+
+std::string CBreakdownTable::GetPrintLine(const CQuickFactsRow& row) {
+    return row.printKey + "     " + row.printValue;
+}
+
+std::string CBreakdownTable::FormatGroupAmount(const std::string& value) {
+    const auto dot = value.find('.');
+    std::string dollars = dot == std::string::npos ? std::string() : value.substr(0, dot);
+    // Right-aligned in five characters; longer dollar texts are kept whole rather than
+    // losing their leading digits.
+    if (dollars.size() < 5)
+        dollars.insert(0, 5 - dollars.size(), '0');
+    for (std::size_t i = 0; i + 1 < dollars.size() && dollars[i] == '0'; ++i)
+        dollars[i] = ' ';
+    return dollars + ".00";
+}

@@ -1,0 +1,71 @@
+// The document operations that group and total the items for the breakdown reports.
+
+#include <string_view>
+#include <unordered_map>
+
+#include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/GroupList.h"
+#include "model/quickfacts/Valuation.h"
+#include "model/quickfacts/YearTable.h"
+
+namespace {
+
+constexpr int kPurchasePrice = static_cast<int>(Attribute::PurchasePrice);
+constexpr int kCurrentValue = static_cast<int>(Attribute::CurrentValue);
+
+CYearTable ByPurchaseYear(const CSidingWardDoc::ItemList& items, int moneyAttribute) {
+    CYearTable table;
+    for (const auto& item : items)
+        table.Add(AmountValue(item->GetPurchaseDate()),
+                  AmountValue(item->GetAttributeText(moneyAttribute)));
+    return table;
+}
+
+// Groups by the text of attribute; each item adds what amountOf gives for it. A hash
+// of the group values keeps large inventories linear; its keys view the items' own
+// texts, which outlive the loop.
+template <typename AmountOf>
+CGroupList ByAttribute(const CSidingWardDoc::ItemList& items, int attribute, AmountOf amountOf) {
+    static const std::string empty;
+    const bool known = attribute >= 0 && attribute < kAttributeCount;
+    std::vector<CGroupTotal> groups;
+    std::unordered_map<std::string_view, std::size_t> positions;
+    positions.reserve(items.size());
+    for (const auto& item : items) {
+        const std::string& value = known ? item->GetAttributeText(attribute) : empty;
+        const auto [where, added] = positions.try_emplace(value, groups.size());
+        if (added)
+            groups.push_back({value, 0});
+        CGroupTotal& group = groups[where->second];
+        group.total = SaturatingAdd(group.total, amountOf(*item));
+    }
+    return CGroupList(std::move(groups));
+}
+
+auto AmountOf(int attribute) {
+    return [attribute](const CInventoryElement& item) {
+        return AmountValue(item.GetAttributeText(attribute));
+    };
+}
+
+} // namespace
+
+CYearTable CSidingWardDoc::GetExpendituresByPurchaseYear() const {
+    return ByPurchaseYear(m_items, kPurchasePrice);
+}
+
+CYearTable CSidingWardDoc::GetAssetValueByPurchaseYear() const {
+    return ByPurchaseYear(m_items, kCurrentValue);
+}
+
+CGroupList CSidingWardDoc::GetExpendituresByAttribute(int attribute) const {
+    return ByAttribute(m_items, attribute, AmountOf(kPurchasePrice));
+}
+
+CGroupList CSidingWardDoc::GetAssetValueByAttribute(int attribute) const {
+    return ByAttribute(m_items, attribute, AmountOf(kCurrentValue));
+}
+
+CGroupList CSidingWardDoc::GetItemCountByAttribute(int attribute) const {
+    return ByAttribute(m_items, attribute, [](const CInventoryElement&) { return 1LL; });
+}

@@ -1,0 +1,13 @@
+#include "model/quickfacts/TotalAssetValue.h"
+
+#include "model/core/SidingWardDoc.h"
+
+using namespace quickfacts;
+
+std::optional<CQuickFactsReport>
+CTotalAssetValue::ReportInventory(const CSidingWardDoc* doc) const {
+    if (!doc)
+        return std::nullopt;
+    return MakeReport("Entire Inventory\n\nTotal Asset Value: $" + doc->GetTotalAssetValue(),
+                      kGainSound);
+}

@@ -1,0 +1,13 @@
+#include "model/quickfacts/TotalExpenditures.h"
+
+#include "model/core/SidingWardDoc.h"
+
+using namespace quickfacts;
+
+std::optional<CQuickFactsReport>
+CTotalExpenditures::ReportInventory(const CSidingWardDoc* doc) const {
+    if (!doc)
+        return std::nullopt;
+    return MakeReport("Entire Inventory\n\nTotal Expenditures: $" + doc->GetTotalExpenditures(),
+                      kGainSound);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+
+#include "model/quickfacts/QuickFactsReport.h"
+
+class CSidingWardDoc;
+
+// Reports the item of the inventory with the largest loss.
+class CWorstPerformer {
+public:
+    // Searches the document (which sets its tie count) and returns the answer with its
+    // sound and the item found, or null when there is none; nothing without a document.
+    std::optional<CPerformerReport> ReportInventory(CSidingWardDoc* doc) const;
+};

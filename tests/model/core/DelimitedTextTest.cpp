@@ -1,0 +1,249 @@
+#include "model/core/DelimitedText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "bench/LiteralImport.h"
+#include "model/core/DelimiterChoice.h"
+#include "model/framework/FixedClock.h"
+#include "model/core/SidingWardDoc.h"
+#include "model/framework/DocumentView.h"
+#include "model/framework/FileMessages.h"
+#include "support/ItemFields.h"
+#include "support/TempDir.h"
+#include "model/yard/ClassificationDoc.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using Fields = std::vector<int>;
+
+class CCountingView : public CDocumentView {
+public:
+    void OnDocumentUpdate(CDocumentView*, int) override { ++updates; }
+    int updates = 0;
+};
+
+std::unique_ptr<CInventoryElement> ItemOf(const Texts& texts) {
+    auto item = std::make_unique<CInventoryElement>();
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute)
+        item->SetAttributeText(attribute, texts[static_cast<std::size_t>(attribute)]);
+    return item;
+}
+
+struct ChoiceCase {
+    CDelimiterChoice choice;
+    std::string text;
+};
+
+TEST(DelimiterChoice, ConcatenatesTheCheckedBoxesInFixedOrder) {
+    const ChoiceCase cases[] = {
+        {{}, "\t"},
+        {{true, false, true, false, ""}, "\t,"},
+        {{false, true, true, false, ""}, ";,"},
+        {{false, false, false, false, "|"}, ""},
+        {{false, false, false, true, "|"}, "|"},
+        {{true, true, true, true, "ab"}, "\t;,ab"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.choice.Text(), c.text);
+}
+
+class DelimitedTextDoc : public testing::Test {
+protected:
+    std::string Export(const std::string& delimiter, bool names) {
+        EXPECT_TRUE(doc.ExportDelimitedText(dir.Path("out.txt"), delimiter, names).Succeeded());
+        return dir.Read("out.txt");
+    }
+    CDelimitedImportResult Import(const std::string& bytes, const std::string& delimiter,
+                                  const Fields& fields, bool names = false) {
+        dir.Write("in.txt", bytes);
+        return doc.ImportDelimitedText(dir.Path("in.txt"), delimiter, fields, names, &view);
+    }
+
+    CTempDir dir;
+    CSidingWardDoc doc;
+    CCountingView view;
+    CCountingView other;
+};
+
+TEST_F(DelimitedTextDoc, ExportWritesHeadingsAndValuesAsCrLfRecords) {
+    Texts values;
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute)
+        values.push_back("v" + std::to_string(attribute));
+    doc.AddItem(ItemOf(values), nullptr);
+    doc.SetModifiedFlag(false);
+    const std::string line = "v0\tv1\tv2\tv3\tv4\tv5\tv6\tv7\tv8\tv9\tv10\tv11\tv12\tv13\r\n";
+    const std::string defaults = "Body Classification\tManufacturer\tItem Number\tRoadName\t"
+                                 "Paint Scheme\tScale\tCondition\tOriginal Box\tDate Built\t"
+                                 "Purchase Date\tPurchase Price\tCurrent Value\tUser Defined 1\t"
+                                 "User Defined 2\r\n";
+    EXPECT_EQ(Export("\t", true), defaults + line);
+
+    CFixedClock clock{CDate{2000, 1, 1}};
+    CClassificationDoc yard{clock};
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute)
+        yard.SetHeading(attribute, "H" + std::to_string(attribute));
+    doc.SetClassificationYard(&yard);
+    EXPECT_EQ(Export(";,", true), "H0;,H1;,H2;,H3;,H4;,H5;,H6;,H7;,H8;,H9;,H10;,H11;,H12;,H13\r\n" +
+                                      std::string("v0;,v1;,v2;,v3;,v4;,v5;,v6;,v7;,v8;,v9;,v10;,"
+                                                  "v11;,v12;,v13\r\n"));
+    EXPECT_EQ(Export("", false), "v0v1v2v3v4v5v6v7v8v9v10v11v12v13\r\n");
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(DelimitedTextDoc, ExportFailureCarriesTheFileError) {
+    const std::string path = dir.Path("missing/out.txt");
+    const FileResult result = doc.ExportDelimitedText(path, "\t", true);
+    EXPECT_FALSE(result.Succeeded());
+    EXPECT_EQ(result.message, filemessages::FileErrorText(ENOENT, path));
+}
+
+struct ParseCase {
+    std::string record;
+    std::string delimiter;
+    Fields fields;
+    Texts expected; // the attributes named by fields, in that order
+};
+
+TEST(DelimitedTextParse, FollowsTheFieldOrderAndItsStoppingRules) {
+    const int m = 1, scale = 5, cond = 6, box = 7;
+    const ParseCase cases[] = {
+        {"A;B", ";", {m, scale, cond}, {"A", "", ""}},
+        {"A;B;C;D", ";", {m, scale}, {"A", "B"}},
+        {" A; B ;C", ";", {m, scale, cond}, {" A", "B ", "C"}},
+        {"A\t\tC", "\t", {m, scale, cond}, {"A", "", ""}},
+        {"A\t\tC", "\t", {m, scale}, {"A", "C"}},
+        {"A;;B", ";", {m, scale, cond}, {"A", "", ""}},
+        {"", ";", {m, scale}, {"", ""}},
+        {";A", ";", {m}, {""}},
+        {"A", ";", {box}, {"A"}},
+        {"xaaayaaz", "aa", {m, scale, cond}, {"x", "ay", "z"}},
+        {"xabababy", "aba", {m, scale}, {"x", "baby"}},
+        {"A;B", "", {m, scale}, {"", ""}},
+    };
+    for (const auto& c : cases) {
+        CInventoryElement item;
+        delimitedtext::ParseRecord(c.record, c.delimiter, c.fields, item);
+        Texts got;
+        for (const int attribute : c.fields)
+            got.push_back(item.GetAttributeText(attribute));
+        EXPECT_EQ(got, c.expected) << c.record << " / " << c.delimiter;
+    }
+}
+
+TEST(DelimitedTextParse, RecordsAndItemsEqualTheByteAtATimeImport) {
+    std::mt19937 random(1303);
+    CTempDir dir;
+    const std::string alphabet("ab;,\t \r\n\v\0x", 11);
+    const std::string delimiters[] = {";", "\t", "aa", "aba", "\t,", "\n", "ab;", "a"};
+    for (int round = 0; round < 1500; ++round) {
+        std::string bytes(random() % 120, ' ');
+        for (char& c : bytes)
+            c = alphabet[random() % alphabet.size()];
+        const std::vector<std::string_view> records = delimitedtext::SplitRecords(bytes);
+        const std::vector<std::string> expected = literalimport::SplitRecords(bytes);
+        ASSERT_EQ(std::vector<std::string>(records.begin(), records.end()), expected) << bytes;
+
+        Fields fields = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+        std::shuffle(fields.begin(), fields.end(), random);
+        fields.resize(1 + random() % kAttributeCount);
+        const std::string& delimiter = delimiters[random() % std::size(delimiters)];
+        const bool names = random() % 2 == 0;
+        const auto literal = literalimport::Import(bytes, delimiter, fields, names);
+        dir.Write("in.txt", bytes);
+        CSidingWardDoc doc;
+        const auto result =
+            doc.ImportDelimitedText(dir.Path("in.txt"), delimiter, fields, names, nullptr);
+        ASSERT_EQ(static_cast<std::size_t>(doc.GetItemCount()), literal.size());
+        EXPECT_EQ(result.added, literal.size());
+        EXPECT_EQ(result.outcome,
+                  literal.empty() ? ImportOutcome::NoRecord : ImportOutcome::Imported);
+        for (std::size_t k = 0; k < literal.size(); ++k)
+            ASSERT_EQ(ItemFields(*doc.GetItemAt(static_cast<int>(k))), ItemFields(*literal[k]))
+                << bytes << " / " << delimiter;
+    }
+}
+
+TEST_F(DelimitedTextDoc, ImportAppendsNewItemsAndMarksModified) {
+    doc.AddItem(ItemOf(Texts(kAttributeCount, "old")), nullptr);
+    doc.SetModifiedFlag(false);
+    doc.AddView(&view);
+    doc.AddView(&other);
+    const auto result = Import("Maker\tScale\r\nA\tHO\r\n\r\nB\tN\r\ntail", "\t", {1, 5}, true);
+    EXPECT_EQ(result.outcome, ImportOutcome::Imported);
+    EXPECT_EQ(result.added, 3u);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(view.updates, 0);
+    EXPECT_EQ(other.updates, 1);
+    ASSERT_EQ(doc.GetItemCount(), 4);
+    EXPECT_EQ(doc.GetItemAt(0)->GetManufacturer(), "old");
+    EXPECT_EQ(ItemFields(*doc.GetItemAt(2)), ItemFields(CInventoryElement{}));
+    CInventoryElement expected;
+    expected.SetManufacturer("B");
+    expected.SetScale("N");
+    EXPECT_EQ(ItemFields(*doc.GetItemAt(3)), ItemFields(expected));
+}
+
+TEST_F(DelimitedTextDoc, ImportWithoutACompleteRecordAsksForTheTextEditor) {
+    for (const auto& [bytes, names] :
+         {std::pair{"A\tB", false}, {"A\tB\n\r", false}, {"Names\r\n", true}, {"", false}}) {
+        doc.SetModifiedFlag(false);
+        const auto result = Import(bytes, "\t", {0, 1}, names);
+        EXPECT_EQ(result.outcome, ImportOutcome::NoRecord);
+        EXPECT_TRUE(result.ShouldOpenInTextEditor());
+        EXPECT_EQ(result.message, "Unable to detect the end of record indicator!\n\nMake sure "
+                                  "that each record ends with carriage return line feed.\nCheck "
+                                  "the integrity of the file using a text editor such as Notepad.");
+        EXPECT_TRUE(doc.IsModified());
+    }
+    EXPECT_EQ(doc.GetItemCount(), 0);
+}
+
+TEST_F(DelimitedTextDoc, ImportOfAnUnreadableFileReportsTheFileError) {
+    const std::string path = dir.Path("absent.txt");
+    const auto result = doc.ImportDelimitedText(path, "\t", {0}, false, nullptr);
+    EXPECT_EQ(result.outcome, ImportOutcome::FileError);
+    EXPECT_EQ(result.message, "A file error has been detected!\nThe import file cannot be "
+                              "loaded.\n" +
+                                  filemessages::FileErrorText(ENOENT, path));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetItemCount(), 0);
+
+    const std::string longPath = dir.Path(std::string(240, 'x') + ".txt");
+    const auto cut = doc.ImportDelimitedText(longPath, "\t", {0}, false, nullptr);
+    EXPECT_EQ(cut.message.size(), std::string(delimitedtext::kImportFileErrorPrefix).size() + 255);
+}
+
+TEST_F(DelimitedTextDoc, UnusableRequestsAreRefusedWithoutChange) {
+    const std::string records = "A;B\r\n";
+    const std::pair<std::string, Fields> requests[] = {
+        {"", {0}},      {";", {}},   {";", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 0}},
+        {";", {0, 14}}, {";", {-1}}, {";", {3, 3}},
+    };
+    for (const auto& [delimiter, fields] : requests) {
+        const auto result = Import(records, delimiter, fields);
+        EXPECT_EQ(result.outcome, ImportOutcome::Refused);
+        EXPECT_EQ(result.message,
+                  delimiter.empty() ? delimitedtext::kNoDelimiter : delimitedtext::kBadFieldOrder);
+    }
+    doc.AddItem(std::make_unique<CInventoryElement>(), nullptr);
+    doc.SetModifiedFlag(false);
+    std::string blankLines;
+    for (int k = 0; k < 65535; ++k)
+        blankLines += "\r\n";
+    const auto full = Import(blankLines, ";", {0});
+    EXPECT_EQ(full.outcome, ImportOutcome::Refused);
+    EXPECT_EQ(full.message, "in.txt cannot be imported: an inventory holds at most 65535 items, "
+                            "this one would hold 65536.");
+    EXPECT_EQ(doc.GetItemCount(), 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+} // namespace

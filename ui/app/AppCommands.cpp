@@ -1,0 +1,100 @@
+#include "ui/app/AppCommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+#include "ui/app/AboutDialog.h"
+#include "ui/app/TipOfTheDayDialog.h"
+#include "model/app/TipsFile.h"
+#include "ui/common/CommandIds.h"
+#include "ui/common/MessageSink.h"
+#include "ui/common/SoundPlayer.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool IsHelpCommand(int id) {
+    return id == CommandId::HelpTopics || id == CommandId::Help || id == CommandId::DefaultHelp;
+}
+
+} // namespace
+
+CAppCommands::CAppCommands(Services services, QString dataDirectory,
+                           std::function<QWidget*()> parent, CCommandTarget& next)
+    : m_services(std::move(services)), m_dataDirectory(std::move(dataDirectory)),
+      m_parent(std::move(parent)), m_next(next) {}
+
+CAppCommands::~CAppCommands() = default;
+
+const QString& CAppCommands::HelpFileName() {
+    static const QString name = u"gaugewright-help.html"_s;
+    return name;
+}
+
+const QString& CAppCommands::TutorialTopic() {
+    static const QString topic = u"tutorial"_s;
+    return topic;
+}
+
+bool CAppCommands::HandlesCommand(int id) const {
+    return id == CommandId::AppAbout || id == CommandId::TipOfTheDay ||
+           id == CommandId::FilePrintSetup || IsHelpCommand(id) || m_next.HandlesCommand(id);
+}
+
+void CAppCommands::OnCommand(int id) {
+    if (id == CommandId::AppAbout)
+        ShowAbout();
+    else if (id == CommandId::TipOfTheDay)
+        ShowTipOfTheDay();
+    else if (IsHelpCommand(id))
+        ShowHelp();
+    else if (id == CommandId::FilePrintSetup)
+        QPageSetupDialog(&Printer(), m_parent ? m_parent() : nullptr).exec();
+    else
+        m_next.OnCommand(id);
+}
+
+void CAppCommands::OnUpdateCommand(int id, CCommandUpdate& update) {
+    if (m_next.HandlesCommand(id))
+        m_next.OnUpdateCommand(id, update);
+}
+
+void CAppCommands::ShowAbout() {
+    m_services.sounds.Play(u"GAUGEWRT.WAV"_s);
+    CAboutDialog(m_services.settings, m_services.messages, m_parent ? m_parent() : nullptr).exec();
+}
+
+void CAppCommands::ShowTipOfTheDay() {
+    CTipOfTheDayDialog(m_services.settings, m_services.messages,
+                       QDir(m_dataDirectory).filePath(QString::fromLatin1(CTipsFile::kFileName)),
+                       m_parent ? m_parent() : nullptr)
+        .exec();
+}
+
+void CAppCommands::ShowHelp(const QString& topic) {
+    QWidget* parent = m_parent ? m_parent() : nullptr;
+    const QString path = QDir(m_dataDirectory).filePath(HelpFileName());
+    if (!QFileInfo(path).isFile()) {
+        m_services.messages.Show(parent, {u"The help file %1 cannot be found."_s.arg(path),
+                                          u"Gaugewright Error"_s, MessageIcon::Critical,
+                                          MessageButtons::Ok});
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(path);
+    if (!topic.isEmpty())
+        url.setFragment(topic);
+    if (!m_services.openUrl || !m_services.openUrl(url)) {
+        m_services.messages.Show(
+            parent, {u"The help cannot be shown: no program of this desktop opens %1."_s.arg(path),
+                     u"Gaugewright Error"_s, MessageIcon::Critical, MessageButtons::Ok});
+    }
+}
+
+QPrinter& CAppCommands::Printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QString>
+#include <QUrl>
+
+#include "ui/common/CommandTarget.h"
+
+class CAppSettings;
+class CMessageSink;
+class CSoundPlayer;
+class QPrinter;
+class QWidget;
+
+// The application's own commands: About, Tip of the Day, the help commands and
+// Print Setup. Every other command goes on to the next target (the document
+// commands), so the pair stands as the application's level of the router.
+class CAppCommands : public CCommandTarget {
+public:
+    // Opens a URL in the desktop's viewer for it; false when that failed.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    struct Services {
+        CAppSettings& settings;
+        CMessageSink& messages;
+        CSoundPlayer& sounds;
+        UrlOpener openUrl;
+    };
+
+    // dataDirectory holds the tips file and the help; parent gives the window that
+    // dialogs belong to (may return null); next gets the commands not handled here
+    // and must outlive this object.
+    CAppCommands(Services services, QString dataDirectory, std::function<QWidget*()> parent,
+                 CCommandTarget& next);
+    ~CAppCommands() override;
+
+    static const QString& HelpFileName();
+    // The help's anchor of the tutorial.
+    static const QString& TutorialTopic();
+
+    bool HandlesCommand(int id) const override;
+    void OnCommand(int id) override;
+    void OnUpdateCommand(int id, CCommandUpdate& update) override;
+
+    void ShowAbout();
+    void ShowTipOfTheDay();
+    // Opens the help at topic (an anchor; empty for its contents). A missing help
+    // file or a desktop that cannot show it is reported.
+    void ShowHelp(const QString& topic = {});
+    // The printer whose page the setup chose (the reports print on it).
+    QPrinter& Printer();
+
+private:
+    Services m_services;
+    QString m_dataDirectory;
+    std::function<QWidget*()> m_parent;
+    CCommandTarget& m_next;
+    std::unique_ptr<QPrinter> m_printer;
+};

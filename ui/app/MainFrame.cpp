@@ -1,0 +1,535 @@
+#include "ui/app/MainFrame.h"
+
+#include <algorithm>
+#include <map>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "ui/common/ChildFrame.h"
+#include "ui/common/CommandIds.h"
+#include "ui/common/CommandUpdate.h"
+#include "ui/common/MessageSink.h"
+#include "ui/common/SoundPlayer.h"
+#include "ui/common/Text.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kFrameTitle = u"Gaugewright"_s;
+const QString kHelpMenuTitle = u"&Help"_s;
+
+// The X11 modifier bits of the lock keys as they arrive with a key event.
+constexpr quint32 kX11LockMask = 0x02;
+constexpr quint32 kX11NumLockMask = 0x10;
+
+bool IsWindowCommand(int id) {
+    return id == CommandId::WindowCascade || id == CommandId::WindowTileHorizontally ||
+           id == CommandId::WindowTileVertically || id == CommandId::WindowArrangeIcons;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CMessageSink& messages, CSoundPlayer& sounds, QWidget* parent)
+    : QMainWindow(parent), m_messages(messages), m_sounds(sounds),
+      m_actions(new CActionRegistry(m_router, this)), m_defaultMenus(DefaultMenuLayout()),
+      m_mdiArea(new QMdiArea(this)) {
+    setWindowTitle(kFrameTitle);
+    setWindowIcon(QIcon(u":/icons/app/gaugewright.svg"_s));
+    setCentralWidget(m_mdiArea);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    m_router.SetSource(RouteLevel::View, [this]() -> CCommandTarget* {
+        CChildFrame* child = ActiveChildFrame();
+        return child ? child->GetViewTarget() : nullptr;
+    });
+    m_router.SetSource(RouteLevel::Document, [this]() -> CCommandTarget* {
+        CChildFrame* child = ActiveChildFrame();
+        return child ? child->GetDocumentTarget() : nullptr;
+    });
+    m_router.SetTarget(RouteLevel::Frame, this);
+
+    // Every command's keys work in every window, whichever menu bar is shown.
+    addActions(m_actions->AllActions());
+    CreateToolBar();
+    CreateStatusBar();
+    RebuildMenus();
+
+    // The keys of document windows on every desktop: the next and the previous
+    // window, and closing the active one (the yard refuses, as its menu does).
+    const auto addKey = [this](const QKeySequence& keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, m_mdiArea, slot);
+    };
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_F6), &QMdiArea::activateNextSubWindow);
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), &QMdiArea::activatePreviousSubWindow);
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_F4), &QMdiArea::closeActiveSubWindow);
+
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveWindowChanged);
+    // Whatever changed the commands' state may have changed a modified flag as well.
+    connect(m_actions, &CActionRegistry::AllUpdated, this, &CMainFrame::UpdateTitles);
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandUi);
+    if (QGuiApplication::platformName() == u"xcb"_s)
+        qApp->installEventFilter(this);
+    m_actions->UpdateAll();
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    m_actions->disconnect(this);
+    // The document windows go first, while this frame is still whole, and tell it nothing.
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        window->disconnect(this);
+    m_mdiArea->disconnect(this);
+    delete m_mdiArea;
+    m_router.SetSource(RouteLevel::View, {});
+    m_router.SetSource(RouteLevel::Document, {});
+}
+
+CMenuLayout CMainFrame::DefaultMenuLayout() {
+    using namespace CommandId;
+    using Item = CMenuItem;
+    return {
+        Item::Popup(u"&File"_s,
+                    {Item::Command(FileNew), Item::Command(FileOpen), Item::Separator(),
+                     Item::Command(FilePrintSetup), Item::Separator(), Item::Command(FileMru1),
+                     Item::Command(FileMru1 + 1), Item::Command(FileMru1 + 2),
+                     Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)}),
+        Item::Popup(u"&View"_s, {Item::Command(ViewToolbar), Item::Command(ViewStatusBar)}),
+        Item::Popup(kHelpMenuTitle, {Item::Command(HelpTopics), Item::Command(TipOfTheDay),
+                                     Item::Separator(), Item::Command(AppAbout)}),
+    };
+}
+
+std::vector<int> CMainFrame::ToolbarLayout() {
+    using namespace CommandId;
+    return {FileNew,
+            FileOpen,
+            FileSave,
+            FilePrint,
+            0,
+            EditCut,
+            EditCopy,
+            EditPaste,
+            EditFind,
+            EditDelete,
+            0,
+            ExpandInventory,
+            CollapseInventory,
+            0,
+            DollarGainLoss,
+            PercentGainLoss,
+            BestPerformer,
+            WorstPerformer,
+            TotalExpenditures,
+            TotalAssetValue,
+            0,
+            SendToYard,
+            ViewItemComments,
+            0,
+            BuildItem,
+            CustomizeYard,
+            UseManufacturerFile,
+            SendItemToInventory,
+            0,
+            WindowCascade,
+            WindowTileVertically,
+            WindowTileHorizontally,
+            0,
+            AppAbout,
+            ContextHelp};
+}
+
+void CMainFrame::CreateToolBar() {
+    m_toolBar = addToolBar(u"Toolbar"_s);
+    m_toolBar->setObjectName(u"Toolbar128"_s);
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : ToolbarLayout()) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(m_actions->Action(id));
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    // The message pane reads "Ready" whenever no prompt is shown.
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty())
+            bar->showMessage(u"Ready"_s);
+    });
+    bar->showMessage(u"Ready"_s);
+    const QString names[3] = {u"CAP"_s, u"NUM"_s, u"SCRL"_s};
+    const int width = bar->fontMetrics().horizontalAdvance(u"SCRL"_s) + 12;
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(names[i], bar);
+        label->setObjectName(names[i]);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumWidth(width);
+        // Qt does not tell the state of the lock keys: grey until a key event shows it.
+        label->setEnabled(false);
+        bar->addPermanentWidget(label);
+        m_lockLabels[i] = label;
+    }
+}
+
+QLabel* CMainFrame::LockIndicator(LockKey key) const {
+    return m_lockLabels[static_cast<int>(key)];
+}
+
+void CMainFrame::SetLockState(LockKey key, bool on) {
+    QLabel* label = LockIndicator(key);
+    label->setEnabled(true);
+    // As a known state, an indicator that is off shows nothing.
+    label->setText(on ? label->objectName() : QString());
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const quint32 state = static_cast<QKeyEvent*>(event)->nativeModifiers();
+        SetLockState(LockKey::Caps, (state & kX11LockMask) != 0);
+        SetLockState(LockKey::Num, (state & kX11NumLockMask) != 0);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::SetApplicationTarget(CCommandTarget* target) {
+    m_router.SetTarget(RouteLevel::Application, target);
+    m_actions->UpdateAll();
+}
+
+void CMainFrame::ShowAtStartUp() {
+    showMaximized();
+}
+
+CChildFrame* CMainFrame::AddChildFrame(CChildFrame* child) {
+    m_mdiArea->addSubWindow(child);
+    // A new window takes three quarters of the area, as document windows usually
+    // open, and never less than its view asks for (the yard's whole form, also while
+    // the main window is not yet at its full size).
+    const QSize area = m_mdiArea->viewport()->size();
+    child->resize(child->sizeHint().expandedTo(area * 3 / 4));
+    // The area placed the window while it was small; grown, it stays inside the area.
+    const QPoint inside(std::clamp(child->x(), 0, std::max(0, area.width() - child->width())),
+                        std::clamp(child->y(), 0, std::max(0, area.height() - child->height())));
+    child->move(inside);
+    connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateTitles);
+    connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitles);
+    // The area forgets the window only after it is gone; look again afterwards.
+    connect(child, &QObject::destroyed, this, &CMainFrame::OnActiveWindowChanged,
+            Qt::QueuedConnection);
+    child->show();
+    OnActiveWindowChanged();
+    return child;
+}
+
+CChildFrame* CMainFrame::ActiveChildFrame() const {
+    // The current window stays current while a menu or a dialog has the focus.
+    return qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow());
+}
+
+QList<CChildFrame*> CMainFrame::ChildFrames() const {
+    QList<CChildFrame*> children;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* child = qobject_cast<CChildFrame*>(window))
+            children.append(child);
+    }
+    return children;
+}
+
+void CMainFrame::CloseFramesOf(const CDocument& document) {
+    for (CChildFrame* child : ChildFrames()) {
+        if (&child->GetDocument() == &document) {
+            child->SetCloseHook({});
+            m_mdiArea->removeSubWindow(child);
+            delete child;
+        }
+    }
+    OnActiveWindowChanged();
+}
+
+void CMainFrame::OnActiveWindowChanged() {
+    RebuildMenus();
+    UpdateTitles();
+    m_actions->UpdateAll();
+}
+
+void CMainFrame::UpdateCommandUi() {
+    m_actions->UpdateAll();
+}
+
+void CMainFrame::RebuildMenus() {
+    CChildFrame* active = ActiveChildFrame();
+    const CMenuLayout* layout =
+        active && active->GetMenuLayout() ? active->GetMenuLayout().get() : &m_defaultMenus;
+    const bool withWindowMenu = !m_mdiArea->subWindowList().isEmpty();
+    if (layout == m_shownMenus && withWindowMenu == m_shownWindowMenu)
+        return;
+    m_shownMenus = layout;
+    m_shownWindowMenu = withWindowMenu;
+
+    menuBar()->clear();
+    // A menu may be the one whose entry led here: delete it once it is done.
+    for (QMenu* menu : std::as_const(m_menus))
+        menu->deleteLater();
+    m_menus.clear();
+    m_windowListActions.clear();
+    m_windowMenu = nullptr;
+
+    const auto addWindowMenu = [this] {
+        using namespace CommandId;
+        m_windowMenu = m_actions->BuildMenu(
+            CMenuItem::Popup(u"&Window"_s, {CMenuItem::Command(WindowCascade),
+                                            CMenuItem::Command(WindowTileHorizontally),
+                                            CMenuItem::Command(WindowTileVertically),
+                                            CMenuItem::Command(WindowArrangeIcons)}),
+            menuBar());
+        connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::FillWindowList);
+        FillWindowList();
+        menuBar()->addMenu(m_windowMenu);
+        m_menus.append(m_windowMenu);
+    };
+    for (const CMenuItem& popup : *layout) {
+        if (popup.kind != CMenuItem::Kind::Popup)
+            continue;
+        if (withWindowMenu && !m_windowMenu && popup.title == kHelpMenuTitle)
+            addWindowMenu();
+        QMenu* menu = m_actions->BuildMenu(popup, menuBar());
+        menuBar()->addMenu(menu);
+        m_menus.append(menu);
+    }
+    if (withWindowMenu && !m_windowMenu)
+        addWindowMenu();
+}
+
+void CMainFrame::FillWindowList() {
+    if (!m_windowMenu)
+        return;
+    for (QAction* action : std::as_const(m_windowListActions)) {
+        m_windowMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_windowListActions.clear();
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty())
+        return;
+    m_windowListActions.append(m_windowMenu->addSeparator());
+    QMdiSubWindow* current = m_mdiArea->currentSubWindow();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        const QString title = text::ShowAmpersands(CChildFrame::ShownTitle(*window));
+        // Only the first nine get a number key.
+        const QString text =
+            i < 9 ? u"&%1 %2"_s.arg(i + 1).arg(title) : u"%1 %2"_s.arg(i + 1).arg(title);
+        QAction* action = m_windowMenu->addAction(text);
+        action->setData(CommandId::WindowFirstChild + static_cast<int>(i));
+        action->setCheckable(true);
+        action->setChecked(window == current);
+        action->setStatusTip(u"Activate this window"_s);
+        connect(action, &QAction::triggered, this, [this, window = QPointer(window)] {
+            if (!window)
+                return;
+            if (window->isMinimized())
+                window->showNormal();
+            m_mdiArea->setActiveSubWindow(window);
+        });
+        m_windowListActions.append(action);
+    }
+}
+
+void CMainFrame::UpdateTitles() {
+    // Several windows on one document are told apart by a number after the title.
+    std::map<const CDocument*, int> windowsOf;
+    const QList<CChildFrame*> children = ChildFrames();
+    for (CChildFrame* child : children)
+        ++windowsOf[&child->GetDocument()];
+    std::map<const CDocument*, int> numbered;
+    for (CChildFrame* child : children) {
+        const CDocument* document = &child->GetDocument();
+        child->UpdateTitle(windowsOf[document] > 1 ? ++numbered[document] : 0);
+    }
+
+    // The active window's title brings its "[*]" along: the frame shows "*" too while
+    // that document has unsaved changes.
+    QString title = kFrameTitle;
+    QMdiSubWindow* active = m_mdiArea->currentSubWindow();
+    if (active) {
+        title += active->isMaximized() ? u" - [%1]"_s.arg(active->windowTitle())
+                                       : u" - %1"_s.arg(active->windowTitle());
+    }
+    setWindowTitle(title);
+    setWindowModified(active && active->isWindowModified());
+}
+
+QList<QMdiSubWindow*> CMainFrame::ArrangedWindows() const {
+    // The active window comes first, the others as they were last active.
+    QList<QMdiSubWindow*> windows;
+    const QList<QMdiSubWindow*> history =
+        m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        if (!(*it)->isHidden() && !(*it)->isMinimized())
+            windows.append(*it);
+    }
+    return windows;
+}
+
+QRect CMainFrame::ArrangeableArea() const {
+    QRect area = m_mdiArea->viewport()->rect();
+    // Minimized windows keep their row along the bottom.
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (window->isMinimized() && !window->isHidden())
+            area.setBottom(std::min(area.bottom(), window->geometry().top() - 1));
+    }
+    return area;
+}
+
+void CMainFrame::Cascade() {
+    ArrangeIcons();
+    const QRect area = ArrangeableArea();
+    const QList<QMdiSubWindow*> windows = ArrangedWindows();
+    const int count = static_cast<int>(windows.size());
+    if (count == 0 || area.isEmpty())
+        return;
+    // Each window one title bar further down and right than the one behind it, all of
+    // one size: as large as the staircase leaves room for, but never under half the
+    // area (Qt's own cascade sizes windows by their views' small size hints).
+    const int step = std::max(1, m_mdiArea->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize size(std::max(area.width() - (count - 1) * step, area.width() / 2),
+                     std::max(area.height() - (count - 1) * step, area.height() / 2));
+    // A long staircase starts again at the top left rather than leave the area.
+    const int stairs = 1 + std::min((area.width() - size.width()) / step,
+                                    (area.height() - size.height()) / step);
+    for (int i = 0; i < count; ++i) {
+        // The active window comes first in the list and goes last, on top.
+        QMdiSubWindow* window = windows.at(count - 1 - i);
+        if (window->isMaximized())
+            window->showNormal();
+        const int offset = (i % stairs) * step;
+        window->setGeometry(QRect(area.topLeft() + QPoint(offset, offset), size));
+        window->raise();
+    }
+}
+
+void CMainFrame::Tile(Qt::Orientation orientation) {
+    ArrangeIcons();
+    const QRect area = ArrangeableArea();
+    const QList<QMdiSubWindow*> windows = ArrangedWindows();
+    const int count = static_cast<int>(windows.size());
+    if (count == 0 || area.isEmpty())
+        return;
+    const int total = orientation == Qt::Horizontal ? area.height() : area.width();
+    int start = 0;
+    for (int i = 0; i < count; ++i) {
+        // Spread the remainder over the first windows so the tiles fill the area.
+        const int size = total / count + (i < total % count ? 1 : 0);
+        QMdiSubWindow* window = windows.at(i);
+        if (window->isMaximized())
+            window->showNormal();
+        if (orientation == Qt::Horizontal)
+            window->setGeometry(area.left(), area.top() + start, area.width(), size);
+        else
+            window->setGeometry(area.left() + start, area.top(), size, area.height());
+        start += size;
+    }
+}
+
+void CMainFrame::TileHorizontally() {
+    Tile(Qt::Horizontal);
+}
+
+void CMainFrame::TileVertically() {
+    Tile(Qt::Vertical);
+}
+
+void CMainFrame::ArrangeIcons() {
+    const QRect area = m_mdiArea->viewport()->rect();
+    int x = area.left();
+    int y = area.bottom() + 1;
+    int rowHeight = 0;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized() || window->isHidden())
+            continue;
+        const QSize size = window->size();
+        if (x > area.left() && x + size.width() > area.right() + 1) {
+            // The row is full: start a new one above it.
+            x = area.left();
+            y -= rowHeight;
+            rowHeight = 0;
+        }
+        if (rowHeight == 0)
+            rowHeight = size.height();
+        window->move(x, y - rowHeight);
+        x += size.width();
+    }
+}
+
+bool CMainFrame::HandlesCommand(int id) const {
+    return id == CommandId::AppExit || id == CommandId::ViewToolbar ||
+           id == CommandId::ViewStatusBar || IsWindowCommand(id);
+}
+
+void CMainFrame::OnCommand(int id) {
+    switch (id) {
+    case CommandId::AppExit:
+        close();
+        break;
+    case CommandId::ViewToolbar:
+        m_toolBar->setVisible(m_toolBar->isHidden());
+        break;
+    case CommandId::ViewStatusBar:
+        statusBar()->setVisible(statusBar()->isHidden());
+        break;
+    case CommandId::WindowCascade:
+        Cascade();
+        break;
+    case CommandId::WindowTileHorizontally:
+        TileHorizontally();
+        break;
+    case CommandId::WindowTileVertically:
+        TileVertically();
+        break;
+    case CommandId::WindowArrangeIcons:
+        ArrangeIcons();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::OnUpdateCommand(int id, CCommandUpdate& update) {
+    if (id == CommandId::ViewToolbar)
+        update.SetCheck(!m_toolBar->isHidden());
+    else if (id == CommandId::ViewStatusBar)
+        update.SetCheck(!statusBar()->isHidden());
+    else if (IsWindowCommand(id))
+        update.Enable(!m_mdiArea->subWindowList().isEmpty());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    m_sounds.Play(u"GAUGEEND.WAV"_s);
+    const CMessage question{u"Exit The Gaugewright?"_s, u"TheGaugewright"_s, MessageIcon::Question,
+                            MessageButtons::YesNo};
+    if (m_messages.Show(this, question) != MessageAnswer::Yes || (m_closeHook && !m_closeHook())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

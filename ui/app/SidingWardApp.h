@@ -1,0 +1,122 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QUrl>
+
+#include "ui/common/MenuLayout.h"
+
+class CAppCommands;
+class CAppSettings;
+class CClassificationDoc;
+class CClassificationFrame;
+class CClassificationView;
+class CClock;
+class CDataDirectory;
+class CDesktopIntegration;
+class CDocManager;
+class CDocTemplate;
+class CDocument;
+class CFileChooser;
+class CInventoryDocCommands;
+class CDocCommands;
+class CMainFrame;
+class CMessageSink;
+class CPictureViewer;
+class CCommentsPictureCommands;
+class CSingleInstance;
+class CSoundPlayer;
+class CSplashWindow;
+
+// The application: the start-up sequence, the document types, the windows of the
+// open documents and the orderly end. Everything it uses is handed in, so tests run
+// it with their own settings store, data directory, recorders and clock.
+class CSidingWardApp : public QObject {
+    Q_OBJECT
+
+public:
+    struct Services {
+        CAppSettings& settings;
+        CMessageSink& messages;
+        CSoundPlayer& sounds;
+        CFileChooser& files;
+        const CClock& clock;
+        CSingleInstance* singleInstance = nullptr; // null: no single-instance check
+        CDesktopIntegration* desktop = nullptr;    // null: the desktop is not told of us
+        // Shows a URL (the help) in the desktop's viewer; null: help cannot be shown.
+        std::function<bool(const QUrl&)> openUrl = {};
+    };
+
+    // dataDirectory: where Classyrd.mst, ExtMFile.mst and the sounds are.
+    CSidingWardApp(Services services, QString dataDirectory, QObject* parent = nullptr);
+    ~CSidingWardApp() override;
+
+    // The names the program gives itself before any window or settings store exists:
+    // organization, application and desktop file. No display name: Qt would add it
+    // to every window title that does not end with it, and the titles name the
+    // program themselves.
+    static void SetApplicationIdentity();
+
+    // The start-up sequence. False ends the program at once (another copy runs, the
+    // inventory named on the command line could not be opened, or the user closed
+    // the main window before start-up ended).
+    bool InitInstance(const QStringList& arguments);
+
+    // The inventory named on a command line: the first argument that is not an
+    // option ("--data-dir" takes the next one with it); empty when none, and empty
+    // too when the command line asks for anything else (such as printing a file).
+    static QString InventoryArgument(const QStringList& arguments);
+    // Whether the command line lets the splash window and the Tip of the Day show:
+    // not when it asks the program to start as an embedded or automation server.
+    static bool SplashAllowed(const QStringList& arguments);
+    // The name of a switch ("-p", "--print", "/Embedding"), lower case without its
+    // leading marks; empty when argument is no switch.
+    static QString SwitchName(const QString& argument);
+
+    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    CDocManager& DocManager() const { return *m_docManager; }
+    CClassificationDoc* Yard() const { return m_yard; }
+    CClassificationView* YardView() const { return m_yardView; }
+    CAppCommands& AppCommands() const { return *m_appCommands; }
+
+private:
+    void RegisterTemplates();
+    void OpenYard();
+    void OnDocumentOpened(CDocument* document, CDocTemplate* docTemplate);
+    void OnDocumentClosing(CDocument* document);
+    void OpenInventoryWindow(CDocument& document);
+    // The end of the program, after the exit question: the save prompts, the yard's
+    // silent save, the wait for the loader and the settings. False keeps running.
+    bool CloseAll();
+    // The last start-up step: the Tip of the Day, then the Welcome dialog and its
+    // choice; each waits for the splash to go rather than cover it.
+    void OfferStartUpDialogs(bool tipAllowed);
+    // Returns when the splash has gone (at once when there is none); the windows
+    // stay live meanwhile, so a key or a click still removes it. False when the main
+    // window was closed meanwhile.
+    bool WaitForSplash();
+    void RunWelcome();
+    void ShowLoaderMessage(const QString& text);
+
+    Services m_services;
+    std::shared_ptr<const CMenuLayout> m_inventoryMenus;
+    std::shared_ptr<const CMenuLayout> m_yardMenus;
+    QString m_dataDirectory;
+    std::unique_ptr<CDocManager> m_docManager;
+    std::unique_ptr<CDocCommands> m_docCommands;
+    std::unique_ptr<CAppCommands> m_appCommands;
+    std::unique_ptr<CPictureViewer> m_pictureViewer;
+    std::unique_ptr<CCommentsPictureCommands> m_commentsPictures;
+    std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    CClassificationDoc* m_yard = nullptr;
+    CClassificationView* m_yardView = nullptr;
+    CClassificationFrame* m_yardFrame = nullptr;
+    QPointer<CSplashWindow> m_splash;
+};

@@ -1,0 +1,41 @@
+// Gaugewright: keeps inventories of model railroad rolling stock and follows their value.
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+
+#include "ui/app/AppSettings.h"
+#include "ui/app/DataDirectory.h"
+#include "ui/app/DesktopIntegration.h"
+#include "ui/app/MessageBoxSink.h"
+#include "ui/app/SidingWardApp.h"
+#include "ui/app/SingleInstance.h"
+#include "ui/app/WaveSoundPlayer.h"
+#include "model/framework/SystemClock.h"
+#include "ui/common/DialogFileChooser.h"
+
+int main(int argc, char** argv) {
+    Q_INIT_RESOURCE(icons);
+    QApplication application(argc, argv);
+    CSidingWardApp::SetApplicationIdentity();
+
+    const QStringList arguments = QCoreApplication::arguments();
+    const CDataDirectory data = CDataDirectory::Locate(CDataDirectory::SystemPlaces(arguments));
+    CMessageBoxSink messages;
+    if (!data.Error().isEmpty()) {
+        messages.Show(nullptr, {data.Error(), QStringLiteral("Gaugewright Warning"),
+                                MessageIcon::Warning, MessageButtons::Ok});
+    }
+    CAppSettings settings;
+    CWaveSoundPlayer sounds(data.Path());
+    CDialogFileChooser files;
+    CSystemClock clock;
+    CSingleInstance singleInstance;
+    CDesktopIntegration desktop = CDesktopIntegration::ForCurrentUser();
+
+    CSidingWardApp app({settings, messages, sounds, files, clock, &singleInstance, &desktop,
+                        [](const QUrl& url) { return QDesktopServices::openUrl(url); }},
+                       data.Path());
+    if (!app.InitInstance(arguments))
+        return 0;
+    return application.exec();
+}

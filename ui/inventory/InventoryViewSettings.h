@@ -1,0 +1,15 @@
+#pragma once
+
+class QString;
+
+// Where an inventory window keeps its detail flags and sort attribute between
+// runs, by document title; the application's settings implement it.
+class CInventoryViewSettings {
+public:
+    // Empty when absent or when the title is empty.
+    virtual QString ViewSettings(const QString& documentTitle) const = 0;
+    virtual void SetViewSettings(const QString& documentTitle, const QString& settings) = 0;
+
+protected:
+    ~CInventoryViewSettings() = default;
+};

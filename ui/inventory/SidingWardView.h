@@ -1,0 +1,160 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <span>
+
+#include <QPointer>
+#include <QWidget>
+
+#include "model/core/InventoryElement.h"
+#include "ui/common/CommandTarget.h"
+#include "model/framework/DocumentView.h"
+#include "ui/common/MenuLayout.h"
+
+class CActionRegistry;
+class CInventoryViewSettings;
+class CFerroTreeCtrl;
+class CInventoryEditCommands;
+class CInventoryTreeModel;
+class CMessageSink;
+class CSidingWardDoc;
+class CSoundPlayer;
+class QLabel;
+class QModelIndex;
+class CCommentsPictureCommands;
+class QTimer;
+
+// The main window of an inventory: the item count, a small signal animation and
+// the inventory as a tree (root, one node per item grouped by the sort attribute,
+// "heading: value" detail lines). It carries the inventory commands, registers its
+// document with the Classification Yard and takes the items the yard and other
+// inventories send or drop.
+class CSidingWardView : public QWidget, public CDocumentView, public CCommandTarget {
+    Q_OBJECT
+
+public:
+    using DetailFlags = std::array<bool, kAttributeCount>;
+
+    // Everything the view uses from the program; it must outlive the view.
+    struct Services {
+        CMessageSink& messages;
+        CSoundPlayer& sounds;
+        CInventoryViewSettings& settings;
+        // The Classification Yard's build form, which takes the yard messages; null
+        // when there is no yard (registration then fails with a message).
+        std::function<QWidget*()> findYardView;
+        // The comments and picture commands; null leaves them disabled.
+        CCommentsPictureCommands* commentsPictures = nullptr;
+    };
+
+    CSidingWardView(CSidingWardDoc& document, Services services, QWidget* parent = nullptr);
+    // Unregisters the document when this was its last view and stores the view settings.
+    ~CSidingWardView() override;
+
+    // The actions the context menu shows and whose state follows the selection
+    // (not owned; null: no context menu).
+    void SetActions(CActionRegistry* actions) { m_actions = actions; }
+    // The "Inventory Modification" popup.
+    static CMenuItem ContextMenuLayout();
+
+    CSidingWardDoc& GetDocument() const { return m_document; }
+    CFerroTreeCtrl* Tree() const { return m_tree; }
+    CInventoryTreeModel* Model() const { return m_model; }
+    CMessageSink& Messages() const { return m_services.messages; }
+    CSoundPlayer& Sounds() const { return m_services.sounds; }
+    // The yard's build form once registered; null without a yard.
+    QWidget* YardView() const { return m_yardView; }
+    bool IsYardBuilding() const;
+    // Call before the inventory destroys items: the yard lets go of any of them it
+    // holds for changes.
+    void ReleaseFromYard(std::span<CInventoryElement* const> items) const;
+
+    // The operations of the tree.
+    // Builds every node anew from the document (without sorting it).
+    void RebuildTree();
+    // Replaces the item's node by a fresh one at its alphabetical place, selects it.
+    QModelIndex InsertItemNode(const CInventoryElement* item);
+    // Selects the item's node and makes it visible; nothing when it has none.
+    void SelectItem(const CInventoryElement* item);
+    void SelectNode(const QModelIndex& node);
+    void UpdateCount();
+    // The selected node; invalid when none is.
+    QModelIndex SelectedNode() const;
+    // The item of the selected node (item node or detail line); null otherwise.
+    CInventoryElement* CurrentItem() const;
+    void ExpandAll();
+    void CollapseAll();
+    bool IsExpanded() const { return m_expanded; }
+    // Cut on the selected item (also what YM_CUT asks for); false when nothing was cut.
+    bool CutSelectedItem();
+    // Sorts the document by attribute and rebuilds.
+    void SortBy(int attribute);
+    // Runs the Inventory Details dialog and rebuilds after OK.
+    void RunInventoryDetails();
+    const DetailFlags& GetDetailFlags() const { return m_showDetails; }
+
+    QString CountText() const;
+    // The signal frame shown (1, 2 or 3) and the next step of the animation.
+    int VisibleSignalFrame() const;
+    void AnimateSignal();
+    QTimer* AnimationTimer() const { return m_animation; }
+
+    // The view settings value: fourteen "0"/"1" detail flags, a comma and the sort
+    // attribute. Parse fails (false) unless the first comma follows exactly
+    // fourteen characters; an attribute outside 0..13 reads as 0.
+    static bool ParseViewSettings(const QString& value, DetailFlags& flags, int& sortAttribute);
+    static QString FormatViewSettings(const DetailFlags& flags, int sortAttribute);
+
+    void OnDocumentUpdate(CDocumentView* sender, int hint) override;
+
+    bool HandlesCommand(int id) const override;
+    void OnCommand(int id) override;
+    void OnUpdateCommand(int id, CCommandUpdate& update) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateControls();
+    void OnInitialUpdate();
+    void ReadViewSettings();
+    void RegisterWithYard();
+    void ApplyLayoutRule();
+    void ShowSignalFrame(int frame);
+    void CommandsChanged();
+    // Expands or collapses every item node and restores a selection.
+    void ExpandOrCollapseAll(bool expand);
+    // The yard command entries: Build and Send to Classification Yard.
+    void StartYardBuild();
+    void SendSelectedToYard();
+    // View or change the selected item's comments or picture.
+    void RunCommentsPictureCommand(int id);
+
+    CSidingWardDoc& m_document;
+    Services m_services;
+    CActionRegistry* m_actions = nullptr;
+    std::unique_ptr<CInventoryEditCommands> m_editing;
+    CInventoryTreeModel* m_model;
+    CFerroTreeCtrl* m_tree;
+    QLabel* m_countCaption;
+    QLabel* m_count;
+    std::array<QLabel*, 3> m_signal{};
+    QTimer* m_animation;
+    QPointer<QWidget> m_yardView;
+
+    DetailFlags m_showDetails{};
+    bool m_expanded = false;
+    bool m_firstDisplay = true;
+    bool m_initialized = false;
+    bool m_registered = false;
+    int m_phase = 1;
+    bool m_forward = true;
+};

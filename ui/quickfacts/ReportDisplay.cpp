@@ -1,0 +1,36 @@
+#include "ui/quickfacts/ReportDisplay.h"
+
+#include "ui/common/MessageSink.h"
+#include "ui/common/SoundPlayer.h"
+#include "ui/common/Text.h"
+#include "model/quickfacts/QuickFactsReport.h"
+
+namespace {
+
+MessageIcon IconOf(ReportIcon icon) {
+    switch (icon) {
+    case ReportIcon::Information:
+        return MessageIcon::Information;
+    case ReportIcon::Warning:
+        return MessageIcon::Warning;
+    case ReportIcon::Stop:
+        return MessageIcon::Critical;
+    case ReportIcon::Question:
+        return MessageIcon::Question;
+    }
+    return MessageIcon::None;
+}
+
+} // namespace
+
+namespace quickfacts {
+
+void ShowReport(const CQuickFactsReport& report, CMessageSink& messages, CSoundPlayer& sounds,
+                QWidget* parent) {
+    if (!report.sound.empty())
+        sounds.Play(text::FromBytes(report.sound));
+    messages.Show(parent, {text::FromBytes(report.text), text::FromBytes(report.caption),
+                           IconOf(report.icon), MessageButtons::Ok});
+}
+
+} // namespace quickfacts

@@ -1,0 +1,210 @@
+#include "ui/yard/FerroRSTreeCtrl.h"
+
+#include <array>
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include "model/core/InventoryElement.h"
+#include "ui/common/HaloIconEngine.h"
+#include "ui/common/Text.h"
+#include "ui/common/TreeLinesStyle.h"
+#include "model/yard/ClassificationDoc.h"
+#include "ui/yard/YardMessageEvent.h"
+
+namespace {
+
+// The one table of tree icons, by attribute index.
+constexpr std::array<const char*, kAttributeCount> kIconFiles = {
+    ":/icons/tree/body-classification.svg", ":/icons/tree/manufacturer.svg",
+    ":/icons/tree/item-number.svg",         ":/icons/tree/road-name.svg",
+    ":/icons/tree/paint-scheme.svg",        ":/icons/tree/scale.svg",
+    ":/icons/tree/condition.svg",           ":/icons/tree/original-box.svg",
+    ":/icons/tree/date-built.svg",          ":/icons/tree/purchase-date.svg",
+    ":/icons/tree/purchase-price.svg",      ":/icons/tree/current-value.svg",
+    ":/icons/tree/user-defined-1.svg",      ":/icons/tree/user-defined-2.svg",
+};
+
+constexpr int kItemRole = Qt::UserRole;
+
+} // namespace
+
+const int CFerroRSTreeCtrl::kLineOrder[13] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10, 12, 13};
+
+QString CFerroRSTreeCtrl::MimeType() {
+    return QStringLiteral("application/x-gaugewright-yard-item");
+}
+
+QIcon CFerroRSTreeCtrl::AttributeIcon(int attribute) {
+    if (attribute < 0 || attribute >= kAttributeCount)
+        return {};
+    return CHaloIconEngine::Icon(QLatin1String(kIconFiles[static_cast<std::size_t>(attribute)]));
+}
+
+CFerroRSTreeCtrl::CFerroRSTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setIconSize(QSize(16, 16));
+    // A line longer than the tree is wide scrolls rather than losing its value.
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    setAcceptDrops(true);
+    CTreeLinesStyle::Apply(this);
+}
+
+CFerroRSTreeCtrl::~CFerroRSTreeCtrl() = default;
+
+void CFerroRSTreeCtrl::ShowNewItem(std::unique_ptr<CInventoryElement> item,
+                                   const CClassificationDoc& yard) {
+    Empty();
+    m_ownedItem = std::move(item);
+    m_item = m_ownedItem.get();
+    BuildNodes(yard);
+}
+
+void CFerroRSTreeCtrl::ShowTakenItem(CInventoryElement* item, CSidingWardDoc* inventory,
+                                     const CClassificationDoc& yard) {
+    Empty();
+    m_item = item;
+    m_takenFrom = inventory;
+    BuildNodes(yard);
+}
+
+void CFerroRSTreeCtrl::Redisplay(const CClassificationDoc& yard) {
+    BuildNodes(yard);
+}
+
+void CFerroRSTreeCtrl::Empty() {
+    clear();
+    m_item = nullptr;
+    m_ownedItem.reset();
+    m_takenFrom = nullptr;
+    m_draggedItem = nullptr;
+    m_dragEnabled = false;
+}
+
+CInventoryElement* CFerroRSTreeCtrl::GetSelectedItem() const {
+    const QTreeWidgetItem* node = currentItem();
+    if (node == nullptr)
+        return m_item;
+    return reinterpret_cast<CInventoryElement*>(node->data(0, kItemRole).value<quintptr>());
+}
+
+void CFerroRSTreeCtrl::SelectRoot() {
+    if (QTreeWidgetItem* root = topLevelItem(0))
+        setCurrentItem(root);
+}
+
+std::unique_ptr<CInventoryElement> CFerroRSTreeCtrl::ReleaseItem() {
+    return std::move(m_ownedItem);
+}
+
+void CFerroRSTreeCtrl::OnDropResult(bool refused) {
+    m_draggedItem = nullptr;
+    if (refused)
+        return;
+    // The inventory has the item now; whatever it did not take over is ours to destroy.
+    m_takenFrom = nullptr;
+    clear();
+    m_item = nullptr;
+    m_ownedItem.reset();
+}
+
+void CFerroRSTreeCtrl::BuildNodes(const CClassificationDoc& yard) {
+    clear();
+    if (m_item == nullptr)
+        return;
+    const QVariant data = QVariant::fromValue(reinterpret_cast<quintptr>(m_item));
+    const int root = static_cast<int>(Attribute::BodyClassification);
+    auto* rootNode = new QTreeWidgetItem(this);
+    rootNode->setText(0, text::FromBytes(m_item->GetAttributeText(root)));
+    rootNode->setIcon(0, AttributeIcon(root));
+    rootNode->setData(0, kItemRole, data);
+    for (const int attribute : kLineOrder) {
+        auto* line = new QTreeWidgetItem(rootNode);
+        line->setText(0, text::FromBytes(yard.GetHeading(attribute) + ": " +
+                                         m_item->GetAttributeText(attribute)));
+        line->setIcon(0, AttributeIcon(attribute));
+        line->setData(0, kItemRole, data);
+    }
+    expandAll();
+}
+
+bool CFerroRSTreeCtrl::event(QEvent* event) {
+    if (event->type() == static_cast<QEvent::Type>(YM_DROP_RESULT)) {
+        OnDropResult(static_cast<CYardMessageEvent*>(event)->result == 1);
+        return true;
+    }
+    return QTreeWidget::event(event);
+}
+
+void CFerroRSTreeCtrl::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
+
+void CFerroRSTreeCtrl::dragMoveEvent(QDragMoveEvent* event) {
+    // Accepted as a copy only to show the same-kind cursor of the drag.
+    if (event->mimeData()->hasFormat(MimeType())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CFerroRSTreeCtrl::dropEvent(QDropEvent* event) {
+    event->ignore();
+}
+
+void CFerroRSTreeCtrl::mousePressEvent(QMouseEvent* event) {
+    QTreeWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || !m_dragEnabled || currentItem() == nullptr)
+        return;
+    m_pressed = true;
+    m_pressPosition = event->position().toPoint();
+    m_draggedItem = GetSelectedItem();
+}
+
+void CFerroRSTreeCtrl::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_pressed) {
+        QTreeWidget::mouseMoveEvent(event);
+        return;
+    }
+    // Only a plain left-button drag carries the item; anything else ends the gesture.
+    if (event->buttons() != Qt::LeftButton ||
+        (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+        m_pressed = false;
+        return;
+    }
+    if ((event->position().toPoint() - m_pressPosition).manhattanLength() >=
+        QApplication::startDragDistance()) {
+        m_pressed = false;
+        StartDrag();
+    }
+}
+
+void CFerroRSTreeCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    m_pressed = false;
+    QTreeWidget::mouseReleaseEvent(event);
+}
+
+void CFerroRSTreeCtrl::StartDrag() {
+    auto* mime = new QMimeData;
+    mime->setData(MimeType(), QByteArray());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    // Over an inventory (which takes the move) the cross-over cursor, over a yard
+    // tree (which pretends to take a copy) the same-kind one; elsewhere no-drop.
+    drag->setDragCursor(QIcon(QStringLiteral(":/icons/cursor/drag-crossover.svg")).pixmap(32, 32),
+                        Qt::MoveAction);
+    drag->setDragCursor(QIcon(QStringLiteral(":/icons/cursor/drag-samekind.svg")).pixmap(32, 32),
+                        Qt::CopyAction);
+    drag->setHotSpot(QPoint(0, 0));
+    // The dragged item stays set until the inventory's drop result arrives.
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
