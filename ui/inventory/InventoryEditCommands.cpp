@@ -25,7 +25,7 @@
 #include "ui/inventory/InventoryModificationDialog.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "model/core/LabelCollation.h"
-#include "ui/inventory/SidingWardView.h"
+#include "ui/inventory/InventoryEditTarget.h"
 #include "model/yard/ClassificationDoc.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardMessageEvent.h"
@@ -51,7 +51,7 @@ bool Matches(const std::string& label, const std::string& wanted, bool matchCase
 } // namespace
 
 void CInventoryEditCommands::Show(const QString& text, const QString& caption, MessageIcon icon) {
-    m_view.Messages().Show(&m_view, {text, caption, icon, MessageButtons::Ok});
+    m_view.Messages().Show(m_view.Window(), {text, caption, icon, MessageButtons::Ok});
 }
 
 void CInventoryEditCommands::Delete() {
@@ -73,7 +73,7 @@ void CInventoryEditCommands::Delete() {
         question = QStringLiteral("Are you sure you want to delete the entire inventory item ") +
                    model.Label(node.parent()) + QLatin1Char('?');
     const MessageAnswer answer = m_view.Messages().Show(
-        &m_view, {question, kWarningCaption, MessageIcon::Question, MessageButtons::YesNo});
+        m_view.Window(), {question, kWarningCaption, MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes)
         return;
     if (level == TreeLevel::Root) {
@@ -85,7 +85,7 @@ void CInventoryEditCommands::Delete() {
             // The nodes and the items go in one step each: one by one would renumber
             // the rest and have the other windows rebuild every time.
             model.RemoveAllItemNodes();
-            failures = m_view.GetDocument().RemoveItems(items, &m_view);
+            failures = m_view.GetDocument().RemoveItems(items, m_view.Sender());
         }
         // The boxes wait for the user: the wait cursor must not stand over them.
         for (int failure = 0; failure < failures; ++failure)
@@ -102,7 +102,7 @@ void CInventoryEditCommands::DeleteItem(CInventoryElement* item) {
     m_view.ReleaseFromYard({&item, 1});
     // The node goes first: the tree must not show an item that is gone.
     const bool nodeRemoved = RemoveItemNode(item);
-    if (!m_view.GetDocument().RemoveItem(item, &m_view))
+    if (!m_view.GetDocument().RemoveItem(item, m_view.Sender()))
         Show(QStringLiteral("Delete inventory element failed"), kApplicationTitle,
              MessageIcon::Warning);
     if (!nodeRemoved)
@@ -143,7 +143,7 @@ bool CInventoryEditCommands::Cut() {
         return false;
     m_view.ReleaseFromYard({&item, 1});
     RemoveItemNode(item);
-    m_view.GetDocument().RemoveItem(item, &m_view);
+    m_view.GetDocument().RemoveItem(item, m_view.Sender());
     m_view.UpdateCount();
     return true;
 }
@@ -154,12 +154,12 @@ void CInventoryEditCommands::Paste() {
     if (!item)
         return;
     const CInventoryElement* pasted = item.get();
-    m_view.GetDocument().AddItem(std::move(item), &m_view);
+    m_view.GetDocument().AddItem(std::move(item), m_view.Sender());
     m_view.InsertItemNode(pasted);
 }
 
 void CInventoryEditCommands::Find() {
-    CFindDialog dialog(m_view.GetDocument().GetSearchHistory(), m_view.Messages(), &m_view);
+    CFindDialog dialog(m_view.GetDocument().GetSearchHistory(), m_view.Messages(), m_view.Window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     Search(dialog.GetSearchText(), dialog.GetMatchCase(), dialog.IsFindNext());
@@ -260,12 +260,12 @@ void CInventoryEditCommands::ChangeAttribute(int attribute) {
     const bool keepOrder = attribute == static_cast<int>(Attribute::CurrentValue);
     CInventoryModificationDialog dialog(
         QStringLiteral("Maintain ") + text::FromBytes(m_view.Model()->Heading(attribute)),
-        item->GetAttributeText(attribute), values ? *values : CValueList{}, keepOrder, &m_view);
+        item->GetAttributeText(attribute), values ? *values : CValueList{}, keepOrder, m_view.Window());
     if (dialog.exec() != QDialog::Accepted || !dialog.GetChosenValue())
         return;
     CWaitCursor wait;
     item->SetAttributeText(attribute, *dialog.GetChosenValue());
-    m_view.GetDocument().MarkModified(&m_view);
+    m_view.GetDocument().MarkModified(m_view.Sender());
     m_view.InsertItemNode(item);
 }
 
@@ -318,7 +318,7 @@ void CInventoryEditCommands::TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventory
     bool refused = false;
     if (yardTree->IsTakenFromInventory()) {
         if (document.ContainsItem(item)) {
-            document.MarkModified(&m_view);
+            document.MarkModified(m_view.Sender());
         } else {
             Show(QStringLiteral("The finished rolling stock originated in another inventory file "
                                 "and cannot be added here!"),
@@ -327,7 +327,7 @@ void CInventoryEditCommands::TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventory
         }
     } else if (yardTree->GetHeldItem() == item) {
         if (auto owned = yardTree->ReleaseItem())
-            document.AddItem(std::move(owned), &m_view);
+            document.AddItem(std::move(owned), m_view.Sender());
         else
             refused = true;
     } else {
@@ -341,7 +341,7 @@ void CInventoryEditCommands::TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventory
 }
 
 void CInventoryEditCommands::TakeFromInventory(CFerroTreeCtrl* sourceTree) {
-    auto* source = qobject_cast<CSidingWardView*>(CFerroTreeCtrl::ViewOf(sourceTree));
+    auto* source = dynamic_cast<CInventoryEditTarget*>(CFerroTreeCtrl::ViewOf(sourceTree));
     if (source == nullptr || source == &m_view)
         return;
     // Only what the source really gave up is pasted here.
@@ -359,7 +359,7 @@ void CInventoryEditCommands::ReportGain() {
                               : reporter.ReportItem(m_view.CurrentItem());
     wait.reset();
     if (report)
-        quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), &m_view);
+        quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), m_view.Window());
 }
 
 void CInventoryEditCommands::ReportDollarGainLoss() {
@@ -377,7 +377,7 @@ void CInventoryEditCommands::ReportPerformer(bool best) {
     wait.reset();
     if (!answer)
         return;
-    quickfacts::ShowReport(answer->report, m_view.Messages(), m_view.Sounds(), &m_view);
+    quickfacts::ShowReport(answer->report, m_view.Messages(), m_view.Sounds(), m_view.Window());
     if (answer->item != nullptr)
         m_view.SelectItem(answer->item);
 }
@@ -388,7 +388,7 @@ void CInventoryEditCommands::ReportTotal() {
     const auto report = Reporter().ReportInventory(&m_view.GetDocument());
     wait.reset();
     if (report)
-        quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), &m_view);
+        quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), m_view.Window());
 }
 
 void CInventoryEditCommands::ReportTotalExpenditures() {
@@ -401,5 +401,5 @@ void CInventoryEditCommands::ReportTotalAssetValue() {
 
 void CInventoryEditCommands::ReportItemCount() {
     if (const auto report = CItemCount().ReportInventory(&m_view.GetDocument()))
-        quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), &m_view);
+        quickfacts::ShowReport(*report, m_view.Messages(), m_view.Sounds(), m_view.Window());
 }

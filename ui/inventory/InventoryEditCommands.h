@@ -7,7 +7,7 @@
 class CFerroRSTreeCtrl;
 class CFerroTreeCtrl;
 class CInventoryElement;
-class CSidingWardView;
+class CInventoryEditTarget;
 enum class MessageIcon;
 
 // The commands with which the user changes, searches, checks and values an
@@ -19,7 +19,7 @@ enum class MessageIcon;
 class CInventoryEditCommands {
 public:
     // view must outlive the commands (the view owns them).
-    explicit CInventoryEditCommands(CSidingWardView& view) : m_view(view) {}
+    explicit CInventoryEditCommands(CInventoryEditTarget& view) : m_view(view) {}
 
     void Delete();
     // Copies the selected item into the application clipboard, and as text (a line
@@ -67,5 +67,5 @@ private:
     template <typename Reporter>
     void ReportTotal();
 
-    CSidingWardView& m_view;
+    CInventoryEditTarget& m_view;
 };

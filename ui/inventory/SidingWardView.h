@@ -12,6 +12,7 @@
 #include "ui/common/CommandTarget.h"
 #include "model/framework/DocumentView.h"
 #include "ui/common/MenuLayout.h"
+#include "ui/inventory/InventoryEditTarget.h"
 
 class CActionRegistry;
 class CInventoryViewSettings;
@@ -31,7 +32,10 @@ class QTimer;
 // "heading: value" detail lines). It carries the inventory commands, registers its
 // document with the Classification Yard and takes the items the yard and other
 // inventories send or drop.
-class CSidingWardView : public QWidget, public CDocumentView, public CCommandTarget {
+class CSidingWardView : public QWidget,
+                        public CDocumentView,
+                        public CCommandTarget,
+                        public CInventoryEditTarget {
     Q_OBJECT
 
 public:
@@ -59,36 +63,33 @@ public:
     // The "Inventory Modification" popup.
     static CMenuItem ContextMenuLayout();
 
-    CSidingWardDoc& GetDocument() const { return m_document; }
-    CFerroTreeCtrl* Tree() const { return m_tree; }
-    CInventoryTreeModel* Model() const { return m_model; }
-    CMessageSink& Messages() const { return m_services.messages; }
-    CSoundPlayer& Sounds() const { return m_services.sounds; }
+    CSidingWardDoc& GetDocument() const override { return m_document; }
+    CFerroTreeCtrl* Tree() const override { return m_tree; }
+    CInventoryTreeModel* Model() const override { return m_model; }
+    CMessageSink& Messages() const override { return m_services.messages; }
+    CSoundPlayer& Sounds() const override { return m_services.sounds; }
+    QWidget* Window() override { return this; }
+    CDocumentView* Sender() override { return this; }
     // The yard's build form once registered; null without a yard.
     QWidget* YardView() const { return m_yardView; }
     bool IsYardBuilding() const;
-    // Call before the inventory destroys items: the yard lets go of any of them it
-    // holds for changes.
-    void ReleaseFromYard(std::span<CInventoryElement* const> items) const;
+    void ReleaseFromYard(std::span<CInventoryElement* const> items) const override;
 
     // The operations of the tree.
     // Builds every node anew from the document (without sorting it).
     void RebuildTree();
-    // Replaces the item's node by a fresh one at its alphabetical place, selects it.
-    QModelIndex InsertItemNode(const CInventoryElement* item);
-    // Selects the item's node and makes it visible; nothing when it has none.
-    void SelectItem(const CInventoryElement* item);
-    void SelectNode(const QModelIndex& node);
-    void UpdateCount();
-    // The selected node; invalid when none is.
-    QModelIndex SelectedNode() const;
-    // The item of the selected node (item node or detail line); null otherwise.
-    CInventoryElement* CurrentItem() const;
+    // The tree operations the editing commands use (see CInventoryEditTarget).
+    QModelIndex InsertItemNode(const CInventoryElement* item) override;
+    void SelectItem(const CInventoryElement* item) override;
+    void SelectNode(const QModelIndex& node) override;
+    void UpdateCount() override;
+    QModelIndex SelectedNode() const override;
+    CInventoryElement* CurrentItem() const override;
     void ExpandAll();
     void CollapseAll();
     bool IsExpanded() const { return m_expanded; }
     // Cut on the selected item (also what YM_CUT asks for); false when nothing was cut.
-    bool CutSelectedItem();
+    bool CutSelectedItem() override;
     // Sorts the document by attribute and rebuilds.
     void SortBy(int attribute);
     // Runs the Inventory Details dialog and rebuilds after OK.
