@@ -20,7 +20,7 @@ const std::vector<int> kAllFields = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1
 const std::string& ExportPath() {
     static const std::string path = [] {
         const std::string file = (fs::temp_directory_path() / "gaugewright-bench.txt").string();
-        MakeDocument(kLargestInventory)->ExportDelimitedText(file, "\t", true);
+        delimitedtext::Export(*MakeDocument(kLargestInventory), file, "\t", true);
         return file;
     }();
     return path;
@@ -31,7 +31,7 @@ void BM_ExportLargestInventory(benchmark::State& state) {
     const auto document = MakeDocument(kLargestInventory);
     const std::string path = (fs::temp_directory_path() / "gaugewright-bench-export.txt").string();
     for (auto _ : state) {
-        if (!document->ExportDelimitedText(path, "\t", true).Succeeded())
+        if (!delimitedtext::Export(*document, path, "\t", true).Succeeded())
             state.SkipWithError("the export failed");
     }
     fs::remove(path);
@@ -43,7 +43,7 @@ void BM_ImportLargestInventory(benchmark::State& state) {
     for (auto _ : state) {
         auto document = std::make_unique<CSidingWardDoc>();
         const CDelimitedImportResult result =
-            document->ImportDelimitedText(path, "\t", kAllFields, true, nullptr);
+            delimitedtext::Import(*document, path, "\t", kAllFields, true, nullptr);
         if (result.added != kLargestInventory)
             state.SkipWithError("the import failed");
         state.PauseTiming();

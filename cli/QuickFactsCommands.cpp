@@ -13,6 +13,7 @@
 #include "model/quickfacts/PercentGainLoss.h"
 #include "model/quickfacts/TotalAssetValue.h"
 #include "model/quickfacts/TotalExpenditures.h"
+#include "model/quickfacts/Valuation.h"
 #include "model/quickfacts/WorstPerformer.h"
 #include "model/yard/ClassificationDoc.h"
 
@@ -33,12 +34,11 @@ ordered_json ReportJson(const std::optional<CQuickFactsReport>& report) {
 }
 
 // The performer's list position (null when there is none) and the tie count.
-ordered_json PerformerJson(const CSidingWardDoc& document, const CInventoryElement* item,
-                           int ties) {
+ordered_json PerformerJson(const CSidingWardDoc& document, const valuation::CPerformer& found) {
     ordered_json json = ordered_json::object();
-    const int index = item ? document.IndexOfItem(item) : -1;
+    const int index = found.item ? document.IndexOfItem(found.item) : -1;
     json["item"] = index >= 0 ? ordered_json(index) : ordered_json(nullptr);
-    json["ties"] = ties;
+    json["ties"] = found.ties;
     return json;
 }
 
@@ -50,8 +50,8 @@ void ItemFacts(CCliContext& context, const CSidingWardDoc& document, const std::
     const CInventoryElement* item =
         document.GetItemAt(CCliArguments::ParseInt(index, 0, count - 1, synopsis));
     ordered_json json = ordered_json::object();
-    json["dollarGainLoss"] = jsontext::FromBytes(item->GetDollarGainLoss());
-    json["percentGainLoss"] = jsontext::FromBytes(item->GetPercentGainLoss());
+    json["dollarGainLoss"] = jsontext::FromBytes(valuation::DollarGainLoss(*item));
+    json["percentGainLoss"] = jsontext::FromBytes(valuation::PercentGainLoss(*item));
     json["reports"] = ordered_json::object();
     json["reports"]["itemDollar"] = ReportJson(CDollarGainLoss().ReportItem(item));
     json["reports"]["itemPercent"] = ReportJson(CPercentGainLoss().ReportItem(item));
@@ -84,9 +84,7 @@ void Facts(CCliContext& context) {
     reports["inventoryDollar"] = ReportJson(CDollarGainLoss().ReportInventory(&document));
     reports["inventoryPercent"] = ReportJson(CPercentGainLoss().ReportInventory(&document));
     const auto worst = CWorstPerformer().ReportInventory(&document);
-    const int worstTies = document.GetWorstPerformerTies();
     const auto best = CBestPerformer().ReportInventory(&document);
-    const int bestTies = document.GetBestPerformerTies();
     reports["worst"] = ReportJson(worst ? std::optional(worst->report) : std::nullopt);
     reports["best"] = ReportJson(best ? std::optional(best->report) : std::nullopt);
     reports["totalAssetValue"] = ReportJson(CTotalAssetValue().ReportInventory(&document));
@@ -95,12 +93,13 @@ void Facts(CCliContext& context) {
 
     ordered_json json = ordered_json::object();
     json["itemCount"] = document.GetItemCount();
-    json["totalExpenditures"] = jsontext::FromBytes(document.GetTotalExpenditures());
-    json["totalAssetValue"] = jsontext::FromBytes(document.GetTotalAssetValue());
-    json["dollarGainLoss"] = jsontext::FromBytes(document.GetDollarGainLoss());
-    json["percentGainLoss"] = jsontext::FromBytes(document.GetPercentGainLoss());
-    json["worst"] = PerformerJson(document, worst ? worst->item : nullptr, worstTies);
-    json["best"] = PerformerJson(document, best ? best->item : nullptr, bestTies);
+    const CSidingWardDoc::ItemList& items = document.GetItems();
+    json["totalExpenditures"] = jsontext::FromBytes(valuation::TotalExpenditures(items));
+    json["totalAssetValue"] = jsontext::FromBytes(valuation::TotalAssetValue(items));
+    json["dollarGainLoss"] = jsontext::FromBytes(valuation::DollarGainLoss(items));
+    json["percentGainLoss"] = jsontext::FromBytes(valuation::PercentGainLoss(items));
+    json["worst"] = PerformerJson(document, valuation::FindWorstPerformer(items));
+    json["best"] = PerformerJson(document, valuation::FindBestPerformer(items));
     json["reports"] = std::move(reports);
     clisupport::WriteJsonOutput(context, json);
 }

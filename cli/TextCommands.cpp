@@ -56,8 +56,8 @@ void ExportText(CCliContext& context) {
     CSidingWardDoc document;
     clisupport::OpenInventory(document, arguments.Positional(0));
     document.SetClassificationYard(yard.get());
-    clisupport::RequireSuccess(document.ExportDelimitedText(arguments.Positional(1), delimiter,
-                                                            arguments.Flag("--names")));
+    clisupport::RequireSuccess(delimitedtext::Export(document, arguments.Positional(1), delimiter,
+                                                     arguments.Flag("--names")));
 }
 
 void ImportText(CCliContext& context) {
@@ -71,8 +71,9 @@ void ImportText(CCliContext& context) {
     CSidingWardDoc document;
     if (std::filesystem::exists(path))
         clisupport::OpenInventory(document, path);
-    const CDelimitedImportResult result = document.ImportDelimitedText(
-        arguments.Positional(1), delimiter, fieldOrder, arguments.Flag("--names"), nullptr);
+    const CDelimitedImportResult result =
+        delimitedtext::Import(document, arguments.Positional(1), delimiter, fieldOrder,
+                              arguments.Flag("--names"), nullptr);
     if (!result.Succeeded())
         throw CCliError(kExitFileError, result.message);
     clisupport::RequireSuccess(document.OnSaveDocument(path));

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "model/core/Catalogue.h"
 #include "model/core/InventoryElement.h"
 #include "model/core/InventoryFormat.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/SafeFile.h"
-#include "model/core/Catalogue.h"
 
 namespace delimitedtext {
 
@@ -27,6 +27,20 @@ template <typename Visit> void ForEachRecord(std::string_view bytes, Visit&& vis
             return;
         visit(bytes.substr(start, end - start));
         start = end + kRecordEnd.size();
+    }
+}
+
+// The heading the delimited text gives an attribute: the linked yard's, else the
+// default name.
+std::string_view ExportHeading(const CCatalogue* yard, int attribute) {
+    return yard ? std::string_view(yard->GetHeading(attribute)) : AttributeName(attribute);
+}
+
+void AppendExportHeadings(const CCatalogue* yard, std::string_view delimiter, std::string& out) {
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+        if (attribute > 0)
+            out += delimiter;
+        out += ExportHeading(yard, attribute);
     }
 }
 
@@ -90,40 +104,25 @@ std::string CheckFieldOrder(const std::vector<int>& fieldOrder) {
     return {};
 }
 
-} // namespace delimitedtext
-
-std::string_view CSidingWardDoc::ExportHeading(int attribute) const {
-    return m_yard ? std::string_view(m_yard->GetHeading(attribute)) : AttributeName(attribute);
-}
-
-void CSidingWardDoc::AppendExportHeadings(std::string_view delimiter, std::string& out) const {
-    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
-        if (attribute > 0)
-            out += delimiter;
-        out += ExportHeading(attribute);
-    }
-}
-
-std::string CSidingWardDoc::ItemAsDelimitedText(const CInventoryElement& item,
-                                                std::string_view delimiter,
-                                                std::string_view lineEnd) const {
+std::string ItemWithHeadings(const CSidingWardDoc& doc, const CInventoryElement& item,
+                             std::string_view delimiter, std::string_view lineEnd) {
     std::string text;
-    AppendExportHeadings(delimiter, text);
+    AppendExportHeadings(doc.GetClassificationYard(), delimiter, text);
     text += lineEnd;
-    delimitedtext::AppendValues(item, delimiter, text);
+    AppendValues(item, delimiter, text);
     text += lineEnd;
     return text;
 }
 
-FileResult CSidingWardDoc::ExportDelimitedText(const std::string& path,
-                                               const std::string& delimiter,
-                                               bool includeFieldNames) const {
+FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std::string& delimiter,
+                  bool includeFieldNames) {
+    const CCatalogue* yard = doc.GetClassificationYard();
     // The exact size, so that the image of a large inventory is never copied to grow.
     const std::size_t separators = (kAttributeCount - 1) * delimiter.size() + 2;
     std::size_t size = includeFieldNames ? separators : 0;
     for (int attribute = 0; includeFieldNames && attribute < kAttributeCount; ++attribute)
-        size += ExportHeading(attribute).size();
-    for (const auto& item : m_items) {
+        size += ExportHeading(yard, attribute).size();
+    for (const auto& item : doc.GetItems()) {
         size += separators;
         for (int attribute = 0; attribute < kAttributeCount; ++attribute)
             size += item->GetAttributeText(attribute).size();
@@ -131,28 +130,26 @@ FileResult CSidingWardDoc::ExportDelimitedText(const std::string& path,
     std::string text;
     text.reserve(size);
     if (includeFieldNames) {
-        AppendExportHeadings(delimiter, text);
-        text += delimitedtext::kRecordEnd;
+        AppendExportHeadings(yard, delimiter, text);
+        text += kRecordEnd;
     }
-    for (const auto& item : m_items)
-        delimitedtext::AppendRecord(*item, delimiter, text);
+    for (const auto& item : doc.GetItems())
+        AppendRecord(*item, delimiter, text);
     return safefile::WriteAll(path, text);
 }
 
-CDelimitedImportResult CSidingWardDoc::ImportDelimitedText(const std::string& path,
-                                                           const std::string& delimiter,
-                                                           const std::vector<int>& fieldOrder,
-                                                           bool firstRecordHoldsNames,
-                                                           CDocumentView* sender) {
+CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
+                              const std::string& delimiter, const std::vector<int>& fieldOrder,
+                              bool firstRecordHoldsNames, CDocumentView* sender) {
     CDelimitedImportResult result;
     // Without a delimiter every value would be empty, and a bad field order would
     // put values into the wrong attributes: refuse both before reading anything.
     if (delimiter.empty()) {
         result.outcome = ImportOutcome::Refused;
-        result.message = delimitedtext::kNoDelimiter;
+        result.message = kNoDelimiter;
         return result;
     }
-    result.message = delimitedtext::CheckFieldOrder(fieldOrder);
+    result.message = CheckFieldOrder(fieldOrder);
     if (!result.message.empty()) {
         result.outcome = ImportOutcome::Refused;
         return result;
@@ -162,43 +159,45 @@ CDelimitedImportResult CSidingWardDoc::ImportDelimitedText(const std::string& pa
     const FileResult read = safefile::ReadAll(path, bytes);
     if (!read.Succeeded()) {
         result.outcome = ImportOutcome::FileError;
-        result.message = delimitedtext::kImportFileErrorPrefix +
-                         read.message.substr(0, delimitedtext::kMaxErrorDescription);
-        MarkModified(sender);
+        result.message = kImportFileErrorPrefix + read.message.substr(0, kMaxErrorDescription);
+        doc.MarkModified(sender);
         return result;
     }
 
     std::size_t records = 0;
-    delimitedtext::ForEachRecord(bytes, [&records](std::string_view) { ++records; });
+    ForEachRecord(bytes, [&records](std::string_view) { ++records; });
     const std::size_t skipped = firstRecordHoldsNames && records > 0 ? 1 : 0;
     const std::size_t count = records - skipped;
     if (count == 0) {
         result.outcome = ImportOutcome::NoRecord;
-        result.message = delimitedtext::kNoEndOfRecord;
-        MarkModified(sender);
+        result.message = kNoEndOfRecord;
+        doc.MarkModified(sender);
         return result;
     }
     // Every CR LF makes an item of several hundred bytes: a file of blank lines must
     // not fill the memory with items that no inventory file can hold anyway.
-    if (m_items.size() + count > inventoryformat::kMaxItems) {
+    if (doc.GetItems().size() + count > inventoryformat::kMaxItems) {
         result.outcome = ImportOutcome::Refused;
         result.message = std::filesystem::path(path).filename().string() +
                          " cannot be imported: an inventory holds at most 65535 items, this "
                          "one would hold " +
-                         std::to_string(m_items.size() + count) + ".";
+                         std::to_string(doc.GetItems().size() + count) + ".";
         return result;
     }
 
-    m_items.reserve(m_items.size() + count);
+    CSidingWardDoc::ItemList items;
+    items.reserve(count);
     std::size_t index = 0;
-    delimitedtext::ForEachRecord(bytes, [&](std::string_view record) {
+    ForEachRecord(bytes, [&](std::string_view record) {
         if (index++ < skipped)
             return;
         auto item = std::make_unique<CInventoryElement>();
-        delimitedtext::ParseRecord(record, delimiter, fieldOrder, *item);
-        m_items.push_back(std::move(item));
+        ParseRecord(record, delimiter, fieldOrder, *item);
+        items.push_back(std::move(item));
     });
     result.added = count;
-    MarkModified(sender);
+    doc.AppendItems(std::move(items), sender);
     return result;
 }
+
+} // namespace delimitedtext

@@ -5,7 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "model/framework/FileResult.h"
+
+class CDocumentView;
 class CInventoryElement;
+class CSidingWardDoc;
 
 // How an import into an inventory ended.
 enum class ImportOutcome {
@@ -72,5 +76,29 @@ void ParseRecord(std::string_view record, std::string_view delimiter,
 // Empty when fieldOrder names 1 to 14 different attribute indexes in 0..13;
 // otherwise the message that refuses it.
 std::string CheckFieldOrder(const std::vector<int>& fieldOrder);
+
+// Writes the document's items to path as delimited text, safely replacing an
+// existing file: first, when includeFieldNames, a record of the fourteen headings
+// of the document's linked Classification Yard (the default attribute names when
+// none is linked), then one record per item in list order. An empty delimiter runs
+// the values together. Changes nothing in the document; a failure carries the file
+// error message and leaves an old file intact.
+FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std::string& delimiter,
+                  bool includeFieldNames);
+
+// Appends to the document one new item per record of the delimited text file at
+// path (the first record skipped when firstRecordHoldsNames), setting the
+// attributes that fieldOrder names (attribute indexes, in the file's order).
+// Unless the request is Refused, it then marks the document modified and tells
+// every view but sender, as the import command does even when nothing was added.
+CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
+                              const std::string& delimiter, const std::vector<int>& fieldOrder,
+                              bool firstRecordHoldsNames, CDocumentView* sender);
+
+// One item as the export writes it with field names: a line of the fourteen
+// headings of the document's linked yard (or the default names), then a line of
+// the item's fourteen values, each joined by delimiter and ended by lineEnd.
+std::string ItemWithHeadings(const CSidingWardDoc& doc, const CInventoryElement& item,
+                             std::string_view delimiter, std::string_view lineEnd);
 
 } // namespace delimitedtext

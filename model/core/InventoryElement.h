@@ -89,14 +89,6 @@ public:
     // The key by which the document sorts on an attribute.
     std::string GetSortKey(int index) const;
 
-    // Valuation of the item (defined in quickfacts/).
-    // @valuation-declarations
-    // Amount text of Current Value minus Purchase Price (as amount values).
-    std::string GetDollarGainLoss() const;
-    // Gain ratio text of that gain over the purchase amount, or "Cannot calculate!
-    // Purchase Price is zero" when the purchase amount is 0.
-    std::string GetPercentGainLoss() const;
-
 private:
     std::string m_paintScheme;
     std::string m_condition;

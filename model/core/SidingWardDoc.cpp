@@ -23,6 +23,13 @@ void CSidingWardDoc::AddItem(std::unique_ptr<CInventoryElement> item, CDocumentV
     MarkModified(sender);
 }
 
+void CSidingWardDoc::AppendItems(ItemList items, CDocumentView* sender) {
+    m_items.reserve(m_items.size() + items.size());
+    for (auto& item : items)
+        m_items.push_back(std::move(item));
+    MarkModified(sender);
+}
+
 int CSidingWardDoc::IndexOfItem(const CInventoryElement* item) const {
     const auto found = std::find_if(m_items.begin(), m_items.end(),
                                     [item](const auto& owned) { return owned.get() == item; });

@@ -9,7 +9,8 @@ class CSidingWardDoc;
 // Reports the item of the inventory with the largest gain.
 class CBestPerformer {
 public:
-    // Searches the document (which sets its tie count) and returns the answer with its
-    // sound and the item found, or null when there is none; nothing without a document.
-    std::optional<CPerformerReport> ReportInventory(CSidingWardDoc* doc) const;
+    // Searches the document's items and returns the answer (naming the tied items) with
+    // its sound and the item found, or null when there is none; nothing without a
+    // document.
+    std::optional<CPerformerReport> ReportInventory(const CSidingWardDoc* doc) const;
 };

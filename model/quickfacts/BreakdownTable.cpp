@@ -6,8 +6,7 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/core/SidingWardDoc.h"
-#include "model/quickfacts/GroupList.h"
-#include "model/quickfacts/YearTable.h"
+#include "model/quickfacts/Breakdowns.h"
 #include "model/yard/ClassificationDoc.h"
 
 namespace {
@@ -64,8 +63,9 @@ CBreakdownTable CBreakdownTable::ByPurchaseYear(const CSidingWardDoc& doc, Break
     CBreakdownTable table(prefix + yearHeading, {yearHeading, valueHeading},
                           BreakdownKind::YearTable);
     // Every year table counts its items too, so the item count needs none of its own.
-    table.AddYearRows(measure == BreakdownMeasure::AssetValue ? doc.GetAssetValueByPurchaseYear()
-                                                              : doc.GetExpendituresByPurchaseYear(),
+    table.AddYearRows(measure == BreakdownMeasure::AssetValue
+                          ? breakdowns::AssetValueByPurchaseYear(doc.GetItems())
+                          : breakdowns::ExpendituresByPurchaseYear(doc.GetItems()),
                       measure);
     return table;
 }
@@ -81,13 +81,13 @@ CBreakdownTable CBreakdownTable::ByAttribute(const CSidingWardDoc& doc, Breakdow
     CBreakdownTable table(prefix + groupHeading, {groupHeading, valueHeading}, kind);
     switch (measure) {
     case BreakdownMeasure::Expenditures:
-        table.AddGroupRows(doc.GetExpendituresByAttribute(attribute));
+        table.AddGroupRows(breakdowns::ExpendituresByAttribute(doc.GetItems(), attribute));
         break;
     case BreakdownMeasure::AssetValue:
-        table.AddGroupRows(doc.GetAssetValueByAttribute(attribute));
+        table.AddGroupRows(breakdowns::AssetValueByAttribute(doc.GetItems(), attribute));
         break;
     case BreakdownMeasure::ItemCount:
-        table.AddGroupRows(doc.GetItemCountByAttribute(attribute));
+        table.AddGroupRows(breakdowns::ItemCountByAttribute(doc.GetItems(), attribute));
         break;
     }
     return table;

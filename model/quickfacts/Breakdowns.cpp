@@ -1,12 +1,9 @@
-// The document operations that group and total the items for the breakdown reports.
+#include "model/quickfacts/Breakdowns.h"
 
 #include <string_view>
 #include <unordered_map>
 
-#include "model/core/SidingWardDoc.h"
-#include "model/quickfacts/GroupList.h"
 #include "model/quickfacts/Valuation.h"
-#include "model/quickfacts/YearTable.h"
 
 namespace {
 
@@ -50,22 +47,26 @@ auto AmountOf(int attribute) {
 
 } // namespace
 
-CYearTable CSidingWardDoc::GetExpendituresByPurchaseYear() const {
-    return ByPurchaseYear(m_items, kPurchasePrice);
+namespace breakdowns {
+
+CYearTable ExpendituresByPurchaseYear(const CSidingWardDoc::ItemList& items) {
+    return ByPurchaseYear(items, kPurchasePrice);
 }
 
-CYearTable CSidingWardDoc::GetAssetValueByPurchaseYear() const {
-    return ByPurchaseYear(m_items, kCurrentValue);
+CYearTable AssetValueByPurchaseYear(const CSidingWardDoc::ItemList& items) {
+    return ByPurchaseYear(items, kCurrentValue);
 }
 
-CGroupList CSidingWardDoc::GetExpendituresByAttribute(int attribute) const {
-    return ByAttribute(m_items, attribute, AmountOf(kPurchasePrice));
+CGroupList ExpendituresByAttribute(const CSidingWardDoc::ItemList& items, int attribute) {
+    return ByAttribute(items, attribute, AmountOf(kPurchasePrice));
 }
 
-CGroupList CSidingWardDoc::GetAssetValueByAttribute(int attribute) const {
-    return ByAttribute(m_items, attribute, AmountOf(kCurrentValue));
+CGroupList AssetValueByAttribute(const CSidingWardDoc::ItemList& items, int attribute) {
+    return ByAttribute(items, attribute, AmountOf(kCurrentValue));
 }
 
-CGroupList CSidingWardDoc::GetItemCountByAttribute(int attribute) const {
-    return ByAttribute(m_items, attribute, [](const CInventoryElement&) { return 1LL; });
+CGroupList ItemCountByAttribute(const CSidingWardDoc::ItemList& items, int attribute) {
+    return ByAttribute(items, attribute, [](const CInventoryElement&) { return 1LL; });
 }
+
+} // namespace breakdowns

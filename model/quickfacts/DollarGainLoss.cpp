@@ -2,6 +2,7 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/Valuation.h"
 
 using namespace quickfacts;
 
@@ -12,7 +13,7 @@ constexpr const char* kHeading = "Dollar Gain or Loss\n\n";
 std::optional<CQuickFactsReport> CDollarGainLoss::ReportInventory(const CSidingWardDoc* doc) const {
     if (!doc)
         return std::nullopt;
-    const std::string figure = doc->GetDollarGainLoss();
+    const std::string figure = valuation::DollarGainLoss(doc->GetItems());
     const GainClass gain = ClassifyDollarText(figure);
     return MakeReport(kHeading + std::string("Entire Inventory\n\n") +
                           OutcomeText(gain, '$', figure),
@@ -22,7 +23,7 @@ std::optional<CQuickFactsReport> CDollarGainLoss::ReportInventory(const CSidingW
 std::optional<CQuickFactsReport> CDollarGainLoss::ReportItem(const CInventoryElement* item) const {
     if (!item)
         return std::nullopt;
-    const std::string figure = item->GetDollarGainLoss();
+    const std::string figure = valuation::DollarGainLoss(*item);
     return MakeReport(kHeading + ItemHeadline(*item) +
                       OutcomeText(ClassifyDollarText(figure), '$', figure));
 }

@@ -2,6 +2,7 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/Valuation.h"
 
 using namespace quickfacts;
 
@@ -13,7 +14,7 @@ std::optional<CQuickFactsReport>
 CPercentGainLoss::ReportInventory(const CSidingWardDoc* doc) const {
     if (!doc)
         return std::nullopt;
-    const std::string figure = doc->GetPercentGainLoss();
+    const std::string figure = valuation::PercentGainLoss(doc->GetItems());
     const GainClass gain = ClassifyRatioText(figure);
     return MakeReport(kHeading + std::string("Entire Inventory\n\n") +
                           OutcomeText(gain, '%', figure),
@@ -23,7 +24,7 @@ CPercentGainLoss::ReportInventory(const CSidingWardDoc* doc) const {
 std::optional<CQuickFactsReport> CPercentGainLoss::ReportItem(const CInventoryElement* item) const {
     if (!item)
         return std::nullopt;
-    const std::string figure = item->GetPercentGainLoss();
+    const std::string figure = valuation::PercentGainLoss(*item);
     return MakeReport(kHeading + ItemHeadline(*item) +
                       OutcomeText(ClassifyRatioText(figure), '%', figure));
 }

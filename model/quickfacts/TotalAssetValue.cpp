@@ -1,6 +1,7 @@
 #include "model/quickfacts/TotalAssetValue.h"
 
 #include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/Valuation.h"
 
 using namespace quickfacts;
 
@@ -8,6 +9,7 @@ std::optional<CQuickFactsReport>
 CTotalAssetValue::ReportInventory(const CSidingWardDoc* doc) const {
     if (!doc)
         return std::nullopt;
-    return MakeReport("Entire Inventory\n\nTotal Asset Value: $" + doc->GetTotalAssetValue(),
+    return MakeReport("Entire Inventory\n\nTotal Asset Value: $" +
+                          valuation::TotalAssetValue(doc->GetItems()),
                       kGainSound);
 }

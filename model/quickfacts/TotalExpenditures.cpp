@@ -1,6 +1,7 @@
 #include "model/quickfacts/TotalExpenditures.h"
 
 #include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/Valuation.h"
 
 using namespace quickfacts;
 
@@ -8,6 +9,7 @@ std::optional<CQuickFactsReport>
 CTotalExpenditures::ReportInventory(const CSidingWardDoc* doc) const {
     if (!doc)
         return std::nullopt;
-    return MakeReport("Entire Inventory\n\nTotal Expenditures: $" + doc->GetTotalExpenditures(),
+    return MakeReport("Entire Inventory\n\nTotal Expenditures: $" +
+                          valuation::TotalExpenditures(doc->GetItems()),
                       kGainSound);
 }

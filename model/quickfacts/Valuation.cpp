@@ -107,65 +107,65 @@ std::string GainRatioOf(long long current, long long purchase) {
     return GainRatioText(numerator / static_cast<double>(purchase));
 }
 
-std::string CInventoryElement::GetDollarGainLoss() const {
-    return AmountText(GainOf(*this));
+namespace valuation {
+
+std::string DollarGainLoss(const CInventoryElement& item) {
+    return AmountText(GainOf(item));
 }
 
-std::string CInventoryElement::GetPercentGainLoss() const {
-    return GainRatioOf(AmountValue(m_currentValue), AmountValue(m_purchasePrice));
+std::string PercentGainLoss(const CInventoryElement& item) {
+    return GainRatioOf(AmountValue(item.GetCurrentValue()), AmountValue(item.GetPurchasePrice()));
 }
 
-std::string CSidingWardDoc::GetTotalExpenditures() const {
-    return AmountText(SumOf(m_items, kPurchasePrice));
+std::string TotalExpenditures(const CSidingWardDoc::ItemList& items) {
+    return AmountText(SumOf(items, kPurchasePrice));
 }
 
-std::string CSidingWardDoc::GetTotalAssetValue() const {
-    return AmountText(SumOf(m_items, kCurrentValue));
+std::string TotalAssetValue(const CSidingWardDoc::ItemList& items) {
+    return AmountText(SumOf(items, kCurrentValue));
 }
 
-std::string CSidingWardDoc::GetDollarGainLoss() const {
+std::string DollarGainLoss(const CSidingWardDoc::ItemList& items) {
     return AmountText(
-        SaturatingSubtract(SumOf(m_items, kCurrentValue), SumOf(m_items, kPurchasePrice)));
+        SaturatingSubtract(SumOf(items, kCurrentValue), SumOf(items, kPurchasePrice)));
 }
 
-std::string CSidingWardDoc::GetPercentGainLoss() const {
-    return GainRatioOf(SumOf(m_items, kCurrentValue), SumOf(m_items, kPurchasePrice));
+std::string PercentGainLoss(const CSidingWardDoc::ItemList& items) {
+    return GainRatioOf(SumOf(items, kCurrentValue), SumOf(items, kPurchasePrice));
 }
 
-CInventoryElement* CSidingWardDoc::FindWorstPerformer() {
+CPerformer FindWorstPerformer(const CSidingWardDoc::ItemList& items) {
     // The search starts at 0, so only a loser can be found; zero gains met before the
     // first loser count as ties until it resets the count.
     long long worst = 0;
-    int ties = 0;
-    CInventoryElement* found = nullptr;
-    for (const auto& item : m_items) {
+    CPerformer found;
+    for (const auto& item : items) {
         const long long gain = GainOf(*item);
         if (gain < worst) {
-            found = item.get();
-            ties = 1;
+            found.item = item.get();
+            found.ties = 1;
             worst = gain;
         } else if (gain == worst) {
-            ++ties;
+            ++found.ties;
         }
     }
-    m_worstPerformerTies = ties;
     return found;
 }
 
-CInventoryElement* CSidingWardDoc::FindBestPerformer() {
+CPerformer FindBestPerformer(const CSidingWardDoc::ItemList& items) {
     long long best = 0;
-    int ties = 0;
-    CInventoryElement* found = nullptr;
-    for (const auto& item : m_items) {
+    CPerformer found;
+    for (const auto& item : items) {
         const long long gain = GainOf(*item);
         if (gain > best) {
-            found = item.get();
-            ties = 1;
+            found.item = item.get();
+            found.ties = 1;
             best = gain;
         } else if (gain == best) {
-            ++ties;
+            ++found.ties;
         }
     }
-    m_bestPerformerTies = ties;
     return found;
 }
+
+} // namespace valuation

@@ -83,7 +83,6 @@ public:
     FileResult SaveOnClose();
 
     // The manufacturer list and the thread that loads it from ExtMFile.mst.
-    // @manufacturer-declarations
     // What the loader read; empty while it still runs (read it once
     // IsManufacturerLoaderRunning() is false) and when there is no manufacturer file.
     const CManufacturerList& GetManufacturerList() const;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include "model/core/DelimitedText.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
@@ -132,7 +133,7 @@ bool CInventoryEditCommands::Copy() {
     // The desktop gets the item as text, headings first, so that it can be pasted
     // into a spreadsheet or a mail; lines end as text on the desktop does.
     QGuiApplication::clipboard()->setText(
-        text::FromBytes(m_view.GetDocument().ItemAsDelimitedText(*item, "\t", "\n")));
+        text::FromBytes(delimitedtext::ItemWithHeadings(m_view.GetDocument(), *item, "\t", "\n")));
     return true;
 }
 

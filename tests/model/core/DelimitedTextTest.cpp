@@ -58,13 +58,13 @@ TEST(DelimiterChoice, ConcatenatesTheCheckedBoxesInFixedOrder) {
 class DelimitedTextDoc : public testing::Test {
 protected:
     std::string Export(const std::string& delimiter, bool names) {
-        EXPECT_TRUE(doc.ExportDelimitedText(dir.Path("out.txt"), delimiter, names).Succeeded());
+        EXPECT_TRUE(delimitedtext::Export(doc, dir.Path("out.txt"), delimiter, names).Succeeded());
         return dir.Read("out.txt");
     }
     CDelimitedImportResult Import(const std::string& bytes, const std::string& delimiter,
                                   const Fields& fields, bool names = false) {
         dir.Write("in.txt", bytes);
-        return doc.ImportDelimitedText(dir.Path("in.txt"), delimiter, fields, names, &view);
+        return delimitedtext::Import(doc, dir.Path("in.txt"), delimiter, fields, names, &view);
     }
 
     CTempDir dir;
@@ -100,7 +100,7 @@ TEST_F(DelimitedTextDoc, ExportWritesHeadingsAndValuesAsCrLfRecords) {
 
 TEST_F(DelimitedTextDoc, ExportFailureCarriesTheFileError) {
     const std::string path = dir.Path("missing/out.txt");
-    const FileResult result = doc.ExportDelimitedText(path, "\t", true);
+    const FileResult result = delimitedtext::Export(doc, path, "\t", true);
     EXPECT_FALSE(result.Succeeded());
     EXPECT_EQ(result.message, filemessages::FileErrorText(ENOENT, path));
 }
@@ -160,7 +160,7 @@ TEST(DelimitedTextParse, RecordsAndItemsEqualTheByteAtATimeImport) {
         dir.Write("in.txt", bytes);
         CSidingWardDoc doc;
         const auto result =
-            doc.ImportDelimitedText(dir.Path("in.txt"), delimiter, fields, names, nullptr);
+            delimitedtext::Import(doc, dir.Path("in.txt"), delimiter, fields, names, nullptr);
         ASSERT_EQ(static_cast<std::size_t>(doc.GetItemCount()), literal.size());
         EXPECT_EQ(result.added, literal.size());
         EXPECT_EQ(result.outcome,
@@ -208,7 +208,7 @@ TEST_F(DelimitedTextDoc, ImportWithoutACompleteRecordAsksForTheTextEditor) {
 
 TEST_F(DelimitedTextDoc, ImportOfAnUnreadableFileReportsTheFileError) {
     const std::string path = dir.Path("absent.txt");
-    const auto result = doc.ImportDelimitedText(path, "\t", {0}, false, nullptr);
+    const auto result = delimitedtext::Import(doc, path, "\t", {0}, false, nullptr);
     EXPECT_EQ(result.outcome, ImportOutcome::FileError);
     EXPECT_EQ(result.message, "A file error has been detected!\nThe import file cannot be "
                               "loaded.\n" +
@@ -217,7 +217,7 @@ TEST_F(DelimitedTextDoc, ImportOfAnUnreadableFileReportsTheFileError) {
     EXPECT_EQ(doc.GetItemCount(), 0);
 
     const std::string longPath = dir.Path(std::string(240, 'x') + ".txt");
-    const auto cut = doc.ImportDelimitedText(longPath, "\t", {0}, false, nullptr);
+    const auto cut = delimitedtext::Import(doc, longPath, "\t", {0}, false, nullptr);
     EXPECT_EQ(cut.message.size(), std::string(delimitedtext::kImportFileErrorPrefix).size() + 255);
 }
 

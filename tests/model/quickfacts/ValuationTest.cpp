@@ -50,32 +50,33 @@ TEST(InventoryValuation, TotalsAreRatiosOfTheSums) {
     CSidingWardDoc doc;
     AddPricedItem(doc, "100.00", "120.00");
     AddPricedItem(doc, "50.00", "10.00");
-    EXPECT_EQ(doc.GetTotalExpenditures(), "150.00");
-    EXPECT_EQ(doc.GetTotalAssetValue(), "130.00");
-    EXPECT_EQ(doc.GetDollarGainLoss(), "-20.00");
-    EXPECT_EQ(doc.GetPercentGainLoss(), "-0.13");
+    EXPECT_EQ(valuation::TotalExpenditures(doc.GetItems()), "150.00");
+    EXPECT_EQ(valuation::TotalAssetValue(doc.GetItems()), "130.00");
+    EXPECT_EQ(valuation::DollarGainLoss(doc.GetItems()), "-20.00");
+    EXPECT_EQ(valuation::PercentGainLoss(doc.GetItems()), "-0.13");
 
     const CSidingWardDoc empty;
-    EXPECT_EQ(empty.GetTotalExpenditures(), "0.00");
-    EXPECT_EQ(empty.GetDollarGainLoss(), "0.00");
-    EXPECT_EQ(empty.GetPercentGainLoss(), "Cannot calculate! Purchase Price is zero");
+    EXPECT_EQ(valuation::TotalExpenditures(empty.GetItems()), "0.00");
+    EXPECT_EQ(valuation::DollarGainLoss(empty.GetItems()), "0.00");
+    EXPECT_EQ(valuation::PercentGainLoss(empty.GetItems()),
+              "Cannot calculate! Purchase Price is zero");
 }
 
 TEST(InventoryValuation, TotalsBeyondThirtyTwoBitsDoNotWrap) {
     CSidingWardDoc doc;
     for (int i = 0; i < 3; ++i)
         AddPricedItem(doc, "2000000000.00", "2147483647.00");
-    EXPECT_EQ(doc.GetTotalExpenditures(), "6000000000.00");
-    EXPECT_EQ(doc.GetTotalAssetValue(), "6442450941.00");
-    EXPECT_EQ(doc.GetDollarGainLoss(), "442450941.00");
+    EXPECT_EQ(valuation::TotalExpenditures(doc.GetItems()), "6000000000.00");
+    EXPECT_EQ(valuation::TotalAssetValue(doc.GetItems()), "6442450941.00");
+    EXPECT_EQ(valuation::DollarGainLoss(doc.GetItems()), "442450941.00");
     // Absurd amounts saturate instead of overflowing.
     AddPricedItem(doc, "99999999999999999999.00", "-99999999999999999999.00");
     AddPricedItem(doc, "99999999999999999999.00", "-99999999999999999999.00");
-    EXPECT_EQ(doc.GetTotalExpenditures(), "9223372036854775807.00");
-    EXPECT_EQ(doc.GetTotalAssetValue(), "-9223372036854775807.00");
-    EXPECT_EQ(doc.GetDollarGainLoss(), "-9223372036854775807.00");
-    EXPECT_EQ(doc.GetItemAt(3)->GetDollarGainLoss(), "-9223372036854775807.00");
-    EXPECT_EQ(doc.GetItemAt(3)->GetPercentGainLoss(), "-2.00");
+    EXPECT_EQ(valuation::TotalExpenditures(doc.GetItems()), "9223372036854775807.00");
+    EXPECT_EQ(valuation::TotalAssetValue(doc.GetItems()), "-9223372036854775807.00");
+    EXPECT_EQ(valuation::DollarGainLoss(doc.GetItems()), "-9223372036854775807.00");
+    EXPECT_EQ(valuation::DollarGainLoss(*doc.GetItemAt(3)), "-9223372036854775807.00");
+    EXPECT_EQ(valuation::PercentGainLoss(*doc.GetItemAt(3)), "-2.00");
     EXPECT_EQ(SaturatingSubtract(0, LLONG_MIN), LLONG_MAX);
 }
 
@@ -99,10 +100,12 @@ TEST(Performers, FirstOfTheExtremeGainsWithItsTies) {
         CSidingWardDoc doc;
         for (const char* current : c.currents)
             AddPricedItem(doc, "100.00", current);
-        EXPECT_EQ(doc.IndexOfItem(doc.FindWorstPerformer()), c.worst);
-        EXPECT_EQ(doc.GetWorstPerformerTies(), c.worstTies);
-        EXPECT_EQ(doc.IndexOfItem(doc.FindBestPerformer()), c.best);
-        EXPECT_EQ(doc.GetBestPerformerTies(), c.bestTies);
+        const valuation::CPerformer worst = valuation::FindWorstPerformer(doc.GetItems());
+        EXPECT_EQ(doc.IndexOfItem(worst.item), c.worst);
+        EXPECT_EQ(worst.ties, c.worstTies);
+        const valuation::CPerformer best = valuation::FindBestPerformer(doc.GetItems());
+        EXPECT_EQ(doc.IndexOfItem(best.item), c.best);
+        EXPECT_EQ(best.ties, c.bestTies);
     }
 }
 
