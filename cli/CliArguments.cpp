@@ -26,8 +26,8 @@ CCliArguments::CCliArguments(const std::vector<std::string>& arguments,
         } else if (IsOneOf(argument, flagOptions)) {
             m_flags[argument] = true;
         } else {
-            throw CCliError(kExitUsage, "unknown option " + argument + "\nusage: gaugewright-cli " +
-                                            m_synopsis);
+            throw CCliError(kExitUsage,
+                            "unknown option " + argument + "\n" + UsageMessage(m_synopsis));
         }
     }
 }
@@ -59,10 +59,10 @@ int CCliArguments::ParseInt(const std::string& text, int lowest, int highest,
         value < lowest || value > highest)
         throw CCliError(kExitUsage, "\"" + text + "\" is not a number from " +
                                         std::to_string(lowest) + " to " + std::to_string(highest) +
-                                        "\nusage: gaugewright-cli " + synopsis);
+                                        "\n" + UsageMessage(synopsis));
     return value;
 }
 
 void CCliArguments::FailUsage() const {
-    throw CCliError(kExitUsage, "usage: gaugewright-cli " + m_synopsis);
+    throw CCliError(kExitUsage, UsageMessage(m_synopsis));
 }

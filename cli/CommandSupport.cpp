@@ -12,7 +12,7 @@ namespace clisupport {
 
 void RequireArguments(const CCliContext& context, std::size_t count, const char* synopsis) {
     if (context.arguments.size() != count)
-        throw CCliError(kExitUsage, std::string("usage: gaugewright-cli ") + synopsis);
+        throw CCliError(kExitUsage, UsageMessage(synopsis));
 }
 
 void RequireSuccess(const FileResult& result) {

@@ -1,11 +1,12 @@
 #include "model/quickfacts/QuickFactsReport.h"
 
 #include "model/core/InventoryElement.h"
+#include "model/framework/Captions.h"
 
 namespace quickfacts {
 
 CQuickFactsReport MakeReport(std::string text, std::string sound) {
-    return {std::move(text), kApplicationTitle, ReportIcon::Warning, std::move(sound)};
+    return {std::move(text), captions::kApplicationTitle, ReportIcon::Warning, std::move(sound)};
 }
 
 std::string ItemHeadline(const CInventoryElement& item) {

@@ -31,7 +31,6 @@ struct CPerformerReport {
 
 namespace quickfacts {
 
-inline constexpr const char* kApplicationTitle = "TheGaugewright";
 inline constexpr const char* kLossSound = "GAUGEWST.WAV";
 inline constexpr const char* kBreakEvenSound = "GAUGECOI.WAV";
 inline constexpr const char* kGainSound = "GAUGECSH.WAV";

@@ -16,7 +16,6 @@ public:
     };
 
     static constexpr const char* kEmptyMessage = "Please enter one or more characters!";
-    static constexpr const char* kErrorCaption = "Gaugewright Error";
 
     // The keyboard as it is laid out, top to bottom: digits 0 to 4 and 5 to 9, the
     // letters A to G, H to N, O to U and V to Z, and the hyphen alone.

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/app/AppSettings.h"
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 
 using namespace Qt::StringLiterals;
@@ -59,8 +60,8 @@ QString CAboutDialog::ReleaseLine() const {
 
 void CAboutDialog::RestoreWelcome() {
     m_settings.SetShowWelcome(true);
-    m_messages.Show(this, {u"The Welcome dialog will appear the next time you start The Gaugewright."_s,
-                           u"Gaugewright Information"_s, MessageIcon::Warning,
-                           MessageButtons::Ok});
+    m_messages.Show(this,
+                    {u"The Welcome dialog will appear the next time you start The Gaugewright."_s,
+                     captions::Information(), MessageIcon::Warning, MessageButtons::Ok});
     m_restoreWelcome->hide();
 }

@@ -8,6 +8,7 @@
 #include "ui/app/AboutDialog.h"
 #include "ui/app/TipOfTheDayDialog.h"
 #include "model/app/TipsFile.h"
+#include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
@@ -78,9 +79,9 @@ void CAppCommands::ShowHelp(const QString& topic) {
     QWidget* parent = m_parent ? m_parent() : nullptr;
     const QString path = QDir(m_dataDirectory).filePath(HelpFileName());
     if (!QFileInfo(path).isFile()) {
-        m_services.messages.Show(parent, {u"The help file %1 cannot be found."_s.arg(path),
-                                          u"Gaugewright Error"_s, MessageIcon::Critical,
-                                          MessageButtons::Ok});
+        m_services.messages.Show(parent,
+                                 {u"The help file %1 cannot be found."_s.arg(path),
+                                  captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
         return;
     }
     QUrl url = QUrl::fromLocalFile(path);
@@ -89,7 +90,7 @@ void CAppCommands::ShowHelp(const QString& topic) {
     if (!m_services.openUrl || !m_services.openUrl(url)) {
         m_services.messages.Show(
             parent, {u"The help cannot be shown: no program of this desktop opens %1."_s.arg(path),
-                     u"Gaugewright Error"_s, MessageIcon::Critical, MessageButtons::Ok});
+                     captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
     }
 }
 

@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
@@ -32,6 +33,7 @@ namespace {
 
 const QString kFrameTitle = u"Gaugewright"_s;
 const QString kHelpMenuTitle = u"&Help"_s;
+const QString kReadyPrompt = u"Ready"_s;
 
 // The X11 modifier bits of the lock keys as they arrive with a key event.
 constexpr quint32 kX11LockMask = 0x02;
@@ -173,9 +175,9 @@ void CMainFrame::CreateStatusBar() {
     // The message pane reads "Ready" whenever no prompt is shown.
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(u"Ready"_s);
+            bar->showMessage(kReadyPrompt);
     });
-    bar->showMessage(u"Ready"_s);
+    bar->showMessage(kReadyPrompt);
     const QString names[3] = {u"CAP"_s, u"NUM"_s, u"SCRL"_s};
     const int width = bar->fontMetrics().horizontalAdvance(u"SCRL"_s) + 12;
     for (int i = 0; i < 3; ++i) {
@@ -525,8 +527,8 @@ void CMainFrame::OnUpdateCommand(int id, CCommandUpdate& update) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     m_sounds.Play(u"GAUGEEND.WAV"_s);
-    const CMessage question{u"Exit The Gaugewright?"_s, u"TheGaugewright"_s, MessageIcon::Question,
-                            MessageButtons::YesNo};
+    const CMessage question{u"Exit The Gaugewright?"_s, captions::ApplicationTitle(),
+                            MessageIcon::Question, MessageButtons::YesNo};
     if (m_messages.Show(this, question) != MessageAnswer::Yes || (m_closeHook && !m_closeHook())) {
         event->ignore();
         return;

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "ui/common/Captions.h"
+
 namespace {
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
@@ -42,10 +44,6 @@ QMessageBox::StandardButton FirstButton(MessageButtons buttons) {
 
 } // namespace
 
-QString CMessageBoxSink::ApplicationTitle() {
-    return QStringLiteral("TheGaugewright");
-}
-
 MessageAnswer CMessageBoxSink::Show(QWidget* parent, const CMessage& message) {
     const std::unique_ptr<QMessageBox> box(CreateBox(parent, message));
     box->exec();
@@ -53,9 +51,10 @@ MessageAnswer CMessageBoxSink::Show(QWidget* parent, const CMessage& message) {
 }
 
 QMessageBox* CMessageBoxSink::CreateBox(QWidget* parent, const CMessage& message) {
-    auto* box = new QMessageBox(BoxIcon(message.icon),
-                                message.caption.isEmpty() ? ApplicationTitle() : message.caption,
-                                message.text, BoxButtons(message.buttons), parent);
+    auto* box =
+        new QMessageBox(BoxIcon(message.icon),
+                        message.caption.isEmpty() ? captions::ApplicationTitle() : message.caption,
+                        message.text, BoxButtons(message.buttons), parent);
     // File names and typed texts appear in messages; none of them is markup.
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(FirstButton(message.buttons));

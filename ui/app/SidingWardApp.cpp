@@ -14,6 +14,7 @@
 
 #include "ui/app/AppCommands.h"
 #include "ui/app/AppSettings.h"
+#include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
 #include "ui/app/DesktopIntegration.h"
 #include "ui/app/InventoryDocCommands.h"
@@ -374,7 +375,7 @@ void CSidingWardApp::OpenYard() {
 }
 
 void CSidingWardApp::ShowLoaderMessage(const QString& text) {
-    m_services.messages.Show(m_mainFrame.get(), {text, QStringLiteral("TheGaugewright"),
+    m_services.messages.Show(m_mainFrame.get(), {text, captions::ApplicationTitle(),
                                                  MessageIcon::Critical, MessageButtons::Ok});
 }
 
@@ -465,7 +466,7 @@ bool CSidingWardApp::CloseAll() {
         const FileResult saved = m_yard->SaveOnClose();
         if (!saved.Succeeded()) {
             m_services.messages.Show(m_mainFrame.get(), {QString::fromStdString(saved.message),
-                                                         QStringLiteral("TheGaugewright"),
+                                                         captions::ApplicationTitle(),
                                                          MessageIcon::Warning, MessageButtons::Ok});
         }
     }

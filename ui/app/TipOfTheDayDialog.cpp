@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/app/AppSettings.h"
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -121,8 +122,8 @@ void CTipOfTheDayDialog::ReadNextTip() {
 }
 
 void CTipOfTheDayDialog::ReportTroubleReading() {
-    m_messages.Show(parentWidget(), {kTroubleReading, u"TheGaugewright"_s, MessageIcon::Warning,
-                                     MessageButtons::Ok});
+    m_messages.Show(parentWidget(), {kTroubleReading, captions::ApplicationTitle(),
+                                     MessageIcon::Warning, MessageButtons::Ok});
 }
 
 void CTipOfTheDayDialog::OnClose() {

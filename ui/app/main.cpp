@@ -11,6 +11,7 @@
 #include "ui/app/SingleInstance.h"
 #include "ui/app/WaveSoundPlayer.h"
 #include "model/framework/SystemClock.h"
+#include "ui/common/Captions.h"
 #include "ui/common/DialogFileChooser.h"
 
 int main(int argc, char** argv) {
@@ -22,8 +23,8 @@ int main(int argc, char** argv) {
     const CDataDirectory data = CDataDirectory::Locate(CDataDirectory::SystemPlaces(arguments));
     CMessageBoxSink messages;
     if (!data.Error().isEmpty()) {
-        messages.Show(nullptr, {data.Error(), QStringLiteral("Gaugewright Warning"),
-                                MessageIcon::Warning, MessageButtons::Ok});
+        messages.Show(
+            nullptr, {data.Error(), captions::Warning(), MessageIcon::Warning, MessageButtons::Ok});
     }
     CAppSettings settings;
     CWaveSoundPlayer sounds(data.Path());

@@ -6,13 +6,12 @@
 
 #include "model/framework/DocTemplate.h"
 #include "model/framework/Document.h"
+#include "ui/common/Captions.h"
 #include "ui/common/FileChooser.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
 namespace {
-
-const QString kApplicationTitle = QStringLiteral("TheGaugewright");
 
 // Paths in the documents are the system's 8-bit names; on Linux they are UTF-8.
 std::string PathBytes(const QString& path) {
@@ -104,7 +103,7 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path, CDocTemplate* docT
     }
     const bool notOurs = result.outcome == FileOutcome::WrongSignature;
     if (notOurs) {
-        m_messages.Show(parent, {text::FromBytes(result.message), kApplicationTitle,
+        m_messages.Show(parent, {text::FromBytes(result.message), captions::ApplicationTitle(),
                                  MessageIcon::Critical, MessageButtons::Ok});
     }
     m_recentFiles.Add(path);
@@ -121,8 +120,8 @@ CDocManager::OpenDocument* CDocManager::Find(const CDocument& document) {
 }
 
 void CDocManager::ReportFailure(const FileResult& result, QWidget* parent) {
-    m_messages.Show(parent, {PathText(result.message), kApplicationTitle, MessageIcon::Warning,
-                             MessageButtons::Ok});
+    m_messages.Show(parent, {PathText(result.message), captions::ApplicationTitle(),
+                             MessageIcon::Warning, MessageButtons::Ok});
 }
 
 bool CDocManager::SaveDocument(CDocument& document, QWidget* parent) {
@@ -157,11 +156,11 @@ bool CDocManager::SaveDocumentAs(CDocument& document, QWidget* parent) {
     const std::string bytes = PathBytes(*path);
     for (const OpenDocument& open : m_documents) {
         if (open.document.get() != &document && open.document->GetPathName() == bytes) {
-            m_messages.Show(parent,
-                            {QStringLiteral("%1 is open in another window.\nClose it there first, "
-                                            "or save under another name.")
-                                 .arg(*path),
-                             kApplicationTitle, MessageIcon::Warning, MessageButtons::Ok});
+            m_messages.Show(
+                parent, {QStringLiteral("%1 is open in another window.\nClose it there first, "
+                                        "or save under another name.")
+                             .arg(*path),
+                         captions::ApplicationTitle(), MessageIcon::Warning, MessageButtons::Ok});
             return false;
         }
     }
@@ -183,9 +182,9 @@ bool CDocManager::SaveModified(CDocument& document, QWidget* parent) {
     const QString name = document.GetPathName().empty()
                              ? text::FromBytes(document.GetTitle())
                              : QFileInfo(PathText(document.GetPathName())).fileName();
-    const MessageAnswer answer =
-        m_messages.Show(parent, {QStringLiteral("Save changes to %1?").arg(name), kApplicationTitle,
-                                 MessageIcon::Question, MessageButtons::YesNoCancel});
+    const MessageAnswer answer = m_messages.Show(
+        parent, {QStringLiteral("Save changes to %1?").arg(name), captions::ApplicationTitle(),
+                 MessageIcon::Question, MessageButtons::YesNoCancel});
     if (answer == MessageAnswer::Cancel)
         return false;
     if (answer == MessageAnswer::No)

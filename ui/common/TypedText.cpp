@@ -1,5 +1,6 @@
 #include "ui/common/TypedText.h"
 
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -11,8 +12,7 @@ std::optional<std::string> BytesOrRefuse(QWidget* parent, const QString& typed,
     if (!bytes) {
         messages.Show(parent, {text::RefusedCharactersMessage(
                                    subject, text::UnrepresentableCharacters(typed)),
-                               QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                               MessageButtons::Ok});
+                               captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
     }
     return bytes;
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/inventory/CommentsEdit.h"
@@ -45,6 +46,5 @@ std::optional<std::string> CCommentsEditor::Run(QWidget* parent, const std::stri
 
 void CCommentsEditor::OnRefused(const QString& characters) {
     m_messages.Show(this, {text::RefusedCharactersMessage(QStringLiteral("comments"), characters),
-                           QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                           MessageButtons::Ok});
+                           captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
 }

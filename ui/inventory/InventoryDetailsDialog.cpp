@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -43,9 +44,8 @@ CInventoryDetailsDialog::Flags CInventoryDetailsDialog::GetFlags() const {
 void CInventoryDetailsDialog::accept() {
     const Flags flags = GetFlags();
     if (std::none_of(flags.begin(), flags.end(), [](bool shown) { return shown; })) {
-        m_messages.Show(this, {QStringLiteral("No Inventory details selected!"),
-                               QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                               MessageButtons::Ok});
+        m_messages.Show(this, {QStringLiteral("No Inventory details selected!"), captions::Error(),
+                               MessageIcon::Critical, MessageButtons::Ok});
         return;
     }
     QDialog::accept();

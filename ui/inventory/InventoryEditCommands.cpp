@@ -9,6 +9,7 @@
 
 #include "model/core/DelimitedText.h"
 #include "model/core/SidingWardDoc.h"
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
@@ -33,8 +34,6 @@
 
 namespace {
 
-const QString kApplicationTitle = QStringLiteral("TheGaugewright");
-const QString kWarningCaption = QStringLiteral("Gaugewright Warning");
 const QString kIntegrityCaption = QStringLiteral("Integrity Check");
 const QString kDeleteSound = QStringLiteral("GAUGEDEL.WAV");
 const QString kIntegrityOkSound = QStringLiteral("GAUGEIOK.WAV");
@@ -61,7 +60,7 @@ void CInventoryEditCommands::Delete() {
     const TreeLevel level = CInventoryTreeModel::LevelOf(node);
     if (level == TreeLevel::None) {
         Show(QStringLiteral("Unable to determine inventory item to delete."),
-             QStringLiteral("Gaugewright System Error"), MessageIcon::Critical);
+             captions::SystemError(), MessageIcon::Critical);
         return;
     }
     QString question;
@@ -74,7 +73,7 @@ void CInventoryEditCommands::Delete() {
         question = QStringLiteral("Are you sure you want to delete the entire inventory item ") +
                    model.Label(node.parent()) + QLatin1Char('?');
     const MessageAnswer answer = m_view.Messages().Show(
-        m_view.Window(), {question, kWarningCaption, MessageIcon::Question, MessageButtons::YesNo});
+        m_view.Window(), {question, captions::Warning(), MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes)
         return;
     if (level == TreeLevel::Root) {
@@ -90,8 +89,8 @@ void CInventoryEditCommands::Delete() {
         }
         // The boxes wait for the user: the wait cursor must not stand over them.
         for (int failure = 0; failure < failures; ++failure)
-            Show(QStringLiteral("Delete ALL inventory element failed"), kApplicationTitle,
-                 MessageIcon::Warning);
+            Show(QStringLiteral("Delete ALL inventory element failed"),
+                 captions::ApplicationTitle(), MessageIcon::Warning);
     } else {
         DeleteItem(model.ItemOf(node));
     }
@@ -104,10 +103,10 @@ void CInventoryEditCommands::DeleteItem(CInventoryElement* item) {
     // The node goes first: the tree must not show an item that is gone.
     const bool nodeRemoved = RemoveItemNode(item);
     if (!m_view.GetDocument().RemoveItem(item, m_view.Sender()))
-        Show(QStringLiteral("Delete inventory element failed"), kApplicationTitle,
+        Show(QStringLiteral("Delete inventory element failed"), captions::ApplicationTitle(),
              MessageIcon::Warning);
     if (!nodeRemoved)
-        Show(QStringLiteral("Delete inventory tree item failed"), kApplicationTitle,
+        Show(QStringLiteral("Delete inventory tree item failed"), captions::ApplicationTitle(),
              MessageIcon::Warning);
 }
 
@@ -244,7 +243,7 @@ QModelIndex CInventoryEditCommands::Search(const std::string& text, bool matchCa
     wait.reset();
     if (!found.isValid()) {
         Show(QStringLiteral("Search to end of inventory list.\nThe specified text was not found!"),
-             QStringLiteral("Gaugewright Search Result"), MessageIcon::Warning);
+             captions::SearchResult(), MessageIcon::Warning);
         return {};
     }
     tree.expand(found);
@@ -323,7 +322,7 @@ void CInventoryEditCommands::TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventory
         } else {
             Show(QStringLiteral("The finished rolling stock originated in another inventory file "
                                 "and cannot be added here!"),
-                 QStringLiteral("Gaugewright Error"), MessageIcon::Critical);
+                 captions::Error(), MessageIcon::Critical);
             refused = true;
         }
     } else if (yardTree->GetHeldItem() == item) {

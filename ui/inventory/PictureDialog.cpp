@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/Captions.h"
 #include "ui/common/FileChooser.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
@@ -124,10 +125,10 @@ void CPictureDialog::ChooseFile() {
     if (!bytes) {
         // An item's path is held in the code page of its file; a path it cannot
         // hold would no longer name the file once saved.
-        m_messages.Show(
-            this, {text::RefusedCharactersMessage(QStringLiteral("picture path"),
-                                                  text::UnrepresentableCharacters(*chosen)),
-                   QStringLiteral("Gaugewright Error"), MessageIcon::Critical, MessageButtons::Ok});
+        m_messages.Show(this,
+                        {text::RefusedCharactersMessage(QStringLiteral("picture path"),
+                                                        text::UnrepresentableCharacters(*chosen)),
+                         captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
         return;
     }
     m_path = *bytes;

@@ -6,14 +6,13 @@
 #include <QProcess>
 #include <QTimer>
 
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/common/ProgressWindow.h"
 
 namespace {
-
-const QString kSystemError = QStringLiteral("Gaugewright System Error");
 
 // Waits while the windows keep painting; the user's input waits too.
 void Pause(int milliseconds) {
@@ -51,7 +50,8 @@ QString CPictureViewer::CannotViewMessage() {
 }
 
 void CPictureViewer::ShowError(QWidget* parent, const QString& text) {
-    m_messages.Show(parent, {text, kSystemError, MessageIcon::Critical, MessageButtons::Ok});
+    m_messages.Show(parent,
+                    {text, captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok});
 }
 
 bool CPictureViewer::View(QWidget* parent, const std::string& path) {

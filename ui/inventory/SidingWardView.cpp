@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "ui/common/Captions.h"
 #include "ui/inventory/InventoryViewSettings.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/ActionRegistry.h"
@@ -165,11 +166,10 @@ void CSidingWardView::ReadViewSettings() {
 void CSidingWardView::RegisterWithYard() {
     m_yardView = m_services.findYardView ? m_services.findYardView() : nullptr;
     if (!m_yardView) {
-        m_services.messages.Show(this,
-                                 {QStringLiteral("Could not register document with "
-                                                 "Classification Yard"),
-                                  QStringLiteral("Gaugewright System Error"),
-                                  MessageIcon::Critical, MessageButtons::Ok});
+        m_services.messages.Show(this, {QStringLiteral("Could not register document with "
+                                                       "Classification Yard"),
+                                        captions::SystemError(), MessageIcon::Critical,
+                                        MessageButtons::Ok});
         return;
     }
     CYardMessageEvent registration = CYardMessageEvent::Register(&m_document);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "model/core/SidingWardDoc.h"
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -36,9 +37,8 @@ CChooseInventoryDialog::CChooseInventoryDialog(const std::vector<CSidingWardDoc*
 void CChooseInventoryDialog::accept() {
     const int row = m_list->currentRow();
     if (row < 0 || m_list->selectedItems().isEmpty()) {
-        m_messages.Show(this, {QStringLiteral("Please select an Inventory!"),
-                               QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                               MessageButtons::Ok});
+        m_messages.Show(this, {QStringLiteral("Please select an Inventory!"), captions::Error(),
+                               MessageIcon::Critical, MessageButtons::Ok});
         return;
     }
     m_chosen = m_sorted[static_cast<std::size_t>(row)];

@@ -19,6 +19,7 @@
 
 #include "model/framework/Clock.h"
 #include "model/core/SidingWardDoc.h"
+#include "ui/common/Captions.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
@@ -43,9 +44,6 @@ using valueentries::FindNoCase;
 namespace {
 
 constexpr int kItemNumber = static_cast<int>(Attribute::ItemNumber);
-const QString kApplicationTitle = QStringLiteral("TheGaugewright");
-const QString kYardWarning = QStringLiteral("Classification Yard Warning");
-const QString kYardError = QStringLiteral("Classification Yard Error");
 const QString kItemNotLocated = QStringLiteral(
     "This item cannot be located in the sending inventory.\nThe operation will be canceled.");
 
@@ -80,7 +78,7 @@ CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock&
             [this](QWidget* sheetParent, int attribute) { Customize(sheetParent, attribute); });
     };
 
-    CProgressWindow progress(QStringLiteral("Please wait for ") + kApplicationTitle +
+    CProgressWindow progress(QStringLiteral("Please wait for ") + captions::ApplicationTitle() +
                                  QStringLiteral(" to load..."),
                              10, parent);
     progress.show();
@@ -106,7 +104,8 @@ CClassificationView::~CClassificationView() {
 void CClassificationView::WaitForManufacturerLoader() {
     CProgressWindow::WaitWhile(
         this,
-        QStringLiteral("Please wait for ") + kApplicationTitle + QStringLiteral(" to stop..."),
+        QStringLiteral("Please wait for ") + captions::ApplicationTitle() +
+            QStringLiteral(" to stop..."),
         [this] { return m_yard.IsManufacturerLoaderRunning(); },
         [this] { m_yard.RaiseManufacturerLoaderPriority(); });
 }
@@ -349,10 +348,10 @@ void CClassificationView::SetPictureChooser(PendingTextEditor chooser) {
 bool CClassificationView::ConfirmReplaceHeldItem() {
     if (!m_tree->HoldsItem())
         return true;
-    const MessageAnswer answer =
-        m_messages.Show(this, {QStringLiteral("This action will delete the item\ncurrently in the "
-                                              "Classification Yard.\n\nDo you want to continue?"),
-                               kYardWarning, MessageIcon::Question, MessageButtons::YesNo});
+    const MessageAnswer answer = m_messages.Show(
+        this, {QStringLiteral("This action will delete the item\ncurrently in the "
+                              "Classification Yard.\n\nDo you want to continue?"),
+               captions::YardWarning(), MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes)
         return false;
     // Destroys an item of the yard's own; an inventory's item stays in its inventory.
@@ -376,8 +375,8 @@ void CClassificationView::StartBuild() {
 bool CClassificationView::AskToContinue(const QString& reason) {
     return m_messages.Show(this, {reason + QStringLiteral("\n\nDo you want to continue "
                                                           "building the item?"),
-                                  kYardWarning, MessageIcon::Question, MessageButtons::YesNo}) ==
-           MessageAnswer::Yes;
+                                  captions::YardWarning(), MessageIcon::Question,
+                                  MessageButtons::YesNo}) == MessageAnswer::Yes;
 }
 
 void CClassificationView::RunAssistants() {
@@ -479,7 +478,7 @@ void CClassificationView::FinishBuild() {
     if (m_tree->IsTakenFromInventory()) {
         item = m_tree->GetHeldItem();
         if (!m_tree->GetTakenFromDocument()->ContainsItem(item)) {
-            ShowError(kItemNotLocated, kYardError);
+            ShowError(kItemNotLocated, captions::YardError());
             CancelBuild();
             return;
         }
@@ -553,7 +552,7 @@ void CClassificationView::RunItemNumberBuilder() {
 void CClassificationView::SaveYard() {
     const FileResult result = m_yard.SaveNow();
     if (!result.Succeeded())
-        ShowError(text::FromBytes(result.message), QStringLiteral("Gaugewright Error"));
+        ShowError(text::FromBytes(result.message), captions::Error());
 }
 
 std::vector<CYardCommandEntry> CClassificationView::Commands(bool popup) {
@@ -626,8 +625,7 @@ void CClassificationView::SelectOrAddValue(int attribute, const std::string& val
     }
     CValueList* values = m_yard.GetValueList(attribute);
     if (values == nullptr || !m_yard.AddValue(*values, value)) {
-        ShowError(QStringLiteral("Add to Classification Yard failed!"),
-                  QStringLiteral("Gaugewright System Error"));
+        ShowError(QStringLiteral("Add to Classification Yard failed!"), captions::SystemError());
         return;
     }
     list->setCurrentIndex(AddEntry(list, value, IsSortedList(attribute)));
@@ -645,7 +643,7 @@ void CClassificationView::TakeItem(CInventoryElement* item, CSidingWardDoc* inve
     if (m_building) {
         ShowError(QStringLiteral("You cannot perform this action while a Build is in progress!\n"
                                  "Press Finish or press Cancel to terminate the Build."),
-                  kYardError);
+                  captions::YardError());
         return;
     }
     if (!ConfirmReplaceHeldItem())
@@ -692,7 +690,7 @@ void CClassificationView::ForgetInventoryItem(const CInventoryElement* item) {
     const bool changing = m_building;
     ReleaseTakenItem();
     if (changing)
-        ShowError(kItemNotLocated, kYardError);
+        ShowError(kItemNotLocated, captions::YardError());
 }
 
 void CClassificationView::ReleaseTakenItem() {
@@ -737,7 +735,7 @@ void CClassificationView::OnItemNumberEdited(const QString& typed) {
     m_itemNumber->setText(text::FromBytes(m_lastItemNumber));
     ShowError(text::RefusedCharactersMessage(QStringLiteral("item number"),
                                              text::UnrepresentableCharacters(typed)),
-              QStringLiteral("Gaugewright Error"));
+              captions::Error());
 }
 
 void CClassificationView::ShowError(const QString& text, const QString& caption) {

@@ -1,5 +1,6 @@
 #include "ui/yard/CustomizePage.h"
 
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "model/yard/ClassificationDoc.h"
@@ -16,7 +17,7 @@ bool CCustomizePage::SaveCatalogue() {
     const FileResult result = m_yard.SaveNow();
     if (result.Succeeded())
         return true;
-    m_messages.Show(this, {text::FromBytes(result.message), QStringLiteral("Gaugewright Error"),
+    m_messages.Show(this, {text::FromBytes(result.message), captions::Error(),
                            MessageIcon::Critical, MessageButtons::Ok});
     return false;
 }

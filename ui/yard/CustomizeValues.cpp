@@ -8,6 +8,7 @@
 
 #include "model/framework/Clock.h"
 #include "model/core/InventoryElement.h"
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/yard/AddChangeDialog.h"
@@ -156,8 +157,8 @@ void CCustomizeValues::UpdateButtons() {
 }
 
 void CCustomizeValues::ShowSystemError(const QString& text) {
-    m_messages.Show(this, {text, QStringLiteral("Gaugewright System Error"),
-                           MessageIcon::Critical, MessageButtons::Ok});
+    m_messages.Show(this,
+                    {text, captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok});
 }
 
 bool CCustomizeValues::Fits(std::size_t entries) {
@@ -171,7 +172,7 @@ bool CCustomizeValues::Fits(std::size_t entries) {
                         "or remove values from other lists first.")
              .arg(yardformat::kMaxValueEntries)
              .arg(total),
-         QStringLiteral("Classification Yard Error"), MessageIcon::Critical, MessageButtons::Ok});
+         captions::YardError(), MessageIcon::Critical, MessageButtons::Ok});
     return false;
 }
 
@@ -195,8 +196,7 @@ bool CCustomizeValues::CanEditSelection() {
         return false;
     if (m_list->selectedItems().isEmpty()) {
         m_messages.Show(this, {QStringLiteral("No rolling stock attribute selected!"),
-                               QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                               MessageButtons::Ok});
+                               captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }
     return true;
@@ -228,11 +228,10 @@ void CCustomizeValues::Delete() {
     if (!CanEditSelection())
         return;
     const std::string value = SelectedValue();
-    const MessageAnswer answer = m_messages.Show(
-        this, {QStringLiteral("Are you sure you want to delete '") + text::FromBytes(value) +
-                   QStringLiteral("'?"),
-               QStringLiteral("Gaugewright Warning"), MessageIcon::Question,
-               MessageButtons::YesNo});
+    const MessageAnswer answer =
+        m_messages.Show(this, {QStringLiteral("Are you sure you want to delete '") +
+                                   text::FromBytes(value) + QStringLiteral("'?"),
+                               captions::Warning(), MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes)
         return;
     SetModified();

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -84,8 +85,7 @@ void CItemNumberBuilder::accept() {
     const std::optional<std::string> result = m_model.Accept();
     if (!result) {
         m_messages.Show(this, {text::FromBytes(CItemNumberBuilderModel::kEmptyMessage),
-                               text::FromBytes(CItemNumberBuilderModel::kErrorCaption),
-                               MessageIcon::Critical, MessageButtons::Ok});
+                               captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
         m_edit->setFocus();
         return;
     }
@@ -159,8 +159,7 @@ void CItemNumberBuilder::OnTextChanged(const QString& typed) {
     m_edit->setCursorPosition(cursor);
     m_messages.Show(this, {text::RefusedCharactersMessage(QStringLiteral("item number"),
                                                           text::UnrepresentableCharacters(typed)),
-                           text::FromBytes(CItemNumberBuilderModel::kErrorCaption),
-                           MessageIcon::Critical, MessageButtons::Ok});
+                           captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
 }
 
 void CItemNumberBuilder::OnReturnPressed() {

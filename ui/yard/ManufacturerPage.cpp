@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "model/core/InventoryElement.h"
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "model/yard/ClassificationDoc.h"
@@ -156,6 +157,5 @@ void CManufacturerPage::Search(const std::string& text, bool matchCase, bool fin
     }
     m_messages.Show(this, {QStringLiteral("Search to end of manufacturer list.\n"
                                           "The specified text was not found!"),
-                           QStringLiteral("Gaugewright Search Result"), MessageIcon::Warning,
-                           MessageButtons::Ok});
+                           captions::SearchResult(), MessageIcon::Warning, MessageButtons::Ok});
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/core/SidingWardDoc.h"
+#include "model/framework/Captions.h"
 #include "model/quickfacts/BestPerformer.h"
 #include "model/quickfacts/DollarGainLoss.h"
 #include "model/quickfacts/ItemCount.h"
@@ -117,7 +118,8 @@ TEST(QuickFactsReports, TextsAndSoundsOfEveryCase) {
         CSidingWardDoc doc;
         for (const auto& [purchase, current] : c.prices)
             AddPricedItem(doc, purchase, current);
-        const CQuickFactsReport expected{c.text, "TheGaugewright", ReportIcon::Warning, c.sound};
+        const CQuickFactsReport expected{c.text, captions::kApplicationTitle, ReportIcon::Warning,
+                                         c.sound};
         EXPECT_EQ(Report(c.ask, doc), expected) << c.text;
     }
 }

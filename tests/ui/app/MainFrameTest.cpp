@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
@@ -297,7 +298,7 @@ void MainFrameTest::closeAsksAfterSound() {
     m_frame->Actions().Action(CommandId::AppExit)->trigger();
     QCOMPARE(m_log.Entries(),
              (QStringList{u"sound GAUGEEND.WAV"_s, u"message Exit The Gaugewright?"_s}));
-    QCOMPARE(m_messages->Last(), (CMessage{u"Exit The Gaugewright?"_s, u"TheGaugewright"_s,
+    QCOMPARE(m_messages->Last(), (CMessage{u"Exit The Gaugewright?"_s, captions::ApplicationTitle(),
                                            MessageIcon::Question, MessageButtons::YesNo}));
     QCOMPARE(asked, hookAsked);
     QCOMPARE(m_frame->isVisible(), !closed);

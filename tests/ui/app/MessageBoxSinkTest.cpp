@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "ui/common/Captions.h"
+
 Q_DECLARE_METATYPE(MessageIcon)
 Q_DECLARE_METATYPE(MessageButtons)
 Q_DECLARE_METATYPE(MessageAnswer)
@@ -26,24 +28,23 @@ private slots:
         QTest::addColumn<int>("defaultButton");
         QTest::newRow("question yes no, no caption")
             << MessageIcon::Question << MessageButtons::YesNo << QString()
-            << QStringLiteral("TheGaugewright") << int(QMessageBox::Question)
+            << captions::ApplicationTitle() << int(QMessageBox::Question)
             << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::Yes);
         QTest::newRow("warning ok with caption")
-            << MessageIcon::Warning << MessageButtons::Ok
-            << QStringLiteral("Gaugewright Information")
-            << QStringLiteral("Gaugewright Information") << int(QMessageBox::Warning)
-            << int(QMessageBox::Ok) << int(QMessageBox::Ok);
+            << MessageIcon::Warning << MessageButtons::Ok << captions::Information()
+            << captions::Information() << int(QMessageBox::Warning) << int(QMessageBox::Ok)
+            << int(QMessageBox::Ok);
         QTest::newRow("information ok cancel")
             << MessageIcon::Information << MessageButtons::OkCancel << QStringLiteral("Find")
             << QStringLiteral("Find") << int(QMessageBox::Information)
             << int(QMessageBox::Ok | QMessageBox::Cancel) << int(QMessageBox::Ok);
         QTest::newRow("critical yes no cancel")
             << MessageIcon::Critical << MessageButtons::YesNoCancel << QString()
-            << QStringLiteral("TheGaugewright") << int(QMessageBox::Critical)
+            << captions::ApplicationTitle() << int(QMessageBox::Critical)
             << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
             << int(QMessageBox::Yes);
         QTest::newRow("no icon") << MessageIcon::None << MessageButtons::Ok << QString()
-                                 << QStringLiteral("TheGaugewright") << int(QMessageBox::NoIcon)
+                                 << captions::ApplicationTitle() << int(QMessageBox::NoIcon)
                                  << int(QMessageBox::Ok) << int(QMessageBox::Ok);
     }
 
@@ -106,7 +107,7 @@ private slots:
             sink.Show(nullptr, {QStringLiteral("Exit The Gaugewright?"), QString(),
                                 MessageIcon::Question, buttons});
         QTEST(answer, "answer");
-        QCOMPARE(seenTitle, QStringLiteral("TheGaugewright"));
+        QCOMPARE(seenTitle, captions::ApplicationTitle());
     }
 };
 

@@ -24,6 +24,7 @@
 #include "ui/app/SplashWindow.h"
 #include "ui/app/TipOfTheDayDialog.h"
 #include "ui/app/WelcomeDialog.h"
+#include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
 #include "ui/app/MainFrame.h"
 #include "model/framework/FixedClock.h"
@@ -270,7 +271,7 @@ private slots:
         QCOMPARE(m_messages->Texts().first(),
                  QStringLiteral("This external manufacturer record is incomplete!\nbad1"));
         QCOMPARE(m_messages->Last().text, last);
-        QCOMPARE(m_messages->Last().caption, QStringLiteral("TheGaugewright"));
+        QCOMPARE(m_messages->Last().caption, captions::ApplicationTitle());
         QCOMPARE(m_messages->Last().icon, MessageIcon::Critical);
     }
 

@@ -13,6 +13,7 @@
 #include "ui/app/SplashWindow.h"
 #include "ui/app/TipOfTheDayDialog.h"
 #include "ui/app/WelcomeDialog.h"
+#include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
@@ -230,10 +231,10 @@ private slots:
         QVERIFY(SaveScreenshot(dialog, u"About.png"_s));
         QTest::mouseClick(dialog.RestoreWelcomeBox(), Qt::LeftButton);
         QVERIFY(m_settings->ShowWelcome());
-        QCOMPARE(m_messages->Last(),
-                 (CMessage{u"The Welcome dialog will appear the next time you start The Gaugewright."_s,
-                           u"Gaugewright Information"_s, MessageIcon::Warning,
-                           MessageButtons::Ok}));
+        QCOMPARE(
+            m_messages->Last(),
+            (CMessage{u"The Welcome dialog will appear the next time you start The Gaugewright."_s,
+                      captions::Information(), MessageIcon::Warning, MessageButtons::Ok}));
         QVERIFY(!dialog.RestoreWelcomeBox()->isVisible());
     }
 
@@ -301,7 +302,7 @@ private slots:
             QVERIFY(m_messages->Texts().isEmpty());
         } else {
             QCOMPARE(m_messages->Last().text, message.arg(path));
-            QCOMPARE(m_messages->Last().caption, u"Gaugewright Error"_s);
+            QCOMPARE(m_messages->Last().caption, captions::Error());
         }
     }
 

@@ -10,6 +10,7 @@
 #include "model/core/InventoryElement.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/DocTemplate.h"
+#include "ui/common/Captions.h"
 #include "ui/common/FileChooser.h"
 #include "ui/common/MessageSink.h"
 
@@ -127,7 +128,7 @@ private slots:
         } else {
             QCOMPARE(m_sink.shown.size(), std::size_t{1});
             QCOMPARE(m_sink.shown[0].text, message);
-            QCOMPARE(m_sink.shown[0].caption, QStringLiteral("TheGaugewright"));
+            QCOMPARE(m_sink.shown[0].caption, captions::ApplicationTitle());
             QCOMPARE(static_cast<int>(m_sink.shown[0].icon), icon);
             QCOMPARE(m_sink.shown[0].buttons, MessageButtons::Ok);
         }
@@ -269,10 +270,9 @@ private slots:
         QSignalSpy closing(m_manager.get(), &CDocManager::DocumentClosing);
         m_sink.answers = {static_cast<MessageAnswer>(answer)};
         QCOMPARE(m_manager->CloseDocument(*document, nullptr), closed);
-        QCOMPARE(
-            m_sink.shown.at(0),
-            (CMessage{QStringLiteral("Save changes to kept.inv?"), QStringLiteral("TheGaugewright"),
-                      MessageIcon::Question, MessageButtons::YesNoCancel}));
+        QCOMPARE(m_sink.shown.at(0), (CMessage{QStringLiteral("Save changes to kept.inv?"),
+                                               captions::ApplicationTitle(), MessageIcon::Question,
+                                               MessageButtons::YesNoCancel}));
         QCOMPARE(closing.count(), closed ? 1 : 0);
         QCOMPARE(m_manager->GetDocuments().size(), closed ? std::size_t{0} : std::size_t{1});
         QCOMPARE(ReadFile(path) != OneItemInventory(), saved);

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include "ui/common/Captions.h"
+
 class TextTest : public QObject {
     Q_OBJECT
 
@@ -35,6 +37,32 @@ private slots:
         QFETCH(QString, refused);
         QCOMPARE(text::UnrepresentableCharacters(typed), refused);
         QCOMPARE(text::ToBytes(typed).has_value(), refused.isEmpty());
+    }
+
+    // The one place that pins the exact captions; every other test compares with
+    // the constants.
+    void sharedCaptionsReadAsShown_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("application")
+            << captions::ApplicationTitle() << QStringLiteral("TheGaugewright");
+        QTest::newRow("error") << captions::Error() << QStringLiteral("Gaugewright Error");
+        QTest::newRow("system error")
+            << captions::SystemError() << QStringLiteral("Gaugewright System Error");
+        QTest::newRow("warning") << captions::Warning() << QStringLiteral("Gaugewright Warning");
+        QTest::newRow("information")
+            << captions::Information() << QStringLiteral("Gaugewright Information");
+        QTest::newRow("search result")
+            << captions::SearchResult() << QStringLiteral("Gaugewright Search Result");
+        QTest::newRow("yard error")
+            << captions::YardError() << QStringLiteral("Classification Yard Error");
+        QTest::newRow("yard warning")
+            << captions::YardWarning() << QStringLiteral("Classification Yard Warning");
+    }
+
+    void sharedCaptionsReadAsShown() {
+        QFETCH(QString, caption);
+        QTEST(caption, "shown");
     }
 };
 

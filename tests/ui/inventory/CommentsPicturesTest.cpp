@@ -18,6 +18,7 @@
 #include "model/core/InventoryElement.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/DocumentView.h"
+#include "ui/common/Captions.h"
 #include "ui/common/FileChooser.h"
 #include "ui/support/FakeDesktop.h"
 #include "ui/support/MessageRecorder.h"
@@ -46,13 +47,13 @@ CMessage Refused(const QString& subject, const QString& characters) {
                 characters +
                 QStringLiteral("\nGaugewright texts hold only Western European (Windows-1252) "
                                "characters."),
-            QStringLiteral("Gaugewright Error"), MessageIcon::Critical, MessageButtons::Ok};
+            captions::Error(), MessageIcon::Critical, MessageButtons::Ok};
 }
 
 CMessage CannotFind(const QString& path) {
     return {QStringLiteral("The Gaugewright cannot find the picture file specified.\n\n") + path +
                 QStringLiteral("\n\nPlease make sure the file name is correct."),
-            QStringLiteral("Gaugewright System Error"), MessageIcon::Critical, MessageButtons::Ok};
+            captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok};
 }
 
 // One key press that produces text, as a keyboard or input method of any layout would.
@@ -248,7 +249,7 @@ private slots:
         }
         QCOMPARE(m_messages->Texts(), refusals);
         for (const CRecordedMessage& recorded : m_messages->Recorded())
-            QCOMPARE(recorded.message.caption, QStringLiteral("Gaugewright Error"));
+            QCOMPARE(recorded.message.caption, captions::Error());
     }
 
     void editorLayout() {

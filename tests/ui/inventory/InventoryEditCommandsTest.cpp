@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/support/InventoryBench.h"
 #include "ui/support/InventoryFixture.h"
@@ -30,7 +31,7 @@ using namespace CommandId;
 namespace {
 
 CMessage Warning(const QString& text) {
-    return {text, S("Gaugewright Warning"), MessageIcon::Question, MessageButtons::YesNo};
+    return {text, captions::Warning(), MessageIcon::Question, MessageButtons::YesNo};
 }
 
 } // namespace
@@ -128,8 +129,7 @@ private slots:
         CInventoryEditCommands(*m_view).Delete();
         QCOMPARE(m_bench->messages.Last(),
                  (CMessage{S("Unable to determine inventory item to delete."),
-                           S("Gaugewright System Error"), MessageIcon::Critical,
-                           MessageButtons::Ok}));
+                           captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok}));
         QCOMPARE(m_doc->GetItemCount(), 1);
         QVERIFY(m_bench->sounds.Played().isEmpty());
     }
@@ -248,11 +248,11 @@ private slots:
             CInventoryEditCommands(*m_view).Search(text.toStdString(), matchCase, findNext);
         if (foundRow == -3) {
             QVERIFY(!found.isValid());
-            QCOMPARE(m_bench->messages.Last(),
-                     (CMessage{S("Search to end of inventory list.\nThe specified text was not "
-                                 "found!"),
-                               S("Gaugewright Search Result"), MessageIcon::Warning,
-                               MessageButtons::Ok}));
+            QCOMPARE(
+                m_bench->messages.Last(),
+                (CMessage{S("Search to end of inventory list.\nThe specified text was not "
+                            "found!"),
+                          captions::SearchResult(), MessageIcon::Warning, MessageButtons::Ok}));
             // The box waits for the user without the wait cursor over it.
             QVERIFY(!m_bench->messages.Recorded().constLast().overrideCursor);
             QCOMPARE(m_view->SelectedNode(), before);
@@ -497,7 +497,7 @@ private slots:
         QCOMPARE(m_bench->messages.Last(),
                  (CMessage{S("The finished rolling stock originated in another inventory file "
                              "and cannot be added here!"),
-                           S("Gaugewright Error"), MessageIcon::Critical, MessageButtons::Ok}));
+                           captions::Error(), MessageIcon::Critical, MessageButtons::Ok}));
         QCOMPARE(other.GetItemCount(), 0);
         QCOMPARE(yard.Tree()->GetHeldItem(), item);
         yard.CancelBuild();
@@ -544,8 +544,7 @@ private slots:
         QCOMPARE(m_bench->messages.Last(),
                  (CMessage{S("This item cannot be located in the sending inventory.\n"
                              "The operation will be canceled."),
-                           S("Classification Yard Error"), MessageIcon::Critical,
-                           MessageButtons::Ok}));
+                           captions::YardError(), MessageIcon::Critical, MessageButtons::Ok}));
         QVERIFY(!yard.Tree()->HoldsItem());
         QVERIFY(!yard.Tree()->IsTakenFromInventory());
         QCOMPARE(yard.Tree()->topLevelItemCount(), 0);

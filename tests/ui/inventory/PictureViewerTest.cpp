@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "ui/common/Captions.h"
 #include "ui/common/Text.h"
 #include "ui/support/FakeDesktop.h"
 #include "ui/support/MessageRecorder.h"
@@ -18,8 +19,7 @@ const QString kCannotView = QStringLiteral(
     "then retry.");
 
 CMessage SystemError(const QString& text) {
-    return {text, QStringLiteral("Gaugewright System Error"), MessageIcon::Critical,
-            MessageButtons::Ok};
+    return {text, captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok};
 }
 
 // Notes the caption of every progress window shown and the bar's value when it goes.

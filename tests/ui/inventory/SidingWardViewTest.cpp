@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/Text.h"
 #include "ui/support/InventoryBench.h"
@@ -226,8 +227,7 @@ private slots:
                 QVERIFY(d->isVisible());
                 QCOMPARE(m_bench->messages.Last(),
                          (CMessage{QStringLiteral("No Inventory details selected!"),
-                                   QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                                   MessageButtons::Ok}));
+                                   captions::Error(), MessageIcon::Critical, MessageButtons::Ok}));
                 d->reject();
             }
         });
@@ -264,8 +264,7 @@ private slots:
         Open({"a"}, false);
         QCOMPARE(m_bench->messages.Last(),
                  (CMessage{QStringLiteral("Could not register document with Classification Yard"),
-                           QStringLiteral("Gaugewright System Error"), MessageIcon::Critical,
-                           MessageButtons::Ok}));
+                           captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok}));
         QCOMPARE(Model().rowCount(Root()), 1);
         QVERIFY(m_bench->Run(BuildItem));
         QCOMPARE(Model().Label(Model().index(0, 0, ItemNode(0))),
@@ -319,8 +318,7 @@ private slots:
         QCOMPARE(m_bench->messages.Last(),
                  (CMessage{QStringLiteral("The finished rolling stock originated in another "
                                           "inventory file and cannot be added here!"),
-                           QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                           MessageButtons::Ok}));
+                           captions::Error(), MessageIcon::Critical, MessageButtons::Ok}));
         QCOMPARE(m_doc->GetItemCount(), 1);
         QVERIFY(!m_doc->IsModified());
         QCOMPARE(m_view->CountText(), QStringLiteral("1"));

@@ -22,6 +22,7 @@
 #include "model/framework/FixedClock.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/DocumentView.h"
+#include "ui/common/Captions.h"
 #include "ui/common/Text.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/yard/ChooseInventoryDialog.h"
@@ -371,9 +372,8 @@ void ClassificationViewTest::buildOverHeldItem() {
     m_messages->QueueAnswers({static_cast<MessageAnswer>(answer)});
     Send(m_view.get(), CYardMessageEvent::StartBuild());
     QCOMPARE(m_messages->Count(), 1);
-    QCOMPARE(m_messages->Last(),
-             (CMessage{kReplaceText, QStringLiteral("Classification Yard Warning"),
-                       MessageIcon::Question, MessageButtons::YesNo}));
+    QCOMPARE(m_messages->Last(), (CMessage{kReplaceText, captions::YardWarning(),
+                                           MessageIcon::Question, MessageButtons::YesNo}));
     QCOMPARE(m_view->IsBuildInProgress(), building);
     QCOMPARE(m_view->Tree()->HoldsItem(), !building);
     QCOMPARE(m_view->Tree()->IsDragEnabled(), !building);
@@ -494,8 +494,7 @@ void ClassificationViewTest::takenItemGoneAtFinish() {
     QCOMPARE(m_messages->Last(),
              (CMessage{QStringLiteral("This item cannot be located in the sending inventory.\n"
                                       "The operation will be canceled."),
-                       QStringLiteral("Classification Yard Error"), MessageIcon::Critical,
-                       MessageButtons::Ok}));
+                       captions::YardError(), MessageIcon::Critical, MessageButtons::Ok}));
     QVERIFY(!m_view->IsBuildInProgress());
     QVERIFY(!m_view->Tree()->HoldsItem());
 }
@@ -616,9 +615,9 @@ void ClassificationViewTest::chooseDialog() {
     list->clearSelection();
     list->setCurrentRow(-1);
     dialog.accept();
-    QCOMPARE(messages.Last(), (CMessage{QStringLiteral("Please select an Inventory!"),
-                                        QStringLiteral("Gaugewright Error"), MessageIcon::Critical,
-                                        MessageButtons::Ok}));
+    QCOMPARE(messages.Last(),
+             (CMessage{QStringLiteral("Please select an Inventory!"), captions::Error(),
+                       MessageIcon::Critical, MessageButtons::Ok}));
     QVERIFY(dialog.GetChosen() == nullptr);
     list->setCurrentRow(2);
     dialog.accept();

@@ -23,6 +23,7 @@
 #include "model/framework/FixedClock.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/DocumentView.h"
+#include "ui/common/Captions.h"
 #include "ui/common/Text.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/Screenshot.h"
@@ -43,7 +44,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const CMessage kNothingSelected{u"No rolling stock attribute selected!"_s, u"Gaugewright Error"_s,
+const CMessage kNothingSelected{u"No rolling stock attribute selected!"_s, captions::Error(),
                                 MessageIcon::Critical, MessageButtons::Ok};
 
 // Acts on the next modal dialog of type Dialog once the event loop runs.
@@ -303,7 +304,7 @@ void CustomizeSheetTest::deleteSelectsEntryAbove() {
     QTest::mouseClick(ValuesButton("Delete"), Qt::LeftButton);
     QCOMPARE(m_messages->Last(),
              (CMessage{u"Are you sure you want to delete '"_s + value + u"'?"_s,
-                       u"Gaugewright Warning"_s, MessageIcon::Question, MessageButtons::YesNo}));
+                       captions::Warning(), MessageIcon::Question, MessageButtons::YesNo}));
     const bool deleted = answer == int(MessageAnswer::Yes);
     QCOMPARE(m_yard->GetValueList(6)->size(), deleted ? 5u : 6u);
     QCOMPARE(Box()->count(), deleted ? 5 : 6);
@@ -458,7 +459,7 @@ void CustomizeSheetTest::rangeTooLargeForTheFileIsRefused() {
     });
     Values().SetRange();
     QCOMPARE(m_messages->Count(), 1);
-    QCOMPARE(m_messages->Last().caption, u"Classification Yard Error"_s);
+    QCOMPARE(m_messages->Last().caption, captions::YardError());
     QCOMPARE(m_messages->Last().icon, MessageIcon::Critical);
     QVERIFY(m_messages->Last().text.contains(u"65505"_s));
     QCOMPARE(*m_yard->GetValueList(11), (CValueList{"5.00", "6.00", "7.00"}));
@@ -554,7 +555,7 @@ void CustomizeSheetTest::failedSaveIsNotApplied() {
     QTest::mouseClick(sheet.Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     // The failure is shown, the sheet stays open and nothing counts as applied.
     QCOMPARE(m_messages->Count(), 1);
-    QCOMPARE(m_messages->Last().caption, u"Gaugewright Error"_s);
+    QCOMPARE(m_messages->Last().caption, captions::Error());
     QVERIFY(sheet.isVisible());
     QCOMPARE(sheet.result(), 0);
     QVERIFY(Values().HasPendingChanges() && !Values().WasApplied());

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -32,15 +33,15 @@ public:
 const QString kAllKeys = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-");
 
 CMessage EmptyMessage() {
-    return {QStringLiteral("Please enter one or more characters!"),
-            QStringLiteral("Gaugewright Error"), MessageIcon::Critical, MessageButtons::Ok};
+    return {QStringLiteral("Please enter one or more characters!"), captions::Error(),
+            MessageIcon::Critical, MessageButtons::Ok};
 }
 
 CMessage RefusedMessage(const QString& characters) {
     return {QStringLiteral("The item number cannot hold these characters: ") + characters +
                 QStringLiteral("\nGaugewright texts hold only Western European (Windows-1252) "
                                "characters."),
-            QStringLiteral("Gaugewright Error"), MessageIcon::Critical, MessageButtons::Ok};
+            captions::Error(), MessageIcon::Critical, MessageButtons::Ok};
 }
 
 // The controls of a builder, found as the user sees them.

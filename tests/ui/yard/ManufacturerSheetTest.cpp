@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include "model/framework/FixedClock.h"
+#include "ui/common/Captions.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/Screenshot.h"
 #include "model/yard/ClassificationDoc.h"
@@ -32,8 +33,7 @@ namespace {
 
 const CMessage kNotFound{QStringLiteral("Search to end of manufacturer list.\n"
                                         "The specified text was not found!"),
-                         QStringLiteral("Gaugewright Search Result"), MessageIcon::Warning,
-                         MessageButtons::Ok};
+                         captions::SearchResult(), MessageIcon::Warning, MessageButtons::Ok};
 
 // Three manufacturers; Lionel's four products in file order.
 const char* const kManufacturerFile = "Lionel|6464-1|Boxcar|Western Pacific|Silver|O\r\n"

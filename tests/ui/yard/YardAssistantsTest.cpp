@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "model/framework/FixedClock.h"
+#include "ui/common/Captions.h"
 #include "ui/common/Text.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
@@ -195,7 +196,7 @@ void YardAssistantsTest::sequences() {
     QCOMPARE(m_log.Entries(), log);
     QCOMPARE(m_messages->PendingAnswers(), 0);
     for (const CRecordedMessage& shown : m_messages->Recorded()) {
-        QCOMPARE(shown.message.caption, u"Classification Yard Warning"_s);
+        QCOMPARE(shown.message.caption, captions::YardWarning());
         QCOMPARE(shown.message.icon, MessageIcon::Question);
         QCOMPARE(shown.message.buttons, MessageButtons::YesNo);
     }
