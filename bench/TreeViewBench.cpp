@@ -6,14 +6,13 @@
 #include <memory>
 #include <string>
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
-#include "ui/app/AppSettings.h"
 #include "bench/LargestInventory.h"
 #include "model/core/SidingWardDoc.h"
+#include "ui/app/AppSettings.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
@@ -47,7 +46,8 @@ struct CWindowServices {
     std::unique_ptr<CSidingWardView> Open(CSidingWardDoc& document) {
         QWidget* yard = &yardView;
         auto view = std::make_unique<CSidingWardView>(
-            document, CSidingWardView::Services{messages, sounds, settings, [yard] { return yard; }});
+            document,
+            CSidingWardView::Services{messages, sounds, settings, [yard] { return yard; }});
         view->resize(800, 600);
         view->show();
         // Shown means painted.

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <unordered_set>
 
+#include "model/core/Catalogue.h"
 #include "model/core/InventoryFormat.h"
 #include "model/framework/SafeFile.h"
-#include "model/core/Catalogue.h"
 
 CInventoryElement* CSidingWardDoc::GetItemAt(int position) const {
     if (position < 0 || position >= GetItemCount())
@@ -45,8 +45,7 @@ bool CSidingWardDoc::RemoveItem(const CInventoryElement* item, CDocumentView* se
     return true;
 }
 
-int CSidingWardDoc::RemoveItems(std::span<CInventoryElement* const> items,
-                                CDocumentView* sender) {
+int CSidingWardDoc::RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* sender) {
     const std::unordered_set<const CInventoryElement*> doomed(items.begin(), items.end());
     const std::size_t removed = std::erase_if(
         m_items, [&doomed](const auto& owned) { return doomed.contains(owned.get()); });

@@ -80,7 +80,8 @@ std::size_t CClassificationDoc::GetValueEntryCount() const {
 
 bool CClassificationDoc::CanHoldValues(const CValueList& list, std::size_t entries) const {
     const std::size_t others = GetValueEntryCount() - list.size();
-    return entries <= yardformat::kMaxValueEntries && others <= yardformat::kMaxValueEntries - entries;
+    return entries <= yardformat::kMaxValueEntries &&
+           others <= yardformat::kMaxValueEntries - entries;
 }
 
 std::size_t CClassificationDoc::YearRangeSize(int lowestYear) const {
@@ -89,8 +90,7 @@ std::size_t CClassificationDoc::YearRangeSize(int lowestYear) const {
 }
 
 std::size_t CClassificationDoc::DollarRangeSize(int first, int last) {
-    return first > last ? 0
-                        : static_cast<std::size_t>(static_cast<long long>(last) - first + 1);
+    return first > last ? 0 : static_cast<std::size_t>(static_cast<long long>(last) - first + 1);
 }
 
 const std::string& CClassificationDoc::GetHeading(int attribute) const {

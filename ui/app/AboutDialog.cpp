@@ -23,11 +23,11 @@ CAboutDialog::CAboutDialog(CAppSettings& settings, CMessageSink& messages, QWidg
 
     auto* group = new QGroupBox(u"The Gaugewright"_s, this);
     const QString release = m_settings.Release();
-    m_release = new QLabel(release.isEmpty() ? u"Registry Error!"_s : u"Release "_s + release,
-                           group);
+    m_release =
+        new QLabel(release.isEmpty() ? u"Registry Error!"_s : u"Release "_s + release, group);
     m_release->setObjectName(u"release"_s);
-    auto* purpose = new QLabel(u"Inventories of model railroad rolling stock and their value."_s,
-                               group);
+    auto* purpose =
+        new QLabel(u"Inventories of model railroad rolling stock and their value."_s, group);
     purpose->setWordWrap(true);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_release);

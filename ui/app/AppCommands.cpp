@@ -5,9 +5,9 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 
+#include "model/app/TipsFile.h"
 #include "ui/app/AboutDialog.h"
 #include "ui/app/TipOfTheDayDialog.h"
-#include "model/app/TipsFile.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageSink.h"

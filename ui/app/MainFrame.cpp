@@ -417,8 +417,8 @@ void CMainFrame::Cascade() {
     const QSize size(std::max(area.width() - (count - 1) * step, area.width() / 2),
                      std::max(area.height() - (count - 1) * step, area.height() / 2));
     // A long staircase starts again at the top left rather than leave the area.
-    const int stairs = 1 + std::min((area.width() - size.width()) / step,
-                                    (area.height() - size.height()) / step);
+    const int stairs =
+        1 + std::min((area.width() - size.width()) / step, (area.height() - size.height()) / step);
     for (int i = 0; i < count; ++i) {
         // The active window comes first in the list and goes last, on top.
         QMdiSubWindow* window = windows.at(count - 1 - i);

@@ -12,25 +12,27 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "model/app/TipsFile.h"
+#include "model/core/SidingWardDoc.h"
+#include "model/framework/DocTemplate.h"
+#include "model/framework/DocumentView.h"
+#include "model/yard/ClassificationDoc.h"
+#include "model/yard/ManufacturerFile.h"
 #include "ui/app/AppCommands.h"
 #include "ui/app/AppSettings.h"
-#include "ui/common/Captions.h"
-#include "ui/common/ChildFrame.h"
 #include "ui/app/DesktopIntegration.h"
 #include "ui/app/InventoryDocCommands.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/app/TipOfTheDayDialog.h"
-#include "model/app/TipsFile.h"
 #include "ui/app/WelcomeDialog.h"
-#include "model/core/SidingWardDoc.h"
+#include "ui/common/Captions.h"
+#include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/DocCommands.h"
 #include "ui/common/DocManager.h"
-#include "model/framework/DocTemplate.h"
 #include "ui/common/FrameActivation.h"
-#include "model/framework/DocumentView.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
@@ -40,10 +42,8 @@
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/PictureViewer.h"
 #include "ui/inventory/SidingWardView.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/ClassificationFrame.h"
 #include "ui/yard/ClassificationView.h"
-#include "model/yard/ManufacturerFile.h"
 
 namespace {
 
@@ -91,20 +91,19 @@ CMenuLayout InventoryMenuLayout() {
     for (int attribute = 0; attribute < SortByCount; ++attribute)
         sortEntries.push_back(Item::Command(SortByFirst + attribute));
     CMenuLayout layout = CMainFrame::DefaultMenuLayout();
-    layout.front() = Item::Popup(
-        QStringLiteral("&File"),
-        {Item::Command(FileNew), Item::Command(FileOpen), Item::Command(FileClose),
-         Item::Command(FileSave), Item::Command(FileSaveAs), Item::Separator(),
-         Item::Command(ExportInventory), Item::Command(ImportInventory), Item::Separator(),
-         Item::Command(FilePrint), Item::Command(FilePrintPreview), Item::Command(FilePrintSetup),
-         Item::Separator(), Item::Command(FileMru1), Item::Command(FileMru1 + 1),
-         Item::Command(FileMru1 + 2), Item::Command(FileMru1 + 3), Item::Separator(),
-         Item::Command(AppExit)});
+    layout.front() =
+        Item::Popup(QStringLiteral("&File"),
+                    {Item::Command(FileNew), Item::Command(FileOpen), Item::Command(FileClose),
+                     Item::Command(FileSave), Item::Command(FileSaveAs), Item::Separator(),
+                     Item::Command(ExportInventory), Item::Command(ImportInventory),
+                     Item::Separator(), Item::Command(FilePrint), Item::Command(FilePrintPreview),
+                     Item::Command(FilePrintSetup), Item::Separator(), Item::Command(FileMru1),
+                     Item::Command(FileMru1 + 1), Item::Command(FileMru1 + 2),
+                     Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)});
     const auto edit = Item::Popup(
-        QStringLiteral("&Edit"), {Item::Command(EditCut), Item::Command(EditCopy),
-                                  Item::Command(EditPaste), Item::Separator(),
-                                  Item::Command(EditFind), Item::Separator(),
-                                  Item::Command(EditDelete)});
+        QStringLiteral("&Edit"),
+        {Item::Command(EditCut), Item::Command(EditCopy), Item::Command(EditPaste),
+         Item::Separator(), Item::Command(EditFind), Item::Separator(), Item::Command(EditDelete)});
     // The frame's View menu (toolbar, status bar) with the inventory's own entries.
     CMenuItem view = layout[1];
     view.items.insert(view.items.begin(),
@@ -114,11 +113,11 @@ CMenuLayout InventoryMenuLayout() {
                        Item::Command(InventoryDetails), Item::Separator(),
                        Item::Command(ViewAsList), Item::Separator()});
     layout[1] = view;
-    const auto options = Item::Popup(
-        QStringLiteral("&Options"),
-        {Item::Command(BuildItem), Item::Command(SendToYard), Item::Separator(),
-         Item::Command(ViewItemComments), Item::Command(ViewItemPicture), Item::Separator(),
-         Item::Command(IntegrityCheck)});
+    const auto options =
+        Item::Popup(QStringLiteral("&Options"),
+                    {Item::Command(BuildItem), Item::Command(SendToYard), Item::Separator(),
+                     Item::Command(ViewItemComments), Item::Command(ViewItemPicture),
+                     Item::Separator(), Item::Command(IntegrityCheck)});
     const auto quickFacts = Item::Popup(
         QStringLiteral("&Quick Facts"),
         {Item::Command(DollarGainLoss), Item::Command(PercentGainLoss), Item::Separator(),
@@ -161,17 +160,16 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
         if (m_mainFrame)
             m_mainFrame->UpdateTitles();
     });
-    connect(m_docManager.get(), &CDocManager::DocumentReopened, this,
-            [this](CDocument* document) {
-                if (!m_mainFrame)
-                    return;
-                for (CChildFrame* frame : m_mainFrame->ChildFrames()) {
-                    if (&frame->GetDocument() == document) {
-                        ActivateFrameOf(frame->widget());
-                        return;
-                    }
-                }
-            });
+    connect(m_docManager.get(), &CDocManager::DocumentReopened, this, [this](CDocument* document) {
+        if (!m_mainFrame)
+            return;
+        for (CChildFrame* frame : m_mainFrame->ChildFrames()) {
+            if (&frame->GetDocument() == document) {
+                ActivateFrameOf(frame->widget());
+                return;
+            }
+        }
+    });
 }
 
 CSidingWardApp::~CSidingWardApp() {
@@ -187,8 +185,8 @@ QString CSidingWardApp::SwitchName(const QString& argument) {
     // "/p" and its kind are the switches of the other platform's shells; a path
     // that starts with "/" is a file here.
     static const QStringList kSlashSwitches = {
-        QStringLiteral("p"),          QStringLiteral("pt"),        QStringLiteral("dde"),
-        QStringLiteral("automation"), QStringLiteral("embedding"), QStringLiteral("regserver"),
+        QStringLiteral("p"),           QStringLiteral("pt"),        QStringLiteral("dde"),
+        QStringLiteral("automation"),  QStringLiteral("embedding"), QStringLiteral("regserver"),
         QStringLiteral("unregserver"), QStringLiteral("unregister")};
     if (argument.startsWith(u'-')) {
         QString name = argument.toLower();
@@ -414,17 +412,16 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
             for (CDocument* open : m_docManager->GetDocuments()) {
                 if (m_docManager->GetTemplateOf(*open) != templates[k].get())
                     continue;
-                return open->GetViews().empty()
-                           ? nullptr
-                           : dynamic_cast<QWidget*>(open->GetViews().front());
+                return open->GetViews().empty() ? nullptr
+                                                : dynamic_cast<QWidget*>(open->GetViews().front());
             }
             return nullptr;
         }
         return nullptr;
     };
-    auto* view = new CSidingWardView(
-        inventory, {m_services.messages, m_services.sounds, m_services.settings, findYardView,
-                    m_commentsPictures.get()});
+    auto* view =
+        new CSidingWardView(inventory, {m_services.messages, m_services.sounds, m_services.settings,
+                                        findYardView, m_commentsPictures.get()});
     view->SetActions(&m_mainFrame->Actions());
     auto* child = new CChildFrame(document, view);
     auto commands = std::make_unique<CInventoryDocCommands>(*m_docManager, document,

@@ -4,7 +4,6 @@
 #include <map>
 #include <memory>
 
-
 #include <QObject>
 #include <QPointer>
 #include <QStringList>

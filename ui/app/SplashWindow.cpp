@@ -24,8 +24,7 @@ bool DismissesSplash(const QEvent* event) {
     case QEvent::NonClientAreaMouseButtonPress:
     case QEvent::NonClientAreaMouseButtonDblClick: {
         const auto button = static_cast<const QMouseEvent*>(event)->button();
-        return button == Qt::LeftButton || button == Qt::RightButton ||
-               button == Qt::MiddleButton;
+        return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
     }
     default:
         return false;

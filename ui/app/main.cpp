@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDir>
 
+#include "model/framework/SystemClock.h"
 #include "ui/app/AppSettings.h"
 #include "ui/app/DataDirectory.h"
 #include "ui/app/DesktopIntegration.h"
@@ -10,7 +11,6 @@
 #include "ui/app/SidingWardApp.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/WaveSoundPlayer.h"
-#include "model/framework/SystemClock.h"
 #include "ui/common/Captions.h"
 #include "ui/common/DialogFileChooser.h"
 

@@ -164,7 +164,11 @@ std::vector<CCommandInfo> MakeCommands() {
          u"Change the picture of the selected item\nChange Picture"_s,
          {},
          {}},
-        {EditCutPopup, u"Cu&t"_s, u"Cut the selected item and put it on the Clipboard\nCut"_s, {}, {}},
+        {EditCutPopup,
+         u"Cu&t"_s,
+         u"Cut the selected item and put it on the Clipboard\nCut"_s,
+         {},
+         {}},
         {EditCopyPopup,
          u"&Copy"_s,
          u"Copy the selected item and put it on the Clipboard\nCopy"_s,
@@ -392,12 +396,12 @@ std::vector<CCommandInfo> MakeCommands() {
         u"User Defined &1",      u"User Defined &2"};
     for (int attribute = 0; attribute < SortByCount; ++attribute) {
         const QString name = QString::fromUtf16(kSortTexts[attribute]);
-        commands.push_back({SortByFirst + attribute,
-                            name,
-                            u"Sort the inventory by this attribute\nSort by "_s +
-                                QString(name).remove(u'&'),
-                            {},
-                            {}});
+        commands.push_back(
+            {SortByFirst + attribute,
+             name,
+             u"Sort the inventory by this attribute\nSort by "_s + QString(name).remove(u'&'),
+             {},
+             {}});
     }
     // The recent file list: the first entry stands for the empty list, the others
     // appear only for files the list holds.

@@ -4,8 +4,8 @@
 #include <QIcon>
 #include <QMenu>
 
-#include "ui/common/CommandTarget.h"
 #include "model/framework/Document.h"
+#include "ui/common/CommandTarget.h"
 #include "ui/common/Text.h"
 
 using namespace Qt::StringLiterals;

@@ -2,10 +2,10 @@
 
 #include <QDir>
 
+#include "model/framework/DocTemplate.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/DocManager.h"
-#include "model/framework/DocTemplate.h"
 #include "ui/common/Text.h"
 
 using namespace Qt::StringLiterals;

@@ -14,8 +14,7 @@
 #include "ui/common/Text.h"
 #include "ui/common/TypedText.h"
 
-CFindDialog::CFindDialog(std::vector<std::string>& history, CMessageSink& messages,
-                         QWidget* parent)
+CFindDialog::CFindDialog(std::vector<std::string>& history, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_history(history), m_messages(messages) {
     setWindowTitle(QStringLiteral("Find"));
 

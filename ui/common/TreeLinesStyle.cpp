@@ -3,8 +3,7 @@
 #include <QStyleFactory>
 #include <QWidget>
 
-CTreeLinesStyle::CTreeLinesStyle()
-    : m_lines(QStyleFactory::create(QStringLiteral("Windows"))) {}
+CTreeLinesStyle::CTreeLinesStyle() : m_lines(QStyleFactory::create(QStringLiteral("Windows"))) {}
 
 CTreeLinesStyle::~CTreeLinesStyle() = default;
 

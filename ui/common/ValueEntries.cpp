@@ -51,9 +51,10 @@ std::vector<const std::string*> ShownOrder(const CValueList& values, bool sorted
     for (const std::string& value : values)
         order.push_back(&value);
     if (sorted) {
-        std::stable_sort(order.begin(), order.end(), [](const std::string* a, const std::string* b) {
-            return CompareKeysNoCase(*a, *b) < 0;
-        });
+        std::stable_sort(order.begin(), order.end(),
+                         [](const std::string* a, const std::string* b) {
+                             return CompareKeysNoCase(*a, *b) < 0;
+                         });
     }
     return order;
 }

@@ -7,8 +7,8 @@
 #include <QMimeData>
 #include <QTextDocument>
 
-#include "ui/common/Text.h"
 #include "ui/common/DialogUnits.h"
+#include "ui/common/Text.h"
 
 CCommentsEdit::CCommentsEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -8,27 +8,27 @@
 #include <QGuiApplication>
 
 #include "model/core/DelimitedText.h"
+#include "model/core/LabelCollation.h"
 #include "model/core/SidingWardDoc.h"
-#include "ui/common/Captions.h"
-#include "ui/common/MessageSink.h"
-#include "ui/common/SoundPlayer.h"
-#include "ui/common/Text.h"
-#include "ui/common/WaitCursor.h"
 #include "model/quickfacts/BestPerformer.h"
 #include "model/quickfacts/DollarGainLoss.h"
 #include "model/quickfacts/ItemCount.h"
 #include "model/quickfacts/PercentGainLoss.h"
-#include "ui/quickfacts/ReportDisplay.h"
 #include "model/quickfacts/TotalAssetValue.h"
 #include "model/quickfacts/TotalExpenditures.h"
 #include "model/quickfacts/WorstPerformer.h"
-#include "ui/inventory/FerroTreeCtrl.h"
+#include "model/yard/ClassificationDoc.h"
+#include "ui/common/Captions.h"
 #include "ui/common/FindDialog.h"
+#include "ui/common/MessageSink.h"
+#include "ui/common/SoundPlayer.h"
+#include "ui/common/Text.h"
+#include "ui/common/WaitCursor.h"
+#include "ui/inventory/FerroTreeCtrl.h"
+#include "ui/inventory/InventoryEditTarget.h"
 #include "ui/inventory/InventoryModificationDialog.h"
 #include "ui/inventory/InventoryTreeModel.h"
-#include "model/core/LabelCollation.h"
-#include "ui/inventory/InventoryEditTarget.h"
-#include "model/yard/ClassificationDoc.h"
+#include "ui/quickfacts/ReportDisplay.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardMessageEvent.h"
 
@@ -72,8 +72,9 @@ void CInventoryEditCommands::Delete() {
     else
         question = QStringLiteral("Are you sure you want to delete the entire inventory item ") +
                    model.Label(node.parent()) + QLatin1Char('?');
-    const MessageAnswer answer = m_view.Messages().Show(
-        m_view.Window(), {question, captions::Warning(), MessageIcon::Question, MessageButtons::YesNo});
+    const MessageAnswer answer =
+        m_view.Messages().Show(m_view.Window(), {question, captions::Warning(),
+                                                 MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes)
         return;
     if (level == TreeLevel::Root) {
@@ -165,8 +166,7 @@ void CInventoryEditCommands::Find() {
     Search(dialog.GetSearchText(), dialog.GetMatchCase(), dialog.IsFindNext());
 }
 
-QModelIndex CInventoryEditCommands::Search(const std::string& text, bool matchCase,
-                                           bool findNext) {
+QModelIndex CInventoryEditCommands::Search(const std::string& text, bool matchCase, bool findNext) {
     // Up while the tree is searched, gone before a box waits for the user.
     std::optional<CWaitCursor> wait(std::in_place);
     const CInventoryTreeModel& model = *m_view.Model();
@@ -260,7 +260,8 @@ void CInventoryEditCommands::ChangeAttribute(int attribute) {
     const bool keepOrder = attribute == static_cast<int>(Attribute::CurrentValue);
     CInventoryModificationDialog dialog(
         QStringLiteral("Maintain ") + text::FromBytes(m_view.Model()->Heading(attribute)),
-        item->GetAttributeText(attribute), values ? *values : CValueList{}, keepOrder, m_view.Window());
+        item->GetAttributeText(attribute), values ? *values : CValueList{}, keepOrder,
+        m_view.Window());
     if (dialog.exec() != QDialog::Accepted || !dialog.GetChosenValue())
         return;
     CWaitCursor wait;
@@ -293,7 +294,8 @@ void CInventoryEditCommands::IntegrityCheck() {
             }
         } else if (const CInventoryElement* item = m_view.CurrentItem()) {
             if (document.CheckItemAgainstYard(*item)) {
-                message = text::FromBytes(quickfacts::ItemHeadline(*item)) + QStringLiteral("Item integrity OK");
+                message = text::FromBytes(quickfacts::ItemHeadline(*item)) +
+                          QStringLiteral("Item integrity OK");
             } else {
                 message = failure(*item);
                 sound = kIntegrityFailedSound;
@@ -349,11 +351,9 @@ void CInventoryEditCommands::TakeFromInventory(CFerroTreeCtrl* sourceTree) {
         Paste();
 }
 
-template <typename Reporter>
-void CInventoryEditCommands::ReportGain() {
+template <typename Reporter> void CInventoryEditCommands::ReportGain() {
     std::optional<CWaitCursor> wait(std::in_place);
-    const bool whole =
-        CInventoryTreeModel::LevelOf(m_view.SelectedNode()) == TreeLevel::Root;
+    const bool whole = CInventoryTreeModel::LevelOf(m_view.SelectedNode()) == TreeLevel::Root;
     const Reporter reporter;
     const auto report = whole ? reporter.ReportInventory(&m_view.GetDocument())
                               : reporter.ReportItem(m_view.CurrentItem());
@@ -382,8 +382,7 @@ void CInventoryEditCommands::ReportPerformer(bool best) {
         m_view.SelectItem(answer->item);
 }
 
-template <typename Reporter>
-void CInventoryEditCommands::ReportTotal() {
+template <typename Reporter> void CInventoryEditCommands::ReportTotal() {
     std::optional<CWaitCursor> wait(std::in_place);
     const auto report = Reporter().ReportInventory(&m_view.GetDocument());
     wait.reset();

@@ -61,11 +61,9 @@ private:
     bool RemoveItemNode(const CInventoryElement* item);
     void Show(const QString& text, const QString& caption, MessageIcon icon);
     // The gain or loss of the whole inventory (root selected) or of the selected item.
-    template <typename Reporter>
-    void ReportGain();
+    template <typename Reporter> void ReportGain();
     // A whole-inventory total; the wait cursor is gone before its box shows.
-    template <typename Reporter>
-    void ReportTotal();
+    template <typename Reporter> void ReportTotal();
 
     CInventoryEditTarget& m_view;
 };

@@ -23,20 +23,20 @@ CInventoryModificationDialog::CInventoryModificationDialog(const QString& title,
     m_from->setObjectName(QStringLiteral("from"));
     m_to->setObjectName(QStringLiteral("to"));
     if (!keepOrder) {
-        std::stable_sort(m_values.begin(), m_values.end(),
-                         [](const std::string& a, const std::string& b) {
-                             return CompareKeysNoCase(a, b) < 0;
-                         });
+        std::stable_sort(
+            m_values.begin(), m_values.end(),
+            [](const std::string& a, const std::string& b) { return CompareKeysNoCase(a, b) < 0; });
     }
     for (const std::string& value : m_values)
         m_to->addItem(text::FromBytes(value));
     // The current value when the list has it, else the first entry.
     const auto current =
-        std::find_if(m_values.begin(), m_values.end(),
-                     [&from](const std::string& value) { return CompareKeysNoCase(value, from) == 0; });
+        std::find_if(m_values.begin(), m_values.end(), [&from](const std::string& value) {
+            return CompareKeysNoCase(value, from) == 0;
+        });
     if (!m_values.empty())
-        m_to->setCurrentIndex(current == m_values.end() ? 0
-                                                        : static_cast<int>(current - m_values.begin()));
+        m_to->setCurrentIndex(
+            current == m_values.end() ? 0 : static_cast<int>(current - m_values.begin()));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);

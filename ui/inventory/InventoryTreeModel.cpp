@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "model/core/LabelCollation.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/HaloIconEngine.h"
 #include "ui/common/Text.h"
-#include "model/core/LabelCollation.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 
 namespace {
@@ -77,8 +77,7 @@ QModelIndex CInventoryTreeModel::InsertItemNode(const CInventoryElement* item) {
     std::string key = collation::KeyOf(item->GetAttributeText(m_sortAttribute));
     const int row = InsertionRow(key);
     beginInsertRows(RootIndex(), row, row);
-    m_nodes.insert(m_nodes.begin() + row,
-                   {const_cast<CInventoryElement*>(item), std::move(key)});
+    m_nodes.insert(m_nodes.begin() + row, {const_cast<CInventoryElement*>(item), std::move(key)});
     IndexRowsFrom(row);
     endInsertRows();
     return index(row, 0, RootIndex());

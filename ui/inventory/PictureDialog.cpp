@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Captions.h"
+#include "ui/common/DialogUnits.h"
 #include "ui/common/FileChooser.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
-#include "ui/common/DialogUnits.h"
 #include "ui/inventory/PictureViewer.h"
 
 namespace {

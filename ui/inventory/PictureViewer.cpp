@@ -8,9 +8,9 @@
 
 #include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
-#include "ui/common/ProgressWindow.h"
 
 namespace {
 

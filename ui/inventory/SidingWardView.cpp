@@ -10,10 +10,10 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "ui/common/Captions.h"
-#include "ui/inventory/InventoryViewSettings.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/ActionRegistry.h"
+#include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/FrameActivation.h"
@@ -25,7 +25,7 @@
 #include "ui/inventory/InventoryDetailsDialog.h"
 #include "ui/inventory/InventoryEditCommands.h"
 #include "ui/inventory/InventoryTreeModel.h"
-#include "model/yard/ClassificationDoc.h"
+#include "ui/inventory/InventoryViewSettings.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardMessageEvent.h"
@@ -415,16 +415,27 @@ void CSidingWardView::contextMenuEvent(QContextMenuEvent* event) {
 CMenuItem CSidingWardView::ContextMenuLayout() {
     using namespace CommandId;
     using Item = CMenuItem;
-    return Item::Popup(
-        QStringLiteral("Inventory Modification"),
-        {Item::Command(BuildItem), Item::Command(SendToYard), Item::Separator(),
-         Item::Command(ChangeCondition), Item::Command(ChangeCurrentValue),
-         Item::Command(ChangeComments), Item::Command(ChangePicture), Item::Separator(),
-         Item::Command(ViewItemComments), Item::Command(ViewItemPicturePopup),
-         Item::Command(DollarGainLossPopup), Item::Command(PercentGainLossPopup),
-         Item::Separator(), Item::Command(EditCutPopup), Item::Command(EditCopyPopup),
-         Item::Command(EditPastePopup), Item::Separator(), Item::Command(EditFindPopup),
-         Item::Separator(), Item::Command(EditDeletePopup)});
+    return Item::Popup(QStringLiteral("Inventory Modification"),
+                       {Item::Command(BuildItem),
+                        Item::Command(SendToYard),
+                        Item::Separator(),
+                        Item::Command(ChangeCondition),
+                        Item::Command(ChangeCurrentValue),
+                        Item::Command(ChangeComments),
+                        Item::Command(ChangePicture),
+                        Item::Separator(),
+                        Item::Command(ViewItemComments),
+                        Item::Command(ViewItemPicturePopup),
+                        Item::Command(DollarGainLossPopup),
+                        Item::Command(PercentGainLossPopup),
+                        Item::Separator(),
+                        Item::Command(EditCutPopup),
+                        Item::Command(EditCopyPopup),
+                        Item::Command(EditPastePopup),
+                        Item::Separator(),
+                        Item::Command(EditFindPopup),
+                        Item::Separator(),
+                        Item::Command(EditDeletePopup)});
 }
 
 void CSidingWardView::CommandsChanged() {

@@ -9,8 +9,8 @@
 #include <QWidget>
 
 #include "model/core/InventoryElement.h"
-#include "ui/common/CommandTarget.h"
 #include "model/framework/DocumentView.h"
+#include "ui/common/CommandTarget.h"
 #include "ui/common/MenuLayout.h"
 #include "ui/inventory/InventoryEditTarget.h"
 

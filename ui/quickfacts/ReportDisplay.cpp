@@ -1,9 +1,9 @@
 #include "ui/quickfacts/ReportDisplay.h"
 
+#include "model/quickfacts/QuickFactsReport.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
-#include "model/quickfacts/QuickFactsReport.h"
 
 namespace {
 

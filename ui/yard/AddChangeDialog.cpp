@@ -12,8 +12,7 @@
 #include "ui/common/Text.h"
 #include "ui/common/TypedText.h"
 
-CAddChangeDialog::CAddChangeDialog(const std::string& text, CMessageSink& messages,
-                                   QWidget* parent)
+CAddChangeDialog::CAddChangeDialog(const std::string& text, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
     setWindowTitle(QStringLiteral("Classification Yard - Add/Change"));
     auto* layout = new QVBoxLayout(this);

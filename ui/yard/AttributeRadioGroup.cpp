@@ -4,8 +4,8 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
-#include "ui/common/Text.h"
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/Text.h"
 
 CAttributeRadioGroup::CAttributeRadioGroup(QWidget* parent)
     : QGroupBox(QStringLiteral("Classification Yard Attributes"), parent) {
@@ -14,8 +14,7 @@ CAttributeRadioGroup::CAttributeRadioGroup(QWidget* parent)
     // Two columns, the attributes in their index order down the first, then the second.
     constexpr int kRows = (kAttributeCount + 1) / 2;
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
-        auto* button =
-            new QRadioButton(QString::fromLatin1(AttributeName(attribute)), this);
+        auto* button = new QRadioButton(QString::fromLatin1(AttributeName(attribute)), this);
         button->setObjectName(QStringLiteral("attribute%1").arg(attribute));
         m_group->addButton(button, attribute);
         m_buttons[static_cast<std::size_t>(attribute)] = button;

@@ -6,7 +6,6 @@
 #include <QProxyStyle>
 #include <QStyleOptionTitleBar>
 
-
 namespace {
 
 // The application's style, except that the yard has no close box: neither on its
@@ -75,8 +74,8 @@ private:
 
 } // namespace
 
-CClassificationFrame::CClassificationFrame(CYardWindowSettings& settings, CDocument& yard, QWidget* view,
-                                           QWidget* parent)
+CClassificationFrame::CClassificationFrame(CYardWindowSettings& settings, CDocument& yard,
+                                           QWidget* view, QWidget* parent)
     : CChildFrame(yard, view, parent), m_settings(settings) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/app/classification-yard.svg")));
     // The yard stays open while the program runs: its title bar has no close box.

@@ -17,15 +17,17 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "model/framework/Clock.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/framework/Clock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/common/Text.h"
+#include "ui/common/ValueEntries.h"
 #include "ui/yard/ChooseInventoryDialog.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/CustomizeHeadings.h"
 #include "ui/yard/CustomizePreferences.h"
 #include "ui/yard/CustomizeSheet.h"
@@ -33,8 +35,6 @@
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/ItemNumberBuilder.h"
 #include "ui/yard/ManufacturerSheet.h"
-#include "ui/common/ProgressWindow.h"
-#include "ui/common/ValueEntries.h"
 #include "ui/yard/YardMessageEvent.h"
 
 using valueentries::AddEntry;

@@ -10,10 +10,10 @@
 #include <QWidget>
 
 #include "model/core/InventoryElement.h"
-#include "ui/common/CommandTarget.h"
 #include "model/framework/DocumentView.h"
-#include "ui/yard/ClassificationWizard.h"
 #include "model/yard/Manufacturer.h"
+#include "ui/common/CommandTarget.h"
+#include "ui/yard/ClassificationWizard.h"
 
 class CClassificationDoc;
 class CClock;

@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/common/Text.h"
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/Text.h"
 #include "ui/common/ValueEntries.h"
 
 CClassificationWizardPage::CClassificationWizardPage(CClassificationDoc& yard, int attribute,

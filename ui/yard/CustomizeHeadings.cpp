@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 
 #include "model/core/InventoryElement.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/AttributeRadioGroup.h"
 #include "ui/yard/ChangeAttributeNameDialog.h"
-#include "model/yard/ClassificationDoc.h"
 
 CCustomizeHeadings::CCustomizeHeadings(CClassificationDoc& yard, CMessageSink& messages,
                                        QWidget* parent)

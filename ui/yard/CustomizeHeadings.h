@@ -9,8 +9,7 @@ class CCustomizeHeadings : public CCustomizePage {
     Q_OBJECT
 
 public:
-    CCustomizeHeadings(CClassificationDoc& yard, CMessageSink& messages,
-                       QWidget* parent = nullptr);
+    CCustomizeHeadings(CClassificationDoc& yard, CMessageSink& messages, QWidget* parent = nullptr);
 
     void OnSetActive() override;
     // Renames the checked attribute with the dialog's text.

@@ -1,9 +1,9 @@
 #include "ui/yard/CustomizePage.h"
 
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
-#include "model/yard/ClassificationDoc.h"
 
 CCustomizePage::CCustomizePage(CClassificationDoc& yard, CMessageSink& messages, QWidget* parent)
     : QWidget(parent), m_yard(yard), m_messages(messages) {}

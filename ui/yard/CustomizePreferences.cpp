@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "model/core/InventoryElement.h"
-#include "ui/common/Text.h"
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/Text.h"
 
 CCustomizePreferences::CCustomizePreferences(CClassificationDoc& yard, CMessageSink& messages,
                                              QWidget* parent)
@@ -30,8 +30,7 @@ CCustomizePreferences::CCustomizePreferences(CClassificationDoc& yard, CMessageS
 
 void CCustomizePreferences::OnSetActive() {
     QString heading = text::FromBytes(m_yard.GetHeading(static_cast<int>(Attribute::Manufacturer)));
-    m_manufacturerFile->setText(QStringLiteral("Always use the ") +
-                                text::ShowAmpersands(heading) +
+    m_manufacturerFile->setText(QStringLiteral("Always use the ") + text::ShowAmpersands(heading) +
                                 QStringLiteral(" File"));
 }
 

@@ -6,17 +6,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/framework/Clock.h"
 #include "model/core/InventoryElement.h"
+#include "model/framework/Clock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
+#include "ui/common/ValueEntries.h"
 #include "ui/yard/AddChangeDialog.h"
 #include "ui/yard/AttributeRadioGroup.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/DateControlDialog.h"
 #include "ui/yard/DollarControlDialog.h"
-#include "ui/common/ValueEntries.h"
 
 namespace {
 
@@ -89,8 +89,7 @@ CCustomizeValues::CCustomizeValues(CClassificationDoc& yard, CMessageSink& messa
     connect(m_setRange, &QPushButton::clicked, this, &CCustomizeValues::SetRange);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CCustomizeValues::OnDoubleClicked);
 
-    const int start =
-        startAttribute >= 0 && startAttribute < kAttributeCount ? startAttribute : 0;
+    const int start = startAttribute >= 0 && startAttribute < kAttributeCount ? startAttribute : 0;
     m_attributes->Check(start);
     ShowList(start);
 }
@@ -133,11 +132,11 @@ bool CCustomizeValues::IsMoneyAttribute() const {
 }
 
 void CCustomizeValues::AddToBox(const std::string& value) {
-    const int row =
-        IsMoneyAttribute() ? m_list->count()
-              : valueentries::SortedPosition(
-                    m_list->count(), [this](int index) { return ItemBytes(m_list->item(index)); },
-                    value);
+    const int row = IsMoneyAttribute()
+                        ? m_list->count()
+                        : valueentries::SortedPosition(
+                              m_list->count(),
+                              [this](int index) { return ItemBytes(m_list->item(index)); }, value);
     m_list->insertItem(row, BoxItem(value));
     m_list->setCurrentRow(row);
 }
@@ -262,8 +261,7 @@ void CCustomizeValues::SetRange() {
                 CDateControlDialog::kEarliestYear, currentYear));
         }
         CDateControlDialog dialog(from, currentYear, this);
-        if (dialog.exec() != QDialog::Accepted ||
-            !Fits(m_yard.YearRangeSize(dialog.GetFromYear())))
+        if (dialog.exec() != QDialog::Accepted || !Fits(m_yard.YearRangeSize(dialog.GetFromYear())))
             return;
         SetModified();
         m_yard.SetYearRange(*m_current, dialog.GetFromYear());
@@ -272,8 +270,8 @@ void CCustomizeValues::SetRange() {
         const int to = m_current->empty() ? 0 : DollarsOf(m_current->back());
         CDollarControlDialog dialog(from, to, this);
         if (dialog.exec() != QDialog::Accepted ||
-            !Fits(CClassificationDoc::DollarRangeSize(dialog.GetFromDollar(),
-                                                      dialog.GetToDollar())))
+            !Fits(
+                CClassificationDoc::DollarRangeSize(dialog.GetFromDollar(), dialog.GetToDollar())))
             return;
         SetModified();
         m_yard.SetDollarRange(*m_current, dialog.GetFromDollar(), dialog.GetToDollar());

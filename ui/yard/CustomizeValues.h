@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "ui/yard/CustomizePage.h"
 #include "model/yard/YardFormat.h"
+#include "ui/yard/CustomizePage.h"
 
 class CAttributeRadioGroup;
 class CClock;

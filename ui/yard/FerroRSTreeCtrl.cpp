@@ -10,10 +10,10 @@
 #include <QMouseEvent>
 
 #include "model/core/InventoryElement.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/HaloIconEngine.h"
 #include "ui/common/Text.h"
 #include "ui/common/TreeLinesStyle.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/YardMessageEvent.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "model/core/InventoryElement.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
+#include "ui/common/FindDialog.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
-#include "model/yard/ClassificationDoc.h"
-#include "ui/common/FindDialog.h"
 #include "ui/yard/ManufacturerProductModel.h"
 
 namespace {
@@ -21,8 +21,8 @@ namespace {
 constexpr std::array<Attribute, CManufacturerProductModel::kColumns> kColumnAttributes = {
     Attribute::ItemNumber, Attribute::BodyClassification, Attribute::RoadName,
     Attribute::PaintScheme, Attribute::Scale};
-constexpr std::array<int, CManufacturerProductModel::kColumns> kColumnWidths = {100, 200, 150,
-                                                                                100, 50};
+constexpr std::array<int, CManufacturerProductModel::kColumns> kColumnWidths = {100, 200, 150, 100,
+                                                                                50};
 } // namespace
 
 CManufacturerPage::CManufacturerPage(const CManufacturer& manufacturer,
@@ -85,15 +85,15 @@ void CManufacturerPage::TakeSelection() {
     const QModelIndexList selected = m_list->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return;
-    m_chosen = CManufacturerChoice{m_manufacturer.GetName(),
-                                   m_model->ProductAt(selected.front().row())};
+    m_chosen =
+        CManufacturerChoice{m_manufacturer.GetName(), m_model->ProductAt(selected.front().row())};
 }
 
 void CManufacturerPage::SelectRow(int row) {
     const QModelIndex index = m_model->index(row, 0);
     m_list->scrollTo(index);
-    m_list->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
 }
 
 void CManufacturerPage::contextMenuEvent(QContextMenuEvent* event) {

@@ -84,8 +84,8 @@ void CManufacturerProductModel::SortByColumn(int column, bool descending) {
     QModelIndexList after;
     after.reserve(before.size());
     for (qsizetype k = 0; k < before.size(); ++k)
-        after.push_back(index(rowOf[productsBefore[static_cast<std::size_t>(k)]],
-                              before[k].column()));
+        after.push_back(
+            index(rowOf[productsBefore[static_cast<std::size_t>(k)]], before[k].column()));
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

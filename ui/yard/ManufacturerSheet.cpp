@@ -6,10 +6,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/common/Text.h"
 #include "model/yard/ClassificationDoc.h"
-#include "ui/yard/ManufacturerPage.h"
 #include "ui/common/ProgressWindow.h"
+#include "ui/common/Text.h"
+#include "ui/yard/ManufacturerPage.h"
 
 CManufacturerSheet::CManufacturerSheet(CClassificationDoc& yard, CMessageSink& messages,
                                        int startTab, QWidget* parent)
@@ -45,8 +45,7 @@ CManufacturerSheet::CManufacturerSheet(CClassificationDoc& yard, CMessageSink& m
 
 std::optional<CManufacturerChoice> CManufacturerSheet::Open(QWidget* parent,
                                                             CClassificationDoc& yard,
-                                                            CMessageSink& messages,
-                                                            int& lastTab) {
+                                                            CMessageSink& messages, int& lastTab) {
     CProgressWindow::WaitWhile(
         parent, QStringLiteral("Please wait for the Manufacturer file to load..."),
         [&yard] { return yard.IsManufacturerLoaderRunning(); },

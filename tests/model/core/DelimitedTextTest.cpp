@@ -11,13 +11,13 @@
 
 #include "bench/LiteralImport.h"
 #include "model/core/DelimiterChoice.h"
-#include "model/framework/FixedClock.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/DocumentView.h"
 #include "model/framework/FileMessages.h"
+#include "model/framework/FixedClock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "support/ItemFields.h"
 #include "support/TempDir.h"
-#include "model/yard/ClassificationDoc.h"
 
 namespace {
 

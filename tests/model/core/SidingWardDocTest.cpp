@@ -12,13 +12,13 @@
 #include <gtest/gtest.h>
 
 #include "bench/ExchangeSort.h"
-#include "model/framework/FixedClock.h"
 #include "model/core/InventoryFormat.h"
 #include "model/framework/DocumentView.h"
+#include "model/framework/FixedClock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "support/ByteBuilder.h"
 #include "support/ItemFields.h"
 #include "support/TempDir.h"
-#include "model/yard/ClassificationDoc.h"
 
 namespace {
 

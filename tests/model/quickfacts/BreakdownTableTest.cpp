@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/framework/FixedClock.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/framework/FixedClock.h"
 #include "model/yard/ClassificationDoc.h"
 
 namespace {

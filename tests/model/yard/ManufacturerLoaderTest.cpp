@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 
 #include "model/framework/FixedClock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "support/TempDir.h"
 #include "support/YardFile.h"
-#include "model/yard/ClassificationDoc.h"
 
 namespace {
 

@@ -17,11 +17,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "model/framework/Document.h"
 #include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
-#include "model/framework/Document.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/SoundRecorder.h"

@@ -17,35 +17,35 @@
 #include <QStyle>
 #include <QStyleOptionComplex>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
+#include "model/core/SidingWardDoc.h"
+#include "model/framework/FixedClock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/app/AppSettings.h"
+#include "ui/app/MainFrame.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/app/TipOfTheDayDialog.h"
 #include "ui/app/WelcomeDialog.h"
+#include "ui/common/ActionRegistry.h"
 #include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
-#include "ui/app/MainFrame.h"
-#include "model/framework/FixedClock.h"
-#include "model/core/SidingWardDoc.h"
-#include "ui/common/ActionRegistry.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/DocManager.h"
 #include "ui/common/FileChooser.h"
+#include "ui/inventory/CommentsEdit.h"
+#include "ui/inventory/CommentsEditor.h"
+#include "ui/inventory/CommentsViewer.h"
+#include "ui/inventory/FerroTreeCtrl.h"
+#include "ui/inventory/InventoryTreeModel.h"
+#include "ui/inventory/PictureDialog.h"
+#include "ui/inventory/SidingWardView.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/ModalAnswerer.h"
 #include "ui/support/SoundRecorder.h"
-#include "ui/inventory/CommentsEdit.h"
-#include "ui/inventory/CommentsEditor.h"
-#include "ui/inventory/CommentsViewer.h"
-#include "ui/inventory/InventoryTreeModel.h"
-#include "ui/inventory/PictureDialog.h"
-#include "ui/inventory/SidingWardView.h"
-#include "ui/inventory/FerroTreeCtrl.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/ClassificationView.h"
 
 using namespace Qt::StringLiterals;
@@ -93,14 +93,14 @@ private:
     QString DataPath(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
 
     bool Start(QStringList arguments = {}) {
-        m_app = std::make_unique<CSidingWardApp>(
-            CSidingWardApp::Services{*m_settings, *m_messages, *m_sounds, m_files, m_clock,
-                                     nullptr, nullptr,
-                                     [this](const QUrl& url) {
-                                         m_openedUrls << url;
-                                         return true;
-                                     }},
-            m_dir->path());
+        m_app = std::make_unique<CSidingWardApp>(CSidingWardApp::Services{*m_settings, *m_messages,
+                                                                          *m_sounds, m_files,
+                                                                          m_clock, nullptr, nullptr,
+                                                                          [this](const QUrl& url) {
+                                                                              m_openedUrls << url;
+                                                                              return true;
+                                                                          }},
+                                                 m_dir->path());
         arguments.prepend(QStringLiteral("gaugewright"));
         return m_app->InitInstance(arguments);
     }
@@ -221,10 +221,10 @@ private slots:
                                       << QStringList{tip, welcome};
         QTest::newRow("print, after the file")
             << QStringList{QStringLiteral("@"), QStringLiteral("-p")} << QStringList{tip, welcome};
-        QTest::newRow("embedding") << QStringList{QStringLiteral("/Embedding")}
-                                   << QStringList{welcome};
-        QTest::newRow("automation") << QStringList{QStringLiteral("-Automation")}
-                                    << QStringList{welcome};
+        QTest::newRow("embedding")
+            << QStringList{QStringLiteral("/Embedding")} << QStringList{welcome};
+        QTest::newRow("automation")
+            << QStringList{QStringLiteral("-Automation")} << QStringList{welcome};
     }
 
     // Start-up goes on as without arguments: no file opens, and the splash and the

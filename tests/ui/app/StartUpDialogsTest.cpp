@@ -274,8 +274,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("shown") << true << true << QString();
         QTest::newRow("missing") << false << true << u"The help file %1 cannot be found."_s;
-        QTest::newRow("no viewer") << true << false
-                                   << u"The help cannot be shown: no program of this desktop opens %1."_s;
+        QTest::newRow("no viewer")
+            << true << false << u"The help cannot be shown: no program of this desktop opens %1."_s;
     }
 
     void helpOpensTheHelpFileOrSaysWhyNot() {

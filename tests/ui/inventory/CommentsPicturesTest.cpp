@@ -20,15 +20,15 @@
 #include "model/framework/DocumentView.h"
 #include "ui/common/Captions.h"
 #include "ui/common/FileChooser.h"
-#include "ui/support/FakeDesktop.h"
-#include "ui/support/MessageRecorder.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/inventory/CommentsEdit.h"
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/CommentsViewer.h"
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/PictureViewer.h"
-#include "ui/common/ProgressWindow.h"
+#include "ui/support/FakeDesktop.h"
+#include "ui/support/MessageRecorder.h"
 
 using OptionalBytes = std::optional<std::string>;
 Q_DECLARE_METATYPE(OptionalBytes)

@@ -3,9 +3,9 @@
 #include <QProcessEnvironment>
 #include <QtTest>
 
-#include "ui/support/FakeDesktop.h"
 #include "ui/inventory/DesktopEntry.h"
 #include "ui/inventory/XdgDirectories.h"
+#include "ui/support/FakeDesktop.h"
 
 using Outcome = CDesktopAssociations::Outcome;
 Q_DECLARE_METATYPE(Outcome)

@@ -1,27 +1,27 @@
 #include "ui/inventory/InventoryEditCommands.h"
 
 #include <QAbstractItemModelTester>
-#include <QComboBox>
-#include <QDir>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
-#include "ui/support/InventoryBench.h"
-#include "ui/support/InventoryFixture.h"
-#include "ui/support/TestHelpers.h"
-#include "ui/inventory/FerroTreeCtrl.h"
 #include "ui/common/FindDialog.h"
+#include "ui/inventory/FerroTreeCtrl.h"
 #include "ui/inventory/InventoryModificationDialog.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/SidingWardView.h"
-#include "model/yard/ClassificationDoc.h"
+#include "ui/support/InventoryBench.h"
+#include "ui/support/InventoryFixture.h"
+#include "ui/support/TestHelpers.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardMessageEvent.h"
@@ -93,11 +93,16 @@ private slots:
         QTest::addColumn<int>("line"); // -1 the item node
         QTest::addColumn<QStringList>("labelsLeft");
         QTest::addColumn<QString>("selected"); // empty: the root
-        QTest::newRow("delete a middle item") << int(EditDelete) << 3 << 1 << -1 << L({"a", "c"}) << S("c");
-        QTest::newRow("delete from a middle line") << int(EditDelete) << 3 << 1 << 2 << L({"a", "c"}) << S("c");
-        QTest::newRow("delete from the last item's line") << int(EditDelete) << 3 << 2 << 0 << L({"a", "b"}) << S("b");
-        QTest::newRow("cut from the first item's line") << int(EditCut) << 3 << 0 << 5 << L({"b", "c"}) << S("b");
-        QTest::newRow("delete the only item from a line") << int(EditDelete) << 1 << 0 << 1 << L({}) << QString();
+        QTest::newRow("delete a middle item")
+            << int(EditDelete) << 3 << 1 << -1 << L({"a", "c"}) << S("c");
+        QTest::newRow("delete from a middle line")
+            << int(EditDelete) << 3 << 1 << 2 << L({"a", "c"}) << S("c");
+        QTest::newRow("delete from the last item's line")
+            << int(EditDelete) << 3 << 2 << 0 << L({"a", "b"}) << S("b");
+        QTest::newRow("cut from the first item's line")
+            << int(EditCut) << 3 << 0 << 5 << L({"b", "c"}) << S("b");
+        QTest::newRow("delete the only item from a line")
+            << int(EditDelete) << 1 << 0 << 1 << L({}) << QString();
     }
 
     // Whether the item node or one of its lines was selected, the commands that need
@@ -109,7 +114,8 @@ private slots:
         QFETCH(int, line);
         QFETCH(QStringList, labelsLeft);
         QFETCH(QString, selected);
-        Open(itemCount == 1 ? std::vector<std::string>{"a"} : std::vector<std::string>{"a", "b", "c"});
+        Open(itemCount == 1 ? std::vector<std::string>{"a"}
+                            : std::vector<std::string>{"a", "b", "c"});
         m_view->ExpandAll();
         m_view->SelectNode(Node(row, line));
         m_bench->messages.QueueAnswers({MessageAnswer::Yes});
@@ -118,7 +124,8 @@ private slots:
         if (selected.isEmpty()) {
             QCOMPARE(m_view->SelectedNode(), Root());
         } else {
-            QCOMPARE(m_view->SelectedNode(), ItemNode(static_cast<int>(labelsLeft.indexOf(selected))));
+            QCOMPARE(m_view->SelectedNode(),
+                     ItemNode(static_cast<int>(labelsLeft.indexOf(selected))));
             QVERIFY(m_view->CurrentItem() != nullptr);
         }
     }
@@ -214,7 +221,8 @@ private slots:
         QTest::addColumn<int>("startLine");
         QTest::addColumn<int>("foundRow"); // -1 root, -3 not found
         QTest::addColumn<int>("foundLine");
-        QTest::newRow("title selects the root") << S("ight.i") << false << false << 1 << -1 << -1 << -1;
+        QTest::newRow("title selects the root")
+            << S("ight.i") << false << false << 1 << -1 << -1 << -1;
         QTest::newRow("without match case") << S("abc") << false << false << -1 << -1 << 1 << 1;
         QTest::newRow("with match case") << S("abc") << true << false << -1 << -1 << -3 << -1;
         QTest::newRow("first from root") << S("HScale: b5") << false << false << -1 << -1 << 0 << 4;
@@ -284,8 +292,7 @@ private slots:
             QTest::mouseClick(dialog->FindFirstButton(), Qt::LeftButton);
         });
         QVERIFY(m_bench->Run(EditFind));
-        QCOMPARE(m_doc->GetSearchHistory(),
-                 (std::vector<std::string>{"beta", "lph", "bet"}));
+        QCOMPARE(m_doc->GetSearchHistory(), (std::vector<std::string>{"beta", "lph", "bet"}));
         QCOMPARE(m_view->SelectedNode(), ItemNode(1));
 
         // Choosing an earlier text moves it to the end of the history.
@@ -294,8 +301,7 @@ private slots:
             QTest::mouseClick(dialog->FindNextButton(), Qt::LeftButton);
         });
         QVERIFY(m_bench->Run(EditFindPopup));
-        QCOMPARE(m_doc->GetSearchHistory(),
-                 (std::vector<std::string>{"lph", "bet", "beta"}));
+        QCOMPARE(m_doc->GetSearchHistory(), (std::vector<std::string>{"lph", "bet", "beta"}));
     }
 
     void changeAttributeOffersTheYardValues_data() {
@@ -320,8 +326,7 @@ private slots:
         m_view = m_bench->MakeView(*m_doc);
         m_view->SelectNode(ItemNode(1)); // "B<n>" sorts after "b<n>"
         AnswerDialog<CInventoryModificationDialog>(this, [&](CInventoryModificationDialog* d) {
-            QCOMPARE(d->windowTitle(),
-                     S("Maintain H") + S(AttributeName(attribute)));
+            QCOMPARE(d->windowTitle(), S("Maintain H") + S(AttributeName(attribute)));
             QCOMPARE(d->FromField()->text(), QString::fromStdString("B" + suffix));
             QVERIFY(d->FromField()->isReadOnly());
             QStringList shown;
@@ -356,7 +361,7 @@ private slots:
     }
 
     void integrityCheck_data() {
-        QTest::addColumn<int>("row"); // -1 root
+        QTest::addColumn<int>("row");         // -1 root
         QTest::addColumn<QString>("badBody"); // the body of the item that fails, or empty
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("sound");
@@ -364,14 +369,14 @@ private slots:
         const QString corrupted =
             S("Item integrity corrupted.\nOne or more attributes for this item are missing "
               "from the Classification Yard.");
-        QTest::newRow("whole inventory ok") << -1 << QString() << S("Entire Inventory\n\nIntegrity OK")
-                                            << S("GAUGEIOK.WAV") << -1;
+        QTest::newRow("whole inventory ok")
+            << -1 << QString() << S("Entire Inventory\n\nIntegrity OK") << S("GAUGEIOK.WAV") << -1;
         QTest::newRow("whole inventory stops at the first in tree order")
             << -1 << S("c") << S("c\nb1\n\n") + corrupted << S("GAUGEINT.WAV") << 1;
         QTest::newRow("item ok") << 0 << S("c") << S("b0\nb1\n\nItem integrity OK")
                                  << S("GAUGEIOK.WAV") << 0;
-        QTest::newRow("item failed") << 2 << S("d") << S("d\nb1\n\n") + corrupted
-                                     << S("GAUGEINT.WAV") << 2;
+        QTest::newRow("item failed")
+            << 2 << S("d") << S("d\nb1\n\n") + corrupted << S("GAUGEINT.WAV") << 2;
     }
 
     void integrityCheck() {
@@ -412,8 +417,8 @@ private slots:
             << S("Dollar Gain or Loss\n\nEntire Inventory\n\nLoss of: $-20.00")
             << L({"GAUGEWST.WAV"}) << -1;
         QTest::newRow("item dollar")
-            << DollarGainLossPopup << 0
-            << S("Dollar Gain or Loss\n\na\nb1\n\nGain of: $20.00") << QStringList{} << 0;
+            << DollarGainLossPopup << 0 << S("Dollar Gain or Loss\n\na\nb1\n\nGain of: $20.00")
+            << QStringList{} << 0;
         QTest::newRow("inventory percent")
             << PercentGainLossPopup << -1
             << S("Percent Gain or Loss\n\nEntire Inventory\n\nLoss of: %-0.13")
@@ -424,14 +429,15 @@ private slots:
         QTest::newRow("worst performer selects its item")
             << WorstPerformer << 0 << S("The Worst Performer\n\nb\nb1\n\nLoss of: $-40.00")
             << L({"GAUGEWST.WAV"}) << 1;
-        QTest::newRow("expenditures") << TotalExpenditures << -1
-                                      << S("Entire Inventory\n\nTotal Expenditures: $150.00")
-                                      << L({"GAUGECSH.WAV"}) << -1;
-        QTest::newRow("asset value") << TotalAssetValue << -1
-                                     << S("Entire Inventory\n\nTotal Asset Value: $130.00")
-                                     << L({"GAUGECSH.WAV"}) << -1;
-        QTest::newRow("item count") << ItemCountTotal << -1 << S("Entire Inventory\n\nItem Count: 2")
-                                    << QStringList{} << -1;
+        QTest::newRow("expenditures")
+            << TotalExpenditures << -1 << S("Entire Inventory\n\nTotal Expenditures: $150.00")
+            << L({"GAUGECSH.WAV"}) << -1;
+        QTest::newRow("asset value")
+            << TotalAssetValue << -1 << S("Entire Inventory\n\nTotal Asset Value: $130.00")
+            << L({"GAUGECSH.WAV"}) << -1;
+        QTest::newRow("item count")
+            << ItemCountTotal << -1 << S("Entire Inventory\n\nItem Count: 2") << QStringList{}
+            << -1;
     }
 
     void quickFactsAnswers() {
@@ -440,12 +446,12 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, sounds);
         QFETCH(int, selectedRow);
-        m_doc->AddItem(CInventoryBench::Item({"b", "b1", "", "", "", "", "", "", "", "",
-                                              "50.00", "10.00"}),
-                       nullptr);
-        m_doc->AddItem(CInventoryBench::Item({"a", "b1", "", "", "", "", "", "", "", "",
-                                              "100.00", "120.00"}),
-                       nullptr);
+        m_doc->AddItem(
+            CInventoryBench::Item({"b", "b1", "", "", "", "", "", "", "", "", "50.00", "10.00"}),
+            nullptr);
+        m_doc->AddItem(
+            CInventoryBench::Item({"a", "b1", "", "", "", "", "", "", "", "", "100.00", "120.00"}),
+            nullptr);
         m_view = m_bench->MakeView(*m_doc);
         m_view->SelectNode(Node(row, -1));
         QVERIFY(m_bench->Run(command));
@@ -563,7 +569,8 @@ private slots:
         yard.OnDocumentUpdate(nullptr, 0);
         QCOMPARE(m_doc->GetItemCount(), count);
         for (int k = 0; k < count; ++k)
-            QCOMPARE(m_doc->GetItemAt(k)->GetBodyClassification(), bodies[static_cast<std::size_t>(k)]);
+            QCOMPARE(m_doc->GetItemAt(k)->GetBodyClassification(),
+                     bodies[static_cast<std::size_t>(k)]);
         QVERIFY(!m_doc->IsModified());
         QVERIFY(m_bench->messages.Recorded().isEmpty());
         otherView.reset();
@@ -652,16 +659,20 @@ private slots:
 
         // Released over its own view, or without moving: nothing is sent.
         m_view->SelectNode(ItemNode(0));
-        QTest::mousePress(viewport, Qt::LeftButton, {}, m_view->Tree()->visualRect(ItemNode(0)).center());
+        QTest::mousePress(viewport, Qt::LeftButton, {},
+                          m_view->Tree()->visualRect(ItemNode(0)).center());
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, localOf(targetView->Tree()->viewport()));
-        QTest::mousePress(viewport, Qt::LeftButton, {}, m_view->Tree()->visualRect(ItemNode(0)).center());
+        QTest::mousePress(viewport, Qt::LeftButton, {},
+                          m_view->Tree()->visualRect(ItemNode(0)).center());
         QTest::mouseMove(viewport, localOf(m_view->findChild<QLabel*>(S("count"))));
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, localOf(m_view->findChild<QLabel*>(S("count"))));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {},
+                            localOf(m_view->findChild<QLabel*>(S("count"))));
         QCOMPARE(m_doc->GetItemCount(), 1);
         QCOMPARE(target.GetItemCount(), 1);
 
         // A move with Shift held ends the drag without sending anything.
-        QTest::mousePress(viewport, Qt::LeftButton, {}, m_view->Tree()->visualRect(ItemNode(0)).center());
+        QTest::mousePress(viewport, Qt::LeftButton, {},
+                          m_view->Tree()->visualRect(ItemNode(0)).center());
         const QPoint over = localOf(targetView->Tree()->viewport());
         QMouseEvent shifted(QEvent::MouseMove, over, viewport->mapToGlobal(over), Qt::NoButton,
                             Qt::LeftButton, Qt::ShiftModifier);
@@ -672,9 +683,11 @@ private slots:
         QCOMPARE(target.GetItemCount(), 1);
 
         // Onto the yard: the yard takes the item for changes.
-        QTest::mousePress(viewport, Qt::LeftButton, {}, m_view->Tree()->visualRect(ItemNode(0)).center());
+        QTest::mousePress(viewport, Qt::LeftButton, {},
+                          m_view->Tree()->visualRect(ItemNode(0)).center());
         QTest::mouseMove(viewport, localOf(m_bench->yardView->Tree()->viewport()));
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, localOf(m_bench->yardView->Tree()->viewport()));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {},
+                            localOf(m_bench->yardView->Tree()->viewport()));
         QCOMPARE(m_bench->yardView->Tree()->GetHeldItem(), m_doc->GetItemAt(0));
         QCOMPARE(m_bench->yardView->Tree()->GetTakenFromDocument(), m_doc.get());
         m_bench->yardView->CancelBuild();

@@ -7,10 +7,10 @@
 #include <QtTest>
 
 #include "ui/common/Captions.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/common/Text.h"
 #include "ui/support/FakeDesktop.h"
 #include "ui/support/MessageRecorder.h"
-#include "ui/common/ProgressWindow.h"
 
 namespace {
 

@@ -13,16 +13,16 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/Text.h"
-#include "ui/support/InventoryBench.h"
-#include "ui/support/InventoryFixture.h"
-#include "ui/support/TestHelpers.h"
 #include "ui/inventory/FerroTreeCtrl.h"
 #include "ui/inventory/InventoryDetailsDialog.h"
 #include "ui/inventory/InventoryTreeModel.h"
-#include "model/yard/ClassificationDoc.h"
+#include "ui/support/InventoryBench.h"
+#include "ui/support/InventoryFixture.h"
+#include "ui/support/TestHelpers.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardMessageEvent.h"
@@ -52,9 +52,8 @@ private slots:
 
     void itemNodesAreAlphabeticalWithTiesInDocumentOrder() {
         Open({"box", "100", "Caboose", "25", "Box", "abc", "BOX", "\xC9tat", "Zulu"});
-        QCOMPARE(ChildLabels(Root()),
-                 ((L({"100", "25", "abc", "box", "Box", "BOX", "Caboose"})
-                  << QString::fromUtf8("\xC3\x89tat") << S("Zulu"))));
+        QCOMPARE(ChildLabels(Root()), ((L({"100", "25", "abc", "box", "Box", "BOX", "Caboose"})
+                                        << QString::fromUtf8("\xC3\x89tat") << S("Zulu"))));
         // Equal labels keep document order: the first "box" is the document's first item.
         QCOMPARE(Model().ItemOf(ItemNode(3)), m_doc->GetItemAt(0));
         QCOMPARE(Model().ItemOf(ItemNode(5)), m_doc->GetItemAt(6));
@@ -68,16 +67,17 @@ private slots:
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("image");
-        QTest::newRow("all, by body") << QString() << L({
-            "HManufacturer: b1", "HItem Number: b2", "HRoadName: b3", "HPaint Scheme: b4",
-            "HScale: b5", "HCondition: b6", "HOriginal Box: b7", "HDate Built: b8",
-            "HPurchase Date: b9", "HPurchase Price: b10", "HCurrent Value: b11",
-            "HUser Defined 1: b12", "HUser Defined 2: b13"}) << 0;
+        QTest::newRow("all, by body")
+            << QString()
+            << L({"HManufacturer: b1", "HItem Number: b2", "HRoadName: b3", "HPaint Scheme: b4",
+                  "HScale: b5", "HCondition: b6", "HOriginal Box: b7", "HDate Built: b8",
+                  "HPurchase Date: b9", "HPurchase Price: b10", "HCurrent Value: b11",
+                  "HUser Defined 1: b12", "HUser Defined 2: b13"})
+            << 0;
         QTest::newRow("two, by road name")
-            << QStringLiteral("10010000000000,3") << L({"HBody Classification: Tank"})
-            << 3;
-        QTest::newRow("only the sort attribute") << QStringLiteral("00000100000000,5")
-                                                 << QStringList{} << 5;
+            << QStringLiteral("10010000000000,3") << L({"HBody Classification: Tank"}) << 3;
+        QTest::newRow("only the sort attribute")
+            << QStringLiteral("00000100000000,5") << QStringList{} << 5;
     }
 
     void detailLinesFollowTheFlagsAndSkipTheSortAttribute() {
@@ -100,9 +100,12 @@ private slots:
         QTest::addColumn<QString>("flags");
         QTest::addColumn<int>("sort");
         QTest::newRow("road name") << S("11111111111111,3") << true << S("11111111111111") << 3;
-        QTest::newRow("whole number") << S("11111111111111,12") << true << S("11111111111111") << 12;
-        QTest::newRow("digits then text") << S("10101010101010,7x") << true << S("10101010101010") << 7;
-        QTest::newRow("other digits set") << S("29000000000000,1") << true << S("11000000000000") << 1;
+        QTest::newRow("whole number")
+            << S("11111111111111,12") << true << S("11111111111111") << 12;
+        QTest::newRow("digits then text")
+            << S("10101010101010,7x") << true << S("10101010101010") << 7;
+        QTest::newRow("other digits set")
+            << S("29000000000000,1") << true << S("11000000000000") << 1;
         QTest::newRow("no number") << S("11111111111111,") << true << S("11111111111111") << 0;
         QTest::newRow("out of range") << S("11111111111111,14") << true << S("11111111111111") << 0;
         QTest::newRow("negative") << S("11111111111111,-2") << true << S("11111111111111") << 0;
@@ -278,7 +281,9 @@ private slots:
         auto otherView = m_bench->MakeView(other);
         // With two inventories and no choice made the new item stays in the yard.
         m_bench->yardView->SetInventoryChooser(
-            [](QWidget*, const std::vector<CSidingWardDoc*>&) -> CSidingWardDoc* { return nullptr; });
+            [](QWidget*, const std::vector<CSidingWardDoc*>&) -> CSidingWardDoc* {
+                return nullptr;
+            });
         m_bench->yardView->StartBuild();
         m_bench->yardView->FinishBuild();
         CFerroRSTreeCtrl* tree = m_bench->yardView->Tree();
@@ -469,12 +474,26 @@ private slots:
         QStringList entries;
         for (QAction* action : menu->actions())
             entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(entries,
-                 (L({"&Build an Inventory Item", "&Send to Classification Yard", "-",
-                              "C&hange Condition", "Ch&ange Current Value", "Cha&nge Comments",
-                              "Chan&ge Picture", "-", "&View Item Comments", "V&iew Item Picture",
-                              "&Dollar Gain/Loss", "&Percent Gain/Loss", "-", "Cu&t", "&Copy",
-                              "&Paste", "-", "&Find", "-", "&Delete"})));
+        QCOMPARE(entries, (L({"&Build an Inventory Item",
+                              "&Send to Classification Yard",
+                              "-",
+                              "C&hange Condition",
+                              "Ch&ange Current Value",
+                              "Cha&nge Comments",
+                              "Chan&ge Picture",
+                              "-",
+                              "&View Item Comments",
+                              "V&iew Item Picture",
+                              "&Dollar Gain/Loss",
+                              "&Percent Gain/Loss",
+                              "-",
+                              "Cu&t",
+                              "&Copy",
+                              "&Paste",
+                              "-",
+                              "&Find",
+                              "-",
+                              "&Delete"})));
     }
 
     void rightClickKeepsTheSelection() {

@@ -1,8 +1,8 @@
 #include "ui/support/InventoryBench.h"
 
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/inventory/SidingWardView.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/ClassificationView.h"
 
 CInventoryBench::CInventoryBench()

@@ -6,9 +6,9 @@
 
 #include <QTemporaryDir>
 
-#include "ui/app/AppSettings.h"
-#include "model/framework/FixedClock.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/framework/FixedClock.h"
+#include "ui/app/AppSettings.h"
 #include "ui/common/ActionRegistry.h"
 #include "ui/common/CommandRouter.h"
 #include "ui/support/EventLog.h"

@@ -7,9 +7,9 @@
 #include <QStringList>
 
 #include "model/core/SidingWardDoc.h"
-#include "ui/support/InventoryBench.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/SidingWardView.h"
+#include "ui/support/InventoryBench.h"
 
 // One inventory "Freight.inv" on the test bench, its window and the nodes of its
 // tree, for the tests of the inventory window to share.

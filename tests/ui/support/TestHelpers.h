@@ -21,8 +21,7 @@ inline QStringList L(std::initializer_list<const char*> texts) {
 
 // Lets answer handle the next modal dialog, which must be a T, once the running
 // command has opened it.
-template <typename T, typename F>
-void AnswerDialog(QObject* context, F answer) {
+template <typename T, typename F> void AnswerDialog(QObject* context, F answer) {
     QTimer::singleShot(0, context, [answer] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         QVERIFY(dialog);

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,22 +15,21 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QHeaderView>
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "ui/app/AppSettings.h"
-#include "model/framework/FixedClock.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/DocumentView.h"
+#include "model/framework/FixedClock.h"
+#include "model/yard/ClassificationDoc.h"
+#include "ui/app/AppSettings.h"
 #include "ui/common/Captions.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/common/Text.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/yard/ChooseInventoryDialog.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/ClassificationFrame.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
-#include "ui/common/ProgressWindow.h"
 #include "ui/yard/YardMessageEvent.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <QtTest>
 
 #include "model/framework/FixedClock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Text.h"
 #include "ui/support/Screenshot.h"
-#include "model/yard/ClassificationDoc.h"
 
 using namespace Qt::StringLiterals;
 
@@ -179,8 +179,8 @@ void ClassificationWizardTest::linkedPages_data() {
     QTest::newRow("year not in purchase date list")
         << 7 << years << QStringList{u"2000"_s, u"1998"_s} << u"1990"_s << u"2000"_s;
     QTest::newRow("current value proposes purchase price")
-        << 9 << QStringList{u"1.00"_s, u"2.00"_s} << QStringList{u"0.00"_s, u"2.00"_s}
-        << u"2.00"_s << u"2.00"_s;
+        << 9 << QStringList{u"1.00"_s, u"2.00"_s} << QStringList{u"0.00"_s, u"2.00"_s} << u"2.00"_s
+        << u"2.00"_s;
 }
 
 void ClassificationWizardTest::linkedPages() {

@@ -20,9 +20,10 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "model/framework/FixedClock.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/DocumentView.h"
+#include "model/framework/FixedClock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/Text.h"
 #include "ui/support/MessageRecorder.h"
@@ -31,7 +32,6 @@
 #include "ui/yard/AddChangeDialog.h"
 #include "ui/yard/AttributeRadioGroup.h"
 #include "ui/yard/ChangeAttributeNameDialog.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/CustomizeHeadings.h"
 #include "ui/yard/CustomizePreferences.h"
@@ -48,8 +48,7 @@ const CMessage kNothingSelected{u"No rolling stock attribute selected!"_s, capti
                                 MessageIcon::Critical, MessageButtons::Ok};
 
 // Acts on the next modal dialog of type Dialog once the event loop runs.
-template <typename Dialog>
-void WhenShown(QObject* context, std::function<void(Dialog&)> act) {
+template <typename Dialog> void WhenShown(QObject* context, std::function<void(Dialog&)> act) {
     AnswerDialog<Dialog>(context, [act](Dialog* dialog) { act(*dialog); });
 }
 
@@ -142,8 +141,7 @@ private:
     }
     // A click on the button's label (its middle may lie beyond it).
     static void ClickButton(QAbstractButton* button) {
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
-                          QPoint(8, button->height() / 2));
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(8, button->height() / 2));
     }
     void ShowAttribute(int attribute) { ClickButton(Values().Attributes()->Button(attribute)); }
     bool ApplyEnabled() const {
@@ -406,8 +404,8 @@ void CustomizeSheetTest::dollarRange_data() {
                             << QStringList{u"0.00"_s, u"1.00"_s, u"2.00"_s, u"3.00"_s};
     QTest::newRow("from above to empties")
         << QStringList{u"5.00"_s, u"12"_s} << 5 << 0 << 9 << 2 << QStringList();
-    QTest::newRow("empty list starts at 0 to 0") << QStringList() << 0 << 0 << 4 << 4
-                                                 << QStringList{u"4.00"_s};
+    QTest::newRow("empty list starts at 0 to 0")
+        << QStringList() << 0 << 0 << 4 << 4 << QStringList{u"4.00"_s};
 }
 
 void CustomizeSheetTest::dollarRange() {

@@ -19,11 +19,11 @@
 #include <QtTest>
 
 #include "model/framework/FixedClock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
+#include "ui/common/FindDialog.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/Screenshot.h"
-#include "model/yard/ClassificationDoc.h"
-#include "ui/common/FindDialog.h"
 #include "ui/yard/ManufacturerPage.h"
 #include "ui/yard/ManufacturerProductModel.h"
 
@@ -131,10 +131,9 @@ void ManufacturerSheetTest::tabsAndColumns() {
 
     m_sheet->Page(0)->EnsureRows();
     const QTreeView* list = ListOf(0);
-    const QStringList headers = {QStringLiteral("HItem Number"),
-                                 QStringLiteral("HBody Classification"),
-                                 QStringLiteral("HRoadName"), QStringLiteral("HPaint Scheme"),
-                                 QStringLiteral("HScale")};
+    const QStringList headers = {
+        QStringLiteral("HItem Number"), QStringLiteral("HBody Classification"),
+        QStringLiteral("HRoadName"), QStringLiteral("HPaint Scheme"), QStringLiteral("HScale")};
     const QList<int> widths = {100, 200, 150, 100, 50};
     for (int column = 0; column < 5; ++column) {
         QCOMPARE(list->model()->headerData(column, Qt::Horizontal).toString(), headers[column]);
@@ -221,14 +220,15 @@ void ManufacturerSheetTest::search_data() {
     QTest::addColumn<int>("focusedBefore");
     QTest::addColumn<int>("selectedAfter");
     QTest::addColumn<bool>("notFound");
-    QTest::newRow("without match case HO finds ho") << u"HO"_s << false << false << -1 << -1 << 2
-                                                     << false;
+    QTest::newRow("without match case HO finds ho")
+        << u"HO"_s << false << false << -1 << -1 << 2 << false;
     QTest::newRow("match case misses ho") << u"HO"_s << true << false << -1 << -1 << -1 << true;
     QTest::newRow("any column") << u"Black"_s << false << false << 1 << 1 << 3 << false;
-    QTest::newRow("first starts at the top") << u"santa"_s << false << false << 3 << 3 << 1 << false;
+    QTest::newRow("first starts at the top")
+        << u"santa"_s << false << false << 3 << 3 << 1 << false;
     QTest::newRow("next starts after selection") << u"O"_s << true << true << 0 << 0 << 1 << false;
-    QTest::newRow("next starts after the focused row") << u"O"_s << true << true << -1 << 1 << 3
-                                                       << false;
+    QTest::newRow("next starts after the focused row")
+        << u"O"_s << true << true << -1 << 1 << 3 << false;
     QTest::newRow("next with neither starts at the top")
         << u"6464"_s << false << true << -1 << -1 << 0 << false;
     // No wrap-around: the selection stays where it was.
@@ -264,7 +264,8 @@ void ManufacturerSheetTest::search() {
 void ManufacturerSheetTest::findThroughDialogKeepsHistory() {
     MakeSheet(0).show();
     CManufacturerPage* page = m_sheet->Page(0);
-    const auto answer = [this, page](const QString& typed, const char* button, QStringList* offered) {
+    const auto answer = [this, page](const QString& typed, const char* button,
+                                     QStringList* offered) {
         QTimer::singleShot(0, this, [typed, button, offered] {
             auto* dialog = qobject_cast<CFindDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -400,8 +401,8 @@ void ManufacturerSheetTest::okTakesActiveTab() {
     QCOMPARE(sheet.result(), int(QDialog::Accepted));
     QCOMPARE(sheet.GetChosen().has_value(), chosen);
     if (chosen) {
-        const CManufacturerChoice expected{
-            "Lionel", {"6017", "caboose", "Pennsylvania", "Brown", "ho"}};
+        const CManufacturerChoice expected{"Lionel",
+                                           {"6017", "caboose", "Pennsylvania", "Brown", "ho"}};
         QCOMPARE(*sheet.GetChosen(), expected);
     }
 }
@@ -469,9 +470,9 @@ void ManufacturerSheetTest::screenshots() {
     CManufacturerSheet& sheet = MakeSheet(0);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
-    ListOf(0)->selectionModel()->setCurrentIndex(
-        ListOf(0)->model()->index(1, 0),
-        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ListOf(0)->selectionModel()->setCurrentIndex(ListOf(0)->model()->index(1, 0),
+                                                 QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
     QVERIFY(SaveScreenshot(sheet, QStringLiteral("ManufacturerSheet.png")));
     std::vector<std::string> history = {"caboose", "6464"};
     CFindDialog find(history, m_messages);

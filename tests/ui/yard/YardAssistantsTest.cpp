@@ -1,5 +1,3 @@
-#include "ui/yard/ClassificationView.h"
-
 #include <memory>
 
 #include <QApplication>
@@ -15,13 +13,14 @@
 #include <QtTest>
 
 #include "model/framework/FixedClock.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/Text.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/AddChangeDialog.h"
 #include "ui/yard/AttributeRadioGroup.h"
+#include "ui/yard/ClassificationView.h"
 #include "ui/yard/ClassificationWizard.h"
 #include "ui/yard/CustomizeSheet.h"
 #include "ui/yard/CustomizeValues.h"
@@ -142,17 +141,15 @@ void YardAssistantsTest::sequences_data() {
     const int idle = int(Outcome::Idle);
     const int finished = int(Outcome::Finished);
 
-    QTest::newRow("both off") << false << false << false << false << true
-                              << QList<MessageAnswer>() << QStringList() << building;
+    QTest::newRow("both off") << false << false << false << false << true << QList<MessageAnswer>()
+                              << QStringList() << building;
     QTest::newRow("listing gives a product")
         << true << false << true << false << true << QList<MessageAnswer>()
         << QStringList{u"listing"_s} << building;
-    QTest::newRow("listing gives nothing, stop")
-        << true << false << false << false << true << no << QStringList{u"listing"_s, nothing}
-        << idle;
-    QTest::newRow("listing gives nothing, go on")
-        << true << false << false << false << true << yes << QStringList{u"listing"_s, nothing}
-        << building;
+    QTest::newRow("listing gives nothing, stop") << true << false << false << false << true << no
+                                                 << QStringList{u"listing"_s, nothing} << idle;
+    QTest::newRow("listing gives nothing, go on") << true << false << false << false << true << yes
+                                                  << QStringList{u"listing"_s, nothing} << building;
     QTest::newRow("wizard alone finishes")
         << false << true << false << true << true << QList<MessageAnswer>()
         << QStringList{u"wizard alone"_s, u"builder"_s, u"comments"_s, u"picture"_s} << finished;
@@ -162,15 +159,13 @@ void YardAssistantsTest::sequences_data() {
         << finished;
     QTest::newRow("nothing listed, go on, wizard finishes")
         << true << true << false << true << true << yes
-        << QStringList{u"listing"_s, nothing, u"wizard alone"_s, u"builder"_s, u"comments"_s,
-                       u"picture"_s}
+        << QStringList{u"listing"_s, nothing,       u"wizard alone"_s,
+                       u"builder"_s, u"comments"_s, u"picture"_s}
         << finished;
-    QTest::newRow("nothing listed, stop: no wizard")
-        << true << true << false << true << true << no << QStringList{u"listing"_s, nothing}
-        << idle;
-    QTest::newRow("wizard cancelled, stop")
-        << false << true << false << false << true << no
-        << QStringList{u"wizard alone"_s, unfinished} << idle;
+    QTest::newRow("nothing listed, stop: no wizard") << true << true << false << true << true << no
+                                                     << QStringList{u"listing"_s, nothing} << idle;
+    QTest::newRow("wizard cancelled, stop") << false << true << false << false << true << no
+                                            << QStringList{u"wizard alone"_s, unfinished} << idle;
     QTest::newRow("wizard cancelled, go on")
         << false << true << false << false << true << yes
         << QStringList{u"wizard alone"_s, unfinished} << building;
@@ -264,7 +259,8 @@ void YardAssistantsTest::useManufacturerFileCommand() {
     m_yard->SetUseWizard(false);
     InstallHooks(true, false, false);
     const auto entry = [this](YardCommand id) {
-        for (const CYardCommandEntry& command : m_view->Commands(id == YardCommand::UseManufacturerFilePopup))
+        for (const CYardCommandEntry& command :
+             m_view->Commands(id == YardCommand::UseManufacturerFilePopup))
             if (command.id == id)
                 return command;
         return CYardCommandEntry{id, QString(), {}, false};
@@ -342,8 +338,7 @@ void YardAssistantsTest::wizardCustomizeOpensSheetOnItsAttribute() {
             sheet->Values().Add();
             sheet->accept();
         });
-        QTest::mouseClick(wizard->Page(4)->findChild<QPushButton*>(u"customize"_s),
-                          Qt::LeftButton);
+        QTest::mouseClick(wizard->Page(4)->findChild<QPushButton*>(u"customize"_s), Qt::LeftButton);
         auto* choices = wizard->Page(4)->findChild<QComboBox*>(u"choices"_s);
         for (int k = 0; k < choices->count(); ++k)
             offered << choices->itemText(k);
@@ -367,8 +362,8 @@ void YardAssistantsTest::defaultDataRunsThrough() {
     QTemporaryDir dir;
     QVERIFY(QFile::copy(data.filePath(u"Classyrd.mst"_s), dir.filePath(u"Classyrd.mst"_s)));
     m_view.reset();
-    m_yard = std::make_unique<CClassificationDoc>(
-        m_clock, data.filePath(u"ExtMFile.mst"_s).toStdString());
+    m_yard = std::make_unique<CClassificationDoc>(m_clock,
+                                                  data.filePath(u"ExtMFile.mst"_s).toStdString());
     QVERIFY(m_yard->OnOpenDocument(dir.filePath(u"Classyrd.mst"_s).toStdString()).Succeeded());
     m_yard->SetUseManufacturerFile(true);
     m_yard->SetUseWizard(true);
@@ -384,15 +379,14 @@ void YardAssistantsTest::defaultDataRunsThrough() {
         QVERIFY(sheet->PageCount() > 1);
         sheet->findChild<QTabWidget*>()->setCurrentIndex(1);
         QTreeView* list = sheet->Page(1)->List();
-        list->selectionModel()->setCurrentIndex(
-            list->model()->index(0, 0),
-            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                                QItemSelectionModel::ClearAndSelect |
+                                                    QItemSelectionModel::Rows);
         manufacturer = sheet->findChild<QTabWidget*>()->tabText(1);
         itemNumber = text::ToBytes(list->model()->index(0, 0).data().toString()).value();
         // The wizard opens once the listing has closed.
         QTimer::singleShot(0, this, [&] {
-            auto* wizard =
-                qobject_cast<CClassificationWizard*>(QApplication::activeModalWidget());
+            auto* wizard = qobject_cast<CClassificationWizard*>(QApplication::activeModalWidget());
             QVERIFY(wizard);
             wizardStart = wizard->currentId();
             while (wizard->currentId() != 12)
