@@ -5,8 +5,9 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
+
+#include "ui/common/WindowPlacement.h"
 
 using namespace Qt::StringLiterals;
 
@@ -65,12 +66,7 @@ CSplashWindow::CSplashWindow(QWidget* owner, QPixmap picture)
 }
 
 void CSplashWindow::CentreOnOwner() {
-    // Centred on the owner when it is on screen, else on the screen.
-    const QWidget* owner = parentWidget();
-    const QRect area = owner && owner->isVisible()
-                           ? owner->frameGeometry()
-                           : QGuiApplication::primaryScreen()->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    CentreOn(*this, parentWidget());
 }
 
 void CSplashWindow::Dismiss() {

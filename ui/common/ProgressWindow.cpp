@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QProgressBar>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include "ui/common/WindowPlacement.h"
 
 CProgressWindow::CProgressWindow(const QString& caption, int step, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), m_step(step) {
@@ -29,15 +30,8 @@ void CProgressWindow::StepIt() {
 }
 
 void CProgressWindow::showEvent(QShowEvent* event) {
-    // A window of its own is placed by the system otherwise: in a corner, away from
-    // the window the user is looking at.
-    if (!event->spontaneous() && !testAttribute(Qt::WA_Moved)) {
-        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-        const QRect area =
-            owner && owner->isVisible() ? owner->frameGeometry() : screen()->availableGeometry();
-        const QRect frame = frameGeometry();
-        move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
-    }
+    if (!event->spontaneous() && !testAttribute(Qt::WA_Moved))
+        CentreOn(*this, parentWidget() ? parentWidget()->window() : nullptr);
     QWidget::showEvent(event);
 }
 
