@@ -30,6 +30,19 @@ CAppCommands::CAppCommands(Services services, QString dataDirectory,
 
 CAppCommands::~CAppCommands() = default;
 
+std::vector<CCommandInfo> CAppCommands::Commands() {
+    using namespace CommandId;
+    return {
+        {FilePrintSetup, u"P&rint Setup..."_s,
+         u"Change the printer and printing options\nPrint Setup"_s},
+        {HelpTopics, u"&Help Topics"_s, u"List Help topics\nHelp Topics"_s},
+        {TipOfTheDay, u"&Tip of the Day"_s, u"Display a tip about the program\nTip of the Day"_s},
+        {AppAbout, u"&About The Gaugewright..."_s,
+         u"Display program information, version number and copyright\nAbout"_s,
+         ToolbarIcon(u"about"_s)},
+    };
+}
+
 const QString& CAppCommands::HelpFileName() {
     static const QString name = u"gaugewright-help.html"_s;
     return name;

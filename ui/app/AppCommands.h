@@ -2,10 +2,12 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QString>
 #include <QUrl>
 
+#include "ui/common/CommandInfo.h"
 #include "ui/common/CommandTarget.h"
 
 class CAppSettings;
@@ -35,6 +37,9 @@ public:
     CAppCommands(Services services, QString dataDirectory, std::function<QWidget*()> parent,
                  CCommandTarget& next);
     ~CAppCommands() override;
+
+    // The application's own commands as the action registry shows them.
+    static std::vector<CCommandInfo> Commands();
 
     static const QString& HelpFileName();
     // The help's anchor of the tutorial.

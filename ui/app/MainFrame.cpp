@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "ui/app/ProgramCommands.h"
 #include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
@@ -26,6 +27,8 @@
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
+#include "ui/inventory/InventoryCommandIds.h"
+#include "ui/yard/YardCommandIds.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +53,7 @@ CMainFrame::CMainFrame(CMessageSink& messages, CSoundPlayer& sounds, QWidget* pa
     : QMainWindow(parent), m_messages(messages), m_sounds(sounds),
       m_actions(new CActionRegistry(m_router, this)), m_defaultMenus(DefaultMenuLayout()),
       m_mdiArea(new QMdiArea(this)) {
+    m_actions->Register(ProgramCommands());
     setWindowTitle(kFrameTitle);
     setWindowIcon(QIcon(u":/icons/app/gaugewright.svg"_s));
     setCentralWidget(m_mdiArea);
@@ -115,6 +119,49 @@ CMenuLayout CMainFrame::DefaultMenuLayout() {
         Item::Popup(u"&View"_s, {Item::Command(ViewToolbar), Item::Command(ViewStatusBar)}),
         Item::Popup(kHelpMenuTitle, {Item::Command(HelpTopics), Item::Command(TipOfTheDay),
                                      Item::Separator(), Item::Command(AppAbout)}),
+    };
+}
+
+std::vector<CCommandInfo> CMainFrame::Commands() {
+    using namespace CommandId;
+    const auto shift = [](Qt::Key key) { return QKeySequence(Qt::SHIFT | key); };
+    return {
+        {AppExit, u"E&xit"_s, u"Quit the application; prompts to save documents\nExit"_s},
+        // The keys of Undo, Next Pane and Previous Pane reach no window of the program.
+        {EditUndo,
+         u"&Undo\tCtrl+Z"_s,
+         u"Undo the last action\nUndo"_s,
+         {},
+         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {ViewToolbar, u"&Toolbar"_s, u"Show or hide the toolbar\nToggle Toolbar"_s, {}, {}, true},
+        {ViewStatusBar,
+         u"&Status Bar"_s,
+         u"Show or hide the status bar\nToggle Status Bar"_s,
+         {},
+         {},
+         true},
+        {NextPane,
+         u"Next Pane"_s,
+         u"Switch to the next window pane\nNext Pane"_s,
+         {},
+         {QKeySequence(Qt::Key_F6)}},
+        {PreviousPane,
+         u"Previous Pane"_s,
+         u"Switch back to the previous window pane\nPrevious Pane"_s,
+         {},
+         {shift(Qt::Key_F6)}},
+        {WindowCascade, u"&Cascade"_s, u"Arrange windows so they overlap\nCascade Windows"_s,
+         ToolbarIcon(u"cascade"_s)},
+        {WindowTileHorizontally, u"Tile &Horizontally"_s,
+         u"Arrange windows one above the other\nTile Horizontally"_s,
+         ToolbarIcon(u"tile-horizontally"_s)},
+        {WindowTileVertically, u"Tile &Vertically"_s,
+         u"Arrange windows side by side\nTile Vertically"_s, ToolbarIcon(u"tile-vertically"_s)},
+        {WindowArrangeIcons, u"&Arrange Icons"_s,
+         u"Arrange minimized windows at the bottom of the window\nArrange Icons"_s},
+        // No window carries out context help: the button stays disabled.
+        {ContextHelp, u"&Help"_s, u"Display help for clicked on buttons, menus and windows\nHelp"_s,
+         ToolbarIcon(u"context-help"_s)},
     };
 }
 

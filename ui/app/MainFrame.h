@@ -40,6 +40,9 @@ public:
     // The menus shown while no document window is active, and the toolbar buttons
     // in order (0 stands for a separator).
     static CMenuLayout DefaultMenuLayout();
+    // The frame's own commands (Exit, the View and Window entries, and the keys that
+    // no window of the program takes) as the action registry shows them.
+    static std::vector<CCommandInfo> Commands();
     static std::vector<int> ToolbarLayout();
 
     CCommandRouter& Router() { return m_router; }

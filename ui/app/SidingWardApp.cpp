@@ -39,11 +39,13 @@
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/DesktopAssociations.h"
+#include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/PictureViewer.h"
 #include "ui/inventory/SidingWardView.h"
 #include "ui/yard/ClassificationFrame.h"
 #include "ui/yard/ClassificationView.h"
+#include "ui/yard/YardCommandIds.h"
 
 namespace {
 
@@ -77,10 +79,10 @@ CMenuLayout YardMenuLayout() {
     layout.insert(
         layout.begin() + 1,
         Item::Popup(QStringLiteral("&Options"),
-                    {Item::Command(YardBuild), Item::Command(YardFinish), Item::Command(YardCancel),
-                     Item::Separator(), Item::Command(YardCustomize),
-                     Item::Command(YardUseManufacturerFile), Item::Command(YardItemNumberBuilder),
-                     Item::Separator(), Item::Command(YardSendToInventory)}));
+                    {Item::Command(BuildItem), Item::Command(YardFinish), Item::Command(YardCancel),
+                     Item::Separator(), Item::Command(CustomizeYard),
+                     Item::Command(UseManufacturerFile), Item::Command(YardItemNumberBuilder),
+                     Item::Separator(), Item::Command(SendItemToInventory)}));
     return layout;
 }
 
@@ -392,6 +394,7 @@ void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemp
         return CPictureDialog::Run(parent, path, false, *m_pictureViewer, m_services.files,
                                    m_services.messages);
     });
+    m_yardView->SetActions(&m_mainFrame->Actions());
     connect(m_yardView, &CClassificationView::CommandsChanged, m_mainFrame.get(),
             &CMainFrame::UpdateCommandUi);
     m_yardFrame = new CClassificationFrame(m_services.settings, *m_yard, m_yardView);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <map>
+#include <optional>
+#include <set>
 #include <vector>
 
 #include <QKeySequence>
@@ -8,28 +10,19 @@
 #include <QObject>
 #include <QString>
 
+#include "ui/common/CommandInfo.h"
 #include "ui/common/MenuLayout.h"
 
 class CCommandRouter;
 class QAction;
 class QMenu;
+class QPoint;
 class QWidget;
 
-// How a command shows itself: the menu text ("&" mnemonic, "\t" key text), the
-// prompt ("status bar text\ntool tip"), the icon resource and the keys.
-struct CCommandInfo {
-    int id = 0;
-    QString text;
-    QString prompt;
-    QString icon; // resource path; empty when the command has no picture
-    QList<QKeySequence> shortcuts;
-    bool checkable = false;
-    bool visible = true; // shown while nobody handles the command
-};
-
-// Creates every QAction of the program, one per command number, and keeps their
+// Holds one QAction per command that the features register, and keeps their
 // enabling, check marks and texts in line with the update handlers that the
-// router finds. Actions trigger their command through the router.
+// router finds. Menus, context menus and the toolbar all show these actions;
+// triggering one carries out its command through the router.
 class CActionRegistry : public QObject {
     Q_OBJECT
 
@@ -37,10 +30,14 @@ public:
     explicit CActionRegistry(CCommandRouter& router, QObject* parent = nullptr);
     ~CActionRegistry() override;
 
-    // Every command the program knows, in no particular order.
-    static const std::vector<CCommandInfo>& Commands();
-    // The command's entry in Commands(); null for an unknown number.
-    static const CCommandInfo* FindCommand(int id);
+    // Creates the actions of the commands. A number registered before is refused
+    // (the first description stays), so no two features can claim one command.
+    void Register(const std::vector<CCommandInfo>& commands);
+    // The description of a registered command; null for an unknown number.
+    const CCommandInfo* Info(int id) const;
+    // Every registered command, by number.
+    const std::map<int, CCommandInfo>& Commands() const { return m_commands; }
+
     // The first and the second part of a prompt.
     static QString StatusTextOf(const QString& prompt);
     static QString ToolTipOf(const QString& prompt);
@@ -59,6 +56,10 @@ public:
     // A menu of the layout's entries (a Popup item) with the registry's actions,
     // updated each time it opens. The menu is owned by parent.
     QMenu* BuildMenu(const CMenuItem& popup, QWidget* parent);
+    // Shows the layout as a context menu at globalPos over parent and waits until it
+    // closes. Its entries are the same actions with their popup texts, which stay
+    // until the menu closes.
+    void ExecContextMenu(const CMenuItem& popup, const QPoint& globalPos, QWidget* parent);
 
 signals:
     // A command was carried out through one of the actions.
@@ -68,7 +69,12 @@ signals:
 
 private:
     void Trigger(int id);
+    // The text the action shows: in an open context menu its popup text.
+    QString ShownText(const CCommandInfo& info, const std::optional<QString>& updated) const;
 
     CCommandRouter& m_router;
+    std::map<int, CCommandInfo> m_commands;
     std::map<int, QAction*> m_actions;
+    // The commands of the context menu that is open.
+    std::set<int> m_inContextMenu;
 };

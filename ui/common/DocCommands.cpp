@@ -30,6 +30,41 @@ bool IsRecentFileCommand(int id) {
 CDocCommands::CDocCommands(CDocManager& docManager, std::function<QWidget*()> parent)
     : m_docManager(docManager), m_parent(std::move(parent)) {}
 
+std::vector<CCommandInfo> CDocCommands::Commands() {
+    using namespace CommandId;
+    std::vector<CCommandInfo> commands = {
+        {FileNew,
+         u"&New Inventory\tCtrl+N"_s,
+         u"Create a new inventory\nNew Inventory"_s,
+         ToolbarIcon(u"new"_s),
+         {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {FileOpen,
+         u"&Open Inventory...\tCtrl+O"_s,
+         u"Open an existing inventory\nOpen Inventory"_s,
+         ToolbarIcon(u"open"_s),
+         {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {FileClose, u"&Close"_s, u"Close the active document\nClose"_s},
+        {FileSave,
+         u"&Save\tCtrl+S"_s,
+         u"Save the active document\nSave"_s,
+         ToolbarIcon(u"save"_s),
+         {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {FileSaveAs, u"Save &As..."_s, u"Save the active document with a new name\nSave As"_s},
+    };
+    // The recent file list: the first entry stands for the empty list, the others
+    // appear only for files the list holds.
+    for (int n = 0; n < FileMruCount; ++n) {
+        commands.push_back({FileMru1 + n,
+                            n == 0 ? u"Recent File"_s : QString::number(n + 1),
+                            u"Open this document"_s,
+                            {},
+                            {},
+                            false,
+                            n == 0});
+    }
+    return commands;
+}
+
 bool CDocCommands::HandlesCommand(int id) const {
     return id == CommandId::FileNew || id == CommandId::FileOpen || IsRecentFileCommand(id);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
+#include "ui/common/CommandInfo.h"
 #include "ui/common/CommandTarget.h"
 
 class CDocManager;
@@ -13,6 +15,11 @@ class CDocCommands : public CCommandTarget {
 public:
     // parent gives the window that dialogs and messages belong to (may return null).
     CDocCommands(CDocManager& docManager, std::function<QWidget*()> parent);
+
+    // The File menu's document commands as the action registry shows them: New,
+    // Open and the recent files (carried out here), Close, Save and Save As (carried
+    // out by the window of the active document).
+    static std::vector<CCommandInfo> Commands();
 
     bool HandlesCommand(int id) const override;
     void OnCommand(int id) override;

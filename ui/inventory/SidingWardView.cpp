@@ -1,11 +1,12 @@
 #include "ui/inventory/SidingWardView.h"
 
+#include <algorithm>
+
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QIcon>
 #include <QLabel>
-#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "ui/common/ActionRegistry.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
+#include "ui/common/CommandTable.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
@@ -22,12 +24,14 @@
 #include "ui/common/WaitCursor.h"
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/FerroTreeCtrl.h"
+#include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryDetailsDialog.h"
 #include "ui/inventory/InventoryEditCommands.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/InventoryViewSettings.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
+#include "ui/yard/YardCommandIds.h"
 #include "ui/yard/YardMessageEvent.h"
 
 namespace {
@@ -406,36 +410,33 @@ void CSidingWardView::dropEvent(QDropEvent* event) {
 }
 
 void CSidingWardView::contextMenuEvent(QContextMenuEvent* event) {
-    if (m_actions == nullptr)
-        return;
-    std::unique_ptr<QMenu> menu(m_actions->BuildMenu(ContextMenuLayout(), this));
-    menu->exec(event->globalPos());
+    if (m_actions != nullptr)
+        m_actions->ExecContextMenu(ContextMenuLayout(), event->globalPos(), this);
 }
 
 CMenuItem CSidingWardView::ContextMenuLayout() {
     using namespace CommandId;
     using Item = CMenuItem;
-    return Item::Popup(QStringLiteral("Inventory Modification"),
-                       {Item::Command(BuildItem),
-                        Item::Command(SendToYard),
-                        Item::Separator(),
-                        Item::Command(ChangeCondition),
-                        Item::Command(ChangeCurrentValue),
-                        Item::Command(ChangeComments),
-                        Item::Command(ChangePicture),
-                        Item::Separator(),
-                        Item::Command(ViewItemComments),
-                        Item::Command(ViewItemPicturePopup),
-                        Item::Command(DollarGainLossPopup),
-                        Item::Command(PercentGainLossPopup),
-                        Item::Separator(),
-                        Item::Command(EditCutPopup),
-                        Item::Command(EditCopyPopup),
-                        Item::Command(EditPastePopup),
-                        Item::Separator(),
-                        Item::Command(EditFindPopup),
-                        Item::Separator(),
-                        Item::Command(EditDeletePopup)});
+    return Item::Popup(QStringLiteral("Inventory Modification"), {Item::Command(BuildItem),
+                                                                  Item::Command(SendToYard),
+                                                                  Item::Separator(),
+                                                                  Item::Command(ChangeCondition),
+                                                                  Item::Command(ChangeCurrentValue),
+                                                                  Item::Command(ChangeComments),
+                                                                  Item::Command(ChangePicture),
+                                                                  Item::Separator(),
+                                                                  Item::Command(ViewItemComments),
+                                                                  Item::Command(ViewItemPicture),
+                                                                  Item::Command(DollarGainLoss),
+                                                                  Item::Command(PercentGainLoss),
+                                                                  Item::Separator(),
+                                                                  Item::Command(EditCut),
+                                                                  Item::Command(EditCopy),
+                                                                  Item::Command(EditPaste),
+                                                                  Item::Separator(),
+                                                                  Item::Command(EditFind),
+                                                                  Item::Separator(),
+                                                                  Item::Command(EditDelete)});
 }
 
 void CSidingWardView::CommandsChanged() {
@@ -494,264 +495,366 @@ enum class Rule {
     Later,            // the feature is not in this program yet: shown, disabled
 };
 
-struct CommandRule {
-    int id;
-    Rule rule;
+// What the rules look at, taken once per update.
+struct CommandState {
+    bool anySelected = false;
+    bool itemSelected = false;
+    bool hasItems = false;
+    bool clipboard = false;
+    bool yardIdle = false;
+    bool editable = false; // an item is selected and the comments and picture dialogs are there
+    bool comments = false;
+    bool picture = false;
 };
 
-constexpr CommandRule kCommandRules[] = {
-    {CommandId::EditCut, Rule::Selected},
-    {CommandId::EditCutPopup, Rule::Selected},
-    {CommandId::EditCopy, Rule::Selected},
-    {CommandId::EditCopyPopup, Rule::Selected},
-    {CommandId::EditPaste, Rule::Clipboard},
-    {CommandId::EditPastePopup, Rule::Clipboard},
-    {CommandId::EditFind, Rule::Items},
-    {CommandId::EditFindPopup, Rule::Items},
-    {CommandId::EditDelete, Rule::SelectedAndItems},
-    {CommandId::EditDeletePopup, Rule::SelectedAndItems},
-    {CommandId::ExpandInventory, Rule::Always},
-    {CommandId::CollapseInventory, Rule::Always},
-    {CommandId::InventoryDetails, Rule::Always},
-    {CommandId::BuildItem, Rule::YardIdle},
-    {CommandId::SendToYard, Rule::SelectedYardIdle},
-    {CommandId::IntegrityCheck, Rule::SelectedAndItems},
-    {CommandId::ChangeCondition, Rule::Selected},
-    {CommandId::ChangeCurrentValue, Rule::Selected},
-    {CommandId::DollarGainLoss, Rule::SelectedAndItems},
-    {CommandId::DollarGainLossPopup, Rule::SelectedAndItems},
-    {CommandId::PercentGainLoss, Rule::SelectedAndItems},
-    {CommandId::PercentGainLossPopup, Rule::SelectedAndItems},
-    {CommandId::WorstPerformer, Rule::Items},
-    {CommandId::BestPerformer, Rule::Items},
-    {CommandId::TotalExpenditures, Rule::Items},
-    {CommandId::TotalAssetValue, Rule::Items},
-    {CommandId::ItemCountTotal, Rule::Always},
-    {CommandId::ExportInventory, Rule::Later},
-    {CommandId::ImportInventory, Rule::Later},
-    {CommandId::ChangeComments, Rule::SelectedEditable},
-    {CommandId::ChangePicture, Rule::SelectedEditable},
-    {CommandId::ViewItemComments, Rule::SelectedComments},
-    {CommandId::ViewItemPicture, Rule::SelectedPicture},
-    {CommandId::ViewItemPicturePopup, Rule::SelectedPicture},
-    {CommandId::ExpendituresByPurchaseDate, Rule::Later},
-    {CommandId::ExpendituresByManufacturer, Rule::Later},
-    {CommandId::ExpendituresByBodyClassification, Rule::Later},
-    {CommandId::AssetValueByPurchaseDate, Rule::Later},
-    {CommandId::AssetValueByManufacturer, Rule::Later},
-    {CommandId::AssetValueByBodyClassification, Rule::Later},
-    {CommandId::ItemCountByManufacturer, Rule::Later},
-    {CommandId::ItemCountByBodyClassification, Rule::Later},
-    {CommandId::CustomReport, Rule::Later},
-};
-
-const CommandRule* FindRule(int id) {
-    for (const CommandRule& rule : kCommandRules) {
-        if (rule.id == id)
-            return &rule;
+bool Holds(Rule rule, const CommandState& state) {
+    switch (rule) {
+    case Rule::Always:
+        return true;
+    case Rule::Selected:
+        return state.itemSelected;
+    case Rule::Items:
+        return state.hasItems;
+    case Rule::SelectedAndItems:
+        return state.anySelected && state.hasItems;
+    case Rule::Clipboard:
+        return state.clipboard;
+    case Rule::YardIdle:
+        return state.yardIdle;
+    case Rule::SelectedYardIdle:
+        return state.itemSelected && state.yardIdle;
+    case Rule::SelectedEditable:
+        return state.editable;
+    case Rule::SelectedComments:
+        return state.editable && state.comments;
+    case Rule::SelectedPicture:
+        return state.editable && state.picture;
+    case Rule::Later:
+        return false;
     }
-    return nullptr;
-}
-
-bool IsSortCommand(int id) {
-    return id >= CommandId::SortByFirst && id < CommandId::SortByFirst + CommandId::SortByCount;
-}
-
-// The breakdown entries whose text names an attribute: "by &" + its heading.
-int BreakdownAttribute(int id) {
-    using namespace CommandId;
-    switch (id) {
-    case ExpendituresByPurchaseDate:
-    case AssetValueByPurchaseDate:
-        return static_cast<int>(Attribute::PurchaseDate);
-    case ExpendituresByManufacturer:
-    case AssetValueByManufacturer:
-    case ItemCountByManufacturer:
-        return static_cast<int>(Attribute::Manufacturer);
-    case ExpendituresByBodyClassification:
-    case AssetValueByBodyClassification:
-    case ItemCountByBodyClassification:
-        return static_cast<int>(Attribute::BodyClassification);
-    default:
-        return -1;
-    }
+    return false;
 }
 
 } // namespace
 
+// One command of the window: how it shows itself, when it may run, the text it
+// carries at update time (none: the standard text) and what it does.
+struct CSidingWardView::Command {
+    CCommandInfo info;
+    Rule rule = Rule::Always;
+    std::function<void(CSidingWardView&)> run{};
+    std::function<QString(const CSidingWardView&)> text{};
+};
+
+const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
+    using namespace CommandId;
+    using namespace Qt::StringLiterals;
+    using View = CSidingWardView;
+    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+    const auto shift = [](Qt::Key key) { return QKeySequence(Qt::SHIFT | key); };
+    // The menu text that names the heading of an attribute.
+    const auto headed = [](const QString& prefix, int attribute) {
+        return [prefix, attribute](const View& view) {
+            return prefix + MenuText(view.m_model->Heading(attribute));
+        };
+    };
+    const auto fixed = [](const QString& text) { return [text](const View&) { return text; }; };
+    const auto editing = [](auto command) {
+        return [command](View& view) { (view.m_editing.get()->*command)(); };
+    };
+    const auto later = [](View&) {};
+    constexpr int kCondition = static_cast<int>(Attribute::Condition);
+    constexpr int kCurrentValue = static_cast<int>(Attribute::CurrentValue);
+    constexpr int kPurchaseDate = static_cast<int>(Attribute::PurchaseDate);
+    constexpr int kManufacturer = static_cast<int>(Attribute::Manufacturer);
+    constexpr int kBody = static_cast<int>(Attribute::BodyClassification);
+
+    static const std::vector<Command> table = [&] {
+        std::vector<Command> commands = {
+            {{FilePrint,
+              u"&Print...\tCtrl+P"_s,
+              u"Print the active document\nPrint"_s,
+              ToolbarIcon(u"print"_s),
+              {ctrl(Qt::Key_P)}},
+             Rule::Later,
+             later},
+            {{FilePrintPreview, u"Print Pre&view"_s, u"Display full pages\nPrint Preview"_s},
+             Rule::Later,
+             later},
+            {{ExportInventory, u"&Export Inventory"_s,
+              u"Write the inventory to a delimited text file\nExport Inventory"_s},
+             Rule::Later,
+             later},
+            {{ImportInventory, u"&Import Inventory"_s,
+              u"Read the items of a delimited text file into the empty inventory\n"
+              u"Import Inventory"_s},
+             Rule::Later,
+             later},
+
+            {{EditCut,
+              u"Cu&t\tCtrl+X"_s,
+              u"Cut the selected item and put it on the Clipboard\nCut"_s,
+              ToolbarIcon(u"cut"_s),
+              {ctrl(Qt::Key_X), shift(Qt::Key_Delete)}},
+             Rule::Selected,
+             editing(&CInventoryEditCommands::Cut)},
+            {{EditCopy,
+              u"&Copy\tCtrl+C"_s,
+              u"Copy the selected item and put it on the Clipboard\nCopy"_s,
+              ToolbarIcon(u"copy"_s),
+              {ctrl(Qt::Key_C), ctrl(Qt::Key_Insert)}},
+             Rule::Selected,
+             editing(&CInventoryEditCommands::Copy)},
+            {{EditPaste,
+              u"&Paste\tCtrl+V"_s,
+              u"Insert the item on the Clipboard\nPaste"_s,
+              ToolbarIcon(u"paste"_s),
+              {ctrl(Qt::Key_V), shift(Qt::Key_Insert)}},
+             Rule::Clipboard,
+             editing(&CInventoryEditCommands::Paste)},
+            {{EditFind,
+              u"&Find\tCtrl+F"_s,
+              u"Find an item by its text\nFind"_s,
+              ToolbarIcon(u"find"_s),
+              {ctrl(Qt::Key_F)}},
+             Rule::Items,
+             editing(&CInventoryEditCommands::Find)},
+            {{EditDelete,
+              u"&Delete\tCtrl+Del"_s,
+              u"Delete the selected item\nDelete"_s,
+              ToolbarIcon(u"delete"_s),
+              {ctrl(Qt::Key_Delete)}},
+             Rule::SelectedAndItems,
+             editing(&CInventoryEditCommands::Delete)},
+
+            {{ExpandInventory, u"&Expand Inventory"_s,
+              u"Show the details of every item\nExpand Inventory"_s, ToolbarIcon(u"expand"_s)},
+             Rule::Always,
+             [](View& view) { view.ExpandAll(); }},
+            {{CollapseInventory, u"&Collapse Inventory"_s,
+              u"Hide the details of every item\nCollapse Inventory"_s, ToolbarIcon(u"collapse"_s)},
+             Rule::Always,
+             [](View& view) { view.CollapseAll(); }},
+            {{InventoryDetails, u"&Inventory Details..."_s,
+              u"Choose the details shown for every item\nInventory Details"_s},
+             Rule::Always,
+             [](View& view) { view.RunInventoryDetails(); }},
+            {{ViewAsList, u"&View as a List"_s,
+              u"Show the inventory in a list window\nView as a List"_s},
+             Rule::Later,
+             later},
+
+            {{SendToYard, u"&Send to Classification Yard"_s,
+              u"Send the selected item to the Classification Yard for changes\n"
+              u"Send to Classification Yard"_s,
+              ToolbarIcon(u"send-to-yard"_s)},
+             Rule::SelectedYardIdle,
+             [](View& view) { view.SendSelectedToYard(); }},
+            // Build is the yard's command; this window hands the build to the yard.
+            {{BuildItem}, Rule::YardIdle, [](View& view) { view.StartYardBuild(); }},
+            {{ViewItemComments, u"&View Item Comments"_s,
+              u"Show the comments of the selected item\nView Item Comments"_s,
+              ToolbarIcon(u"view-comments"_s)},
+             Rule::SelectedComments,
+             [](View& view) {
+                 view.WithSelectedItem(
+                     [&view](CCommentsPictureCommands& commands, CInventoryElement& item) {
+                         commands.ViewComments(&view, item);
+                     });
+             }},
+            {{ViewItemPicture,
+              u"View Item &Picture"_s,
+              u"Show the picture of the selected item\nView Item Picture"_s,
+              {},
+              {},
+              false,
+              true,
+              u"V&iew Item Picture"_s},
+             Rule::SelectedPicture,
+             [](View& view) {
+                 view.WithSelectedItem(
+                     [&view](CCommentsPictureCommands& commands, CInventoryElement& item) {
+                         commands.ViewPicture(&view, view.m_document, item, &view);
+                     });
+             }},
+            {{IntegrityCheck, u"&Integrity Check"_s,
+              u"Check the item, or every item, against the Classification Yard\n"
+              u"Integrity Check"_s},
+             Rule::SelectedAndItems,
+             editing(&CInventoryEditCommands::IntegrityCheck)},
+
+            {{ChangeCondition, u"C&hange Condition"_s,
+              u"Change the condition of the selected item\nChange Condition"_s},
+             Rule::Selected,
+             [](View& view) { view.m_editing->ChangeAttribute(kCondition); },
+             headed(u"&Maintain "_s, kCondition)},
+            {{ChangeCurrentValue, u"Ch&ange Current Value"_s,
+              u"Change the current value of the selected item\nChange Current Value"_s},
+             Rule::Selected,
+             [](View& view) { view.m_editing->ChangeAttribute(kCurrentValue); },
+             headed(u"M&aintain "_s, kCurrentValue)},
+            {{ChangeComments, u"Cha&nge Comments"_s,
+              u"Change the comments of the selected item\nChange Comments"_s},
+             Rule::SelectedEditable,
+             [](View& view) {
+                 view.WithSelectedItem(
+                     [&view](CCommentsPictureCommands& commands, CInventoryElement& item) {
+                         commands.ChangeComments(&view, view.m_document, item, &view);
+                     });
+             },
+             fixed(u"Ma&intain Comments"_s)},
+            {{ChangePicture, u"Chan&ge Picture"_s,
+              u"Change the picture of the selected item\nChange Picture"_s},
+             Rule::SelectedEditable,
+             [](View& view) {
+                 view.WithSelectedItem(
+                     [&view](CCommentsPictureCommands& commands, CInventoryElement& item) {
+                         commands.ChangePicture(&view, view.m_document, item, &view);
+                     });
+             },
+             fixed(u"Mai&ntain Picture"_s)},
+
+            {{DollarGainLoss, u"&Dollar Gain/Loss"_s,
+              u"Dollar gain or loss of the selected item or the inventory\nDollar Gain/Loss"_s,
+              ToolbarIcon(u"dollar-gain-loss"_s)},
+             Rule::SelectedAndItems,
+             editing(&CInventoryEditCommands::ReportDollarGainLoss)},
+            {{PercentGainLoss, u"&Percent Gain/Loss"_s,
+              u"Percent gain or loss of the selected item or the inventory\nPercent Gain/Loss"_s,
+              ToolbarIcon(u"percent-gain-loss"_s)},
+             Rule::SelectedAndItems,
+             editing(&CInventoryEditCommands::ReportPercentGainLoss)},
+            {{WorstPerformer, u"&Worst Performer"_s,
+              u"Find the item with the worst loss\nWorst Performer"_s,
+              ToolbarIcon(u"worst-performer"_s)},
+             Rule::Items,
+             [](View& view) { view.m_editing->ReportPerformer(false); }},
+            {{BestPerformer, u"&Best Performer"_s,
+              u"Find the item with the best gain\nBest Performer"_s,
+              ToolbarIcon(u"best-performer"_s)},
+             Rule::Items,
+             [](View& view) { view.m_editing->ReportPerformer(true); }},
+            {{TotalExpenditures, u"&Total"_s,
+              u"Total purchase price of the inventory\nTotal Expenditures"_s,
+              ToolbarIcon(u"total-expenditures"_s)},
+             Rule::Items,
+             editing(&CInventoryEditCommands::ReportTotalExpenditures)},
+            {{ExpendituresByPurchaseDate, u"by  Purchase &Date"_s,
+              u"Expenditures by purchase date\nExpenditures by Purchase Date"_s},
+             Rule::Later,
+             later,
+             headed(u"by &"_s, kPurchaseDate)},
+            {{ExpendituresByManufacturer, u"by  &Manufacturer"_s,
+              u"Expenditures by manufacturer\nExpenditures by Manufacturer"_s},
+             Rule::Later,
+             later,
+             headed(u"by &"_s, kManufacturer)},
+            {{ExpendituresByBodyClassification, u"by  &Body Classification"_s,
+              u"Expenditures by body classification\nExpenditures by Body Classification"_s},
+             Rule::Later,
+             later,
+             headed(u"by &"_s, kBody)},
+            {{TotalAssetValue, u"&Total"_s,
+              u"Total current value of the inventory\nTotal Asset Value"_s,
+              ToolbarIcon(u"total-asset-value"_s)},
+             Rule::Items,
+             editing(&CInventoryEditCommands::ReportTotalAssetValue)},
+            {{AssetValueByPurchaseDate, u"by  Purchase &Date"_s,
+              u"Asset value by purchase date\nAsset Value by Purchase Date"_s},
+             Rule::Later,
+             later,
+             headed(u"by &"_s, kPurchaseDate)},
+            {{AssetValueByManufacturer, u"by  &Manufacturer"_s,
+              u"Asset value by manufacturer\nAsset Value by Manufacturer"_s},
+             Rule::Later,
+             later,
+             headed(u"by &"_s, kManufacturer)},
+            {{AssetValueByBodyClassification, u"by  &Body Classification"_s,
+              u"Asset value by body classification\nAsset Value by Body Classification"_s},
+             Rule::Later,
+             later,
+             headed(u"by &"_s, kBody)},
+            {{ItemCountTotal, u"&Total"_s, u"Number of items of the inventory\nTotal Item Count"_s},
+             Rule::Always,
+             editing(&CInventoryEditCommands::ReportItemCount)},
+            {{ItemCountByManufacturer, u"by  &Manufacturer"_s,
+              u"Item count by manufacturer\nItem Count by Manufacturer"_s},
+             Rule::Later,
+             later,
+             headed(u"by &"_s, kManufacturer)},
+            {{ItemCountByBodyClassification, u"by  &Body Classification"_s,
+              u"Item count by body classification\nItem Count by Body Classification"_s},
+             Rule::Later,
+             later,
+             headed(u"by &"_s, kBody)},
+            {{CustomReport, u"&Custom Report"_s,
+              u"Totals grouped by an attribute of your choice\nCustom Report"_s},
+             Rule::Later,
+             later},
+        };
+        // Sort Inventory by...: the attributes' default names; the menu shows the
+        // current headings instead.
+        static const char16_t* const kSortTexts[SortByCount] = {
+            u"&Body Classification", u"&Manufacturer",  u"&Item Number",    u"&RoadName",
+            u"&Paint Scheme",        u"&Scale",         u"&Condition",      u"&Original Box",
+            u"&Date Built",          u"P&urchase Date", u"Purc&hase Price", u"Current &Value",
+            u"User Defined &1",      u"User Defined &2"};
+        for (int attribute = 0; attribute < SortByCount; ++attribute) {
+            const QString name = QString::fromUtf16(kSortTexts[attribute]);
+            commands.push_back(
+                {{SortByFirst + attribute, name,
+                  u"Sort the inventory by this attribute\nSort by "_s + QString(name).remove(u'&')},
+                 Rule::Always,
+                 [attribute](View& view) { view.SortBy(attribute); },
+                 headed(QString(), attribute)});
+        }
+        return commands;
+    }();
+    return table;
+}
+
+const CSidingWardView::Command* CSidingWardView::FindCommand(int id) {
+    return commandtable::Find(CommandTable(), id);
+}
+
+std::vector<CCommandInfo> CSidingWardView::Commands() {
+    return commandtable::Descriptions(CommandTable());
+}
+
 bool CSidingWardView::HandlesCommand(int id) const {
-    return IsSortCommand(id) || FindRule(id) != nullptr;
+    return FindCommand(id) != nullptr;
 }
 
 void CSidingWardView::OnUpdateCommand(int id, CCommandUpdate& update) {
-    using namespace CommandId;
-    if (IsSortCommand(id)) {
-        update.SetText(MenuText(m_model->Heading(id - SortByFirst)));
-        return;
-    }
-    const CommandRule* rule = FindRule(id);
-    if (rule == nullptr)
+    const Command* command = FindCommand(id);
+    if (command == nullptr)
         return;
     const QModelIndex selected = SelectedNode();
-    const bool anySelected = selected.isValid();
-    const bool itemSelected =
-        anySelected && CInventoryTreeModel::LevelOf(selected) != TreeLevel::Root;
-    const bool hasItems = m_document.GetItemCount() > 0;
+    CommandState state;
+    state.anySelected = selected.isValid();
+    state.itemSelected =
+        state.anySelected && CInventoryTreeModel::LevelOf(selected) != TreeLevel::Root;
+    state.hasItems = m_document.GetItemCount() > 0;
     const CCatalogue* yard = m_document.GetClassificationYard();
-    switch (rule->rule) {
-    case Rule::Always:
-        break;
-    case Rule::Selected:
-        update.Enable(itemSelected);
-        break;
-    case Rule::Items:
-        update.Enable(hasItems);
-        break;
-    case Rule::SelectedAndItems:
-        update.Enable(anySelected && hasItems);
-        break;
-    case Rule::Clipboard:
-        update.Enable(yard != nullptr && yard->HasClipboardItem());
-        break;
-    case Rule::YardIdle:
-        update.Enable(!IsYardBuilding());
-        break;
-    case Rule::SelectedYardIdle:
-        update.Enable(itemSelected && !IsYardBuilding());
-        break;
-    case Rule::SelectedEditable:
-    case Rule::SelectedComments:
-    case Rule::SelectedPicture: {
-        const CInventoryElement* item = itemSelected ? m_model->ItemOf(selected) : nullptr;
-        bool enabled = item != nullptr && m_services.commentsPictures != nullptr;
-        if (enabled && rule->rule == Rule::SelectedComments)
-            enabled = !item->GetComments().empty();
-        if (enabled && rule->rule == Rule::SelectedPicture)
-            enabled = !item->GetPicture().empty();
-        update.Enable(enabled);
-        break;
-    }
-    case Rule::Later:
-        update.Enable(false);
-        break;
-    }
-    if (id == ChangeCondition)
-        update.SetText(QStringLiteral("&Maintain ") +
-                       MenuText(m_model->Heading(static_cast<int>(Attribute::Condition))));
-    else if (id == ChangeCurrentValue)
-        update.SetText(QStringLiteral("M&aintain ") +
-                       MenuText(m_model->Heading(static_cast<int>(Attribute::CurrentValue))));
-    else if (id == ChangeComments)
-        update.SetText(QStringLiteral("Ma&intain Comments"));
-    else if (id == ChangePicture)
-        update.SetText(QStringLiteral("Mai&ntain Picture"));
-    else if (const int attribute = BreakdownAttribute(id); attribute >= 0)
-        update.SetText(QStringLiteral("by &") + MenuText(m_model->Heading(attribute)));
+    state.clipboard = yard != nullptr && yard->HasClipboardItem();
+    state.yardIdle = !IsYardBuilding();
+    const CInventoryElement* item = state.itemSelected ? m_model->ItemOf(selected) : nullptr;
+    state.editable = item != nullptr && m_services.commentsPictures != nullptr;
+    state.comments = item != nullptr && !item->GetComments().empty();
+    state.picture = item != nullptr && !item->GetPicture().empty();
+    update.Enable(Holds(command->rule, state));
+    if (command->text)
+        update.SetText(command->text(*this));
 }
 
 void CSidingWardView::OnCommand(int id) {
-    using namespace CommandId;
-    if (IsSortCommand(id)) {
-        SortBy(id - SortByFirst);
-        return;
-    }
-    switch (id) {
-    case EditCut:
-    case EditCutPopup:
-        m_editing->Cut();
-        break;
-    case EditCopy:
-    case EditCopyPopup:
-        m_editing->Copy();
-        break;
-    case EditPaste:
-    case EditPastePopup:
-        m_editing->Paste();
-        break;
-    case EditFind:
-    case EditFindPopup:
-        m_editing->Find();
-        break;
-    case EditDelete:
-    case EditDeletePopup:
-        m_editing->Delete();
-        break;
-    case ExpandInventory:
-        ExpandAll();
-        break;
-    case CollapseInventory:
-        CollapseAll();
-        break;
-    case InventoryDetails:
-        RunInventoryDetails();
-        break;
-    case BuildItem:
-        StartYardBuild();
-        break;
-    case SendToYard:
-        SendSelectedToYard();
-        break;
-    case IntegrityCheck:
-        m_editing->IntegrityCheck();
-        break;
-    case ChangeCondition:
-        m_editing->ChangeAttribute(static_cast<int>(Attribute::Condition));
-        break;
-    case ViewItemComments:
-    case ChangeComments:
-    case ViewItemPicture:
-    case ViewItemPicturePopup:
-    case ChangePicture:
-        RunCommentsPictureCommand(id);
-        break;
-    case ChangeCurrentValue:
-        m_editing->ChangeAttribute(static_cast<int>(Attribute::CurrentValue));
-        break;
-    case DollarGainLoss:
-    case DollarGainLossPopup:
-        m_editing->ReportDollarGainLoss();
-        break;
-    case PercentGainLoss:
-    case PercentGainLossPopup:
-        m_editing->ReportPercentGainLoss();
-        break;
-    case WorstPerformer:
-        m_editing->ReportPerformer(false);
-        break;
-    case BestPerformer:
-        m_editing->ReportPerformer(true);
-        break;
-    case TotalExpenditures:
-        m_editing->ReportTotalExpenditures();
-        break;
-    case TotalAssetValue:
-        m_editing->ReportTotalAssetValue();
-        break;
-    case ItemCountTotal:
-        m_editing->ReportItemCount();
-        break;
-    default:
-        break;
-    }
+    if (const Command* command = FindCommand(id))
+        command->run(*this);
 }
 
-void CSidingWardView::RunCommentsPictureCommand(int id) {
-    CCommentsPictureCommands* commands = m_services.commentsPictures;
+void CSidingWardView::WithSelectedItem(
+    const std::function<void(CCommentsPictureCommands&, CInventoryElement&)>& run) {
     CInventoryElement* item = m_model->ItemOf(SelectedNode());
-    if (commands == nullptr || item == nullptr)
-        return;
-    switch (id) {
-    case CommandId::ViewItemComments:
-        commands->ViewComments(this, *item);
-        break;
-    case CommandId::ChangeComments:
-        commands->ChangeComments(this, m_document, *item, this);
-        break;
-    case CommandId::ChangePicture:
-        commands->ChangePicture(this, m_document, *item, this);
-        break;
-    default:
-        commands->ViewPicture(this, m_document, *item, this);
-        break;
-    }
+    if (m_services.commentsPictures != nullptr && item != nullptr)
+        run(*m_services.commentsPictures, *item);
 }

@@ -4,12 +4,14 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include <QPointer>
 #include <QWidget>
 
 #include "model/core/InventoryElement.h"
 #include "model/framework/DocumentView.h"
+#include "ui/common/CommandInfo.h"
 #include "ui/common/CommandTarget.h"
 #include "ui/common/MenuLayout.h"
 #include "ui/inventory/InventoryEditTarget.h"
@@ -62,6 +64,8 @@ public:
     void SetActions(CActionRegistry* actions) { m_actions = actions; }
     // The "Inventory Modification" popup.
     static CMenuItem ContextMenuLayout();
+    // The window's commands as the action registry shows them.
+    static std::vector<CCommandInfo> Commands();
 
     CSidingWardDoc& GetDocument() const override { return m_document; }
     CFerroTreeCtrl* Tree() const override { return m_tree; }
@@ -136,8 +140,15 @@ private:
     // The yard command entries: Build and Send to Classification Yard.
     void StartYardBuild();
     void SendSelectedToYard();
-    // View or change the selected item's comments or picture.
-    void RunCommentsPictureCommand(int id);
+    // Runs a comments or picture command on the selected item, when there is one
+    // and the dialogs are there.
+    void
+    WithSelectedItem(const std::function<void(CCommentsPictureCommands&, CInventoryElement&)>& run);
+
+    struct Command;
+    // The window's commands: description, enabling rule, update text and handler.
+    static const std::vector<Command>& CommandTable();
+    static const Command* FindCommand(int id);
 
     CSidingWardDoc& m_document;
     Services m_services;

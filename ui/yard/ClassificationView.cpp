@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -20,7 +19,10 @@
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/Clock.h"
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/ActionRegistry.h"
 #include "ui/common/Captions.h"
+#include "ui/common/CommandIds.h"
+#include "ui/common/CommandTable.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
@@ -35,6 +37,7 @@
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/ItemNumberBuilder.h"
 #include "ui/yard/ManufacturerSheet.h"
+#include "ui/yard/YardCommandIds.h"
 #include "ui/yard/YardMessageEvent.h"
 
 using valueentries::AddEntry;
@@ -555,45 +558,93 @@ void CClassificationView::SaveYard() {
         ShowError(text::FromBytes(result.message), captions::Error());
 }
 
-std::vector<CYardCommandEntry> CClassificationView::Commands(bool popup) {
-    const auto id = [popup](YardCommand menu, YardCommand popupId) {
-        return popup ? popupId : menu;
+// One command of the yard: how it shows itself, when it may run, the text it
+// carries at update time (none: the standard text) and what it does.
+struct CClassificationView::Command {
+    CCommandInfo info;
+    std::function<bool(const CClassificationView&)> enabled{};
+    std::function<void(CClassificationView&)> run{};
+    std::function<QString(const CClassificationView&)> text{};
+};
+
+const std::vector<CClassificationView::Command>& CClassificationView::CommandTable() {
+    using namespace CommandId;
+    using namespace Qt::StringLiterals;
+    using View = CClassificationView;
+    const auto building = [](const View& view) { return view.m_building; };
+    // "Use " + the heading + what follows, for the entries named after a heading.
+    const auto useHeading = [](int attribute, const QString& rest) {
+        return [attribute, rest](const View& view) {
+            return u"Use "_s +
+                   text::ShowAmpersands(text::FromBytes(view.m_yard.GetHeading(attribute))) + rest;
+        };
     };
-    std::vector<CYardCommandEntry> entries;
-    entries.push_back({id(YardCommand::Build, YardCommand::BuildPopup),
-                       QStringLiteral("&Build an Inventory Item"), [this] { StartBuild(); },
-                       !m_building});
-    entries.push_back({id(YardCommand::Finish, YardCommand::FinishPopup),
-                       QStringLiteral("&Finish the Build"), [this] { FinishBuild(); }, m_building});
-    entries.push_back({id(YardCommand::Cancel, YardCommand::CancelPopup),
-                       QStringLiteral("C&ancel the Build"), [this] { CancelBuild(); }, m_building});
-    entries.push_back({id(YardCommand::Customize, YardCommand::CustomizePopup),
-                       QStringLiteral("&Customize Classification Yard"), [this] { Customize(); },
-                       true});
-    entries.push_back({id(YardCommand::UseManufacturerFile, YardCommand::UseManufacturerFilePopup),
-                       QStringLiteral("Use ") +
-                           text::ShowAmpersands(text::FromBytes(
-                               m_yard.GetHeading(static_cast<int>(Attribute::Manufacturer)))) +
-                           QStringLiteral(" File"),
-                       [this] { UseManufacturerFile(); }, m_building});
-    entries.push_back({id(YardCommand::ItemNumberBuilder, YardCommand::ItemNumberBuilderPopup),
-                       QStringLiteral("Use ") +
-                           text::ShowAmpersands(text::FromBytes(m_yard.GetHeading(kItemNumber))) +
-                           QStringLiteral(" Builder"),
-                       [this] { RunItemNumberBuilder(); }, m_building});
-    QString sendText = QStringLiteral("&Send Item to Inventory");
-    if (m_tree->IsTakenFromInventory())
-        sendText =
-            QStringLiteral("Send to ") +
-            text::ShowAmpersands(text::FromBytes(m_tree->GetTakenFromDocument()->GetTitle()));
-    entries.push_back({id(YardCommand::SendToInventory, YardCommand::SendToInventoryPopup),
-                       sendText, [this] { SendItemToInventory(); }, CanSend()});
-    if (!popup) {
-        entries.push_back({YardCommand::SaveYard,
-                           QStringLiteral("&Save Classification Yard\tCtrl+S"),
-                           [this] { SaveYard(); }, true});
-    }
-    return entries;
+    static const std::vector<Command> table = {
+        {{BuildItem, u"&Build an Inventory Item"_s,
+          u"Build a new item in the Classification Yard\nBuild an Inventory Item"_s,
+          ToolbarIcon(u"build-item"_s)},
+         [](const View& view) { return !view.m_building; },
+         [](View& view) { view.StartBuild(); }},
+        {{YardFinish, u"&Finish the Build"_s, u"Finish the item being built\nFinished"_s},
+         building,
+         [](View& view) { view.FinishBuild(); }},
+        {{YardCancel, u"C&ancel the Build"_s, u"Cancel the item being built\nCancel"_s},
+         building,
+         [](View& view) { view.CancelBuild(); }},
+        {{CustomizeYard, u"&Customize Classification Yard"_s,
+          u"Change the values, ranges, headings and preferences of the yard\n"
+          u"Customize Classification Yard"_s,
+          ToolbarIcon(u"customize-yard"_s)},
+         [](const View&) { return true; },
+         [](View& view) { view.Customize(); }},
+        {{CommandId::UseManufacturerFile, u"Use &Manufacturer File"_s,
+          u"Pick the item from the manufacturer file\nUse Manufacturer File"_s,
+          ToolbarIcon(u"use-manufacturer-file"_s)},
+         building,
+         [](View& view) { view.UseManufacturerFile(); },
+         useHeading(static_cast<int>(Attribute::Manufacturer), u" File"_s)},
+        {{YardItemNumberBuilder, u"Use &Item Number Builder"_s,
+          u"Put the item number together key by key\nItem Number Builder"_s},
+         building,
+         [](View& view) { view.RunItemNumberBuilder(); },
+         useHeading(kItemNumber, u" Builder"_s)},
+        {{CommandId::SendItemToInventory, u"&Send Item to Inventory"_s,
+          u"Send the finished item to an inventory\nSend Item to Inventory"_s,
+          ToolbarIcon(u"send-to-inventory"_s)},
+         [](const View& view) { return view.CanSend(); },
+         [](View& view) { view.SendItemToInventory(); },
+         [](const View& view) {
+             if (!view.m_tree->IsTakenFromInventory())
+                 return u"&Send Item to Inventory"_s;
+             return u"Send to "_s + text::ShowAmpersands(text::FromBytes(
+                                        view.m_tree->GetTakenFromDocument()->GetTitle()));
+         }},
+        // The File menu's Save, described with the document commands, writes the yard.
+        {{FileSave},
+         [](const View&) { return true; },
+         [](View& view) { view.SaveYard(); },
+         [](const View&) { return u"&Save Classification Yard\tCtrl+S"_s; }},
+    };
+    return table;
+}
+
+const CClassificationView::Command* CClassificationView::FindCommand(int id) {
+    return commandtable::Find(CommandTable(), id);
+}
+
+std::vector<CCommandInfo> CClassificationView::Commands() {
+    return commandtable::Descriptions(CommandTable());
+}
+
+CMenuItem CClassificationView::ContextMenuLayout() {
+    using namespace CommandId;
+    using namespace Qt::StringLiterals;
+    using Item = CMenuItem;
+    return Item::Popup(
+        u"Classification Modification"_s,
+        {Item::Command(BuildItem), Item::Command(YardFinish), Item::Command(YardCancel),
+         Item::Command(CustomizeYard), Item::Command(CommandId::UseManufacturerFile),
+         Item::Command(YardItemNumberBuilder), Item::Command(CommandId::SendItemToInventory)});
 }
 
 void CClassificationView::keyPressEvent(QKeyEvent* event) {
@@ -606,13 +657,11 @@ void CClassificationView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CClassificationView::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(QStringLiteral("Classification Modification"), this);
-    for (const CYardCommandEntry& entry : Commands(true)) {
-        QAction* action = menu.addAction(entry.text);
-        action->setEnabled(entry.enabled);
-        connect(action, &QAction::triggered, this, entry.run);
-    }
-    menu.exec(event->globalPos());
+    if (m_actions == nullptr)
+        return;
+    // The entries go to the active window's view: this one.
+    ActivateFrameOf(this);
+    m_actions->ExecContextMenu(ContextMenuLayout(), event->globalPos(), this);
     emit CommandsChanged();
 }
 
@@ -748,44 +797,20 @@ void CClassificationView::OnDocumentUpdate(CDocumentView*, int) {
     m_tree->Redisplay(m_yard);
 }
 
-std::optional<CYardCommandEntry> CClassificationView::FindCommand(int id) {
-    for (const bool popup : {false, true}) {
-        for (CYardCommandEntry& entry : Commands(popup)) {
-            if (static_cast<int>(entry.id) == id)
-                return std::move(entry);
-        }
-    }
-    return std::nullopt;
-}
-
 bool CClassificationView::HandlesCommand(int id) const {
-    constexpr std::array<YardCommand, 15> kHandled = {YardCommand::Build,
-                                                      YardCommand::BuildPopup,
-                                                      YardCommand::Finish,
-                                                      YardCommand::FinishPopup,
-                                                      YardCommand::Cancel,
-                                                      YardCommand::CancelPopup,
-                                                      YardCommand::ItemNumberBuilder,
-                                                      YardCommand::ItemNumberBuilderPopup,
-                                                      YardCommand::SendToInventory,
-                                                      YardCommand::SendToInventoryPopup,
-                                                      YardCommand::UseManufacturerFile,
-                                                      YardCommand::UseManufacturerFilePopup,
-                                                      YardCommand::Customize,
-                                                      YardCommand::CustomizePopup,
-                                                      YardCommand::SaveYard};
-    return std::any_of(kHandled.begin(), kHandled.end(),
-                       [id](YardCommand handled) { return static_cast<int>(handled) == id; });
+    return FindCommand(id) != nullptr;
 }
 
 void CClassificationView::OnCommand(int id) {
-    if (const auto entry = FindCommand(id); entry && entry->enabled)
-        entry->run();
+    const Command* command = FindCommand(id);
+    if (command != nullptr && command->enabled(*this))
+        command->run(*this);
 }
 
 void CClassificationView::OnUpdateCommand(int id, CCommandUpdate& update) {
-    if (const auto entry = FindCommand(id)) {
-        update.Enable(entry->enabled);
-        update.SetText(entry->text);
+    if (const Command* command = FindCommand(id)) {
+        update.Enable(command->enabled(*this));
+        if (command->text)
+            update.SetText(command->text(*this));
     }
 }

@@ -12,9 +12,12 @@
 #include "model/core/InventoryElement.h"
 #include "model/framework/DocumentView.h"
 #include "model/yard/Manufacturer.h"
+#include "ui/common/CommandInfo.h"
 #include "ui/common/CommandTarget.h"
+#include "ui/common/MenuLayout.h"
 #include "ui/yard/ClassificationWizard.h"
 
+class CActionRegistry;
 class CClassificationDoc;
 class CClock;
 class CFerroRSTreeCtrl;
@@ -25,34 +28,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-// Command ids of the yard window's menus (Options menu, "Classification
-// Modification" popup) and of the File menu's save entry.
-enum class YardCommand : int {
-    Build = 32853,
-    BuildPopup = 32854,
-    Finish = 32862,
-    FinishPopup = 32863,
-    Cancel = 32861,
-    CancelPopup = 32864,
-    ItemNumberBuilder = 32837,
-    ItemNumberBuilderPopup = 32824,
-    SendToInventory = 32839,
-    SendToInventoryPopup = 32822,
-    UseManufacturerFile = 32835,
-    UseManufacturerFilePopup = 32833,
-    Customize = 32787,
-    CustomizePopup = 32825,
-    SaveYard = 57603,
-};
-
-// One menu entry of the yard window as the command router needs it.
-struct CYardCommandEntry {
-    YardCommand id;
-    QString text;
-    std::function<void()> run;
-    bool enabled = false;
-};
 
 // The Classification Yard build form on the yard document: one drop-down list per
 // attribute filled from the catalogue, the Item Number field, Build, Finished and
@@ -143,9 +118,12 @@ public:
     // is saved.
     void Customize(QWidget* parent = nullptr, int startAttribute = 0);
 
-    // The Options menu entries (popup: the "Classification Modification" menu) with
-    // their current texts and enabling, followed, for the Options menu, by the save entry.
-    std::vector<CYardCommandEntry> Commands(bool popup = false);
+    // The yard's commands as the action registry shows them.
+    static std::vector<CCommandInfo> Commands();
+    // The "Classification Modification" popup.
+    static CMenuItem ContextMenuLayout();
+    // The actions the popup shows (not owned; null: no popup).
+    void SetActions(CActionRegistry* actions) { m_actions = actions; }
 
     // Registered inventories, in registration order.
     const std::vector<CSidingWardDoc*>& RegisteredInventories() const { return m_registered; }
@@ -153,7 +131,7 @@ public:
 
     void OnDocumentUpdate(CDocumentView* sender, int hint) override;
 
-    // The command router's view level: the entries of Commands(), menu and popup ids.
+    // The command router's view level: the yard's commands and the File menu's Save.
     bool HandlesCommand(int id) const override;
     void OnCommand(int id) override;
     void OnUpdateCommand(int id, CCommandUpdate& update) override;
@@ -201,9 +179,14 @@ private:
     void OnItemNumberEdited(const QString& typed);
     void ShowError(const QString& text, const QString& caption);
     bool CanSend() const;
-    std::optional<CYardCommandEntry> FindCommand(int id);
+
+    struct Command;
+    // The yard's commands: description, enabling, update text and handler.
+    static const std::vector<Command>& CommandTable();
+    static const Command* FindCommand(int id);
 
     CClassificationDoc& m_yard;
+    CActionRegistry* m_actions = nullptr;
     const CClock& m_clock;
     CMessageSink& m_messages;
     InventoryChooser m_chooser;

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -18,13 +19,16 @@
 #include <QVBoxLayout>
 
 #include "model/framework/Document.h"
+#include "ui/app/ProgramCommands.h"
 #include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
+#include "ui/inventory/InventoryCommandIds.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/SoundRecorder.h"
+#include "ui/yard/YardCommandIds.h"
 
 using namespace Qt::StringLiterals;
 
@@ -94,6 +98,7 @@ private slots:
     void menusWithoutDocumentWindow();
     void windowMenuJoinsBeforeHelp();
     void toolbarButtonsInOrder();
+    void everyCommandIsDescribedOnce();
     void acceleratorsTriggerCommands_data();
     void acceleratorsTriggerCommands();
     void buttonsFollowHandlers();
@@ -208,6 +213,23 @@ void MainFrameTest::toolbarButtonsInOrder() {
     }
     // Nobody handles context help: it stays off.
     QVERIFY(!m_frame->Actions().Action(ContextHelp)->isEnabled());
+}
+
+// Two features describing one number, or one key bound twice, would leave one of
+// them dead; a missing icon would leave a blank button.
+void MainFrameTest::everyCommandIsDescribedOnce() {
+    std::set<int> ids;
+    QList<QKeySequence> keys;
+    for (const CCommandInfo& info : ProgramCommands()) {
+        QVERIFY2(ids.insert(info.id).second, qPrintable(u"command %1 twice"_s.arg(info.id)));
+        for (const QKeySequence& key : info.shortcuts) {
+            QVERIFY2(!keys.contains(key), qPrintable(key.toString()));
+            keys.append(key);
+        }
+        if (!info.icon.isEmpty())
+            QVERIFY2(QFile::exists(info.icon), qPrintable(info.icon));
+    }
+    QCOMPARE(m_frame->Actions().Commands().size(), ids.size());
 }
 
 void MainFrameTest::acceleratorsTriggerCommands_data() {

@@ -39,6 +39,7 @@
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsViewer.h"
 #include "ui/inventory/FerroTreeCtrl.h"
+#include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/SidingWardView.h"
@@ -47,6 +48,7 @@
 #include "ui/support/ModalAnswerer.h"
 #include "ui/support/SoundRecorder.h"
 #include "ui/yard/ClassificationView.h"
+#include "ui/yard/YardCommandIds.h"
 
 using namespace Qt::StringLiterals;
 
@@ -711,17 +713,18 @@ private slots:
                                       QStringLiteral("&Help")}));
         CActionRegistry& actions = m_app->MainFrame()->Actions();
         actions.UpdateAll();
-        QVERIFY(actions.Action(32853)->isEnabled());  // Build
-        QVERIFY(!actions.Action(32862)->isEnabled()); // Finish the Build
-        QCOMPARE(actions.Action(32837)->text(), QStringLiteral("Use Item Number Builder"));
-        QCOMPARE(actions.Action(57603)->text(),
+        QVERIFY(actions.Action(CommandId::BuildItem)->isEnabled());
+        QVERIFY(!actions.Action(CommandId::YardFinish)->isEnabled());
+        QCOMPARE(actions.Action(CommandId::YardItemNumberBuilder)->text(),
+                 QStringLiteral("Use Item Number Builder"));
+        QCOMPARE(actions.Action(CommandId::FileSave)->text(),
                  QStringLiteral("&Save Classification Yard\tCtrl+S"));
         m_app->Yard()->SetUseManufacturerFile(false);
         m_app->Yard()->SetUseWizard(false);
-        actions.Action(32853)->trigger();
+        actions.Action(CommandId::BuildItem)->trigger();
         QVERIFY(m_app->YardView()->IsBuildInProgress());
         actions.UpdateAll();
-        QVERIFY(actions.Action(32862)->isEnabled());
+        QVERIFY(actions.Action(CommandId::YardFinish)->isEnabled());
     }
 
     void anInventoryWindowCarriesTheInventoryMenus() {

@@ -6,9 +6,11 @@
 #include <set>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "ui/common/ActionRegistry.h"
 #include "ui/common/CommandIds.h"
@@ -60,6 +62,46 @@ public:
 };
 
 constexpr int kCommand = CommandId::EditCopy;
+constexpr int kPicture = 32918;
+
+// A registry of the document commands and a few of the kinds a window describes:
+// a check mark, key texts, a popup text of its own.
+std::unique_ptr<CActionRegistry> MakeRegistry(CCommandRouter& router) {
+    auto registry = std::make_unique<CActionRegistry>(router);
+    registry->Register(CDocCommands::Commands());
+    registry->Register({
+        {CommandId::ViewToolbar,
+         u"&Toolbar"_s,
+         u"Show or hide the toolbar\nToggle Toolbar"_s,
+         {},
+         {},
+         true},
+        {CommandId::EditCut,
+         u"Cu&t\tCtrl+X"_s,
+         u"Cut the item\nCut"_s,
+         {},
+         {QKeySequence(Qt::CTRL | Qt::Key_X)}},
+        {CommandId::EditPaste,
+         u"&Paste\tCtrl+V"_s,
+         u"Insert the item\nPaste"_s,
+         {},
+         {QKeySequence(Qt::CTRL | Qt::Key_V)}},
+        {CommandId::EditFind,
+         u"&Find\tCtrl+F"_s,
+         u"Find an item by its text\nFind"_s,
+         {},
+         {QKeySequence(Qt::CTRL | Qt::Key_F)}},
+        {kPicture,
+         u"View Item &Picture"_s,
+         u"Show the picture of the item\nView Item Picture"_s,
+         {},
+         {},
+         false,
+         true,
+         u"V&iew Item Picture"_s},
+    });
+    return registry;
+}
 
 } // namespace
 
@@ -76,9 +118,8 @@ private slots:
     void actionsFollowUpdates();
     void actionTriggersCommandThroughRouter();
     void menuUpdatesWhenItOpens();
-    void commandTableIsConsistent();
-    void promptSplitsIntoStatusAndToolTip_data();
     void promptSplitsIntoStatusAndToolTip();
+    void contextMenuShowsTheSameActionsWithPopupTexts();
     void recentFileEntries_data();
     void recentFileEntries();
 };
@@ -178,7 +219,8 @@ void CommandRouterTest::actionsFollowUpdates() {
     CFakeTarget frame(u"frame"_s, {CommandId::ViewToolbar, CommandId::EditCut}, log);
     CCommandRouter router;
     router.SetTarget(RouteLevel::Frame, &frame);
-    CActionRegistry registry(router);
+    const auto owned = MakeRegistry(router);
+    CActionRegistry& registry = *owned;
     frame.m_checked.insert(CommandId::ViewToolbar);
     frame.m_texts[CommandId::EditCut] = u"Cut &Item"_s;
     registry.UpdateAll();
@@ -200,7 +242,8 @@ void CommandRouterTest::actionTriggersCommandThroughRouter() {
     CFakeTarget application(u"application"_s, {CommandId::FileNew}, log);
     CCommandRouter router;
     router.SetTarget(RouteLevel::Application, &application);
-    CActionRegistry registry(router);
+    const auto owned = MakeRegistry(router);
+    CActionRegistry& registry = *owned;
     registry.UpdateAll();
     QSignalSpy routed(&registry, &CActionRegistry::CommandRouted);
     registry.Action(CommandId::FileNew)->trigger();
@@ -219,7 +262,8 @@ void CommandRouterTest::menuUpdatesWhenItOpens() {
     QStringList log;
     CFakeTarget view(u"view"_s, {CommandId::EditFind}, log);
     CCommandRouter router;
-    CActionRegistry registry(router);
+    const auto owned = MakeRegistry(router);
+    CActionRegistry& registry = *owned;
     QWidget parent;
     QMenu* menu = registry.BuildMenu(
         CMenuItem::Popup(u"&Edit"_s,
@@ -237,40 +281,47 @@ void CommandRouterTest::menuUpdatesWhenItOpens() {
     QVERIFY(!registry.Action(CommandId::EditCut)->isEnabled());
 }
 
-void CommandRouterTest::commandTableIsConsistent() {
-    std::set<int> ids;
-    QList<QKeySequence> keys;
-    for (const CCommandInfo& info : CActionRegistry::Commands()) {
-        QVERIFY2(ids.insert(info.id).second, qPrintable(u"command %1 twice"_s.arg(info.id)));
-        for (const QKeySequence& key : info.shortcuts) {
-            QVERIFY2(!keys.contains(key), qPrintable(key.toString()));
-            keys.append(key);
-        }
-        if (!info.icon.isEmpty())
-            QVERIFY2(QFile::exists(info.icon), qPrintable(info.icon));
-    }
-}
-
-void CommandRouterTest::promptSplitsIntoStatusAndToolTip_data() {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("statusTip");
-    QTest::addColumn<QString>("toolTip");
-    QTest::newRow("new") << CommandId::FileNew << u"Create a new inventory"_s << u"New Inventory"_s;
-    QTest::newRow("asset value") << CommandId::TotalAssetValue
-                                 << u"Total current value of the inventory"_s
-                                 << u"Total Asset Value"_s;
-    QTest::newRow("tile vertically") << CommandId::WindowTileVertically
-                                     << u"Arrange windows side by side"_s << u"Tile Vertically"_s;
-}
-
 void CommandRouterTest::promptSplitsIntoStatusAndToolTip() {
-    QFETCH(int, id);
-    QFETCH(QString, statusTip);
-    QFETCH(QString, toolTip);
     CCommandRouter router;
-    CActionRegistry registry(router);
-    QCOMPARE(registry.Action(id)->statusTip(), statusTip);
-    QCOMPARE(registry.Action(id)->toolTip(), toolTip);
+    const auto registry = MakeRegistry(router);
+    QCOMPARE(registry->Action(CommandId::FileNew)->statusTip(), u"Create a new inventory"_s);
+    QCOMPARE(registry->Action(CommandId::FileNew)->toolTip(), u"New Inventory"_s);
+}
+
+void CommandRouterTest::contextMenuShowsTheSameActionsWithPopupTexts() {
+    QStringList log;
+    CFakeTarget view(u"view"_s, {CommandId::EditCut, CommandId::EditFind, kPicture}, log);
+    view.m_texts[CommandId::EditFind] = u"&Find Item\tCtrl+F"_s;
+    CCommandRouter router;
+    router.SetTarget(RouteLevel::View, &view);
+    const auto registry = MakeRegistry(router);
+    registry->UpdateAll();
+    QWidget parent;
+    parent.show();
+    QList<QAction*> shownActions;
+    QStringList shownTexts;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        shownActions = menu->actions();
+        for (QAction* action : shownActions) {
+            shownTexts << action->text();
+            QVERIFY(!action->isShortcutVisibleInContextMenu());
+        }
+        menu->close();
+    });
+    registry->ExecContextMenu(CMenuItem::Popup(u"Popup"_s, {CMenuItem::Command(CommandId::EditCut),
+                                                            CMenuItem::Command(CommandId::EditFind),
+                                                            CMenuItem::Command(kPicture)}),
+                              parent.mapToGlobal(QPoint(5, 5)), &parent);
+    QCOMPARE(shownActions,
+             (QList<QAction*>{registry->Action(CommandId::EditCut),
+                              registry->Action(CommandId::EditFind), registry->Action(kPicture)}));
+    QCOMPARE(shownTexts, (QStringList{u"Cu&t"_s, u"&Find Item"_s, u"V&iew Item Picture"_s}));
+    // Closed, the menu bar's texts are back.
+    QCOMPARE(registry->Action(CommandId::EditCut)->text(), u"Cu&t\tCtrl+X"_s);
+    QCOMPARE(registry->Action(CommandId::EditFind)->text(), u"&Find Item\tCtrl+F"_s);
+    QCOMPARE(registry->Action(kPicture)->text(), u"View Item &Picture"_s);
 }
 
 void CommandRouterTest::recentFileEntries_data() {
@@ -293,7 +344,8 @@ void CommandRouterTest::recentFileEntries() {
     CDocCommands commands(docManager, [] { return nullptr; });
     CCommandRouter router;
     router.SetTarget(RouteLevel::Application, &commands);
-    CActionRegistry registry(router);
+    const auto owned = MakeRegistry(router);
+    CActionRegistry& registry = *owned;
     registry.UpdateAll();
     QStringList shown;
     for (int n = 0; n < CommandId::FileMruCount; ++n) {

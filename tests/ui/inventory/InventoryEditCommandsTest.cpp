@@ -16,6 +16,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/FindDialog.h"
 #include "ui/inventory/FerroTreeCtrl.h"
+#include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryModificationDialog.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/SidingWardView.h"
@@ -24,6 +25,7 @@
 #include "ui/support/TestHelpers.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
+#include "ui/yard/YardCommandIds.h"
 #include "ui/yard/YardMessageEvent.h"
 
 using namespace CommandId;
@@ -73,7 +75,7 @@ private slots:
         Open({"a", "b"});
         m_view->SelectNode(Node(1, line));
         m_bench->messages.QueueAnswers({MessageAnswer::No});
-        QVERIFY(m_bench->Run(EditDeletePopup));
+        QVERIFY(m_bench->Run(EditDelete));
         QCOMPARE(m_bench->messages.Last(), Warning(question));
         QCOMPARE(m_doc->GetItemCount(), 2);
         QVERIFY(m_bench->sounds.Played().isEmpty());
@@ -174,7 +176,7 @@ private slots:
         QVERIFY(m_bench->Run(EditCopy));
         QCOMPARE(m_doc->GetItemCount(), 1);
         for (int paste = 0; paste < 3; ++paste)
-            QVERIFY(m_bench->Run(EditPastePopup));
+            QVERIFY(m_bench->Run(EditPaste));
         QCOMPARE(m_doc->GetItemCount(), 4);
         m_doc->GetItemAt(1)->SetCondition("changed");
         for (const int k : {0, 2, 3}) {
@@ -300,7 +302,7 @@ private slots:
             dialog->TextBox()->setCurrentIndex(2);
             QTest::mouseClick(dialog->FindNextButton(), Qt::LeftButton);
         });
-        QVERIFY(m_bench->Run(EditFindPopup));
+        QVERIFY(m_bench->Run(EditFind));
         QCOMPARE(m_doc->GetSearchHistory(), (std::vector<std::string>{"lph", "bet", "beta"}));
     }
 
@@ -417,10 +419,10 @@ private slots:
             << S("Dollar Gain or Loss\n\nEntire Inventory\n\nLoss of: $-20.00")
             << L({"GAUGEWST.WAV"}) << -1;
         QTest::newRow("item dollar")
-            << DollarGainLossPopup << 0 << S("Dollar Gain or Loss\n\na\nb1\n\nGain of: $20.00")
+            << DollarGainLoss << 0 << S("Dollar Gain or Loss\n\na\nb1\n\nGain of: $20.00")
             << QStringList{} << 0;
         QTest::newRow("inventory percent")
-            << PercentGainLossPopup << -1
+            << PercentGainLoss << -1
             << S("Percent Gain or Loss\n\nEntire Inventory\n\nLoss of: %-0.13")
             << L({"GAUGEWST.WAV"}) << -1;
         QTest::newRow("best performer selects its item")

@@ -23,6 +23,8 @@ CInventoryBench::CInventoryBench()
     yardView = std::make_unique<CClassificationView>(*yard, clock, messages);
     router.SetSource(RouteLevel::View, [this]() -> CCommandTarget* { return m_active; });
     actions = std::make_unique<CActionRegistry>(router);
+    actions->Register(CSidingWardView::Commands());
+    actions->Register(CClassificationView::Commands());
 }
 
 CInventoryBench::~CInventoryBench() {

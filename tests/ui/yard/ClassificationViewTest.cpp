@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -23,14 +25,21 @@
 #include "model/framework/FixedClock.h"
 #include "model/yard/ClassificationDoc.h"
 #include "ui/app/AppSettings.h"
+#include "ui/common/ActionRegistry.h"
 #include "ui/common/Captions.h"
+#include "ui/common/CommandIds.h"
+#include "ui/common/CommandRouter.h"
+#include "ui/common/CommandUpdate.h"
 #include "ui/common/ProgressWindow.h"
 #include "ui/common/Text.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/yard/ChooseInventoryDialog.h"
 #include "ui/yard/ClassificationFrame.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
+#include "ui/yard/YardCommandIds.h"
 #include "ui/yard/YardMessageEvent.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -111,6 +120,7 @@ private slots:
     void unregisterCancelsChange();
     void itemNumberRefusesCharacters();
     void commandsFollowState();
+    void popupStartsABuild();
     void chooseDialog();
     void frameHasNoClose();
     void progressWaitPolls();
@@ -555,39 +565,36 @@ void ClassificationViewTest::itemNumberRefusesCharacters() {
 }
 
 void ClassificationViewTest::commandsFollowState() {
-    const auto find = [this](bool popup, YardCommand id) {
-        for (const CYardCommandEntry& entry : m_view->Commands(popup))
-            if (entry.id == id)
-                return entry;
-        return CYardCommandEntry{id, QString(), {}, false};
+    using namespace CommandId;
+    const auto update = [this](int id) {
+        CCommandUpdate update(id);
+        m_view->OnUpdateCommand(id, update);
+        return update;
     };
-    QVERIFY(find(false, YardCommand::Build).enabled);
-    QVERIFY(!find(true, YardCommand::FinishPopup).enabled);
-    QCOMPARE(find(false, YardCommand::ItemNumberBuilder).text,
-             QStringLiteral("Use HItem Number Builder"));
-    QCOMPARE(find(false, YardCommand::SaveYard).text,
-             QStringLiteral("&Save Classification Yard\tCtrl+S"));
-    QVERIFY(m_view->HandlesCommand(32787));
-    QVERIFY(find(true, YardCommand::CustomizePopup).enabled);
-    QVERIFY(!find(false, YardCommand::UseManufacturerFile).enabled);
-    QVERIFY(m_view->HandlesCommand(32864));
-    m_view->OnCommand(static_cast<int>(YardCommand::Build));
+    const auto text = [&update](int id) { return update(id).GetText().value_or(QString()); };
+    QVERIFY(update(BuildItem).IsEnabled());
+    QVERIFY(!update(YardFinish).IsEnabled());
+    QCOMPARE(text(YardItemNumberBuilder), QStringLiteral("Use HItem Number Builder"));
+    QCOMPARE(text(FileSave), QStringLiteral("&Save Classification Yard\tCtrl+S"));
+    QVERIFY(update(CustomizeYard).IsEnabled());
+    QVERIFY(!update(UseManufacturerFile).IsEnabled());
+    QVERIFY(m_view->HandlesCommand(YardCancel));
+    m_view->OnCommand(BuildItem);
     QVERIFY(m_view->IsBuildInProgress());
-    QVERIFY(find(true, YardCommand::CancelPopup).enabled);
-    QVERIFY(!find(false, YardCommand::Build).enabled);
+    QVERIFY(update(YardCancel).IsEnabled());
+    QVERIFY(!update(BuildItem).IsEnabled());
     m_view->SetItemNumberBuilder([](QWidget*, const std::string& heading) {
         return std::optional<std::string>(heading == "HItem Number" ? "AB-12" : "wrong");
     });
-    m_view->OnCommand(static_cast<int>(YardCommand::ItemNumberBuilderPopup));
+    m_view->OnCommand(YardItemNumberBuilder);
     QCOMPARE(ItemNumber()->text(), QStringLiteral("AB-12"));
-    m_view->OnCommand(static_cast<int>(YardCommand::Finish));
+    m_view->OnCommand(YardFinish);
     // Held, but no inventory registered: nothing to send to.
-    QVERIFY(!find(false, YardCommand::SendToInventory).enabled);
+    QVERIFY(!update(SendItemToInventory).IsEnabled());
     Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
     m_inventoryView->refuse = true;
-    QVERIFY(find(true, YardCommand::SendToInventoryPopup).enabled);
-    QCOMPARE(find(false, YardCommand::SendToInventory).text,
-             QStringLiteral("&Send Item to Inventory"));
+    QVERIFY(update(SendItemToInventory).IsEnabled());
+    QCOMPARE(text(SendItemToInventory), QStringLiteral("&Send Item to Inventory"));
     Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
 
     // A finished change of an inventory's item names that inventory.
@@ -595,8 +602,38 @@ void ClassificationViewTest::commandsFollowState() {
     EnterState(State::Changing);
     QTest::mouseClick(Button("finished"), Qt::LeftButton);
     Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
-    QCOMPARE(find(false, YardCommand::SendToInventory).text, QStringLiteral("Send to Freight"));
+    QCOMPARE(text(SendItemToInventory), QStringLiteral("Send to Freight"));
     Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
+}
+
+// A right click on the form opens "Classification Modification" with the same
+// actions as the Options menu; its mnemonic starts a build.
+void ClassificationViewTest::popupStartsABuild() {
+    CCommandRouter router;
+    router.SetTarget(RouteLevel::View, m_view.get());
+    CActionRegistry actions(router);
+    actions.Register(CClassificationView::Commands());
+    m_view->SetActions(&actions);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    QStringList entries;
+    QTimer::singleShot(0, this, [&entries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        for (QAction* action : menu->actions())
+            entries << action->text() + (action->isEnabled() ? QString() : u" (off)"_s);
+        QTest::keyClick(menu, Qt::Key_B);
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4),
+                            m_view->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(m_view.get(), &click);
+    QCOMPARE(entries,
+             (QStringList{u"&Build an Inventory Item"_s, u"&Finish the Build (off)"_s,
+                          u"C&ancel the Build (off)"_s, u"&Customize Classification Yard"_s,
+                          u"Use HManufacturer File (off)"_s, u"Use HItem Number Builder (off)"_s,
+                          u"&Send Item to Inventory (off)"_s}));
+    QVERIFY(m_view->IsBuildInProgress());
+    m_view->SetActions(nullptr);
 }
 
 void ClassificationViewTest::chooseDialog() {

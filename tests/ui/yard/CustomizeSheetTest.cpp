@@ -38,6 +38,7 @@
 #include "ui/yard/CustomizeValues.h"
 #include "ui/yard/DateControlDialog.h"
 #include "ui/yard/DollarControlDialog.h"
+#include "ui/yard/YardCommandIds.h"
 #include "ui/yard/YardMessageEvent.h"
 
 using namespace Qt::StringLiterals;
@@ -586,7 +587,7 @@ void CustomizeSheetTest::okOutcomes() {
         ClickButton(sheet.Preferences().findChild<QCheckBox*>(u"useWizard"_s));
         sheet.accept();
     });
-    view.OnCommand(static_cast<int>(YardCommand::Customize));
+    view.OnCommand(CommandId::CustomizeYard);
     QCOMPARE(m_messages->Count(), 0);
     // Refreshed, relabelled, the inventories asked to redisplay, preferences set, saved.
     auto* scale = view.findChild<QComboBox*>(u"attribute5"_s);

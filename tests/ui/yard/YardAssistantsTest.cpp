@@ -15,6 +15,7 @@
 #include "model/framework/FixedClock.h"
 #include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
+#include "ui/common/CommandUpdate.h"
 #include "ui/common/Text.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
@@ -27,6 +28,7 @@
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/ManufacturerPage.h"
 #include "ui/yard/ManufacturerSheet.h"
+#include "ui/yard/YardCommandIds.h"
 #include "ui/yard/YardMessageEvent.h"
 
 using namespace Qt::StringLiterals;
@@ -258,24 +260,22 @@ void YardAssistantsTest::useManufacturerFileCommand() {
     m_yard->SetUseManufacturerFile(false);
     m_yard->SetUseWizard(false);
     InstallHooks(true, false, false);
-    const auto entry = [this](YardCommand id) {
-        for (const CYardCommandEntry& command :
-             m_view->Commands(id == YardCommand::UseManufacturerFilePopup))
-            if (command.id == id)
-                return command;
-        return CYardCommandEntry{id, QString(), {}, false};
+    const auto entry = [this] {
+        CCommandUpdate update(CommandId::UseManufacturerFile);
+        m_view->OnUpdateCommand(CommandId::UseManufacturerFile, update);
+        return update;
     };
-    QVERIFY(!entry(YardCommand::UseManufacturerFile).enabled);
-    QCOMPARE(entry(YardCommand::UseManufacturerFile).text, u"Use HManufacturer File"_s);
-    m_view->OnCommand(static_cast<int>(YardCommand::UseManufacturerFile));
+    QVERIFY(!entry().IsEnabled());
+    QCOMPARE(entry().GetText().value_or(QString()), u"Use HManufacturer File"_s);
+    m_view->OnCommand(CommandId::UseManufacturerFile);
     QVERIFY(m_log.Entries().isEmpty());
     m_view->StartBuild();
-    QVERIFY(entry(YardCommand::UseManufacturerFilePopup).enabled);
+    QVERIFY(entry().IsEnabled());
     m_view->show();
     m_view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
     QCOMPARE(QApplication::focusWidget(), List(1)); // the build starts on the Manufacturer
-    m_view->OnCommand(static_cast<int>(YardCommand::UseManufacturerFilePopup));
+    m_view->OnCommand(CommandId::UseManufacturerFile);
     QCOMPARE(m_log.Entries(), QStringList{u"listing"_s});
     // The chosen product filled the form; the user goes on with the Condition.
     QCOMPARE(QApplication::focusWidget(), List(6));
