@@ -156,6 +156,8 @@ private slots:
         m_splashKeys.disconnect();
         m_modals.reset();
         m_app.reset();
+        // The settings write their file when they go: before the folder, or they make it anew.
+        m_settings.reset();
         m_dir.reset();
     }
 
