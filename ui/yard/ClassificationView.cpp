@@ -659,8 +659,6 @@ void CClassificationView::keyPressEvent(QKeyEvent* event) {
 void CClassificationView::contextMenuEvent(QContextMenuEvent* event) {
     if (m_actions == nullptr)
         return;
-    // The entries go to the active window's view: this one.
-    ActivateFrameOf(this);
     m_actions->ExecContextMenu(ContextMenuLayout(), event->globalPos(), this);
     emit CommandsChanged();
 }
