@@ -46,8 +46,8 @@ std::vector<int> FieldOrderOf(const CCliArguments& arguments) {
 
 void ExportText(CCliContext& context) {
     const CCliArguments arguments(
-        context.arguments, {"--delimiter", "--yard"}, {"--names"},
-        "export FILE OUT [--delimiter TEXT] [--names] [--yard CATALOGUE]");
+        context.arguments, {"--delimiter", "--yard"}, {"--names", "--quoted"},
+        "export FILE OUT [--delimiter TEXT] [--names] [--quoted] [--yard CATALOGUE]");
     arguments.RequirePositionals(2);
     const std::string delimiter = DelimiterOf(arguments);
     std::unique_ptr<CClassificationDoc> yard;
@@ -57,12 +57,14 @@ void ExportText(CCliContext& context) {
     clisupport::OpenInventory(document, arguments.Positional(0));
     document.SetClassificationYard(yard.get());
     clisupport::RequireSuccess(delimitedtext::Export(document, arguments.Positional(1), delimiter,
-                                                     arguments.Flag("--names")));
+                                                     arguments.Flag("--names"),
+                                                     arguments.Flag("--quoted")));
 }
 
 void ImportText(CCliContext& context) {
-    const CCliArguments arguments(context.arguments, {"--fields", "--delimiter"}, {"--names"},
-                                  "import FILE IN --fields I,J,... [--delimiter TEXT] [--names]");
+    const CCliArguments arguments(
+        context.arguments, {"--fields", "--delimiter"}, {"--names", "--quoted"},
+        "import FILE IN --fields I,J,... [--delimiter TEXT] [--names] [--quoted]");
     arguments.RequirePositionals(2);
     const std::vector<int> fieldOrder = FieldOrderOf(arguments);
     const std::string delimiter = DelimiterOf(arguments);
@@ -73,7 +75,7 @@ void ImportText(CCliContext& context) {
         clisupport::OpenInventory(document, path);
     const CDelimitedImportResult result =
         delimitedtext::Import(document, arguments.Positional(1), delimiter, fieldOrder,
-                              arguments.Flag("--names"), nullptr);
+                              arguments.Flag("--names"), nullptr, arguments.Flag("--quoted"));
     if (!result.Succeeded())
         throw CCliError(kExitFileError, result.message);
     clisupport::RequireSuccess(document.OnSaveDocument(path));

@@ -36,11 +36,58 @@ std::string_view ExportHeading(const CCatalogue* yard, int attribute) {
     return yard ? std::string_view(yard->GetHeading(attribute)) : AttributeName(attribute);
 }
 
-void AppendExportHeadings(const CCatalogue* yard, std::string_view delimiter, std::string& out) {
+void AppendExportHeadings(const CCatalogue* yard, std::string_view delimiter, bool quoted,
+                          std::string& out) {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         if (attribute > 0)
             out += delimiter;
-        out += ExportHeading(yard, attribute);
+        AppendValue(ExportHeading(yard, attribute), delimiter, quoted, out);
+    }
+}
+
+// Whether a quoted export must put value in quotes: it holds a quote or a line
+// break, or the delimiter would be found inside it or across its end.
+bool NeedsQuotes(std::string_view value, std::string_view delimiter) {
+    if (value.find_first_of("\"\r\n") != std::string_view::npos)
+        return true;
+    if (delimiter.empty() || value.empty())
+        return false;
+    std::string joined(value);
+    joined += delimiter;
+    return joined.find(delimiter) < value.size();
+}
+
+// The values of an unquoted record, as the import reads them (see ParseRecord).
+void ParseUnquoted(std::string_view record, std::string_view delimiter, std::size_t fieldCount,
+                   CRecordValues& out) {
+    out.values.clear();
+    out.cutShort = false;
+    std::string_view rest = record;
+    for (std::size_t position = 0; position < fieldCount; ++position) {
+        const std::size_t at = rest.find(delimiter);
+        std::string_view value;
+        std::size_t consumed = 0;
+        if (at == std::string_view::npos) {
+            // Only the last field may end with the record instead of a delimiter.
+            if (position + 1 < fieldCount) {
+                out.cutShort = true;
+                return;
+            }
+            value = rest;
+            consumed = rest.size();
+        } else {
+            value = rest.substr(0, at);
+            consumed = at + delimiter.size();
+        }
+        // An empty value ends the record (an empty delimiter always gives one).
+        if (value.empty()) {
+            out.cutShort = true;
+            return;
+        }
+        out.values.emplace_back(value);
+        rest.remove_prefix(consumed);
+        while (!rest.empty() && IsWhiteSpace(rest.front()))
+            rest.remove_prefix(1);
     }
 }
 
@@ -52,44 +99,126 @@ std::vector<std::string_view> SplitRecords(std::string_view bytes) {
     return records;
 }
 
-void AppendRecord(const CInventoryElement& item, std::string_view delimiter, std::string& out) {
-    AppendValues(item, delimiter, out);
+void AppendRecord(const CInventoryElement& item, std::string_view delimiter, std::string& out,
+                  bool quoted) {
+    AppendValues(item, delimiter, out, quoted);
     out += kRecordEnd;
 }
 
-void AppendValues(const CInventoryElement& item, std::string_view delimiter, std::string& out) {
+void AppendValues(const CInventoryElement& item, std::string_view delimiter, std::string& out,
+                  bool quoted) {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         if (attribute > 0)
             out += delimiter;
-        out += item.GetAttributeText(attribute);
+        AppendValue(item.GetAttributeText(attribute), delimiter, quoted, out);
+    }
+}
+
+void AppendValue(std::string_view value, std::string_view delimiter, bool quoted,
+                 std::string& out) {
+    if (!quoted || !NeedsQuotes(value, delimiter)) {
+        out += value;
+        return;
+    }
+    out += '"';
+    for (const char c : value) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+CRecordReader::CRecordReader(std::string_view bytes, std::string_view delimiter, bool quoted)
+    : m_bytes(bytes), m_delimiter(delimiter), m_quoted(quoted) {}
+
+bool CRecordReader::Next(std::size_t fieldCount, CRecordValues& record) {
+    if (m_quoted)
+        return NextQuoted(fieldCount, &record);
+    const std::size_t end = m_bytes.find(kRecordEnd, m_position);
+    if (end == std::string_view::npos) {
+        m_position = m_bytes.size();
+        return false;
+    }
+    ParseUnquoted(m_bytes.substr(m_position, end - m_position), m_delimiter, fieldCount, record);
+    m_position = end + kRecordEnd.size();
+    return true;
+}
+
+bool CRecordReader::Skip() {
+    if (m_quoted)
+        return NextQuoted(0, nullptr);
+    const std::size_t end = m_bytes.find(kRecordEnd, m_position);
+    m_position = end == std::string_view::npos ? m_bytes.size() : end + kRecordEnd.size();
+    return end != std::string_view::npos;
+}
+
+bool CRecordReader::NextQuoted(std::size_t fieldCount, CRecordValues* record) {
+    if (record) {
+        record->values.clear();
+        record->cutShort = false;
+    }
+    const std::string_view bytes = m_bytes;
+    std::size_t at = m_position;
+    std::size_t fields = 0;
+    std::string value;
+    const auto keep = [&] {
+        if (record && fields < fieldCount)
+            record->values.push_back(std::move(value));
+        value.clear();
+        ++fields;
+    };
+    for (;;) {
+        // One value: a quoted part, then anything up to the delimiter or the record's end.
+        if (at < bytes.size() && bytes[at] == '"') {
+            ++at;
+            for (;;) {
+                if (at >= bytes.size()) {
+                    m_position = bytes.size(); // the quote never closes: no record
+                    return false;
+                }
+                if (bytes[at] == '"') {
+                    if (at + 1 < bytes.size() && bytes[at + 1] == '"') {
+                        value += '"';
+                        at += 2;
+                        continue;
+                    }
+                    ++at;
+                    break;
+                }
+                value += bytes[at++];
+            }
+        }
+        for (;;) {
+            if (at >= bytes.size()) {
+                m_position = bytes.size(); // text after the last record end is dropped
+                return false;
+            }
+            if (!m_delimiter.empty() && bytes.substr(at, m_delimiter.size()) == m_delimiter) {
+                at += m_delimiter.size();
+                keep();
+                break;
+            }
+            const bool crlf = bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n';
+            if (crlf || bytes[at] == '\n') {
+                at += crlf ? 2 : 1;
+                keep();
+                if (record)
+                    record->cutShort = fields < fieldCount;
+                m_position = at;
+                return true;
+            }
+            value += bytes[at++];
+        }
     }
 }
 
 void ParseRecord(std::string_view record, std::string_view delimiter,
                  const std::vector<int>& fieldOrder, CInventoryElement& item) {
-    std::string_view rest = record;
-    for (std::size_t position = 0; position < fieldOrder.size(); ++position) {
-        const std::size_t at = rest.find(delimiter);
-        std::string_view value;
-        std::size_t consumed = 0;
-        if (at == std::string_view::npos) {
-            // Only the last field may end with the record instead of a delimiter.
-            if (position + 1 < fieldOrder.size())
-                return;
-            value = rest;
-            consumed = rest.size();
-        } else {
-            value = rest.substr(0, at);
-            consumed = at + delimiter.size();
-        }
-        // An empty value ends the record (an empty delimiter always gives one).
-        if (value.empty())
-            return;
-        item.SetAttributeText(fieldOrder[position], std::string(value));
-        rest.remove_prefix(consumed);
-        while (!rest.empty() && IsWhiteSpace(rest.front()))
-            rest.remove_prefix(1);
-    }
+    CRecordValues values;
+    ParseUnquoted(record, delimiter, fieldOrder.size(), values);
+    for (std::size_t position = 0; position < values.values.size(); ++position)
+        item.SetAttributeText(fieldOrder[position], std::move(values.values[position]));
 }
 
 std::string CheckFieldOrder(const std::vector<int>& fieldOrder) {
@@ -104,10 +233,15 @@ std::string CheckFieldOrder(const std::vector<int>& fieldOrder) {
     return {};
 }
 
+std::string CheckQuotedDelimiter(std::string_view delimiter) {
+    return delimiter.find_first_of("\"\r\n") == std::string_view::npos ? std::string()
+                                                                       : kQuotedDelimiter;
+}
+
 std::string ItemWithHeadings(const CSidingWardDoc& doc, const CInventoryElement& item,
                              std::string_view delimiter, std::string_view lineEnd) {
     std::string text;
-    AppendExportHeadings(doc.GetClassificationYard(), delimiter, text);
+    AppendExportHeadings(doc.GetClassificationYard(), delimiter, false, text);
     text += lineEnd;
     AppendValues(item, delimiter, text);
     text += lineEnd;
@@ -115,7 +249,11 @@ std::string ItemWithHeadings(const CSidingWardDoc& doc, const CInventoryElement&
 }
 
 FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std::string& delimiter,
-                  bool includeFieldNames) {
+                  bool includeFieldNames, bool quoted) {
+    if (quoted) {
+        if (std::string refused = CheckQuotedDelimiter(delimiter); !refused.empty())
+            return FileResult::Failure(std::move(refused));
+    }
     const CCatalogue* yard = doc.GetClassificationYard();
     // The exact size, so that the image of a large inventory is never copied to grow.
     const std::size_t separators = (kAttributeCount - 1) * delimiter.size() + 2;
@@ -130,51 +268,79 @@ FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std:
     std::string text;
     text.reserve(size);
     if (includeFieldNames) {
-        AppendExportHeadings(yard, delimiter, text);
+        AppendExportHeadings(yard, delimiter, quoted, text);
         text += kRecordEnd;
     }
     for (const auto& item : doc.GetItems())
-        AppendRecord(*item, delimiter, text);
+        AppendRecord(*item, delimiter, text, quoted);
     return safefile::WriteAll(path, text);
 }
 
-CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
-                              const std::string& delimiter, const std::vector<int>& fieldOrder,
-                              bool firstRecordHoldsNames, CDocumentView* sender) {
-    CDelimitedImportResult result;
+namespace {
+
+// The file of an import read and its records counted, or the outcome that ends the
+// import before anything is added.
+struct ImportSource {
+    CImportPreview check; // outcome, message and record count
+    std::string bytes;
+    std::size_t skipped = 0; // the names record
+};
+
+ImportSource ReadImportSource(const std::string& path, const std::string& delimiter,
+                              const std::vector<int>& fieldOrder, bool firstRecordHoldsNames,
+                              bool quoted) {
+    ImportSource source;
+    CImportPreview& check = source.check;
     // Without a delimiter every value would be empty, and a bad field order would
     // put values into the wrong attributes: refuse both before reading anything.
-    if (delimiter.empty()) {
-        result.outcome = ImportOutcome::Refused;
-        result.message = kNoDelimiter;
-        return result;
+    if (delimiter.empty())
+        check.message = kNoDelimiter;
+    else if (quoted)
+        check.message = CheckQuotedDelimiter(delimiter);
+    if (check.message.empty())
+        check.message = CheckFieldOrder(fieldOrder);
+    if (!check.message.empty()) {
+        check.outcome = ImportOutcome::Refused;
+        return source;
     }
-    result.message = CheckFieldOrder(fieldOrder);
-    if (!result.message.empty()) {
-        result.outcome = ImportOutcome::Refused;
-        return result;
-    }
-
-    std::string bytes;
-    const FileResult read = safefile::ReadAll(path, bytes);
+    const FileResult read = safefile::ReadAll(path, source.bytes);
     if (!read.Succeeded()) {
-        result.outcome = ImportOutcome::FileError;
-        result.message = kImportFileErrorPrefix + read.message.substr(0, kMaxErrorDescription);
-        doc.MarkModified(sender);
-        return result;
+        check.outcome = ImportOutcome::FileError;
+        check.message = kImportFileErrorPrefix + read.message.substr(0, kMaxErrorDescription);
+        return source;
     }
-
     std::size_t records = 0;
-    ForEachRecord(bytes, [&records](std::string_view) { ++records; });
-    const std::size_t skipped = firstRecordHoldsNames && records > 0 ? 1 : 0;
-    const std::size_t count = records - skipped;
-    if (count == 0) {
-        result.outcome = ImportOutcome::NoRecord;
-        result.message = kNoEndOfRecord;
+    CRecordReader counter(source.bytes, delimiter, quoted);
+    while (counter.Skip())
+        ++records;
+    source.skipped = firstRecordHoldsNames && records > 0 ? 1 : 0;
+    check.recordCount = records - source.skipped;
+    if (check.recordCount == 0) {
+        check.outcome = ImportOutcome::NoRecord;
+        check.message = kNoEndOfRecord;
+    }
+    return source;
+}
+
+} // namespace
+
+CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
+                              const std::string& delimiter, const std::vector<int>& fieldOrder,
+                              bool firstRecordHoldsNames, CDocumentView* sender, bool quoted) {
+    ImportSource source =
+        ReadImportSource(path, delimiter, fieldOrder, firstRecordHoldsNames, quoted);
+    CDelimitedImportResult result;
+    result.outcome = source.check.outcome;
+    result.message = std::move(source.check.message);
+    if (result.outcome == ImportOutcome::Refused)
+        return result;
+    if (result.outcome != ImportOutcome::Imported) {
+        // Even a failed import marks the inventory modified, as the command does.
         doc.MarkModified(sender);
         return result;
     }
-    // Every CR LF makes an item of several hundred bytes: a file of blank lines must
+    const std::size_t count = source.check.recordCount;
+    // Every record makes an item of several hundred bytes: a file of blank lines must
     // not fill the memory with items that no inventory file can hold anyway.
     if (doc.GetItems().size() + count > inventoryformat::kMaxItems) {
         result.outcome = ImportOutcome::Refused;
@@ -187,17 +353,36 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
 
     CSidingWardDoc::ItemList items;
     items.reserve(count);
-    std::size_t index = 0;
-    ForEachRecord(bytes, [&](std::string_view record) {
-        if (index++ < skipped)
-            return;
+    CRecordReader reader(source.bytes, delimiter, quoted);
+    for (std::size_t skipped = 0; skipped < source.skipped; ++skipped)
+        reader.Skip();
+    CRecordValues record;
+    while (reader.Next(fieldOrder.size(), record)) {
         auto item = std::make_unique<CInventoryElement>();
-        ParseRecord(record, delimiter, fieldOrder, *item);
+        for (std::size_t position = 0; position < record.values.size(); ++position)
+            item->SetAttributeText(fieldOrder[position], std::move(record.values[position]));
         items.push_back(std::move(item));
-    });
-    result.added = count;
+    }
+    result.added = items.size();
     doc.AppendItems(std::move(items), sender);
     return result;
+}
+
+CImportPreview Preview(const std::string& path, const std::string& delimiter,
+                       const std::vector<int>& fieldOrder, bool firstRecordHoldsNames, bool quoted,
+                       std::size_t shown) {
+    ImportSource source =
+        ReadImportSource(path, delimiter, fieldOrder, firstRecordHoldsNames, quoted);
+    CImportPreview preview = std::move(source.check);
+    if (preview.outcome != ImportOutcome::Imported)
+        return preview;
+    CRecordReader reader(source.bytes, delimiter, quoted);
+    for (std::size_t skipped = 0; skipped < source.skipped; ++skipped)
+        reader.Skip();
+    CRecordValues record;
+    while (preview.records.size() < shown && reader.Next(fieldOrder.size(), record))
+        preview.records.push_back(record);
+    return preview;
 }
 
 } // namespace delimitedtext

@@ -36,8 +36,31 @@ struct CDelimitedImportResult {
     bool ShouldOpenInTextEditor() const { return outcome == ImportOutcome::NoRecord; }
 };
 
+// The values one record gives, position by position of a field order, as the
+// import reads them.
+struct CRecordValues {
+    // At most one value per position of the field order.
+    std::vector<std::string> values;
+    // The record ended before every position had its value: the attributes of the
+    // positions after the last value stay empty.
+    bool cutShort = false;
+};
+
+// What an import would do, read before it does it.
+struct CImportPreview {
+    // Imported when the file holds records to add; otherwise what the import
+    // would end with (Refused, FileError, NoRecord), with its message.
+    ImportOutcome outcome = ImportOutcome::Imported;
+    std::string message;
+    // The number of items the import would add.
+    std::size_t recordCount = 0;
+    // The first records as the import reads them.
+    std::vector<CRecordValues> records;
+};
+
 // The delimited text format: one record per line ended by CR LF, the values
-// separated by a delimiter text, without quoting or escaping.
+// separated by a delimiter text, without quoting or escaping. Quoted, values that
+// need it are written in double quotes as spreadsheets write CSV (RFC 4180).
 namespace delimitedtext {
 
 inline constexpr std::string_view kRecordEnd = "\r\n";
@@ -52,6 +75,8 @@ inline constexpr const char* kImportFileErrorPrefix =
     "A file error has been detected!\nThe import file cannot be loaded.\n";
 // The system's description of a file error is cut to this many characters.
 inline constexpr std::size_t kMaxErrorDescription = 255;
+inline constexpr const char* kQuotedDelimiter =
+    "With quoted values the field delimiter cannot hold a double quote or a line break.";
 inline constexpr const char* kBadFieldOrder =
     "The field order must name from 1 to 14 different attributes, each by its index 0 to 13.";
 
@@ -62,9 +87,41 @@ std::vector<std::string_view> SplitRecords(std::string_view bytes);
 
 // The one record of an item's fourteen attribute texts in attribute index order,
 // joined by delimiter and ended by CR LF, appended to out.
-void AppendRecord(const CInventoryElement& item, std::string_view delimiter, std::string& out);
+void AppendRecord(const CInventoryElement& item, std::string_view delimiter, std::string& out,
+                  bool quoted = false);
 // The same values without the record's end.
-void AppendValues(const CInventoryElement& item, std::string_view delimiter, std::string& out);
+void AppendValues(const CInventoryElement& item, std::string_view delimiter, std::string& out,
+                  bool quoted = false);
+// One value as a record holds it. Quoted, a value that holds a double quote, CR,
+// LF or anything that could be read as the delimiter is put in double quotes,
+// its own quotes doubled; other values are written as they are.
+void AppendValue(std::string_view value, std::string_view delimiter, bool quoted, std::string& out);
+
+// Reads the records of a file image one after another, as the import does.
+// Without quoting a record is the text before a CR LF pair and its values are read
+// as ParseRecord reads them. Quoted, a record ends at CR LF or LF outside double
+// quotes; a value that begins with a double quote runs to the closing quote (a
+// doubled quote stands for one) and may hold the delimiter and line breaks; empty
+// values are values, and nothing is trimmed. Text after the last record end is
+// dropped either way. bytes must outlive the reader.
+class CRecordReader {
+public:
+    CRecordReader(std::string_view bytes, std::string_view delimiter, bool quoted);
+
+    // Reads the next record's values for fieldCount positions into record; false
+    // when no complete record is left.
+    bool Next(std::size_t fieldCount, CRecordValues& record);
+    // Passes over the next record; false when none is left.
+    bool Skip();
+
+private:
+    bool NextQuoted(std::size_t fieldCount, CRecordValues* record);
+
+    std::string_view m_bytes;
+    std::string_view m_delimiter;
+    bool m_quoted;
+    std::size_t m_position = 0;
+};
 
 // Sets the attributes that fieldOrder names, position by position, from the
 // values of record. Parsing stops at the first empty value, and at a position
@@ -76,6 +133,9 @@ void ParseRecord(std::string_view record, std::string_view delimiter,
 // Empty when fieldOrder names 1 to 14 different attribute indexes in 0..13;
 // otherwise the message that refuses it.
 std::string CheckFieldOrder(const std::vector<int>& fieldOrder);
+// Empty when delimiter can separate quoted values (it holds no double quote, CR
+// or LF); otherwise the message that refuses it.
+std::string CheckQuotedDelimiter(std::string_view delimiter);
 
 // Writes the document's items to path as delimited text, safely replacing an
 // existing file: first, when includeFieldNames, a record of the fourteen headings
@@ -84,7 +144,7 @@ std::string CheckFieldOrder(const std::vector<int>& fieldOrder);
 // the values together. Changes nothing in the document; a failure carries the file
 // error message and leaves an old file intact.
 FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std::string& delimiter,
-                  bool includeFieldNames);
+                  bool includeFieldNames, bool quoted = false);
 
 // Appends to the document one new item per record of the delimited text file at
 // path (the first record skipped when firstRecordHoldsNames), setting the
@@ -93,7 +153,15 @@ FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std:
 // every view but sender, as the import command does even when nothing was added.
 CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
                               const std::string& delimiter, const std::vector<int>& fieldOrder,
-                              bool firstRecordHoldsNames, CDocumentView* sender);
+                              bool firstRecordHoldsNames, CDocumentView* sender,
+                              bool quoted = false);
+
+// What Import would do with the same choices, without changing anything: the
+// number of items it would add and the first `shown` records as it reads them
+// (through the same reader), or the outcome and message it would end with.
+CImportPreview Preview(const std::string& path, const std::string& delimiter,
+                       const std::vector<int>& fieldOrder, bool firstRecordHoldsNames, bool quoted,
+                       std::size_t shown = 20);
 
 // One item as the export writes it with field names: a line of the fourteen
 // headings of the document's linked yard (or the default names), then a line of

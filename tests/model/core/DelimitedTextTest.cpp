@@ -247,3 +247,150 @@ TEST_F(DelimitedTextDoc, UnusableRequestsAreRefusedWithoutChange) {
 }
 
 } // namespace
+
+namespace {
+
+// A value made of the bytes a quoted file must survive: every non-zero byte, the
+// delimiter's characters, quotes, CR and LF, and sometimes nothing at all.
+std::string RandomValue(std::mt19937& random, const std::string& delimiter) {
+    std::uniform_int_distribution<int> length(0, 12);
+    std::uniform_int_distribution<int> kind(0, 9);
+    std::uniform_int_distribution<int> byte(1, 255);
+    std::string value;
+    for (int n = length(random); n > 0; --n) {
+        switch (kind(random)) {
+        case 0:
+            value += delimiter;
+            break;
+        case 1:
+            value += '"';
+            break;
+        case 2:
+            value += "\r\n";
+            break;
+        case 3:
+            value += ' ';
+            break;
+        case 4: // a piece of the delimiter, which must not join with the real one
+            value += delimiter[static_cast<std::size_t>(byte(random)) % delimiter.size()];
+            break;
+        default:
+            value += static_cast<char>(byte(random));
+        }
+    }
+    return value;
+}
+
+} // namespace
+
+// Exported quoted and read back with the same choices, every item comes back with
+// its fourteen attributes, whatever they hold.
+TEST_F(DelimitedTextDoc, QuotedValuesSurviveTheRoundTrip) {
+    std::mt19937 random(20261208);
+    const Fields all = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    for (const std::string delimiter : {",", "\t", ";,", "ab", "aa"}) {
+        for (const bool names : {false, true}) {
+            CSidingWardDoc source;
+            for (int n = 0; n < 60; ++n) {
+                Texts values;
+                for (int attribute = 0; attribute < kAttributeCount; ++attribute)
+                    values.push_back(RandomValue(random, delimiter));
+                source.AddItem(ItemOf(values), nullptr);
+            }
+            ASSERT_TRUE(delimitedtext::Export(source, dir.Path("round.txt"), delimiter, names, true)
+                            .Succeeded());
+            CSidingWardDoc target;
+            const CDelimitedImportResult result = delimitedtext::Import(
+                target, dir.Path("round.txt"), delimiter, all, names, nullptr, true);
+            ASSERT_TRUE(result.Succeeded()) << result.message;
+            ASSERT_EQ(target.GetItemCount(), source.GetItemCount());
+            for (std::size_t k = 0; k < source.GetItems().size(); ++k) {
+                for (int attribute = 0; attribute < kAttributeCount; ++attribute)
+                    ASSERT_EQ(target.GetItems()[k]->GetAttributeText(attribute),
+                              source.GetItems()[k]->GetAttributeText(attribute))
+                        << "delimiter " << delimiter << ", item " << k << ", attribute "
+                        << attribute;
+            }
+        }
+    }
+}
+
+TEST_F(DelimitedTextDoc, QuotedExportQuotesOnlyWhatNeedsIt) {
+    Texts values(kAttributeCount, "v");
+    values[0] = "a,b";
+    values[1] = "say \"hi\"";
+    values[2] = "two\r\nlines";
+    values[3] = "";
+    values[4] = " padded ";
+    doc.AddItem(ItemOf(values), nullptr);
+    ASSERT_TRUE(delimitedtext::Export(doc, dir.Path("q.txt"), ",", false, true).Succeeded());
+    EXPECT_EQ(dir.Read("q.txt"),
+              "\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",, padded ,v,v,v,v,v,v,v,v,v\r\n");
+    // A delimiter that could not be told from the quoting is refused, and nothing written.
+    const FileResult refused = delimitedtext::Export(doc, dir.Path("r.txt"), "\"", false, true);
+    EXPECT_FALSE(refused.Succeeded());
+    EXPECT_EQ(refused.message, delimitedtext::kQuotedDelimiter);
+}
+
+// What a spreadsheet saves as CSV: names first, quotes where needed, lines that
+// may end in LF alone.
+TEST_F(DelimitedTextDoc, QuotedImportReadsASpreadsheetsCsv) {
+    const std::string csv = "Manufacturer,Item Number,Road Name\n"
+                            "Lionel,\"6464-1\",\"Santa Fe, \"\"Chief\"\"\"\r\n"
+                            "\"Atlas\nO\",,Erie\n"
+                            "Bachmann\n";
+    dir.Write("sheet.csv", csv);
+    const CDelimitedImportResult result =
+        delimitedtext::Import(doc, dir.Path("sheet.csv"), ",", {1, 2, 3}, true, nullptr, true);
+    ASSERT_TRUE(result.Succeeded()) << result.message;
+    ASSERT_EQ(doc.GetItemCount(), 3);
+    const auto text = [this](int item, int attribute) {
+        return doc.GetItems()[static_cast<std::size_t>(item)]->GetAttributeText(attribute);
+    };
+    EXPECT_EQ(text(0, 1), "Lionel");
+    EXPECT_EQ(text(0, 2), "6464-1");
+    EXPECT_EQ(text(0, 3), "Santa Fe, \"Chief\"");
+    EXPECT_EQ(text(1, 1), "Atlas\nO");
+    EXPECT_EQ(text(1, 2), ""); // an empty value does not end the record
+    EXPECT_EQ(text(1, 3), "Erie");
+    EXPECT_EQ(text(2, 1), "Bachmann");
+    EXPECT_EQ(text(2, 2), "");
+}
+
+TEST_F(DelimitedTextDoc, PreviewShowsTheFirstRecordsAsTheImportReadsThem) {
+    std::string bytes = "names\r\n";
+    bytes += "a;b;c\r\n"; // complete
+    bytes += "a;;c\r\n";  // an empty value ends it
+    bytes += "a\r\n";     // no delimiter before the last field: nothing read
+    for (int n = 0; n < 30; ++n)
+        bytes += "x;y;z\r\n";
+    bytes += "dropped"; // no record end
+    dir.Write("p.txt", bytes);
+    const CImportPreview preview =
+        delimitedtext::Preview(dir.Path("p.txt"), ";", {0, 1, 2}, true, false, 20);
+    ASSERT_EQ(preview.outcome, ImportOutcome::Imported);
+    EXPECT_EQ(preview.recordCount, 33U);
+    ASSERT_EQ(preview.records.size(), 20U);
+    EXPECT_EQ(preview.records[0].values, (Texts{"a", "b", "c"}));
+    EXPECT_FALSE(preview.records[0].cutShort);
+    EXPECT_EQ(preview.records[1].values, (Texts{"a"}));
+    EXPECT_TRUE(preview.records[1].cutShort);
+    EXPECT_TRUE(preview.records[2].values.empty());
+    EXPECT_TRUE(preview.records[2].cutShort);
+    EXPECT_EQ(doc.GetItemCount(), 0);
+
+    // The import adds what the preview counted, with the values it showed.
+    ASSERT_TRUE(Import(bytes, ";", {0, 1, 2}, true).Succeeded());
+    ASSERT_EQ(doc.GetItemCount(), 33);
+    EXPECT_EQ(doc.GetItems()[1]->GetAttributeText(0), "a");
+    EXPECT_EQ(doc.GetItems()[1]->GetAttributeText(2), "");
+
+    // Nothing to show: the outcome the import would end with.
+    dir.Write("names.txt", "names\r\n");
+    EXPECT_EQ(delimitedtext::Preview(dir.Path("names.txt"), ";", {0}, true, false).outcome,
+              ImportOutcome::NoRecord);
+    EXPECT_EQ(delimitedtext::Preview(dir.Path("none.txt"), ";", {0}, true, false).outcome,
+              ImportOutcome::FileError);
+    EXPECT_EQ(delimitedtext::Preview(dir.Path("p.txt"), "\"", {0}, true, true).outcome,
+              ImportOutcome::Refused);
+}
