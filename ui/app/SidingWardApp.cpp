@@ -39,10 +39,12 @@
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/DesktopAssociations.h"
+#include "ui/inventory/ImportExportCommands.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/PictureViewer.h"
 #include "ui/inventory/SidingWardView.h"
+#include "ui/inventory/TextEditor.h"
 #include "ui/yard/ClassificationFrame.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/YardCommandIds.h"
@@ -153,7 +155,11 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
       m_pictureViewer(std::make_unique<CPictureViewer>(services.messages,
                                                        CDesktopAssociations::ForCurrentUser())),
       m_commentsPictures(std::make_unique<CCommentsPictureCommands>(
-          services.messages, services.files, *m_pictureViewer)) {
+          services.messages, services.files, *m_pictureViewer)),
+      m_textEditor(
+          std::make_unique<CTextEditor>(services.messages, CDesktopAssociations::ForCurrentUser())),
+      m_importExport(std::make_unique<CImportExportCommands>(services.messages, services.files,
+                                                             *m_textEditor)) {
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,
@@ -422,9 +428,9 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
         }
         return nullptr;
     };
-    auto* view =
-        new CSidingWardView(inventory, {m_services.messages, m_services.sounds, m_services.settings,
-                                        findYardView, m_commentsPictures.get()});
+    auto* view = new CSidingWardView(inventory, {m_services.messages, m_services.sounds,
+                                                 m_services.settings, findYardView,
+                                                 m_commentsPictures.get(), m_importExport.get()});
     view->SetActions(&m_mainFrame->Actions());
     auto* child = new CChildFrame(document, view);
     auto commands = std::make_unique<CInventoryDocCommands>(*m_docManager, document,

@@ -23,7 +23,9 @@ class CDocManager;
 class CDocTemplate;
 class CDocument;
 class CFileChooser;
+class CImportExportCommands;
 class CInventoryDocCommands;
+class CTextEditor;
 class CDocCommands;
 class CMainFrame;
 class CMessageSink;
@@ -112,6 +114,8 @@ private:
     std::unique_ptr<CAppCommands> m_appCommands;
     std::unique_ptr<CPictureViewer> m_pictureViewer;
     std::unique_ptr<CCommentsPictureCommands> m_commentsPictures;
+    std::unique_ptr<CTextEditor> m_textEditor;
+    std::unique_ptr<CImportExportCommands> m_importExport;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     std::unique_ptr<CMainFrame> m_mainFrame;
     CClassificationDoc* m_yard = nullptr;

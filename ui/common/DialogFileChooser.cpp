@@ -39,3 +39,21 @@ std::optional<QString> CDialogFileChooser::ChooseFileToSave(QWidget* parent,
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
+
+std::optional<QString> CDialogFileChooser::ChooseFileToSaveTitled(QWidget* parent,
+                                                                  const QString& title,
+                                                                  const QStringList& filters,
+                                                                  const QString& defaultSuffix) {
+    QFileDialog dialog(parent, title);
+    // Replacing an existing file is asked about (QFileDialog's default).
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.constFirst());
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

@@ -14,4 +14,8 @@ public:
     std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& suggested,
                                             const QString& filter,
                                             const QString& defaultSuffix) override;
+    // Shows the types as ChooseFileToOpenTitled does.
+    std::optional<QString> ChooseFileToSaveTitled(QWidget* parent, const QString& title,
+                                                  const QStringList& filters,
+                                                  const QString& defaultSuffix) override;
 };

@@ -27,4 +27,13 @@ public:
     virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& suggested,
                                                     const QString& filter,
                                                     const QString& defaultSuffix) = 0;
+    // A name to save under asked for under a title of its own, with the file types
+    // offered (the first one preselected); the user is asked before an existing file
+    // is replaced. A chooser without its own answer gives ChooseFileToSave's.
+    virtual std::optional<QString> ChooseFileToSaveTitled(QWidget* parent, const QString& /*title*/,
+                                                          const QStringList& filters,
+                                                          const QString& defaultSuffix) {
+        return ChooseFileToSave(parent, QString(), filters.join(QStringLiteral(";;")),
+                                defaultSuffix);
+    }
 };

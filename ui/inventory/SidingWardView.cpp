@@ -24,6 +24,7 @@
 #include "ui/common/WaitCursor.h"
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/FerroTreeCtrl.h"
+#include "ui/inventory/ImportExportCommands.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryDetailsDialog.h"
 #include "ui/inventory/InventoryEditCommands.h"
@@ -492,6 +493,8 @@ enum class Rule {
     SelectedEditable, // Selected, and the comments and picture dialogs are there
     SelectedComments, // SelectedEditable, and the item has comments
     SelectedPicture,  // SelectedEditable, and the item has a picture
+    Exportable,       // the inventory has items and export is there
+    Importable,       // the inventory is empty and import is there
     Later,            // the feature is not in this program yet: shown, disabled
 };
 
@@ -505,6 +508,7 @@ struct CommandState {
     bool editable = false; // an item is selected and the comments and picture dialogs are there
     bool comments = false;
     bool picture = false;
+    bool importExport = false; // the export and import commands are there
 };
 
 bool Holds(Rule rule, const CommandState& state) {
@@ -529,6 +533,10 @@ bool Holds(Rule rule, const CommandState& state) {
         return state.editable && state.comments;
     case Rule::SelectedPicture:
         return state.editable && state.picture;
+    case Rule::Exportable:
+        return state.importExport && state.hasItems;
+    case Rule::Importable:
+        return state.importExport && !state.hasItems;
     case Rule::Later:
         return false;
     }
@@ -583,13 +591,16 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
              later},
             {{ExportInventory, u"&Export Inventory"_s,
               u"Write the inventory to a delimited text file\nExport Inventory"_s},
-             Rule::Later,
-             later},
+             Rule::Exportable,
+             [](View& view) { view.m_services.importExport->Export(&view, view.m_document); }},
             {{ImportInventory, u"&Import Inventory"_s,
               u"Read the items of a delimited text file into the empty inventory\n"
               u"Import Inventory"_s},
-             Rule::Later,
-             later},
+             Rule::Importable,
+             [](View& view) {
+                 if (view.m_services.importExport->Import(&view, view.m_document, &view))
+                     view.RebuildTree();
+             }},
 
             {{EditCut,
               u"Cu&t\tCtrl+X"_s,
@@ -842,6 +853,7 @@ void CSidingWardView::OnUpdateCommand(int id, CCommandUpdate& update) {
     state.editable = item != nullptr && m_services.commentsPictures != nullptr;
     state.comments = item != nullptr && !item->GetComments().empty();
     state.picture = item != nullptr && !item->GetPicture().empty();
+    state.importExport = m_services.importExport != nullptr;
     update.Enable(Holds(command->rule, state));
     if (command->text)
         update.SetText(command->text(*this));

@@ -19,6 +19,7 @@
 class CActionRegistry;
 class CInventoryViewSettings;
 class CFerroTreeCtrl;
+class CImportExportCommands;
 class CInventoryEditCommands;
 class CInventoryTreeModel;
 class CMessageSink;
@@ -53,6 +54,8 @@ public:
         std::function<QWidget*()> findYardView;
         // The comments and picture commands; null leaves them disabled.
         CCommentsPictureCommands* commentsPictures = nullptr;
+        // Export and Import Inventory; null leaves them disabled.
+        CImportExportCommands* importExport = nullptr;
     };
 
     CSidingWardView(CSidingWardDoc& document, Services services, QWidget* parent = nullptr);

@@ -1,0 +1,32 @@
+#pragma once
+
+class CDocumentView;
+class CFileChooser;
+class CMessageSink;
+class CSidingWardDoc;
+class CTextEditor;
+class QWidget;
+
+// The Export Inventory and Import Inventory commands of the inventory views: the
+// dialogs (and the import's preview), then the document operation under the wait
+// cursor, its messages, and the text editor on a file without records.
+class CImportExportCommands {
+public:
+    // messages, files and editor must outlive the commands.
+    CImportExportCommands(CMessageSink& messages, CFileChooser& files, CTextEditor& editor);
+
+    // The export dialog, then the export; a file error is shown. The document does
+    // not change.
+    void Export(QWidget* parent, const CSidingWardDoc& document);
+
+    // The import dialog and its preview, then the import, which marks the document
+    // modified and tells the views but sender (also when nothing was added). Returns
+    // whether it ran, so that the caller rebuilds its display; false after Cancel
+    // or a refused request.
+    bool Import(QWidget* parent, CSidingWardDoc& document, CDocumentView* sender);
+
+private:
+    CMessageSink& m_messages;
+    CFileChooser& m_files;
+    CTextEditor& m_editor;
+};
