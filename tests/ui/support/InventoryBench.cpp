@@ -36,8 +36,9 @@ std::unique_ptr<CSidingWardView> CInventoryBench::MakeView(CSidingWardDoc& docum
                                                            bool withYard) {
     QWidget* yardWidget = withYard ? yardView.get() : nullptr;
     auto view = std::make_unique<CSidingWardView>(
-        document, CSidingWardView::Services{messages, sounds, *settings,
-                                            [yardWidget] { return yardWidget; }});
+        document,
+        CSidingWardView::Services{messages, sounds, *settings, [yardWidget] { return yardWidget; },
+                                  nullptr, importExport});
     view->SetActions(actions.get());
     view->resize(420, 360);
     view->show();

@@ -17,6 +17,7 @@
 
 class CClassificationDoc;
 class CClassificationView;
+class CImportExportCommands;
 class CSidingWardView;
 
 // What the inventory view tests share: a Classification Yard (headings "H" + the
@@ -54,6 +55,8 @@ public:
     std::unique_ptr<CClassificationView> yardView;
     CCommandRouter router;
     std::unique_ptr<CActionRegistry> actions;
+    // The export and import commands the views made from now on get (not owned).
+    CImportExportCommands* importExport = nullptr;
 
 private:
     CSidingWardView* m_active = nullptr;
