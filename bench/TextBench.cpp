@@ -1,5 +1,5 @@
-// Delimited text export and import of the largest inventory, and the literal
-// byte-at-a-time import as the baseline.
+// Delimited text export and import of the largest inventory, plain and quoted, the
+// import's preview, and the literal byte-at-a-time import as the baseline.
 #include <filesystem>
 #include <vector>
 
@@ -21,6 +21,18 @@ const std::string& ExportPath() {
     static const std::string path = [] {
         const std::string file = (fs::temp_directory_path() / "gaugewright-bench.txt").string();
         delimitedtext::Export(*MakeDocument(kLargestInventory), file, "\t", true);
+        return file;
+    }();
+    return path;
+}
+
+// The largest inventory exported as a spreadsheet would read it: comma, quoted,
+// names first.
+const std::string& QuotedPath() {
+    static const std::string path = [] {
+        const std::string file =
+            (fs::temp_directory_path() / "gaugewright-bench-quoted.csv").string();
+        delimitedtext::Export(*MakeDocument(kLargestInventory), file, ",", true, true);
         return file;
     }();
     return path;
@@ -52,6 +64,46 @@ void BM_ImportLargestInventory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ImportLargestInventory)->Unit(benchmark::kMillisecond);
+
+void BM_ExportQuoted(benchmark::State& state) {
+    const auto document = MakeDocument(kLargestInventory);
+    const std::string path = (fs::temp_directory_path() / "gaugewright-bench-export.csv").string();
+    for (auto _ : state) {
+        if (!delimitedtext::Export(*document, path, ",", true, true).Succeeded())
+            state.SkipWithError("the export failed");
+    }
+    fs::remove(path);
+}
+BENCHMARK(BM_ExportQuoted)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImportQuoted(benchmark::State& state) {
+    const std::string& path = QuotedPath();
+    for (auto _ : state) {
+        auto document = std::make_unique<CSidingWardDoc>();
+        const CDelimitedImportResult result =
+            delimitedtext::Import(*document, path, ",", kAllFields, true, nullptr, true);
+        if (result.added != kLargestInventory)
+            state.SkipWithError("the import failed");
+        state.PauseTiming();
+        document.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ImportQuoted)->Unit(benchmark::kMillisecond);
+
+// What the preview window shows: every record counted, the first 20 read.
+void BM_ImportPreview(benchmark::State& state) {
+    const bool quoted = state.range(0) != 0;
+    const std::string& path = quoted ? QuotedPath() : ExportPath();
+    const std::string delimiter = quoted ? "," : "\t";
+    for (auto _ : state) {
+        const CImportPreview preview =
+            delimitedtext::Preview(path, delimiter, kAllFields, true, quoted);
+        if (preview.recordCount != kLargestInventory)
+            state.SkipWithError("the preview miscounted");
+    }
+}
+BENCHMARK(BM_ImportPreview)->ArgName("quoted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The baseline: the records found by reading one byte at a time and searching the
 // growing buffer, on the file already in memory.

@@ -5,12 +5,14 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "bench/LargestInventory.h"
+#include "model/core/DelimitedText.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/app/AppSettings.h"
 #include "ui/common/CommandIds.h"
@@ -123,6 +125,33 @@ void BM_ExpandInventory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExpandInventory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Import Inventory into an empty window, after its dialogs: the import of the
+// largest inventory's quoted CSV (names first), then the tree rebuilt and painted.
+void BM_ImportIntoWindow(benchmark::State& state) {
+    static const std::vector<int> kAllFields = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    const std::string path = LargestInventoryPath() + ".csv";
+    if (!delimitedtext::Export(*LoadLargest(), path, ",", true, true).Succeeded())
+        state.SkipWithError("the export failed");
+    CWindowServices services;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto document = std::make_unique<CSidingWardDoc>();
+        auto view = services.Open(*document);
+        state.ResumeTiming();
+        delimitedtext::Import(*document, path, ",", kAllFields, true, view.get(), true);
+        view->RebuildTree();
+        view->repaint();
+        if (document->GetItemCount() != kLargestInventory)
+            state.SkipWithError("the import failed");
+        state.PauseTiming();
+        view.reset();
+        document.reset();
+        state.ResumeTiming();
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_ImportIntoWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Delete with the root selected, answered Yes: every item removed in tree order.
 void BM_DeleteAllItems(benchmark::State& state) {

@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the delimited text import and compares what it reads
 // with the literal byte-at-a-time reading. The first byte chooses the delimiter
-// (1 to 4 bytes that follow it) and the next one the number of fields.
+// (1 to 4 bytes that follow it) and the next one the number of fields. Read
+// quoted, the same bytes must give records that, written quoted and read again,
+// come back unchanged.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -25,6 +27,46 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<int> fieldOrder;
     for (int k = 0; k < fieldCount; ++k)
         fieldOrder.push_back((k * 5) % 14);
+
+    // The import's reader gives the values of the literal reading, record by record.
+    const std::vector<std::string> literal = literalimport::SplitRecords(bytes);
+    delimitedtext::CRecordReader reader(bytes, delimiter, false);
+    CRecordValues values;
+    std::size_t read = 0;
+    while (reader.Next(fieldOrder.size(), values)) {
+        CInventoryElement reference;
+        if (read >= literal.size())
+            std::abort();
+        literalimport::ParseRecord(literal[read++], delimiter, fieldOrder, reference);
+        for (std::size_t position = 0; position < fieldOrder.size(); ++position) {
+            const std::string expected =
+                position < values.values.size() ? values.values[position] : std::string();
+            if (reference.GetAttributeText(fieldOrder[position]) != expected)
+                std::abort();
+        }
+    }
+
+    if (delimitedtext::CheckQuotedDelimiter(delimiter).empty()) {
+        std::vector<std::vector<std::string>> quoted;
+        delimitedtext::CRecordReader first(bytes, delimiter, true);
+        while (first.Next(static_cast<std::size_t>(kAttributeCount), values))
+            quoted.push_back(values.values);
+        std::string written;
+        for (const auto& record : quoted) {
+            for (std::size_t k = 0; k < record.size(); ++k) {
+                if (k > 0)
+                    written += delimiter;
+                delimitedtext::AppendValue(record[k], delimiter, true, written);
+            }
+            written += "\r\n";
+        }
+        delimitedtext::CRecordReader second(written, delimiter, true);
+        for (const auto& record : quoted) {
+            if (!second.Next(static_cast<std::size_t>(kAttributeCount), values) ||
+                values.values != record)
+                std::abort();
+        }
+    }
 
     const std::vector<std::string_view> records = delimitedtext::SplitRecords(bytes);
     const std::vector<std::string> expected = literalimport::SplitRecords(bytes);

@@ -57,11 +57,11 @@ bool NeedsQuotes(std::string_view value, std::string_view delimiter) {
     return joined.find(delimiter) < value.size();
 }
 
-// The values of an unquoted record, as the import reads them (see ParseRecord).
-void ParseUnquoted(std::string_view record, std::string_view delimiter, std::size_t fieldCount,
-                   CRecordValues& out) {
-    out.values.clear();
-    out.cutShort = false;
+// Reads the values of an unquoted record as the import does (see ParseRecord),
+// giving each to take(position, value); returns whether the record was cut short.
+template <typename Take>
+bool ParseUnquotedInto(std::string_view record, std::string_view delimiter, std::size_t fieldCount,
+                       Take&& take) {
     std::string_view rest = record;
     for (std::size_t position = 0; position < fieldCount; ++position) {
         const std::size_t at = rest.find(delimiter);
@@ -69,10 +69,8 @@ void ParseUnquoted(std::string_view record, std::string_view delimiter, std::siz
         std::size_t consumed = 0;
         if (at == std::string_view::npos) {
             // Only the last field may end with the record instead of a delimiter.
-            if (position + 1 < fieldCount) {
-                out.cutShort = true;
-                return;
-            }
+            if (position + 1 < fieldCount)
+                return true;
             value = rest;
             consumed = rest.size();
         } else {
@@ -80,15 +78,22 @@ void ParseUnquoted(std::string_view record, std::string_view delimiter, std::siz
             consumed = at + delimiter.size();
         }
         // An empty value ends the record (an empty delimiter always gives one).
-        if (value.empty()) {
-            out.cutShort = true;
-            return;
-        }
-        out.values.emplace_back(value);
+        if (value.empty())
+            return true;
+        take(position, value);
         rest.remove_prefix(consumed);
         while (!rest.empty() && IsWhiteSpace(rest.front()))
             rest.remove_prefix(1);
     }
+    return false;
+}
+
+void ParseUnquoted(std::string_view record, std::string_view delimiter, std::size_t fieldCount,
+                   CRecordValues& out) {
+    out.values.clear();
+    out.cutShort = ParseUnquotedInto(
+        record, delimiter, fieldCount,
+        [&out](std::size_t, std::string_view value) { out.values.emplace_back(value); });
 }
 
 } // namespace
@@ -141,6 +146,25 @@ bool CRecordReader::Next(std::size_t fieldCount, CRecordValues& record) {
         return false;
     }
     ParseUnquoted(m_bytes.substr(m_position, end - m_position), m_delimiter, fieldCount, record);
+    m_position = end + kRecordEnd.size();
+    return true;
+}
+
+bool CRecordReader::Next(const std::vector<int>& fieldOrder, CInventoryElement& item) {
+    if (m_quoted) {
+        CRecordValues record;
+        if (!NextQuoted(fieldOrder.size(), &record))
+            return false;
+        for (std::size_t position = 0; position < record.values.size(); ++position)
+            item.SetAttributeText(fieldOrder[position], std::move(record.values[position]));
+        return true;
+    }
+    const std::size_t end = m_bytes.find(kRecordEnd, m_position);
+    if (end == std::string_view::npos) {
+        m_position = m_bytes.size();
+        return false;
+    }
+    ParseRecord(m_bytes.substr(m_position, end - m_position), m_delimiter, fieldOrder, item);
     m_position = end + kRecordEnd.size();
     return true;
 }
@@ -215,10 +239,10 @@ bool CRecordReader::NextQuoted(std::size_t fieldCount, CRecordValues* record) {
 
 void ParseRecord(std::string_view record, std::string_view delimiter,
                  const std::vector<int>& fieldOrder, CInventoryElement& item) {
-    CRecordValues values;
-    ParseUnquoted(record, delimiter, fieldOrder.size(), values);
-    for (std::size_t position = 0; position < values.values.size(); ++position)
-        item.SetAttributeText(fieldOrder[position], std::move(values.values[position]));
+    ParseUnquotedInto(record, delimiter, fieldOrder.size(),
+                      [&](std::size_t position, std::string_view value) {
+                          item.SetAttributeText(fieldOrder[position], std::string(value));
+                      });
 }
 
 std::string CheckFieldOrder(const std::vector<int>& fieldOrder) {
@@ -356,11 +380,10 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
     CRecordReader reader(source.bytes, delimiter, quoted);
     for (std::size_t skipped = 0; skipped < source.skipped; ++skipped)
         reader.Skip();
-    CRecordValues record;
-    while (reader.Next(fieldOrder.size(), record)) {
+    for (;;) {
         auto item = std::make_unique<CInventoryElement>();
-        for (std::size_t position = 0; position < record.values.size(); ++position)
-            item->SetAttributeText(fieldOrder[position], std::move(record.values[position]));
+        if (!reader.Next(fieldOrder, *item))
+            break;
         items.push_back(std::move(item));
     }
     result.added = items.size();

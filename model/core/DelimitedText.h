@@ -111,6 +111,9 @@ public:
     // Reads the next record's values for fieldCount positions into record; false
     // when no complete record is left.
     bool Next(std::size_t fieldCount, CRecordValues& record);
+    // Reads the next record straight into item, setting the attributes fieldOrder
+    // names; false when no complete record is left.
+    bool Next(const std::vector<int>& fieldOrder, CInventoryElement& item);
     // Passes over the next record; false when none is left.
     bool Skip();
 
