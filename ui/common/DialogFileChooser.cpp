@@ -10,13 +10,17 @@ std::optional<QString> CDialogFileChooser::ChooseFileToOpen(QWidget* parent,
     return path;
 }
 
-std::optional<QString> CDialogFileChooser::ChooseFileToOpenTitled(QWidget* parent,
-                                                                  const QString& title,
-                                                                  const QStringList& filters,
-                                                                  const QString& defaultSuffix) {
+namespace {
+
+// A file dialog under its own title, showing each type without its last
+// parenthesised pattern list; the first type preselected.
+std::optional<QString> RunTitled(QWidget* parent, const QString& title, const QStringList& filters,
+                                 const QString& defaultSuffix, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, title);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Saving asks before an existing file is replaced (QFileDialog's default).
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
     if (!filters.isEmpty())
@@ -25,6 +29,15 @@ std::optional<QString> CDialogFileChooser::ChooseFileToOpenTitled(QWidget* paren
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+std::optional<QString> CDialogFileChooser::ChooseFileToOpenTitled(QWidget* parent,
+                                                                  const QString& title,
+                                                                  const QStringList& filters,
+                                                                  const QString& defaultSuffix) {
+    return RunTitled(parent, title, filters, defaultSuffix, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> CDialogFileChooser::ChooseFileToSave(QWidget* parent,
@@ -44,16 +57,5 @@ std::optional<QString> CDialogFileChooser::ChooseFileToSaveTitled(QWidget* paren
                                                                   const QString& title,
                                                                   const QStringList& filters,
                                                                   const QString& defaultSuffix) {
-    QFileDialog dialog(parent, title);
-    // Replacing an existing file is asked about (QFileDialog's default).
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(filters);
-    if (!filters.isEmpty())
-        dialog.selectNameFilter(filters.constFirst());
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return RunTitled(parent, title, filters, defaultSuffix, QFileDialog::AcceptSave);
 }
