@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/core/InventoryElement.h"
+#include "model/framework/Clock.h"
+
+class CSidingWardDoc;
+
+// The printed inventory report as text: a title line per page, a line of column
+// headings and one line per item, the cells of a line each followed by TAB. The
+// widgets only measure, paginate and draw these lines.
+struct CInventoryReport {
+    // The attributes shown, as indexes in ascending order.
+    std::vector<int> columns;
+    // The width of each shown column in characters, in the order of columns.
+    std::vector<std::size_t> widths;
+    std::string headingLine;
+    // One line per item, in the order of the document's item list.
+    std::vector<std::string> itemLines;
+};
+
+namespace inventoryreport {
+
+using Headings = std::array<std::string, kAttributeCount>;
+using ColumnFlags = std::array<bool, kAttributeCount>;
+
+inline constexpr int kDefaultItemsPerPage = 30;
+
+// "December 8, 2026": the English month name, the day without a leading zero and
+// the four-digit year.
+std::string DateText(const CDate& date);
+// "Date: December 8, 2026      The Gaugewright Inventory Report           Page: 1"
+std::string TitleLine(const CDate& date, int page);
+// text with every space made a full stop, padded with full stops or cut to
+// exactly width characters.
+std::string Cell(std::string_view text, std::size_t width);
+
+// The current headings: those of the document's linked catalogue, else the
+// attributes' default names.
+Headings HeadingsOf(const CSidingWardDoc& document);
+
+// The report of the document's items with the columns whose flag is set. A
+// column is 1 + the longer of its heading and its longest value wide (an empty
+// inventory counts as a longest value of 1).
+CInventoryReport Build(const CSidingWardDoc& document, const ColumnFlags& columns,
+                       const Headings& headings);
+
+// The number of pages for itemCount items at itemsPerPage a page: at least 1.
+int PageCount(std::size_t itemCount, int itemsPerPage);
+
+} // namespace inventoryreport
