@@ -43,6 +43,7 @@
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/PictureViewer.h"
+#include "ui/inventory/ReportPrintCommands.h"
 #include "ui/inventory/SidingWardView.h"
 #include "ui/inventory/TextEditor.h"
 #include "ui/yard/ClassificationFrame.h"
@@ -159,7 +160,10 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
       m_textEditor(
           std::make_unique<CTextEditor>(services.messages, CDesktopAssociations::ForCurrentUser())),
       m_importExport(std::make_unique<CImportExportCommands>(services.messages, services.files,
-                                                             *m_textEditor)) {
+                                                             *m_textEditor)),
+      m_printing(std::make_unique<CReportPrintCommands>(
+          services.messages, services.clock,
+          [this]() -> QPrinter& { return m_appCommands->Printer(); })) {
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,
@@ -428,9 +432,9 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
         }
         return nullptr;
     };
-    auto* view = new CSidingWardView(inventory, {m_services.messages, m_services.sounds,
-                                                 m_services.settings, findYardView,
-                                                 m_commentsPictures.get(), m_importExport.get()});
+    auto* view = new CSidingWardView(
+        inventory, {m_services.messages, m_services.sounds, m_services.settings, findYardView,
+                    m_commentsPictures.get(), m_importExport.get(), m_printing.get()});
     view->SetActions(&m_mainFrame->Actions());
     auto* child = new CChildFrame(document, view);
     auto commands = std::make_unique<CInventoryDocCommands>(*m_docManager, document,

@@ -25,6 +25,7 @@ class CDocument;
 class CFileChooser;
 class CImportExportCommands;
 class CInventoryDocCommands;
+class CReportPrintCommands;
 class CTextEditor;
 class CDocCommands;
 class CMainFrame;
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<CCommentsPictureCommands> m_commentsPictures;
     std::unique_ptr<CTextEditor> m_textEditor;
     std::unique_ptr<CImportExportCommands> m_importExport;
+    std::unique_ptr<CReportPrintCommands> m_printing;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     std::unique_ptr<CMainFrame> m_mainFrame;
     CClassificationDoc* m_yard = nullptr;

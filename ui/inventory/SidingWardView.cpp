@@ -30,6 +30,7 @@
 #include "ui/inventory/InventoryEditCommands.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/InventoryViewSettings.h"
+#include "ui/inventory/ReportPrintCommands.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
@@ -493,6 +494,7 @@ enum class Rule {
     SelectedEditable, // Selected, and the comments and picture dialogs are there
     SelectedComments, // SelectedEditable, and the item has comments
     SelectedPicture,  // SelectedEditable, and the item has a picture
+    Printable,        // the report printing is there
     Exportable,       // the inventory has items and export is there
     Importable,       // the inventory is empty and import is there
     Later,            // the feature is not in this program yet: shown, disabled
@@ -509,6 +511,7 @@ struct CommandState {
     bool comments = false;
     bool picture = false;
     bool importExport = false; // the export and import commands are there
+    bool printing = false;     // the report printing is there
 };
 
 bool Holds(Rule rule, const CommandState& state) {
@@ -533,6 +536,8 @@ bool Holds(Rule rule, const CommandState& state) {
         return state.editable && state.comments;
     case Rule::SelectedPicture:
         return state.editable && state.picture;
+    case Rule::Printable:
+        return state.printing;
     case Rule::Exportable:
         return state.importExport && state.hasItems;
     case Rule::Importable:
@@ -584,11 +589,15 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
               u"Print the active document\nPrint"_s,
               ToolbarIcon(u"print"_s),
               {ctrl(Qt::Key_P)}},
-             Rule::Later,
-             later},
+             Rule::Printable,
+             [](View& view) {
+                 view.m_services.printing->Print(&view, view.m_document, view.m_showDetails);
+             }},
             {{FilePrintPreview, u"Print Pre&view"_s, u"Display full pages\nPrint Preview"_s},
-             Rule::Later,
-             later},
+             Rule::Printable,
+             [](View& view) {
+                 view.m_services.printing->Preview(&view, view.m_document, view.m_showDetails);
+             }},
             {{ExportInventory, u"&Export Inventory"_s,
               u"Write the inventory to a delimited text file\nExport Inventory"_s},
              Rule::Exportable,
@@ -854,6 +863,7 @@ void CSidingWardView::OnUpdateCommand(int id, CCommandUpdate& update) {
     state.comments = item != nullptr && !item->GetComments().empty();
     state.picture = item != nullptr && !item->GetPicture().empty();
     state.importExport = m_services.importExport != nullptr;
+    state.printing = m_services.printing != nullptr;
     update.Enable(Holds(command->rule, state));
     if (command->text)
         update.SetText(command->text(*this));

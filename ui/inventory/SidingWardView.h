@@ -22,6 +22,7 @@ class CFerroTreeCtrl;
 class CImportExportCommands;
 class CInventoryEditCommands;
 class CInventoryTreeModel;
+class CReportPrintCommands;
 class CMessageSink;
 class CSidingWardDoc;
 class CSoundPlayer;
@@ -56,6 +57,8 @@ public:
         CCommentsPictureCommands* commentsPictures = nullptr;
         // Export and Import Inventory; null leaves them disabled.
         CImportExportCommands* importExport = nullptr;
+        // Print and Print Preview; null leaves them disabled.
+        CReportPrintCommands* printing = nullptr;
     };
 
     CSidingWardView(CSidingWardDoc& document, Services services, QWidget* parent = nullptr);

@@ -1,0 +1,78 @@
+#include "ui/inventory/ReportPrintCommands.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "model/core/SidingWardDoc.h"
+#include "ui/common/Captions.h"
+#include "ui/common/MessageSink.h"
+#include "ui/common/WaitCursor.h"
+#include "ui/inventory/ReportPrinter.h"
+
+namespace {
+
+CReportPrinter MakeReport(const CSidingWardDoc& document,
+                          const inventoryreport::ColumnFlags& columns, const CDate& today) {
+    return CReportPrinter(
+        inventoryreport::Build(document, columns, inventoryreport::HeadingsOf(document)), today);
+}
+
+} // namespace
+
+CReportPrintCommands::CReportPrintCommands(CMessageSink& messages, const CClock& clock,
+                                           PrinterSource printer)
+    : m_messages(messages), m_clock(clock), m_printer(std::move(printer)),
+      m_dialog([](QWidget* parent, QPrinter& printer, int pageCount) {
+          QPrintDialog dialog(&printer, parent);
+          dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+          dialog.setMinMax(1, pageCount);
+          dialog.setFromTo(1, pageCount);
+          dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+          return dialog.exec() == QDialog::Accepted;
+      }) {}
+
+void CReportPrintCommands::ShowCannotPrint(QWidget* parent) {
+    m_messages.Show(parent, {QStringLiteral("Could not create printer DC"), captions::SystemError(),
+                             MessageIcon::Critical, MessageButtons::Ok});
+}
+
+void CReportPrintCommands::Print(QWidget* parent, const CSidingWardDoc& document,
+                                 const inventoryreport::ColumnFlags& columns) {
+    QPrinter& printer = m_printer();
+    CReportPrinter report = MakeReport(document, columns, m_clock.Today());
+    // The page range offered comes from the default printer, when there is one.
+    int pages = 1;
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        if (!printer.isValid()) {
+            ShowCannotPrint(parent);
+            return;
+        }
+        const CWaitCursor wait;
+        pages = report.LayOut(printer);
+    }
+    if (!m_dialog(parent, printer, pages))
+        return;
+    bool printed = false;
+    {
+        const CWaitCursor wait;
+        // Laid out again on the printer chosen, with the date of the printing.
+        CReportPrinter chosen = MakeReport(document, columns, m_clock.Today());
+        printed = chosen.Print(printer);
+    }
+    if (!printed)
+        ShowCannotPrint(parent);
+}
+
+void CReportPrintCommands::Preview(QWidget* parent, const CSidingWardDoc& document,
+                                   const inventoryreport::ColumnFlags& columns) {
+    QPrintPreviewDialog dialog(&m_printer(), parent);
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* printer) {
+                         const CWaitCursor wait;
+                         MakeReport(document, columns, m_clock.Today()).Print(*printer);
+                     });
+    dialog.exec();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QFont>
+#include <QRectF>
+#include <QTextOption>
+
+#include "model/core/InventoryReport.h"
+#include "model/framework/Clock.h"
+
+class QPainter;
+class QPaintDevice;
+class QPrinter;
+class QTextLayout;
+
+// Lays out the inventory report on a page and draws its pages: the title line
+// and an empty line, the column heading line, then the item lines each followed
+// by an empty line, wrapped at the page width with tab stops every eighth average
+// character width, in the system's fixed-pitch font at 12 points.
+class CReportPrinter {
+public:
+    CReportPrinter(CInventoryReport report, CDate date);
+    ~CReportPrinter();
+
+    // Measures the report on device for a page of the given size (device units)
+    // and splits it into pages; returns the page count (at least 1).
+    int LayOut(QPaintDevice& device, const QSizeF& page);
+    // Lays out on the printer's printable area.
+    int LayOut(QPrinter& printer);
+    int PageCount() const { return static_cast<int>(m_pages.size()); }
+    // The items a page holds at most (n), as the last layout found it.
+    int ItemsPerPage() const { return m_itemsPerPage; }
+
+    // Draws page (counted from 1) with painter, whose device is the one laid out on.
+    void DrawPage(QPainter& painter, int page);
+    // Lays out on printer and prints its page range (every page when it has none).
+    // False when the printer cannot be drawn on.
+    bool Print(QPrinter& printer);
+
+    static QFont ReportFont();
+
+private:
+    // A page: the items from firstItem on, itemCount of them; or, for an item line
+    // taller than a page, lines [firstLine, endLine) of that one item.
+    struct Page {
+        std::size_t firstItem = 0;
+        std::size_t itemCount = 0;
+        int firstLine = 0;
+        int endLine = -1; // -1: the whole item lines
+    };
+    std::unique_ptr<QTextLayout> Layout(const QString& text, bool wrap) const;
+    void DrawLines(QPainter& painter, QTextLayout& layout, qreal& y, int first, int end) const;
+
+    CInventoryReport m_report;
+    CDate m_date;
+    QPaintDevice* m_device = nullptr;
+    QFont m_font;
+    QTextOption m_option;
+    qreal m_width = 0;
+    std::vector<Page> m_pages;
+    int m_itemsPerPage = inventoryreport::kDefaultItemsPerPage;
+};
