@@ -31,6 +31,9 @@ constexpr const char* kUsage =
     "                         --quoted: values in double quotes where needed, as in CSV)\n"
     "  import FILE IN --fields I,J,... [--delimiter TEXT] [--names] [--quoted]\n"
     "                         append the records of IN to FILE (made when missing) and save\n"
+    "  report FILE [--columns I,J,...]\n"
+    "                         the printed report's title, heading and item lines (default:\n"
+    "                         every column)\n"
     "  facts FILE [--item N]  the Quick Facts answers of the inventory or of item N (from 0)\n"
     "  breakdown FILE --kind expenditures|asset|count --by year|N [--yard CATALOGUE]\n"
     "                         a breakdown by purchase year or by attribute N (0-13)\n"
@@ -55,6 +58,7 @@ const std::map<std::string, Command>& Commands() {
         {"check", clicommands::InventoryCheck},
         {"export", clicommands::ExportText},
         {"import", clicommands::ImportText},
+        {"report", clicommands::ReportText},
         {"facts", clicommands::Facts},
         {"breakdown", clicommands::Breakdown},
         {"yard-dump", clicommands::YardDump},

@@ -6,8 +6,10 @@
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
 #include "cli/CommandSupport.h"
+#include "cli/JsonText.h"
 #include "model/core/CodePage1252.h"
 #include "model/core/DelimitedText.h"
+#include "model/core/InventoryReport.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/yard/ClassificationDoc.h"
 
@@ -42,7 +44,48 @@ std::vector<int> FieldOrderOf(const CCliArguments& arguments) {
     return order;
 }
 
+// "0,5,10" as the report's columns; all fourteen when not given.
+inventoryreport::ColumnFlags ColumnsOf(const CCliArguments& arguments) {
+    inventoryreport::ColumnFlags columns{};
+    const auto text = arguments.Value("--columns");
+    if (!text) {
+        columns.fill(true);
+        return columns;
+    }
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text->find(',', start);
+        const int attribute = CCliArguments::ParseInt(text->substr(start, comma - start), 0, 13,
+                                                      arguments.Synopsis());
+        if (columns[static_cast<std::size_t>(attribute)])
+            throw CCliError(kExitUsage, "column " + std::to_string(attribute) + " given twice");
+        columns[static_cast<std::size_t>(attribute)] = true;
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    return columns;
+}
+
 } // namespace
+
+void ReportText(CCliContext& context) {
+    const CCliArguments arguments(context.arguments, {"--columns"}, {},
+                                  "report FILE [--columns I,J,...]");
+    arguments.RequirePositionals(1);
+    const inventoryreport::ColumnFlags columns = ColumnsOf(arguments);
+    CSidingWardDoc document;
+    clisupport::OpenInventory(document, arguments.Positional(0));
+    const CInventoryReport report =
+        inventoryreport::Build(document, columns, inventoryreport::HeadingsOf(document));
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    json["title"] = inventoryreport::TitleLine(context.clock.Today(), 1);
+    json["heading"] = jsontext::FromBytes(report.headingLine);
+    json["lines"] = nlohmann::ordered_json::array();
+    for (const std::string& line : report.itemLines)
+        json["lines"].push_back(jsontext::FromBytes(line));
+    clisupport::WriteJsonOutput(context, json);
+}
 
 void ExportText(CCliContext& context) {
     const CCliArguments arguments(

@@ -188,3 +188,29 @@ TEST(ManufacturerFileDump, ListsManufacturersInFirstSeenOrderAndTheSkippedRecord
 }
 
 } // namespace
+
+namespace {
+
+TEST(ReportCommand, GivesThePrintedLinesOfTheChosenColumns) {
+    CTempDir dir;
+    const std::string inventory = MakeInventory(dir, "a.inv", R"([
+        {"bodyClassification": "Box Car", "manufacturer": "Lionel", "scale": "O"},
+        {"bodyClassification": "Caboose", "manufacturer": "Atlas", "scale": "HO"}])");
+    const ordered_json report =
+        Json(RunCli({"--today", "2026-12-08", "report", inventory, "--columns", "5,0"}));
+    EXPECT_EQ(report["title"],
+              "Date: December 8, 2026      The Gaugewright Inventory Report           Page: 1");
+    EXPECT_EQ(report["heading"], "Body.Classification.\tScale.\t");
+    EXPECT_EQ(report["lines"], ordered_json::array({"Box.Car.............\tO.....\t",
+                                                    "Caboose.............\tHO....\t"}));
+    // Every column by default.
+    EXPECT_EQ(Json(RunCli({"report", inventory}))["heading"].get<std::string>().substr(0, 21),
+              "Body.Classification.\t");
+
+    for (const std::string columns : {"", "0,0", "14", "1;2"}) {
+        SCOPED_TRACE(columns);
+        EXPECT_EQ(RunCli({"report", inventory, "--columns", columns}).status, 64);
+    }
+}
+
+} // namespace
