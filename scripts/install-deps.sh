@@ -12,7 +12,7 @@ packages=(
   libgl-dev
   xvfb xauth
   desktop-file-utils libxml2-utils
-  python3
+  python3 poppler-utils
 )
 
 missing=()

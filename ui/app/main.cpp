@@ -8,6 +8,7 @@
 #include "ui/app/DataDirectory.h"
 #include "ui/app/DesktopIntegration.h"
 #include "ui/app/MessageBoxSink.h"
+#include "ui/app/PdfReport.h"
 #include "ui/app/SidingWardApp.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/WaveSoundPlayer.h"
@@ -16,11 +17,20 @@
 
 int main(int argc, char** argv) {
     Q_INIT_RESOURCE(icons);
+    // The report goes to a file: no window is shown, and none needs a display.
+    const bool printPdf = pdfreport::Requested(argc, argv);
+    if (printPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     CSidingWardApp::SetApplicationIdentity();
 
     const QStringList arguments = QCoreApplication::arguments();
     const CDataDirectory data = CDataDirectory::Locate(CDataDirectory::SystemPlaces(arguments));
+    CSystemClock clock;
+    if (printPdf) {
+        const CAppSettings settings;
+        return pdfreport::Run(arguments, data.Path(), settings, clock);
+    }
     CMessageBoxSink messages;
     if (!data.Error().isEmpty()) {
         messages.Show(
@@ -29,7 +39,6 @@ int main(int argc, char** argv) {
     CAppSettings settings;
     CWaveSoundPlayer sounds(data.Path());
     CDialogFileChooser files;
-    CSystemClock clock;
     CSingleInstance singleInstance;
     CDesktopIntegration desktop = CDesktopIntegration::ForCurrentUser();
 

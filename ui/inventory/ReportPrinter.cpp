@@ -59,17 +59,20 @@ int CReportPrinter::LayOut(QPaintDevice& device, const QSizeF& page) {
     m_width = page.width();
     m_option = QTextOption();
     m_option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_option.setTabStopDistance(8 * QFontMetricsF(m_font, &device).averageCharWidth());
+    // Tab stops every eighth average character width. Qt scales the distance it is
+    // given by the device's resolution over the screen's, so the distance asked
+    // for is what a probe shows it must be.
+    const qreal stop = 8 * QFontMetricsF(m_font, &device).averageCharWidth();
+    m_option.setTabStopDistance(stop);
+    const qreal applied = Layout(QStringLiteral("\tx"), false)->lineAt(0).cursorToX(1);
+    if (applied > 0)
+        m_option.setTabStopDistance(stop * stop / applied);
 
     const qreal s =
         Layout(QStringLiteral("Just a single line test"), true)->boundingRect().height();
     qreal h = 0;
-    std::vector<qreal> heights;
-    heights.reserve(m_report.itemLines.size());
-    for (const std::string& line : m_report.itemLines) {
-        heights.push_back(Layout(text::FromBytes(line), true)->boundingRect().height());
-        h = std::max(h, heights.back());
-    }
+    for (const std::string& line : m_report.itemLines)
+        h = std::max(h, Layout(text::FromBytes(line), true)->boundingRect().height());
     const qreal room = page.height() - 3 * s - 2 * h;
     const int fitting = room > 0 && h + s > 0 ? static_cast<int>(room / (h + s)) : 0;
     m_itemsPerPage = std::max(fitting, 1);
@@ -79,35 +82,56 @@ int CReportPrinter::LayOut(QPaintDevice& device, const QSizeF& page) {
         const int pages = inventoryreport::PageCount(count, m_itemsPerPage);
         const auto perPage = static_cast<std::size_t>(m_itemsPerPage);
         for (int p = 0; p < pages; ++p) {
+            Page part{{{kHeadingBlock}}};
             const std::size_t first = static_cast<std::size_t>(p) * perPage;
-            m_pages.push_back({first, std::min(perPage, count - std::min(count, first))});
+            for (std::size_t item = first; item < std::min(count, first + perPage); ++item)
+                part.pieces.push_back({static_cast<long>(item)});
+            m_pages.push_back(std::move(part));
         }
         return PageCount();
     }
-    // An item line taller than a page would lose its end below the page: one item
-    // a page, and a line that still does not fit goes on over the next pages.
-    const qreal heading =
-        Layout(text::FromBytes(m_report.headingLine), true)->boundingRect().height();
-    const qreal below = page.height() - 2 * s - heading - s;
-    for (std::size_t item = 0; item < count; ++item) {
-        const std::unique_ptr<QTextLayout> layout =
-            Layout(text::FromBytes(m_report.itemLines[item]), true);
+    // Lines so long that one of them does not fit on a page would lose their end
+    // below the page: the heading line and the item lines then run on from page to
+    // page, each followed by an empty line, below each page's title.
+    const qreal titleHeight =
+        Layout(QString::fromStdString(inventoryreport::TitleLine(m_date, 1)), false)
+            ->boundingRect()
+            .height();
+    const qreal below = page.height() - 2 * titleHeight;
+    m_pages.push_back({});
+    qreal y = 0;
+    for (long block = kHeadingBlock; block < static_cast<long>(count); ++block) {
+        const std::unique_ptr<QTextLayout> layout = Layout(BlockText(block), true);
         int first = 0;
         while (first < layout->lineCount()) {
-            int end = first;
             const qreal top = layout->lineAt(first).y();
-            // At least one line a page, however little room there is.
-            do {
+            int end = first;
+            while (end < layout->lineCount() &&
+                   y + layout->lineAt(end).y() + layout->lineAt(end).height() - top <= below)
                 ++end;
-            } while (end < layout->lineCount() &&
-                     layout->lineAt(end).y() + layout->lineAt(end).height() - top <= below);
-            m_pages.push_back({item, 1, first, end});
-            first = end;
+            // At least one line a page, however little room there is.
+            if (end == first && m_pages.back().pieces.empty())
+                ++end;
+            if (end > first) {
+                m_pages.back().pieces.push_back({block, first, end});
+                const QTextLine last = layout->lineAt(end - 1);
+                y += last.y() + last.height() - top;
+                first = end;
+            }
+            if (first < layout->lineCount()) {
+                m_pages.push_back({});
+                y = 0;
+            }
         }
-        if (layout->lineCount() == 0)
-            m_pages.push_back({item, 1});
+        y += s;
     }
     return PageCount();
+}
+
+QString CReportPrinter::BlockText(long block) const {
+    return text::FromBytes(block == kHeadingBlock
+                               ? m_report.headingLine
+                               : m_report.itemLines[static_cast<std::size_t>(block)]);
 }
 
 void CReportPrinter::DrawLines(QPainter& painter, QTextLayout& layout, qreal& y, int first,
@@ -126,24 +150,17 @@ void CReportPrinter::DrawLines(QPainter& painter, QTextLayout& layout, qreal& y,
 void CReportPrinter::DrawPage(QPainter& painter, int page) {
     if (page < 1 || page > PageCount())
         return;
-    const Page& part = m_pages[static_cast<std::size_t>(page - 1)];
     painter.setFont(m_font);
     const qreal s =
         Layout(QStringLiteral("Just a single line test"), true)->boundingRect().height();
     qreal y = 0;
     const std::unique_ptr<QTextLayout> title =
         Layout(QString::fromStdString(inventoryreport::TitleLine(m_date, page)), false);
-    const qreal titleHeight = title->boundingRect().height();
     DrawLines(painter, *title, y, 0, -1);
-    y = 2 * titleHeight; // the title line and one empty line
-    const std::unique_ptr<QTextLayout> heading =
-        Layout(text::FromBytes(m_report.headingLine), true);
-    DrawLines(painter, *heading, y, 0, -1);
-    y += s;
-    for (std::size_t k = 0; k < part.itemCount; ++k) {
-        const std::unique_ptr<QTextLayout> line =
-            Layout(text::FromBytes(m_report.itemLines[part.firstItem + k]), true);
-        DrawLines(painter, *line, y, part.firstLine, part.endLine);
+    y = 2 * title->boundingRect().height(); // the title line and one empty line
+    for (const Piece& piece : m_pages[static_cast<std::size_t>(page - 1)].pieces) {
+        const std::unique_ptr<QTextLayout> layout = Layout(BlockText(piece.block), true);
+        DrawLines(painter, *layout, y, piece.firstLine, piece.endLine);
         y += s;
     }
 }

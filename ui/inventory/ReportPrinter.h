@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRectF>
+#include <QString>
 #include <QTextOption>
 
 #include "model/core/InventoryReport.h"
@@ -42,14 +43,18 @@ public:
     static QFont ReportFont();
 
 private:
-    // A page: the items from firstItem on, itemCount of them; or, for an item line
-    // taller than a page, lines [firstLine, endLine) of that one item.
-    struct Page {
-        std::size_t firstItem = 0;
-        std::size_t itemCount = 0;
+    // A part of a page: lines [firstLine, endLine) of the heading line (block
+    // kHeadingBlock) or of an item line (block = its index); endLine -1: to its end.
+    static constexpr long kHeadingBlock = -1;
+    struct Piece {
+        long block = kHeadingBlock;
         int firstLine = 0;
-        int endLine = -1; // -1: the whole item lines
+        int endLine = -1;
     };
+    struct Page {
+        std::vector<Piece> pieces;
+    };
+    QString BlockText(long block) const;
     std::unique_ptr<QTextLayout> Layout(const QString& text, bool wrap) const;
     void DrawLines(QPainter& painter, QTextLayout& layout, qreal& y, int first, int end) const;
 
