@@ -8,17 +8,21 @@
 #include <vector>
 
 #include <QApplication>
+#include <QPageSize>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "bench/LargestInventory.h"
 #include "model/core/DelimitedText.h"
+#include "model/core/InventoryReport.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/app/AppSettings.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/inventory/InventoryTreeModel.h"
+#include "ui/inventory/ReportPrinter.h"
 #include "ui/inventory/SidingWardView.h"
 
 namespace {
@@ -152,6 +156,31 @@ void BM_ImportIntoWindow(benchmark::State& state) {
     std::remove(path.c_str());
 }
 BENCHMARK(BM_ImportIntoWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Print to PDF: the report of every column of the largest inventory laid out on
+// an A4 PDF printer and every page drawn and written.
+void BM_PrintLargestToPdf(benchmark::State& state) {
+    auto document = LoadLargest();
+    inventoryreport::ColumnFlags columns{};
+    columns.fill(true);
+    const std::string path = LargestInventoryPath() + ".pdf";
+    int pages = 0;
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(path));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        CReportPrinter report(
+            inventoryreport::Build(*document, columns, inventoryreport::HeadingsOf(*document)),
+            CDate{2026, 12, 8});
+        if (!report.Print(printer))
+            state.SkipWithError("the report was not printed");
+        pages = report.PageCount();
+    }
+    state.counters["pages"] = pages;
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_PrintLargestToPdf)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Delete with the root selected, answered Yes: every item removed in tree order.
 void BM_DeleteAllItems(benchmark::State& state) {

@@ -75,6 +75,44 @@ CInventoryReport Build(const CSidingWardDoc& document, const ColumnFlags& column
     return report;
 }
 
+std::vector<std::string> Wrap(std::string_view line, std::size_t columns) {
+    constexpr std::size_t kTabColumns = 8;
+    columns = std::max<std::size_t>(columns, 1);
+    std::vector<std::string> lines;
+    std::string current;
+    const auto flush = [&lines, &current] {
+        while (!current.empty() && current.back() == ' ')
+            current.pop_back();
+        lines.push_back(std::move(current));
+        current.clear();
+    };
+    std::size_t start = 0;
+    while (start < line.size()) {
+        const std::size_t tab = line.find('\t', start);
+        std::string_view cell = line.substr(
+            start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+        start = tab == std::string_view::npos ? line.size() : tab + 1;
+        if (!current.empty() && current.size() + cell.size() > columns)
+            flush();
+        while (cell.size() > columns) {
+            lines.emplace_back(cell.substr(0, columns));
+            cell.remove_prefix(columns);
+        }
+        current += cell;
+        if (tab != std::string_view::npos) {
+            const std::size_t stop = (current.size() / kTabColumns + 1) * kTabColumns;
+            // A TAB that reaches the line's end ends the line.
+            if (stop >= columns)
+                flush();
+            else
+                current.append(stop - current.size(), ' ');
+        }
+    }
+    if (!current.empty() || lines.empty())
+        flush();
+    return lines;
+}
+
 int PageCount(std::size_t itemCount, int itemsPerPage) {
     const std::size_t perPage = static_cast<std::size_t>(std::max(itemsPerPage, 1));
     const std::size_t pages = itemCount / perPage + (itemCount % perPage != 0 ? 1 : 0);

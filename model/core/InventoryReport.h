@@ -50,6 +50,13 @@ Headings HeadingsOf(const CSidingWardDoc& document);
 CInventoryReport Build(const CSidingWardDoc& document, const ColumnFlags& columns,
                        const Headings& headings);
 
+// A report line as it is printed in a fixed-pitch font on a page columns
+// characters wide: each TAB moves on to the next multiple of 8 characters, a
+// line breaks between cells (at the TABs) when the next cell does not fit, and a
+// cell longer than a whole line is cut into pieces that fill lines. The TABs come
+// out as spaces; a line ends without them. An empty line is one empty line.
+std::vector<std::string> Wrap(std::string_view line, std::size_t columns);
+
 // The number of pages for itemCount items at itemsPerPage a page: at least 1.
 int PageCount(std::size_t itemCount, int itemsPerPage);
 

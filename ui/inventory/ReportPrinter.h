@@ -1,12 +1,10 @@
 #pragma once
 
-#include <memory>
+#include <string>
 #include <vector>
 
 #include <QFont>
-#include <QRectF>
-#include <QString>
-#include <QTextOption>
+#include <QSizeF>
 
 #include "model/core/InventoryReport.h"
 #include "model/framework/Clock.h"
@@ -14,16 +12,14 @@
 class QPainter;
 class QPaintDevice;
 class QPrinter;
-class QTextLayout;
 
 // Lays out the inventory report on a page and draws its pages: the title line
 // and an empty line, the column heading line, then the item lines each followed
-// by an empty line, wrapped at the page width with tab stops every eighth average
-// character width, in the system's fixed-pitch font at 12 points.
+// by an empty line, in the system's fixed-pitch font at 12 points, wrapped at the
+// page width with tab stops every eighth character.
 class CReportPrinter {
 public:
     CReportPrinter(CInventoryReport report, CDate date);
-    ~CReportPrinter();
 
     // Measures the report on device for a page of the given size (device units)
     // and splits it into pages; returns the page count (at least 1).
@@ -35,7 +31,7 @@ public:
     int ItemsPerPage() const { return m_itemsPerPage; }
 
     // Draws page (counted from 1) with painter, whose device is the one laid out on.
-    void DrawPage(QPainter& painter, int page);
+    void DrawPage(QPainter& painter, int page) const;
     // Lays out on printer and prints its page range (every page when it has none).
     // False when the printer cannot be drawn on.
     bool Print(QPrinter& printer);
@@ -54,16 +50,15 @@ private:
     struct Page {
         std::vector<Piece> pieces;
     };
-    QString BlockText(long block) const;
-    std::unique_ptr<QTextLayout> Layout(const QString& text, bool wrap) const;
-    void DrawLines(QPainter& painter, QTextLayout& layout, qreal& y, int first, int end) const;
+    // The printed lines of a block at the page width.
+    std::vector<std::string> BlockLines(long block) const;
 
     CInventoryReport m_report;
     CDate m_date;
-    QPaintDevice* m_device = nullptr;
     QFont m_font;
-    QTextOption m_option;
-    qreal m_width = 0;
+    qreal m_lineHeight = 0;
+    qreal m_ascent = 0;
+    std::size_t m_columns = 1;
     std::vector<Page> m_pages;
     int m_itemsPerPage = inventoryreport::kDefaultItemsPerPage;
 };

@@ -106,3 +106,30 @@ TEST(InventoryReport, PagesHoldTheItemsPerPage) {
 }
 
 } // namespace
+
+namespace {
+
+struct WrapCase {
+    std::string line;
+    std::size_t columns;
+    std::vector<std::string> lines;
+};
+
+TEST(InventoryReport, LinesWrapBetweenCellsWithTabStopsEveryEighthCharacter) {
+    const WrapCase cases[] = {
+        {"Boxcar.\tHO.\t", 40, {"Boxcar. HO."}},
+        {"Boxcar.\tHO.\t", 10, {"Boxcar.", "HO."}},
+        // A TAB that reaches the end of the line ends it.
+        {"Boxcar..\tHO.\t", 12, {"Boxcar..", "HO."}},
+        {"abc\tdefghij\tk\t", 24, {"abc     defghij k"}},
+        {"abcdefgh\tx\t", 20, {"abcdefgh        x"}},
+        // A cell longer than a line fills whole lines.
+        {"a\tbcdefghijkl\tm\t", 5, {"a", "bcdef", "ghijk", "l", "m"}},
+        {"", 10, {""}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(inventoryreport::Wrap(c.line, c.columns), c.lines)
+            << c.line << " in " << c.columns;
+}
+
+} // namespace
