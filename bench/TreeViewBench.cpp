@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QPageSize>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -181,6 +182,29 @@ void BM_PrintLargestToPdf(benchmark::State& state) {
     std::remove(path.c_str());
 }
 BENCHMARK(BM_PrintLargestToPdf)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Print Preview: from the command to the preview window shown with its pages.
+void BM_PreviewLargest(benchmark::State& state) {
+    auto document = LoadLargest();
+    inventoryreport::ColumnFlags columns{};
+    columns.fill(true);
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QPrintPreviewDialog dialog(&printer);
+        CReportPrinter report(
+            inventoryreport::Build(*document, columns, inventoryreport::HeadingsOf(*document)),
+            CDate{2026, 12, 8});
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&report](QPrinter* preview) { report.Print(*preview); });
+        dialog.show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        dialog.close();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PreviewLargest)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Delete with the root selected, answered Yes: every item removed in tree order.
 void BM_DeleteAllItems(benchmark::State& state) {
