@@ -13,12 +13,14 @@
 #include "cli/TextCommands.h"
 #include "cli/YardCommands.h"
 #include "model/framework/FixedClock.h"
+#include "model/framework/ProgramVersion.h"
 #include "model/framework/SystemClock.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: gaugewright-cli [--today YYYY-MM-DD] COMMAND [ARGUMENTS]\n"
+    "       gaugewright-cli --help | --version\n"
     "\n"
     "Inventories (.inv):\n"
     "  inv-dump FILE          print the inventory as JSON\n"
@@ -79,6 +81,10 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         const std::string& argument = arguments[k];
         if (argument == "--help" || argument == "-h") {
             out << kUsage;
+            return kExitOk;
+        }
+        if (argument == "--version") {
+            out << "gaugewright-cli " << kProgramVersion << '\n';
             return kExitOk;
         }
         if (argument == "--today") {

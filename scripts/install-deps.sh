@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
   libgl-dev
   xvfb xauth
-  desktop-file-utils libxml2-utils
+  desktop-file-utils libxml2-utils appstream
   python3 poppler-utils
 )
 

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CliRunner.h"
+#include "model/framework/ProgramVersion.h"
 #include "support/AllocationProbe.h"
 
 #ifdef __unix__
@@ -338,6 +339,18 @@ TEST(BundledData, SampleFilesAreTheOnesTheirJsonSourcesMake) {
             << c.source;
     }
     fs::remove_all(dir);
+}
+
+} // namespace
+
+namespace {
+
+// Both programs tell the release that CMakeLists.txt gives the project.
+TEST(CommandLineVersion, IsTheProjectsRelease) {
+    const CliRun run = RunCli({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, std::string("gaugewright-cli ") + kProgramVersion + "\n");
+    EXPECT_STREQ(kProgramVersion, "2.13");
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "model/framework/ProgramVersion.h"
+
 namespace {
 
 QString Key(QLatin1String group, const QString& name) {
@@ -28,7 +30,7 @@ qint64 Integer(const QSettings& store, const QString& key, qint64 fallback) {
 } // namespace
 
 QString CAppSettings::CurrentRelease() {
-    return QStringLiteral("2.13");
+    return QString::fromLatin1(kProgramVersion);
 }
 
 CAppSettings::CAppSettings()

@@ -17,7 +17,10 @@ QStringList FillFromDefaults(const QString& directory, const QString& defaults) 
     QStringList failed;
     const QDir source(defaults);
     const QDir target(directory);
-    for (const QFileInfo& file : source.entryInfoList(QDir::Files | QDir::Readable)) {
+    // The data files only: a build's data folder holds CMake's files as well.
+    const QStringList kinds = {QStringLiteral("*.mst"), QStringLiteral("*.inv"),
+                               QStringLiteral("*.html"), QStringLiteral("*.WAV")};
+    for (const QFileInfo& file : source.entryInfoList(kinds, QDir::Files | QDir::Readable)) {
         const QString targetPath = target.filePath(file.fileName());
         if (QFileInfo::exists(targetPath))
             continue;
@@ -49,11 +52,20 @@ QString CDataDirectory::GivenDirectory(const QStringList& arguments) {
     return {};
 }
 
-QString CDataDirectory::InstalledDefaults() {
+QStringList CDataDirectory::DefaultsCandidates() {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {programDir.filePath(QStringLiteral("../share/gaugewright")),
-                                     programDir.filePath(QStringLiteral("data"))}) {
-        if (QFileInfo(candidate).isDir())
+    QStringList candidates = {
+        QDir::cleanPath(programDir.filePath(QStringLiteral("../share/gaugewright"))),
+        QDir::cleanPath(programDir.filePath(QStringLiteral("data")))};
+#ifdef GAUGEWRIGHT_BUILT_DATA_DIR
+    candidates.append(QStringLiteral(GAUGEWRIGHT_BUILT_DATA_DIR));
+#endif
+    return candidates;
+}
+
+QString CDataDirectory::FirstDefaults(const QStringList& candidates) {
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(QDir(candidate).filePath(kCatalogue)).isFile())
             return QDir::cleanPath(candidate);
     }
     return {};
@@ -64,7 +76,8 @@ CDataDirectory::Places CDataDirectory::SystemPlaces(const QStringList& arguments
     places.given = GivenDirectory(arguments);
     places.current = QDir::currentPath();
     places.user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    places.defaults = InstalledDefaults();
+    places.searched = DefaultsCandidates();
+    places.defaults = FirstDefaults(places.searched);
     return places;
 }
 
@@ -96,8 +109,19 @@ CDataDirectory CDataDirectory::Locate(const Places& places) {
         }
         return result;
     }
-    if (places.defaults.isEmpty())
+    if (places.defaults.isEmpty()) {
+        if (!QFileInfo::exists(QDir(result.m_path).filePath(kCatalogue))) {
+            QStringList searched = {QDir(places.current).absolutePath(), result.m_path};
+            searched += places.searched;
+            result.m_error =
+                QStringLiteral("The program's data files (Classyrd.mst and the others) were not "
+                               "found. These folders were searched:\n%1\n\nStart the program "
+                               "with --data-dir DIR, DIR being a folder that holds "
+                               "Classyrd.mst.")
+                    .arg(searched.join(u'\n'));
+        }
         return result;
+    }
     const QStringList failed = FillFromDefaults(result.m_path, places.defaults);
     if (!failed.isEmpty())
         result.m_error = QStringLiteral("These data files could not be copied to \"%1\": %2.")

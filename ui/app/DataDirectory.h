@@ -6,8 +6,9 @@
 // Where the program's data files (Classyrd.mst, ExtMFile.mst, gaugetip.mst, the
 // wave files) come from: the directory given with --data-dir; else the current
 // directory when it holds Classyrd.mst; else the user's own data directory, to which
-// every installed default file it lacks is copied (the user's files are never
-// overwritten).
+// every default file it lacks is copied (the user's files are never overwritten).
+// The defaults are those installed with the program, or the build's when the
+// program runs uninstalled from its build folder.
 class CDataDirectory {
 public:
     // Where to look. Empty user and defaults directories are not used.
@@ -16,6 +17,8 @@ public:
         QString current;  // the current directory
         QString user;     // the per-user data directory
         QString defaults; // the default files installed with the program
+        // The folders searched for the defaults, named when none was found.
+        QStringList searched{};
     };
 
     enum class Source { Given, Current, User, Defaults };
@@ -28,9 +31,12 @@ public:
     // The value of "--data-dir DIR" or "--data-dir=DIR" in arguments; empty when absent.
     static QString GivenDirectory(const QStringList& arguments);
 
-    // The installed defaults: <program dir>/../share/gaugewright, else the program's
-    // own directory's "data" folder; empty when neither exists.
-    static QString InstalledDefaults();
+    // The folders that may hold the default files, in the order they are tried:
+    // <program dir>/../share/gaugewright (installed), <program dir>/data, and the
+    // data folder of the build the program comes from.
+    static QStringList DefaultsCandidates();
+    // The first of candidates that holds Classyrd.mst; empty when none does.
+    static QString FirstDefaults(const QStringList& candidates);
 
     // Chooses the directory of places, filling the user's directory when it is used.
     static CDataDirectory Locate(const Places& places);

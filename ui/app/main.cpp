@@ -1,8 +1,12 @@
 // Gaugewright: keeps inventories of model railroad rolling stock and follows their value.
+#include <cstdio>
+#include <cstring>
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 
+#include "model/framework/ProgramVersion.h"
 #include "model/framework/SystemClock.h"
 #include "ui/app/AppSettings.h"
 #include "ui/app/DataDirectory.h"
@@ -16,6 +20,12 @@
 #include "ui/common/DialogFileChooser.h"
 
 int main(int argc, char** argv) {
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--version") == 0) {
+            std::printf("gaugewright %s\n", kProgramVersion);
+            return 0;
+        }
+    }
     Q_INIT_RESOURCE(icons);
     // The report goes to a file: no window is shown, and none needs a display.
     const bool printPdf = pdfreport::Requested(argc, argv);

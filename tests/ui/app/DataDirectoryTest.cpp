@@ -7,6 +7,8 @@
 
 Q_DECLARE_METATYPE(CDataDirectory::Source)
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void Put(const QString& path, const QByteArray& bytes) {
@@ -96,12 +98,14 @@ private slots:
         QFile::setPermissions(places.defaults + QStringLiteral("/gaugetip.mst"),
                               QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         Put(places.user + QStringLiteral("/Classyrd.mst"), "my catalogue");
+        Put(places.defaults + QStringLiteral("/CTestTestfile.cmake"), "a build's file");
 
         const CDataDirectory found = CDataDirectory::Locate(places);
         QCOMPARE(found.Error(), QString());
         QCOMPARE(Contents(found.FilePath(QStringLiteral("Classyrd.mst"))), "my catalogue");
         QCOMPARE(Contents(found.FilePath(QStringLiteral("gaugetip.mst"))), "tips");
         QVERIFY(QFileInfo(found.FilePath(QStringLiteral("gaugetip.mst"))).isWritable());
+        QVERIFY(!QFileInfo::exists(found.FilePath(QStringLiteral("CTestTestfile.cmake"))));
     }
 
     void unusablePlacesAreReported() {
@@ -124,6 +128,52 @@ private slots:
         QCOMPARE(unmade.From(), CDataDirectory::Source::Defaults);
         QCOMPARE(unmade.Path(), defaults);
         QCOMPARE(Contents(blocker), "mine");
+    }
+
+    // The defaults come from the first folder that holds the catalogue: installed,
+    // beside the program, then the build's own data.
+    void defaultsComeFromTheFirstFolderWithTheCatalogue_data() {
+        QTest::addColumn<QStringList>("holding"); // of "installed", "beside", "build"
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("installed") << QStringList{u"installed"_s, u"build"_s} << u"installed"_s;
+        QTest::newRow("beside the program") << QStringList{u"beside"_s, u"build"_s} << u"beside"_s;
+        QTest::newRow("uninstalled build") << QStringList{u"build"_s} << u"build"_s;
+        QTest::newRow("none") << QStringList{} << QString();
+    }
+
+    void defaultsComeFromTheFirstFolderWithTheCatalogue() {
+        QFETCH(QStringList, holding);
+        QFETCH(QString, chosen);
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        QStringList candidates;
+        for (const QString& name : {u"installed"_s, u"beside"_s, u"build"_s}) {
+            candidates << dir.filePath(name);
+            // An empty folder is not a data folder.
+            QDir().mkpath(dir.filePath(name));
+            if (holding.contains(name))
+                Put(dir.filePath(name) + u"/Classyrd.mst"_s, "catalogue");
+        }
+        QCOMPARE(CDataDirectory::FirstDefaults(candidates),
+                 chosen.isEmpty() ? QString() : dir.filePath(chosen));
+    }
+
+    // Nothing to fill the user's folder with: the message names every folder
+    // searched and says how to give one.
+    void missingDefaultsNameTheFoldersSearched() {
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        CDataDirectory::Places places{QString(), dir.filePath(u"current"_s),
+                                      dir.filePath(u"user"_s), QString()};
+        places.searched = {dir.filePath(u"share/gaugewright"_s), dir.filePath(u"build/data"_s)};
+        const CDataDirectory found = CDataDirectory::Locate(places);
+        QCOMPARE(found.From(), CDataDirectory::Source::User);
+        for (const QString& folder :
+             {places.current, places.user, places.searched[0], places.searched[1], u"--data-dir"_s})
+            QVERIFY2(found.Error().contains(folder), qPrintable(found.Error()));
+        // A user folder that already has its files needs no defaults.
+        Put(places.user + u"/Classyrd.mst"_s, "mine");
+        QCOMPARE(CDataDirectory::Locate(places).Error(), QString());
     }
 
     void unwritableUserDirectoryIsReported() {

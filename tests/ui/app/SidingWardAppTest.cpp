@@ -690,6 +690,9 @@ private slots:
         QVERIFY(m_app->YardView()->RegisteredInventories().empty());
 
         if (const QByteArray dir = qgetenv("GAUGEWRIGHT_SCREENSHOTS"); !dir.isEmpty()) {
+            // The yard and two inventories, side by side.
+            Copy(DataPath("Sample.inv"), DataPath("Layout.inv"));
+            m_app->DocManager().OpenDocumentFile(DataPath("Layout.inv"));
             m_app->DocManager().OpenDocumentFile(DataPath("Sample.inv"));
             m_app->MainFrame()->resize(1280, 860);
             m_app->YardView()->parentWidget()->showNormal();

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Remakes the README's screenshots (docs/screenshots) from the widget tests, which
+# draw every window on the offscreen platform; all their pictures go to
+# build/screenshots.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset ci >/dev/null
+cmake --build --preset ci
+rm -rf build/screenshots
+GAUGEWRIGHT_SCREENSHOTS="$PWD/build/screenshots" ctest --preset ci -R '^ui_' >/dev/null
+mkdir -p docs/screenshots
+for picture in MainWindow.png ClassificationWizard-first.png ManufacturerSheet.png; do
+  cp "build/screenshots/$picture" docs/screenshots/
+done
+ls docs/screenshots
