@@ -4,10 +4,10 @@
 #include <numeric>
 #include <string_view>
 
+#include "model/core/Catalogue.h"
 #include "model/core/InventoryElement.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/quickfacts/Breakdowns.h"
-#include "model/yard/ClassificationDoc.h"
 
 namespace {
 
@@ -15,13 +15,12 @@ constexpr int kPurchaseDate = static_cast<int>(Attribute::PurchaseDate);
 constexpr int kPurchasePrice = static_cast<int>(Attribute::PurchasePrice);
 constexpr int kCurrentValue = static_cast<int>(Attribute::CurrentValue);
 
-std::string Heading(const CClassificationDoc* yard, int attribute) {
+std::string Heading(const CCatalogue* yard, int attribute) {
     return yard ? yard->GetHeading(attribute) : AttributeName(attribute);
 }
 
 // The report's title prefix and value column heading.
-std::pair<std::string, std::string> MeasureTexts(BreakdownMeasure measure,
-                                                 const CClassificationDoc* yard) {
+std::pair<std::string, std::string> MeasureTexts(BreakdownMeasure measure, const CCatalogue* yard) {
     switch (measure) {
     case BreakdownMeasure::Expenditures:
         return {"Expenditures by ", Heading(yard, kPurchasePrice)};
@@ -57,7 +56,7 @@ CBreakdownTable::CBreakdownTable(std::string title, std::array<std::string, 2> h
     : m_title(std::move(title)), m_headings(std::move(headings)), m_kind(kind) {}
 
 CBreakdownTable CBreakdownTable::ByPurchaseYear(const CSidingWardDoc& doc, BreakdownMeasure measure,
-                                                const CClassificationDoc* yard) {
+                                                const CCatalogue* yard) {
     const auto [prefix, valueHeading] = MeasureTexts(measure, yard);
     const std::string yearHeading = Heading(yard, kPurchaseDate);
     CBreakdownTable table(prefix + yearHeading, {yearHeading, valueHeading},
@@ -71,7 +70,7 @@ CBreakdownTable CBreakdownTable::ByPurchaseYear(const CSidingWardDoc& doc, Break
 }
 
 CBreakdownTable CBreakdownTable::ByAttribute(const CSidingWardDoc& doc, BreakdownMeasure measure,
-                                             int attribute, const CClassificationDoc* yard) {
+                                             int attribute, const CCatalogue* yard) {
     const auto [prefix, valueHeading] = MeasureTexts(measure, yard);
     const std::string groupHeading = Heading(yard, attribute);
     const bool money = attribute == kPurchasePrice || attribute == kCurrentValue;

@@ -6,7 +6,7 @@
 
 #include "model/quickfacts/QuickFactsRow.h"
 
-class CClassificationDoc;
+class CCatalogue;
 class CGroupList;
 class CSidingWardDoc;
 class CYearTable;
@@ -40,11 +40,11 @@ public:
     // the "Other years" row when any item's year lies outside 0..9999. Headings come
     // from yard, or are the default attribute names when yard is null.
     static CBreakdownTable ByPurchaseYear(const CSidingWardDoc& doc, BreakdownMeasure measure,
-                                          const CClassificationDoc* yard);
+                                          const CCatalogue* yard);
     // The report by the exact text of an attribute, one row per group in the order the
     // groups first occur; the money attributes 10 and 11 write their groups as amounts.
     static CBreakdownTable ByAttribute(const CSidingWardDoc& doc, BreakdownMeasure measure,
-                                       int attribute, const CClassificationDoc* yard);
+                                       int attribute, const CCatalogue* yard);
 
     const std::string& GetTitle() const { return m_title; }
     // Column 0 is the group column, column 1 the value column.

@@ -46,6 +46,7 @@
 #include "ui/inventory/ReportPrintCommands.h"
 #include "ui/inventory/SidingWardView.h"
 #include "ui/inventory/TextEditor.h"
+#include "ui/quickfacts/BreakdownCommands.h"
 #include "ui/yard/ClassificationFrame.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/YardCommandIds.h"
@@ -163,6 +164,8 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
                                                              *m_textEditor)),
       m_printing(std::make_unique<CReportPrintCommands>(
           services.messages, services.clock,
+          [this]() -> QPrinter& { return m_appCommands->Printer(); })),
+      m_breakdowns(std::make_unique<CBreakdownCommands>(
           [this]() -> QPrinter& { return m_appCommands->Printer(); })) {
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
@@ -432,9 +435,10 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
         }
         return nullptr;
     };
-    auto* view = new CSidingWardView(
-        inventory, {m_services.messages, m_services.sounds, m_services.settings, findYardView,
-                    m_commentsPictures.get(), m_importExport.get(), m_printing.get()});
+    auto* view = new CSidingWardView(inventory,
+                                     {m_services.messages, m_services.sounds, m_services.settings,
+                                      findYardView, m_commentsPictures.get(), m_importExport.get(),
+                                      m_printing.get(), m_breakdowns.get()});
     view->SetActions(&m_mainFrame->Actions());
     auto* child = new CChildFrame(document, view);
     auto commands = std::make_unique<CInventoryDocCommands>(*m_docManager, document,

@@ -24,6 +24,7 @@ class CDocTemplate;
 class CDocument;
 class CFileChooser;
 class CImportExportCommands;
+class CBreakdownCommands;
 class CInventoryDocCommands;
 class CReportPrintCommands;
 class CTextEditor;
@@ -118,6 +119,7 @@ private:
     std::unique_ptr<CTextEditor> m_textEditor;
     std::unique_ptr<CImportExportCommands> m_importExport;
     std::unique_ptr<CReportPrintCommands> m_printing;
+    std::unique_ptr<CBreakdownCommands> m_breakdowns;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     std::unique_ptr<CMainFrame> m_mainFrame;
     CClassificationDoc* m_yard = nullptr;

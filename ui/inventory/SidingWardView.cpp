@@ -31,6 +31,7 @@
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/InventoryViewSettings.h"
 #include "ui/inventory/ReportPrintCommands.h"
+#include "ui/quickfacts/BreakdownCommands.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
@@ -495,6 +496,7 @@ enum class Rule {
     SelectedComments, // SelectedEditable, and the item has comments
     SelectedPicture,  // SelectedEditable, and the item has a picture
     Printable,        // the report printing is there
+    Breakdown,        // the inventory has items and the breakdown reports are there
     Exportable,       // the inventory has items and export is there
     Importable,       // the inventory is empty and import is there
     Later,            // the feature is not in this program yet: shown, disabled
@@ -512,6 +514,7 @@ struct CommandState {
     bool picture = false;
     bool importExport = false; // the export and import commands are there
     bool printing = false;     // the report printing is there
+    bool breakdowns = false;   // the breakdown reports are there
 };
 
 bool Holds(Rule rule, const CommandState& state) {
@@ -538,6 +541,8 @@ bool Holds(Rule rule, const CommandState& state) {
         return state.editable && state.picture;
     case Rule::Printable:
         return state.printing;
+    case Rule::Breakdown:
+        return state.breakdowns && state.hasItems;
     case Rule::Exportable:
         return state.importExport && state.hasItems;
     case Rule::Importable:
@@ -576,6 +581,11 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
         return [command](View& view) { (view.m_editing.get()->*command)(); };
     };
     const auto later = [](View&) {};
+    const auto breakdown = [](BreakdownMeasure measure, int attribute) {
+        return [measure, attribute](View& view) {
+            view.m_services.breakdowns->Show(&view, view.m_document, measure, attribute);
+        };
+    };
     constexpr int kCondition = static_cast<int>(Attribute::Condition);
     constexpr int kCurrentValue = static_cast<int>(Attribute::CurrentValue);
     constexpr int kPurchaseDate = static_cast<int>(Attribute::PurchaseDate);
@@ -761,18 +771,18 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
              editing(&CInventoryEditCommands::ReportTotalExpenditures)},
             {{ExpendituresByPurchaseDate, u"by  Purchase &Date"_s,
               u"Expenditures by purchase date\nExpenditures by Purchase Date"_s},
-             Rule::Later,
-             later,
+             Rule::Breakdown,
+             breakdown(BreakdownMeasure::Expenditures, -1),
              headed(u"by &"_s, kPurchaseDate)},
             {{ExpendituresByManufacturer, u"by  &Manufacturer"_s,
               u"Expenditures by manufacturer\nExpenditures by Manufacturer"_s},
-             Rule::Later,
-             later,
+             Rule::Breakdown,
+             breakdown(BreakdownMeasure::Expenditures, kManufacturer),
              headed(u"by &"_s, kManufacturer)},
             {{ExpendituresByBodyClassification, u"by  &Body Classification"_s,
               u"Expenditures by body classification\nExpenditures by Body Classification"_s},
-             Rule::Later,
-             later,
+             Rule::Breakdown,
+             breakdown(BreakdownMeasure::Expenditures, kBody),
              headed(u"by &"_s, kBody)},
             {{TotalAssetValue, u"&Total"_s,
               u"Total current value of the inventory\nTotal Asset Value"_s,
@@ -781,31 +791,31 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
              editing(&CInventoryEditCommands::ReportTotalAssetValue)},
             {{AssetValueByPurchaseDate, u"by  Purchase &Date"_s,
               u"Asset value by purchase date\nAsset Value by Purchase Date"_s},
-             Rule::Later,
-             later,
+             Rule::Breakdown,
+             breakdown(BreakdownMeasure::AssetValue, -1),
              headed(u"by &"_s, kPurchaseDate)},
             {{AssetValueByManufacturer, u"by  &Manufacturer"_s,
               u"Asset value by manufacturer\nAsset Value by Manufacturer"_s},
-             Rule::Later,
-             later,
+             Rule::Breakdown,
+             breakdown(BreakdownMeasure::AssetValue, kManufacturer),
              headed(u"by &"_s, kManufacturer)},
             {{AssetValueByBodyClassification, u"by  &Body Classification"_s,
               u"Asset value by body classification\nAsset Value by Body Classification"_s},
-             Rule::Later,
-             later,
+             Rule::Breakdown,
+             breakdown(BreakdownMeasure::AssetValue, kBody),
              headed(u"by &"_s, kBody)},
             {{ItemCountTotal, u"&Total"_s, u"Number of items of the inventory\nTotal Item Count"_s},
              Rule::Always,
              editing(&CInventoryEditCommands::ReportItemCount)},
             {{ItemCountByManufacturer, u"by  &Manufacturer"_s,
               u"Item count by manufacturer\nItem Count by Manufacturer"_s},
-             Rule::Later,
-             later,
+             Rule::Breakdown,
+             breakdown(BreakdownMeasure::ItemCount, kManufacturer),
              headed(u"by &"_s, kManufacturer)},
             {{ItemCountByBodyClassification, u"by  &Body Classification"_s,
               u"Item count by body classification\nItem Count by Body Classification"_s},
-             Rule::Later,
-             later,
+             Rule::Breakdown,
+             breakdown(BreakdownMeasure::ItemCount, kBody),
              headed(u"by &"_s, kBody)},
             {{CustomReport, u"&Custom Report"_s,
               u"Totals grouped by an attribute of your choice\nCustom Report"_s},
@@ -864,6 +874,7 @@ void CSidingWardView::OnUpdateCommand(int id, CCommandUpdate& update) {
     state.picture = item != nullptr && !item->GetPicture().empty();
     state.importExport = m_services.importExport != nullptr;
     state.printing = m_services.printing != nullptr;
+    state.breakdowns = m_services.breakdowns != nullptr;
     update.Enable(Holds(command->rule, state));
     if (command->text)
         update.SetText(command->text(*this));

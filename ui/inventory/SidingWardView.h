@@ -17,6 +17,7 @@
 #include "ui/inventory/InventoryEditTarget.h"
 
 class CActionRegistry;
+class CBreakdownCommands;
 class CInventoryViewSettings;
 class CFerroTreeCtrl;
 class CImportExportCommands;
@@ -59,6 +60,8 @@ public:
         CImportExportCommands* importExport = nullptr;
         // Print and Print Preview; null leaves them disabled.
         CReportPrintCommands* printing = nullptr;
+        // The breakdown reports of the Quick Facts menu; null leaves them disabled.
+        CBreakdownCommands* breakdowns = nullptr;
     };
 
     CSidingWardView(CSidingWardDoc& document, Services services, QWidget* parent = nullptr);

@@ -1,0 +1,22 @@
+#include "ui/quickfacts/BreakdownCommands.h"
+
+#include <optional>
+
+#include "model/core/SidingWardDoc.h"
+#include "ui/common/WaitCursor.h"
+
+CBreakdownCommands::CBreakdownCommands(CQuickFactsDialog::PrinterSource printer)
+    : m_printer(std::move(printer)) {}
+
+void CBreakdownCommands::Show(QWidget* parent, const CSidingWardDoc& document,
+                              BreakdownMeasure measure, int attribute) {
+    std::optional<CBreakdownTable> table;
+    {
+        const CWaitCursor wait;
+        const CCatalogue* yard = document.GetClassificationYard();
+        table = attribute < 0 ? CBreakdownTable::ByPurchaseYear(document, measure, yard)
+                              : CBreakdownTable::ByAttribute(document, measure, attribute, yard);
+    }
+    CQuickFactsDialog dialog(std::move(*table), m_printer, parent);
+    dialog.exec();
+}

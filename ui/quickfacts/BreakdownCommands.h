@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/quickfacts/BreakdownTable.h"
+#include "ui/quickfacts/QuickFactsDialog.h"
+
+class CSidingWardDoc;
+class QWidget;
+
+// The "by" entries of the Quick Facts menu: the breakdown report of the inventory,
+// built under the wait cursor, in its results dialog.
+class CBreakdownCommands {
+public:
+    explicit CBreakdownCommands(CQuickFactsDialog::PrinterSource printer);
+
+    // The report of measure by the text of attribute (0..13), or by purchase year
+    // when attribute is -1, over parent.
+    void Show(QWidget* parent, const CSidingWardDoc& document, BreakdownMeasure measure,
+              int attribute);
+
+private:
+    CQuickFactsDialog::PrinterSource m_printer;
+};

@@ -1,0 +1,119 @@
+#include "ui/quickfacts/QuickFactsDialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFontMetricsF>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/common/Text.h"
+
+CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printer, QWidget* parent)
+    : QDialog(parent), m_table(std::move(table)), m_printer(std::move(printer)),
+      m_dialog([](QWidget* parent, QPrinter& printer) {
+          QPrintDialog dialog(&printer, parent);
+          return dialog.exec() == QDialog::Accepted;
+      }),
+      m_list(new QTreeWidget(this)) {
+    setWindowTitle(text::FromBytes(m_table.GetTitle()));
+    m_list->setObjectName(QStringLiteral("rows"));
+    m_list->setRootIsDecorated(false);
+    m_list->setSortingEnabled(false);
+    m_list->setColumnCount(2);
+    m_list->setHeaderLabels({text::FromBytes(m_table.GetColumnHeadings()[0]),
+                             text::FromBytes(m_table.GetColumnHeadings()[1])});
+    m_list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    // The kind's widths are in dialog units of about a quarter character.
+    const int character = m_list->fontMetrics().averageCharWidth();
+    for (int column = 0; column < 2; ++column)
+        m_list->setColumnWidth(column, m_table.GetColumnWidth(column) * character / 4);
+    m_list->header()->setSectionsClickable(true);
+    connect(m_list->header(), &QHeaderView::sectionClicked, this, &CQuickFactsDialog::SortByColumn);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    close->setDefault(true);
+    QPushButton* print = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
+    print->setObjectName(QStringLiteral("print"));
+    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("copy"));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(print, &QPushButton::clicked, this, &CQuickFactsDialog::Print);
+    connect(copy, &QPushButton::clicked, this, &CQuickFactsDialog::Copy);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+    resize(std::max(420, m_list->columnWidth(0) + m_list->columnWidth(1) + 60), 420);
+    Fill();
+}
+
+void CQuickFactsDialog::Fill() {
+    m_list->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const CQuickFactsRow& row : m_table.GetRows()) {
+        auto* item = new QTreeWidgetItem({text::FromBytes(row.key), text::FromBytes(row.value)});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        items.append(item);
+    }
+    m_list->addTopLevelItems(items);
+}
+
+void CQuickFactsDialog::SortByColumn(int column) {
+    m_table.SortByColumn(column);
+    Fill();
+}
+
+QString CQuickFactsDialog::CopyText() const {
+    const auto& headings = m_table.GetColumnHeadings();
+    QString text = text::FromBytes(headings[0]) + u'\t' + text::FromBytes(headings[1]) + u'\n';
+    for (const CQuickFactsRow& row : m_table.GetRows())
+        text += text::FromBytes(row.key) + u'\t' + text::FromBytes(row.value).trimmed() + u'\n';
+    return text;
+}
+
+void CQuickFactsDialog::Copy() {
+    QApplication::clipboard()->setText(CopyText());
+}
+
+void CQuickFactsDialog::Print() {
+    QPrinter& printer = m_printer();
+    if (!m_dialog(this, printer))
+        return;
+    PrintTo(printer);
+}
+
+bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
+    // The job is named after the report, not "test".
+    printer.setDocName(text::FromBytes(m_table.GetTitle()));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QFontMetricsF metrics(painter.font(), &printer);
+    const qreal line = metrics.lineSpacing();
+    const qreal bottom = printer.pageRect(QPrinter::DevicePixel).height();
+    const QString header = text::FromBytes(m_table.GetPrintHeader());
+    qreal y = 0;
+    const auto drawHeader = [&] {
+        painter.drawText(QPointF(0, y + metrics.ascent()), header);
+        y += 2 * line;
+    };
+    drawHeader();
+    for (const CQuickFactsRow& row : m_table.GetRows()) {
+        if (y + line > bottom) {
+            printer.newPage();
+            y = 0;
+            drawHeader();
+        }
+        painter.drawText(QPointF(0, y + metrics.ascent()),
+                         text::FromBytes(CBreakdownTable::GetPrintLine(row)));
+        y += line;
+    }
+    return painter.end();
+}

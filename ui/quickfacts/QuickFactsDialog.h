@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+
+#include "model/quickfacts/BreakdownTable.h"
+
+class QPrinter;
+class QTreeWidget;
+
+// The results of a breakdown report: its title as the caption, the two columns
+// (the group, and the value right-aligned), sorted by a header click, the first
+// click on a column descending; "Close" (the default), "Print" and "Copy".
+class CQuickFactsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // The printer Print Setup chose, and the print dialog (false: cancelled).
+    using PrinterSource = std::function<QPrinter&()>;
+    using PrintDialog = std::function<bool(QWidget* parent, QPrinter& printer)>;
+
+    CQuickFactsDialog(CBreakdownTable table, PrinterSource printer, QWidget* parent = nullptr);
+
+    void SetPrintDialog(PrintDialog dialog) { m_dialog = std::move(dialog); }
+
+    QTreeWidget* List() const { return m_list; }
+    const CBreakdownTable& Table() const { return m_table; }
+
+    // A click on the header of column 0 (group) or 1 (value).
+    void SortByColumn(int column);
+    // The table as tab-separated text: the heading line, then a line per row, in
+    // the order shown; also put on the desktop's clipboard.
+    QString CopyText() const;
+    void Copy();
+    // The print dialog, then the header line and every row in the order shown,
+    // over as many pages as they need, the header line on each page.
+    void Print();
+    // Prints on printer as Print does after its dialog; false when it cannot draw.
+    bool PrintTo(QPrinter& printer) const;
+
+private:
+    void Fill();
+
+    CBreakdownTable m_table;
+    PrinterSource m_printer;
+    PrintDialog m_dialog;
+    QTreeWidget* m_list;
+};
