@@ -1,0 +1,111 @@
+#include "ui/quickfacts/QuickFactsDialog.h"
+
+#include <QHeaderView>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "model/core/SidingWardDoc.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// An inventory whose Manufacturers make groups n1..n<count> with prices 1.00, 2.00, ...
+void Fill(CSidingWardDoc& document, int count) {
+    for (int n = 1; n <= count; ++n) {
+        auto item = std::make_unique<CInventoryElement>();
+        item->SetAttributeText(static_cast<int>(Attribute::Manufacturer), "n" + std::to_string(n));
+        item->SetAttributeText(static_cast<int>(Attribute::PurchasePrice),
+                               std::to_string(n) + ".00");
+        document.AddItem(std::move(item), nullptr);
+    }
+}
+
+QStringList Column(const QTreeWidget& list, int column) {
+    QStringList texts;
+    for (int row = 0; row < list.topLevelItemCount(); ++row)
+        texts << list.topLevelItem(row)->text(column).trimmed();
+    return texts;
+}
+
+} // namespace
+
+class QuickFactsDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each column sorts with a flag of its own: the first click descending, the
+    // next ascending; the list shows the model's rows in the order they are.
+    void headerClicksSortEachColumnWithItsOwnFlag() {
+        CSidingWardDoc document;
+        Fill(document, 3);
+        QPrinter printer;
+        CQuickFactsDialog dialog(
+            CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
+            [&printer]() -> QPrinter& { return printer; });
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), u"Expenditures by Manufacturer"_s);
+        QTreeWidget* list = dialog.List();
+        QCOMPARE(Column(*list, 0), (QStringList{u"n1"_s, u"n2"_s, u"n3"_s}));
+        QHeaderView* header = list->header();
+        const auto click = [header](int column) {
+            QTest::mouseClick(
+                header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+        };
+        click(1);
+        QCOMPARE(Column(*list, 1), (QStringList{u"3.00"_s, u"2.00"_s, u"1.00"_s}));
+        click(0);
+        QCOMPARE(Column(*list, 0), (QStringList{u"n3"_s, u"n2"_s, u"n1"_s}));
+        click(1);
+        QCOMPARE(Column(*list, 1), (QStringList{u"1.00"_s, u"2.00"_s, u"3.00"_s}));
+        click(0);
+        QCOMPARE(Column(*list, 0), (QStringList{u"n1"_s, u"n2"_s, u"n3"_s}));
+        // Copy gives the table as shown, for a spreadsheet.
+        QCOMPARE(dialog.CopyText(),
+                 u"Manufacturer\tPurchase Price\nn1\t1.00\nn2\t2.00\nn3\t3.00\n"_s);
+    }
+
+    // Every row is printed, over as many pages as needed, the header line on each.
+    void printingGivesEveryRow() {
+        CSidingWardDoc document;
+        Fill(document, 150);
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(u"report.pdf"_s));
+        CQuickFactsDialog dialog(
+            CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
+            [&printer]() -> QPrinter& { return printer; });
+        int dialogs = 0;
+        dialog.SetPrintDialog([&dialogs](QWidget*, QPrinter&) { return ++dialogs > 0; });
+        dialog.Print();
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(printer.docName(), u"Expenditures by Manufacturer"_s);
+        const QString reader = QStandardPaths::findExecutable(u"pdftotext"_s);
+        QVERIFY2(!reader.isEmpty(), "pdftotext (poppler-utils) is needed");
+        QProcess process;
+        process.start(reader, {u"-layout"_s, printer.outputFileName(), u"-"_s});
+        QVERIFY(process.waitForFinished(60000));
+        const QStringList pages =
+            QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.size() >= 2);
+        int expected = 1;
+        const QRegularExpression row(u"\\bn(\\d+)\\s+(\\d+)\\.00"_s);
+        for (const QString& page : pages) {
+            if (page.trimmed().isEmpty())
+                continue;
+            QVERIFY(page.contains(u"Manufacturer Purchase Price"_s));
+            for (auto match = row.globalMatch(page); match.hasNext();)
+                QCOMPARE(match.next().captured(1).toInt(), expected++);
+        }
+        QCOMPARE(expected, 151);
+    }
+};
+
+QTEST_MAIN(QuickFactsDialogTest)
+#include "QuickFactsDialogTest.moc"
