@@ -819,8 +819,8 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
              headed(u"by &"_s, kBody)},
             {{CustomReport, u"&Custom Report"_s,
               u"Totals grouped by an attribute of your choice\nCustom Report"_s},
-             Rule::Later,
-             later},
+             Rule::Breakdown,
+             [](View& view) { view.m_services.breakdowns->CustomReport(&view, view.m_document); }},
         };
         // Sort Inventory by...: the attributes' default names; the menu shows the
         // current headings instead.

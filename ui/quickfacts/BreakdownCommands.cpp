@@ -4,6 +4,7 @@
 
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/WaitCursor.h"
+#include "ui/quickfacts/CustomReportDialog.h"
 
 CBreakdownCommands::CBreakdownCommands(CQuickFactsDialog::PrinterSource printer)
     : m_printer(std::move(printer)) {}
@@ -18,5 +19,15 @@ void CBreakdownCommands::Show(QWidget* parent, const CSidingWardDoc& document,
                               : CBreakdownTable::ByAttribute(document, measure, attribute, yard);
     }
     CQuickFactsDialog dialog(std::move(*table), m_printer, parent);
+    dialog.exec();
+}
+
+void CBreakdownCommands::CustomReport(QWidget* parent, const CSidingWardDoc& document) {
+    CCustomReportDialog dialog(
+        document,
+        [this](QWidget* over, CBreakdownTable table) {
+            CQuickFactsDialog(std::move(table), m_printer, over).exec();
+        },
+        parent);
     dialog.exec();
 }

@@ -17,6 +17,10 @@ public:
     void Show(QWidget* parent, const CSidingWardDoc& document, BreakdownMeasure measure,
               int attribute);
 
+    // "Custom Report": the custom report dialog, whose reports show in the results
+    // dialog.
+    void CustomReport(QWidget* parent, const CSidingWardDoc& document);
+
 private:
     CQuickFactsDialog::PrinterSource m_printer;
 };
