@@ -4,15 +4,19 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFontMetricsF>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "ui/common/Text.h"
+#include "ui/quickfacts/BreakdownChart.h"
 
 CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printer, QWidget* parent)
     : QDialog(parent), m_table(std::move(table)), m_printer(std::move(printer)),
@@ -20,7 +24,8 @@ CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printe
           QPrintDialog dialog(&printer, parent);
           return dialog.exec() == QDialog::Accepted;
       }),
-      m_list(new QTreeWidget(this)) {
+      m_list(new QTreeWidget(this)), m_chart(new CBreakdownChart(this)),
+      m_pie(new QRadioButton(QStringLiteral("Pie"), this)) {
     setWindowTitle(text::FromBytes(m_table.GetTitle()));
     m_list->setObjectName(QStringLiteral("rows"));
     m_list->setRootIsDecorated(false);
@@ -34,6 +39,10 @@ CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printe
     for (int column = 0; column < 2; ++column)
         m_list->setColumnWidth(column, m_table.GetColumnWidth(column) * character / 4);
     m_list->header()->setSectionsClickable(true);
+    // Both columns stay in view beside the chart.
+    m_list->setMinimumWidth(m_list->columnWidth(0) + m_list->columnWidth(1) +
+                            m_list->verticalScrollBar()->sizeHint().width() +
+                            2 * m_list->frameWidth() + 4);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &CQuickFactsDialog::SortByColumn);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -47,10 +56,24 @@ CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printe
     connect(print, &QPushButton::clicked, this, &CQuickFactsDialog::Print);
     connect(copy, &QPushButton::clicked, this, &CQuickFactsDialog::Copy);
 
+    auto* bars = new QRadioButton(QStringLiteral("Bars"), this);
+    bars->setChecked(true);
+    m_pie->setObjectName(QStringLiteral("pie"));
+    connect(m_pie, &QRadioButton::toggled, m_chart, &CBreakdownChart::SetPie);
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(bars);
+    kinds->addWidget(m_pie);
+    kinds->addStretch();
+    auto* chart = new QVBoxLayout;
+    chart->addWidget(m_chart);
+    chart->addLayout(kinds);
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(m_list);
+    panes->addLayout(chart, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_list);
+    layout->addLayout(panes);
     layout->addWidget(buttons);
-    resize(std::max(420, m_list->columnWidth(0) + m_list->columnWidth(1) + 60), 420);
+    resize(std::max(420, m_list->columnWidth(0) + m_list->columnWidth(1) + 60) + 480, 460);
     Fill();
 }
 
@@ -63,6 +86,7 @@ void CQuickFactsDialog::Fill() {
         items.append(item);
     }
     m_list->addTopLevelItems(items);
+    m_chart->SetRows(m_table.GetRows());
 }
 
 void CQuickFactsDialog::SortByColumn(int column) {

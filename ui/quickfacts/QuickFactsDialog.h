@@ -6,12 +6,15 @@
 
 #include "model/quickfacts/BreakdownTable.h"
 
+class CBreakdownChart;
 class QPrinter;
+class QRadioButton;
 class QTreeWidget;
 
 // The results of a breakdown report: its title as the caption, the two columns
 // (the group, and the value right-aligned), sorted by a header click, the first
-// click on a column descending; "Close" (the default), "Print" and "Copy".
+// click on a column descending; beside them a chart of the rows in the order
+// shown, as bars or a pie; "Close" (the default), "Print" and "Copy".
 class CQuickFactsDialog : public QDialog {
     Q_OBJECT
 
@@ -25,6 +28,9 @@ public:
     void SetPrintDialog(PrintDialog dialog) { m_dialog = std::move(dialog); }
 
     QTreeWidget* List() const { return m_list; }
+    // The chart of the rows in the order the list shows them, and its switch.
+    CBreakdownChart* Chart() const { return m_chart; }
+    QRadioButton* PieButton() const { return m_pie; }
     const CBreakdownTable& Table() const { return m_table; }
 
     // A click on the header of column 0 (group) or 1 (value).
@@ -46,4 +52,6 @@ private:
     PrinterSource m_printer;
     PrintDialog m_dialog;
     QTreeWidget* m_list;
+    CBreakdownChart* m_chart;
+    QRadioButton* m_pie;
 };

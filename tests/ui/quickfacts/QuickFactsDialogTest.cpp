@@ -1,14 +1,18 @@
 #include "ui/quickfacts/QuickFactsDialog.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include "model/core/SidingWardDoc.h"
+#include "ui/quickfacts/BreakdownChart.h"
+#include "ui/support/Screenshot.h"
 
 using namespace Qt::StringLiterals;
 
@@ -65,9 +69,41 @@ private slots:
         QCOMPARE(Column(*list, 1), (QStringList{u"1.00"_s, u"2.00"_s, u"3.00"_s}));
         click(0);
         QCOMPARE(Column(*list, 0), (QStringList{u"n1"_s, u"n2"_s, u"n3"_s}));
+        // The bars follow the list's order.
+        QCOMPARE(dialog.Chart()->Labels(), (QStringList{u"n1"_s, u"n2"_s, u"n3"_s}));
+        click(1);
+        QCOMPARE(dialog.Chart()->Labels(), (QStringList{u"n3"_s, u"n2"_s, u"n1"_s}));
+        click(1);
         // Copy gives the table as shown, for a spreadsheet.
         QCOMPARE(dialog.CopyText(),
                  u"Manufacturer\tPurchase Price\nn1\t1.00\nn2\t2.00\nn3\t3.00\n"_s);
+    }
+
+    // Over 25 groups the chart shows the largest 24 and "Other"; the pie leaves the
+    // losses out and says so.
+    void theChartGathersSmallGroupsAndLeavesLossesOutOfThePie() {
+        CSidingWardDoc document;
+        Fill(document, 30);
+        document.GetItemAt(0)->SetAttributeText(static_cast<int>(Attribute::PurchasePrice),
+                                                "-50.00");
+        QPrinter printer;
+        CQuickFactsDialog dialog(
+            CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
+            [&printer]() -> QPrinter& { return printer; });
+        dialog.show();
+        QStringList bars;
+        for (int n = 7; n <= 30; ++n)
+            bars << u"n%1"_s.arg(n);
+        bars << u"Other"_s;
+        QCOMPARE(dialog.Chart()->Labels(), bars);
+        QVERIFY(!dialog.Chart()->Note()->isVisible());
+        dialog.PieButton()->setChecked(true);
+        QVERIFY(dialog.Chart()->IsPie());
+        // "Other" sums n1 (-50) .. n6 (2 + 3 + 4 + 5 + 6): a loss of 30, left out.
+        bars.removeLast();
+        QCOMPARE(dialog.Chart()->Labels(), bars);
+        QVERIFY(dialog.Chart()->Note()->isVisible());
+        QVERIFY(SaveScreenshot(dialog, u"QuickFactsDialog-pie.png"_s));
     }
 
     // Every row is printed, over as many pages as needed, the header line on each.
