@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "model/core/SidingWardDoc.h"
+#include "ui/support/Screenshot.h"
 
 using namespace Qt::StringLiterals;
 
@@ -59,6 +60,7 @@ private slots:
         QTest::mouseClick(dialog.Available()->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(dialog.Available()->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(dialog.Chosen()->text(), u"Scale"_s);
+        QVERIFY(SaveScreenshot(dialog, u"CustomReportDialog.png"_s));
         QCOMPARE(Enabling(dialog), u"011"_s);
         QCOMPARE(dialog.Available()->count(), 13);
 

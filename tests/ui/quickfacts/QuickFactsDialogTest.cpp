@@ -97,6 +97,7 @@ private slots:
         bars << u"Other"_s;
         QCOMPARE(dialog.Chart()->Labels(), bars);
         QVERIFY(!dialog.Chart()->Note()->isVisible());
+        QVERIFY(SaveScreenshot(dialog, u"QuickFactsDialog-bars.png"_s));
         dialog.PieButton()->setChecked(true);
         QVERIFY(dialog.Chart()->IsPie());
         // "Other" sums n1 (-50) .. n6 (2 + 3 + 4 + 5 + 6): a loss of 30, left out.
