@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "model/yard/ClassificationDoc.h"
@@ -21,8 +23,11 @@
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryDetailsDialog.h"
 #include "ui/inventory/InventoryTreeModel.h"
+#include "ui/quickfacts/BreakdownCommands.h"
+#include "ui/quickfacts/QuickFactsDialog.h"
 #include "ui/support/InventoryBench.h"
 #include "ui/support/InventoryFixture.h"
+#include "ui/support/ModalAnswerer.h"
 #include "ui/support/TestHelpers.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
@@ -463,6 +468,69 @@ private slots:
         QFETCH(QString, text);
         Open({"a"});
         QCOMPARE(m_bench->Text(id), text);
+    }
+
+    void breakdownEntriesShowTheirReports_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("measure");
+        QTest::addColumn<int>("attribute");
+        const auto row = [](const char* name, int id, BreakdownMeasure measure, int attribute) {
+            QTest::newRow(name) << id << static_cast<int>(measure) << attribute;
+        };
+        row("expenditures by date", ExpendituresByPurchaseDate, BreakdownMeasure::Expenditures, -1);
+        row("expenditures by maker", ExpendituresByManufacturer, BreakdownMeasure::Expenditures, 1);
+        row("expenditures by body", ExpendituresByBodyClassification,
+            BreakdownMeasure::Expenditures, 0);
+        row("asset value by date", AssetValueByPurchaseDate, BreakdownMeasure::AssetValue, -1);
+        row("asset value by maker", AssetValueByManufacturer, BreakdownMeasure::AssetValue, 1);
+        row("asset value by body", AssetValueByBodyClassification, BreakdownMeasure::AssetValue, 0);
+        row("count by maker", ItemCountByManufacturer, BreakdownMeasure::ItemCount, 1);
+        row("count by body", ItemCountByBodyClassification, BreakdownMeasure::ItemCount, 0);
+    }
+
+    // Each "by" entry opens the results of its own breakdown: the title, the
+    // headings and the rows the model gives, as the list shows them.
+    void breakdownEntriesShowTheirReports() {
+        QFETCH(int, id);
+        QFETCH(int, measure);
+        QFETCH(int, attribute);
+        QPrinter printer;
+        CBreakdownCommands commands([&printer]() -> QPrinter& { return printer; });
+        m_bench->breakdowns = &commands;
+        const std::vector<std::vector<std::string>> items{
+            {"Boxcar", "Lionel", "1", "r", "p", "O", "c", "Yes", "1990", "2001", "12.00", "15.50"},
+            {"Caboose", "Atlas", "2", "r", "p", "HO", "c", "No", "1991", "1999", "7.25", "3.00"},
+            {"boxcar", "Lionel", "3", "r", "p", "N", "c", "No", "1992", "2001", "100.00", "90.00"}};
+        for (const auto& values : items)
+            m_doc->AddItem(CInventoryBench::Item(values), nullptr);
+        m_view = m_bench->MakeView(*m_doc);
+        const auto kind = static_cast<BreakdownMeasure>(measure);
+        const CBreakdownTable expected =
+            attribute < 0
+                ? CBreakdownTable::ByPurchaseYear(*m_doc, kind, m_bench->yard.get())
+                : CBreakdownTable::ByAttribute(*m_doc, kind, attribute, m_bench->yard.get());
+        QStringList title;
+        QList<QStringList> shown;
+        CModalAnswerer modals;
+        modals.QueueFor<CQuickFactsDialog>([&](CQuickFactsDialog* dialog) {
+            const QTreeWidget* list = dialog->List();
+            title << dialog->windowTitle() << list->headerItem()->text(0)
+                  << list->headerItem()->text(1);
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                shown << QStringList{list->topLevelItem(row)->text(0),
+                                     list->topLevelItem(row)->text(1)};
+            dialog->reject();
+        });
+        QVERIFY(m_bench->Run(id));
+        QCOMPARE(modals.Pending(), 0);
+        QCOMPARE(title, (QStringList{text::FromBytes(expected.GetTitle()),
+                                     text::FromBytes(expected.GetColumnHeadings()[0]),
+                                     text::FromBytes(expected.GetColumnHeadings()[1])}));
+        QList<QStringList> rows;
+        for (const CQuickFactsRow& row : expected.GetRows())
+            rows << QStringList{text::FromBytes(row.key), text::FromBytes(row.value)};
+        QCOMPARE(shown, rows);
+        QVERIFY(rows.size() >= 2);
     }
 
     void contextMenuListsTheModificationEntries() {

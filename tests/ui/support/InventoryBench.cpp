@@ -38,7 +38,7 @@ std::unique_ptr<CSidingWardView> CInventoryBench::MakeView(CSidingWardDoc& docum
     auto view = std::make_unique<CSidingWardView>(
         document,
         CSidingWardView::Services{messages, sounds, *settings, [yardWidget] { return yardWidget; },
-                                  nullptr, importExport});
+                                  nullptr, importExport, nullptr, breakdowns});
     view->SetActions(actions.get());
     view->resize(420, 360);
     view->show();

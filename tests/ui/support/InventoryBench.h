@@ -15,6 +15,7 @@
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/SoundRecorder.h"
 
+class CBreakdownCommands;
 class CClassificationDoc;
 class CClassificationView;
 class CImportExportCommands;
@@ -57,6 +58,8 @@ public:
     std::unique_ptr<CActionRegistry> actions;
     // The export and import commands the views made from now on get (not owned).
     CImportExportCommands* importExport = nullptr;
+    // The breakdown reports the views made from now on get (not owned).
+    CBreakdownCommands* breakdowns = nullptr;
 
 private:
     CSidingWardView* m_active = nullptr;
