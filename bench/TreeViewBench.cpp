@@ -18,6 +18,7 @@
 #include "model/core/DelimitedText.h"
 #include "model/core/InventoryReport.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/BreakdownTable.h"
 #include "ui/app/AppSettings.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageSink.h"
@@ -25,6 +26,7 @@
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/ReportPrinter.h"
 #include "ui/inventory/SidingWardView.h"
+#include "ui/quickfacts/QuickFactsDialog.h"
 
 namespace {
 
@@ -205,6 +207,51 @@ void BM_PreviewLargest(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PreviewLargest)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Expenditures by Manufacturer over the largest inventory with 5000 makers: the
+// breakdown built and its results dialog shown with the chart (0), or a header
+// click that sorts the list and redraws the chart (1).
+void BM_BreakdownDialogWithChart(benchmark::State& state) {
+    auto document = LoadLargest();
+    constexpr std::size_t kMakers = 5000;
+    for (int k = 0; k < document->GetItemCount(); ++k)
+        document->GetItemAt(k)->SetAttributeText(
+            static_cast<int>(Attribute::Manufacturer),
+            "Maker " + std::to_string(static_cast<std::size_t>(k) % kMakers));
+    QPrinter printer;
+    const auto printerSource = [&printer]() -> QPrinter& { return printer; };
+    const bool click = state.range(0) == 1;
+    for (auto _ : state) {
+        std::unique_ptr<CQuickFactsDialog> dialog;
+        if (click) {
+            state.PauseTiming();
+            dialog = std::make_unique<CQuickFactsDialog>(
+                CBreakdownTable::ByAttribute(*document, BreakdownMeasure::Expenditures, 1, nullptr),
+                printerSource);
+            dialog->show();
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+            dialog->SortByColumn(1);
+        } else {
+            dialog = std::make_unique<CQuickFactsDialog>(
+                CBreakdownTable::ByAttribute(*document, BreakdownMeasure::Expenditures, 1, nullptr),
+                printerSource);
+            dialog->show();
+        }
+        QCoreApplication::processEvents();
+        dialog->repaint();
+        if (dialog->Table().GetRows().size() != kMakers)
+            state.SkipWithError("the groups are wrong");
+        state.PauseTiming();
+        dialog.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BreakdownDialogWithChart)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Delete with the root selected, answered Yes: every item removed in tree order.
 void BM_DeleteAllItems(benchmark::State& state) {

@@ -3,18 +3,27 @@
 #include <algorithm>
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QPieSeries>
+#include <QPieSlice>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include "ui/common/Text.h"
 
 namespace {
+
+const QSize kSmallest(360, 260);
+// The height of one bar and its text, and of the chart's frame and value axis.
+constexpr int kBarRow = 24;
+constexpr int kChartFrame = 90;
+// The most entries the pie's legend shows beside the smallest chart.
+constexpr std::size_t kLegendRows = 12;
 
 struct Group {
     QString label;
@@ -58,15 +67,20 @@ std::vector<Group> Groups(const std::vector<CQuickFactsRow>& rows) {
 } // namespace
 
 CBreakdownChart::CBreakdownChart(QWidget* parent)
-    : QWidget(parent), m_view(new QChartView(this)), m_note(new QLabel(this)) {
+    : QWidget(parent), m_scroller(new QScrollArea(this)), m_view(new QChartView),
+      m_note(new QLabel(this)) {
     m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setMinimumSize(360, 260);
+    m_view->setMinimumSize(kSmallest);
+    m_scroller->setWidget(m_view);
+    m_scroller->setWidgetResizable(true);
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_note->setObjectName(QStringLiteral("note"));
     m_note->setText(QStringLiteral("Losses are left out of the pie."));
     m_note->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+    layout->addWidget(m_scroller);
     layout->addWidget(m_note);
 }
 
@@ -82,10 +96,12 @@ void CBreakdownChart::SetPie(bool pie) {
 
 void CBreakdownChart::Redraw() {
     auto* chart = new QChart;
-    chart->legend()->setVisible(m_pie);
-    chart->legend()->setAlignment(Qt::AlignRight);
     m_labels.clear();
     const std::vector<Group> groups = Groups(m_rows);
+    // A legend longer than the chart is high would be cut short; then each slice
+    // names itself while the pointer is on it.
+    chart->legend()->setVisible(m_pie && groups.size() <= kLegendRows);
+    chart->legend()->setAlignment(Qt::AlignRight);
     bool losses = false;
     if (m_pie) {
         auto* series = new QPieSeries(chart);
@@ -94,34 +110,45 @@ void CBreakdownChart::Redraw() {
                 losses = true;
             if (group.value <= 0)
                 continue;
-            series->append(group.label, group.value);
+            QPieSlice* slice = series->append(group.label, group.value);
+            QObject::connect(slice, &QPieSlice::hovered, slice, &QPieSlice::setLabelVisible);
             m_labels << group.label;
         }
         chart->addSeries(series);
     } else {
+        // Bars lie across, so that every group's text reads in full beside its bar,
+        // the first row at the top as in the list; a bar axis counts upwards, so
+        // the rows go in from the last.
         auto* set = new QBarSet(QString());
+        QStringList upwards;
         double lowest = 0;
         double highest = 0;
-        for (const Group& group : groups) {
-            *set << group.value;
-            m_labels << group.label;
-            lowest = std::min(lowest, group.value);
-            highest = std::max(highest, group.value);
+        for (auto group = groups.rbegin(); group != groups.rend(); ++group) {
+            *set << group->value;
+            upwards << group->label;
+            lowest = std::min(lowest, group->value);
+            highest = std::max(highest, group->value);
         }
-        auto* series = new QBarSeries(chart);
+        for (const Group& group : groups)
+            m_labels << group.label;
+        auto* series = new QHorizontalBarSeries(chart);
         series->append(set);
         chart->addSeries(series);
         auto* categories = new QBarCategoryAxis(chart);
-        categories->append(m_labels);
-        categories->setLabelsAngle(m_labels.size() > 6 ? -60 : 0);
-        chart->addAxis(categories, Qt::AlignBottom);
+        categories->append(upwards);
+        chart->addAxis(categories, Qt::AlignLeft);
         series->attachAxis(categories);
         auto* values = new QValueAxis(chart);
         values->setRange(lowest, highest > lowest ? highest : lowest + 1);
         values->applyNiceNumbers();
-        chart->addAxis(values, Qt::AlignLeft);
+        chart->addAxis(values, Qt::AlignBottom);
         series->attachAxis(values);
     }
+    // Each bar gets room for its text; the chart scrolls when they need more.
+    m_view->setMinimumHeight(
+        m_pie ? kSmallest.height()
+              : std::max(kSmallest.height(),
+                         kChartFrame + kBarRow * static_cast<int>(groups.size())));
     m_note->setVisible(m_pie && losses);
     QChart* old = m_view->chart();
     m_view->setChart(chart);

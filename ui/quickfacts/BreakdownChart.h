@@ -10,8 +10,10 @@
 class QChart;
 class QChartView;
 class QLabel;
+class QScrollArea;
 
-// A chart of a breakdown's rows: bars in the order given (losses below zero), or a
+// A chart of a breakdown's rows: bars in the order given, from the top (losses to
+// the left of zero), or a
 // pie of the shares. Over 25 groups, the largest 24 are shown and one "Other"
 // gathers the rest; losses are left out of the pie, and a note says so.
 class CBreakdownChart : public QWidget {
@@ -37,6 +39,7 @@ private:
     std::vector<CQuickFactsRow> m_rows;
     bool m_pie = false;
     QStringList m_labels;
+    QScrollArea* m_scroller;
     QChartView* m_view;
     QLabel* m_note;
 };

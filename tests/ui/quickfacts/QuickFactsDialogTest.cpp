@@ -107,6 +107,26 @@ private slots:
         QVERIFY(SaveScreenshot(dialog, u"QuickFactsDialog-pie.png"_s));
     }
 
+    // The README's pictures: Expenditures by Manufacturer of the sample inventory,
+    // sorted by value, as bars and as a pie.
+    void sampleScreenshots() {
+        if (!ScreenshotsWanted())
+            QSKIP("GAUGEWRIGHT_SCREENSHOTS not set");
+        CSidingWardDoc document;
+        QVERIFY(document.OnOpenDocument(GAUGEWRIGHT_SOURCE_DATA_DIR "/Sample.inv").Succeeded());
+        QPrinter printer;
+        CQuickFactsDialog dialog(
+            CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
+            [&printer]() -> QPrinter& { return printer; });
+        dialog.show();
+        dialog.SortByColumn(1);
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(SaveScreenshot(dialog, u"QuickFacts-bars.png"_s));
+        dialog.PieButton()->setChecked(true);
+        QCoreApplication::processEvents();
+        QVERIFY(SaveScreenshot(dialog, u"QuickFacts-pie.png"_s));
+    }
+
     // Every row is printed, over as many pages as needed, the header line on each.
     void printingGivesEveryRow() {
         CSidingWardDoc document;
