@@ -3,31 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 
+#include "ui/common/PrintFont.h"
 #include "ui/common/Text.h"
-
-namespace {
-
-constexpr int kReportPointSize = 12;
-
-} // namespace
 
 CReportPrinter::CReportPrinter(CInventoryReport report, CDate date)
     : m_report(std::move(report)), m_date(date) {}
-
-QFont CReportPrinter::ReportFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(kReportPointSize);
-    font.setFixedPitch(true);
-    // The report is plain text in one fixed-pitch font: skipping the shaping
-    // halves the time the preview takes to record the largest inventory's pages.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
-}
 
 std::vector<std::string> CReportPrinter::BlockLines(long block) const {
     return inventoryreport::Wrap(block == kHeadingBlock
@@ -41,7 +25,7 @@ int CReportPrinter::LayOut(QPrinter& printer) {
 }
 
 int CReportPrinter::LayOut(QPaintDevice& device, const QSizeF& page) {
-    m_font = ReportFont();
+    m_font = FixedPrintFont();
     // The cells line up by character counts: the page is measured in characters
     // of the fixed-pitch font, and a line's height in lines of it.
     const QFontMetricsF metrics(m_font, &device);

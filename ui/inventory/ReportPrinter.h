@@ -36,8 +36,6 @@ public:
     // False when the printer cannot be drawn on.
     bool Print(QPrinter& printer);
 
-    static QFont ReportFont();
-
 private:
     // A part of a page: lines [firstLine, endLine) of the heading line (block
     // kHeadingBlock) or of an item line (block = its index); endLine -1: to its end.

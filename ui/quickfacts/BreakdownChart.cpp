@@ -6,11 +6,13 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCursor>
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QScrollArea>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -99,7 +101,8 @@ void CBreakdownChart::Redraw() {
     m_labels.clear();
     const std::vector<Group> groups = Groups(m_rows);
     // A legend longer than the chart is high would be cut short; then each slice
-    // names itself while the pointer is on it.
+    // names itself while the pointer is on it (always: a slice's own label is cut
+    // short near the chart's edge).
     chart->legend()->setVisible(m_pie && groups.size() <= kLegendRows);
     chart->legend()->setAlignment(Qt::AlignRight);
     bool losses = false;
@@ -111,7 +114,16 @@ void CBreakdownChart::Redraw() {
             if (group.value <= 0)
                 continue;
             QPieSlice* slice = series->append(group.label, group.value);
-            QObject::connect(slice, &QPieSlice::hovered, slice, &QPieSlice::setLabelVisible);
+            QObject::connect(slice, &QPieSlice::hovered, slice, [slice](bool on) {
+                slice->setExploded(on);
+                if (on)
+                    QToolTip::showText(QCursor::pos(),
+                                       QStringLiteral("%1: %2 %")
+                                           .arg(slice->label())
+                                           .arg(100 * slice->percentage(), 0, 'f', 1));
+                else
+                    QToolTip::hideText();
+            });
             m_labels << group.label;
         }
         chart->addSeries(series);

@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/common/PrintFont.h"
 #include "ui/common/Text.h"
 #include "ui/quickfacts/BreakdownChart.h"
 
@@ -119,6 +120,9 @@ bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    // The rows are padded to their widths, so the values line up only in a
+    // fixed-pitch font.
+    painter.setFont(FixedPrintFont());
     const QFontMetricsF metrics(painter.font(), &printer);
     const qreal line = metrics.lineSpacing();
     const qreal bottom = printer.pageRect(QPrinter::DevicePixel).height();
