@@ -1,6 +1,9 @@
 #include "ui/quickfacts/QuickFactsDialog.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QChartView>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFontMetricsF>
@@ -143,5 +146,16 @@ bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
                          text::FromBytes(CBreakdownTable::GetPrintLine(row)));
         y += line;
     }
+    // Then the chart as it is shown, across the page: below the rows when it has
+    // room there, else on a page of its own.
+    QChartView* chart = m_chart->View();
+    const qreal width = printer.pageRect(QPrinter::DevicePixel).width();
+    const qreal height = width * chart->height() / std::max(chart->width(), 1);
+    y += line;
+    if (y + height > bottom) {
+        printer.newPage();
+        y = 0;
+    }
+    chart->render(&painter, QRectF(0, y, width, bottom - y), chart->rect(), Qt::KeepAspectRatio);
     return painter.end();
 }

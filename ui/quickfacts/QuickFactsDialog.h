@@ -40,7 +40,8 @@ public:
     QString CopyText() const;
     void Copy();
     // The print dialog, then the header line and every row in the order shown,
-    // over as many pages as they need, the header line on each page.
+    // over as many pages as they need, the header line on each page; then the
+    // chart as shown.
     void Print();
     // Prints on printer as Print does after its dialog; false when it cannot draw.
     bool PrintTo(QPrinter& printer) const;
