@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
+#include "ui/common/CommandInfo.h"
 #include "ui/common/CommandTarget.h"
 
 class CDocManager;
@@ -9,12 +11,16 @@ class CDocument;
 class QWidget;
 
 // The commands of one open inventory: Save, Save As and Close, carried out by the
-// document manager.
+// document manager, and View as a List, which opens one more window on it.
 class CInventoryDocCommands : public CCommandTarget {
 public:
-    // parent gives the window that dialogs and messages belong to.
+    // parent gives the window that dialogs and messages belong to; openList opens
+    // a list window on the document (none: the command is disabled).
     CInventoryDocCommands(CDocManager& docManager, CDocument& document,
-                          std::function<QWidget*()> parent);
+                          std::function<QWidget*()> parent, std::function<void()> openList = {});
+
+    // The commands described here (View as a List) for the action registry.
+    static std::vector<CCommandInfo> Commands();
 
     bool HandlesCommand(int id) const override;
     void OnCommand(int id) override;
@@ -24,4 +30,5 @@ private:
     CDocManager& m_docManager;
     CDocument& m_document;
     std::function<QWidget*()> m_parent;
+    std::function<void()> m_openList;
 };

@@ -1,6 +1,7 @@
 #include "ui/app/ProgramCommands.h"
 
 #include "ui/app/AppCommands.h"
+#include "ui/app/InventoryDocCommands.h"
 #include "ui/app/MainFrame.h"
 #include "ui/common/DocCommands.h"
 #include "ui/inventory/SidingWardView.h"
@@ -9,8 +10,8 @@
 std::vector<CCommandInfo> ProgramCommands() {
     std::vector<CCommandInfo> commands;
     for (std::vector<CCommandInfo> part :
-         {CDocCommands::Commands(), CSidingWardView::Commands(), CClassificationView::Commands(),
-          CMainFrame::Commands(), CAppCommands::Commands()})
+         {CDocCommands::Commands(), CSidingWardView::Commands(), CInventoryDocCommands::Commands(),
+          CClassificationView::Commands(), CMainFrame::Commands(), CAppCommands::Commands()})
         commands.insert(commands.end(), part.begin(), part.end());
     return commands;
 }

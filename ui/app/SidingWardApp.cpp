@@ -45,6 +45,7 @@
 #include "ui/inventory/PictureViewer.h"
 #include "ui/inventory/ReportPrintCommands.h"
 #include "ui/inventory/SidingWardView.h"
+#include "ui/inventory/SidingWardView2.h"
 #include "ui/inventory/TextEditor.h"
 #include "ui/quickfacts/BreakdownCommands.h"
 #include "ui/yard/ClassificationFrame.h"
@@ -415,8 +416,7 @@ void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemp
     m_mainFrame->AddChildFrame(m_yardFrame);
 }
 
-void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
-    auto& inventory = static_cast<CSidingWardDoc&>(document);
+CInventoryViewServices CSidingWardApp::InventoryViewServices() {
     // The yard's build form: the first view of the first document of the type
     // named "Classification".
     auto findYardView = [this]() -> QWidget* {
@@ -435,16 +435,30 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
         }
         return nullptr;
     };
-    auto* view = new CSidingWardView(inventory,
-                                     {m_services.messages, m_services.sounds, m_services.settings,
-                                      findYardView, m_commentsPictures.get(), m_importExport.get(),
-                                      m_printing.get(), m_breakdowns.get()});
+    return {m_services.messages, m_services.sounds,        m_services.settings,
+            findYardView,        m_commentsPictures.get(), m_importExport.get(),
+            m_printing.get(),    m_breakdowns.get()};
+}
+
+void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
+    auto& inventory = static_cast<CSidingWardDoc&>(document);
+    auto* view = new CSidingWardView(inventory, InventoryViewServices());
     view->SetActions(&m_mainFrame->Actions());
+    m_inventoryCommands[&document] = std::make_unique<CInventoryDocCommands>(
+        *m_docManager, document, [this] { return m_mainFrame.get(); },
+        [this, &inventory] { OpenListWindow(inventory); });
+    AddInventoryFrame(document, view);
+}
+
+void CSidingWardApp::OpenListWindow(CSidingWardDoc& inventory) {
+    auto* view = new CSidingWardView2(inventory, InventoryViewServices());
+    view->SetActions(&m_mainFrame->Actions());
+    AddInventoryFrame(inventory, view);
+}
+
+void CSidingWardApp::AddInventoryFrame(CDocument& document, QWidget* view) {
     auto* child = new CChildFrame(document, view);
-    auto commands = std::make_unique<CInventoryDocCommands>(*m_docManager, document,
-                                                            [this] { return m_mainFrame.get(); });
-    child->SetDocumentTarget(commands.get());
-    m_inventoryCommands[&document] = std::move(commands);
+    child->SetDocumentTarget(m_inventoryCommands[&document].get());
     child->SetMenuLayout(m_inventoryMenus);
     CDocument* closing = &document;
     child->SetCloseHook([this, closing] {

@@ -10,8 +10,10 @@
 #include <QUrl>
 
 #include "ui/common/MenuLayout.h"
+#include "ui/inventory/InventoryViewServices.h"
 
 class CAppCommands;
+class CSidingWardDoc;
 class CAppSettings;
 class CClassificationDoc;
 class CClassificationFrame;
@@ -94,6 +96,11 @@ private:
     void OnDocumentOpened(CDocument* document, CDocTemplate* docTemplate);
     void OnDocumentClosing(CDocument* document);
     void OpenInventoryWindow(CDocument& document);
+    // One more window on an inventory: the list.
+    void OpenListWindow(CSidingWardDoc& inventory);
+    // The inventory's window frame around view, with its menus and document commands.
+    void AddInventoryFrame(CDocument& document, QWidget* view);
+    CInventoryViewServices InventoryViewServices();
     // The end of the program, after the exit question: the save prompts, the yard's
     // silent save, the wait for the loader and the settings. False keeps running.
     bool CloseAll();

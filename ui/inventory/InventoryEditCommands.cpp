@@ -126,14 +126,19 @@ bool CInventoryEditCommands::RemoveItemNode(const CInventoryElement* item) {
 
 bool CInventoryEditCommands::Copy() {
     const CInventoryElement* item = m_view.CurrentItem();
-    CCatalogue* yard = m_view.GetDocument().GetClassificationYard();
-    if (item == nullptr || yard == nullptr)
+    return item != nullptr && CopyItem(m_view.GetDocument(), *item);
+}
+
+bool CInventoryEditCommands::CopyItem(const CSidingWardDoc& document,
+                                      const CInventoryElement& item) {
+    CCatalogue* yard = document.GetClassificationYard();
+    if (yard == nullptr)
         return false;
-    yard->SetClipboardItem(*item);
+    yard->SetClipboardItem(item);
     // The desktop gets the item as text, headings first, so that it can be pasted
     // into a spreadsheet or a mail; lines end as text on the desktop does.
     QGuiApplication::clipboard()->setText(
-        text::FromBytes(delimitedtext::ItemWithHeadings(m_view.GetDocument(), *item, "\t", "\n")));
+        text::FromBytes(delimitedtext::ItemWithHeadings(document, item, "\t", "\n")));
     return true;
 }
 

@@ -8,6 +8,7 @@ class CFerroRSTreeCtrl;
 class CFerroTreeCtrl;
 class CInventoryElement;
 class CInventoryEditTarget;
+class CSidingWardDoc;
 enum class MessageIcon;
 
 // The commands with which the user changes, searches, checks and values an
@@ -27,6 +28,8 @@ public:
     // clipboard; false when there was nothing to copy or no clipboard (no
     // Classification Yard).
     bool Copy();
+    // Copy of an item of document, for every window that shows it.
+    static bool CopyItem(const CSidingWardDoc& document, const CInventoryElement& item);
     // Copy, then removes the selected item; false when nothing was cut.
     bool Cut();
     void Paste();

@@ -499,7 +499,6 @@ enum class Rule {
     Breakdown,        // the inventory has items and the breakdown reports are there
     Exportable,       // the inventory has items and export is there
     Importable,       // the inventory is empty and import is there
-    Later,            // the feature is not in this program yet: shown, disabled
 };
 
 // What the rules look at, taken once per update.
@@ -547,8 +546,6 @@ bool Holds(Rule rule, const CommandState& state) {
         return state.importExport && state.hasItems;
     case Rule::Importable:
         return state.importExport && !state.hasItems;
-    case Rule::Later:
-        return false;
     }
     return false;
 }
@@ -580,7 +577,6 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
     const auto editing = [](auto command) {
         return [command](View& view) { (view.m_editing.get()->*command)(); };
     };
-    const auto later = [](View&) {};
     const auto breakdown = [](BreakdownMeasure measure, int attribute) {
         return [measure, attribute](View& view) {
             view.m_services.breakdowns->Show(&view, view.m_document, measure, attribute);
@@ -669,10 +665,6 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
               u"Choose the details shown for every item\nInventory Details"_s},
              Rule::Always,
              [](View& view) { view.RunInventoryDetails(); }},
-            {{ViewAsList, u"&View as a List"_s,
-              u"Show the inventory in a list window\nView as a List"_s},
-             Rule::Later,
-             later},
 
             {{SendToYard, u"&Send to Classification Yard"_s,
               u"Send the selected item to the Classification Yard for changes\n"

@@ -15,21 +15,17 @@
 #include "ui/common/CommandTarget.h"
 #include "ui/common/MenuLayout.h"
 #include "ui/inventory/InventoryEditTarget.h"
+#include "ui/inventory/InventoryViewServices.h"
 
 class CActionRegistry;
-class CBreakdownCommands;
-class CInventoryViewSettings;
 class CFerroTreeCtrl;
-class CImportExportCommands;
 class CInventoryEditCommands;
 class CInventoryTreeModel;
-class CReportPrintCommands;
 class CMessageSink;
 class CSidingWardDoc;
 class CSoundPlayer;
 class QLabel;
 class QModelIndex;
-class CCommentsPictureCommands;
 class QTimer;
 
 // The main window of an inventory: the item count, a small signal animation and
@@ -46,23 +42,7 @@ class CSidingWardView : public QWidget,
 public:
     using DetailFlags = std::array<bool, kAttributeCount>;
 
-    // Everything the view uses from the program; it must outlive the view.
-    struct Services {
-        CMessageSink& messages;
-        CSoundPlayer& sounds;
-        CInventoryViewSettings& settings;
-        // The Classification Yard's build form, which takes the yard messages; null
-        // when there is no yard (registration then fails with a message).
-        std::function<QWidget*()> findYardView;
-        // The comments and picture commands; null leaves them disabled.
-        CCommentsPictureCommands* commentsPictures = nullptr;
-        // Export and Import Inventory; null leaves them disabled.
-        CImportExportCommands* importExport = nullptr;
-        // Print and Print Preview; null leaves them disabled.
-        CReportPrintCommands* printing = nullptr;
-        // The breakdown reports of the Quick Facts menu; null leaves them disabled.
-        CBreakdownCommands* breakdowns = nullptr;
-    };
+    using Services = CInventoryViewServices;
 
     CSidingWardView(CSidingWardDoc& document, Services services, QWidget* parent = nullptr);
     // Unregisters the document when this was its last view and stores the view settings.

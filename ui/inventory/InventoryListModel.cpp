@@ -1,0 +1,147 @@
+#include "ui/inventory/InventoryListModel.h"
+
+#include <algorithm>
+
+#include "model/core/Catalogue.h"
+#include "model/core/ItemList.h"
+#include "model/core/LabelCollation.h"
+#include "model/core/SidingWardDoc.h"
+#include "ui/common/Text.h"
+
+CInventoryListModel::CInventoryListModel(CSidingWardDoc& document, QObject* parent)
+    : QAbstractTableModel(parent), m_document(document) {}
+
+int CInventoryListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_shown.size());
+}
+
+int CInventoryListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_attributes.size());
+}
+
+QVariant CInventoryListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    const CInventoryElement* item = ItemAt(index.row());
+    const int attribute = AttributeOf(index.column());
+    if (item == nullptr || attribute < 0)
+        return {};
+    return text::FromBytes(item->GetAttributeText(attribute));
+}
+
+QVariant CInventoryListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    if (role != Qt::DisplayRole)
+        return {};
+    const int attribute = AttributeOf(section);
+    return attribute < 0 ? QVariant() : QVariant(text::FromBytes(Heading(attribute)));
+}
+
+std::string CInventoryListModel::Heading(int attribute) const {
+    if (const CCatalogue* yard = m_document.GetClassificationYard())
+        return yard->GetHeading(attribute);
+    return AttributeName(attribute);
+}
+
+void CInventoryListModel::Rebuild(const ColumnFlags& shown) {
+    beginResetModel();
+    m_attributes.clear();
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+        if (shown[static_cast<std::size_t>(attribute)])
+            m_attributes.push_back(attribute);
+    }
+    m_rows.clear();
+    const int count = m_document.GetItemCount();
+    m_rows.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k)
+        m_rows.push_back(m_document.GetItemAt(k));
+    ApplyFilter();
+    endResetModel();
+}
+
+void CInventoryListModel::SortByColumn(int column, bool descending) {
+    const int attribute = AttributeOf(column);
+    if (attribute < 0)
+        return;
+    beginResetModel();
+    itemlist::Sort(m_rows, attribute, descending);
+    ApplyFilter();
+    endResetModel();
+}
+
+void CInventoryListModel::SetFilter(const QString& text) {
+    if (text == m_filter)
+        return;
+    beginResetModel();
+    m_filter = text;
+    // A character the files cannot hold is in no item.
+    const std::optional<std::string> bytes = text::ToBytes(text);
+    m_filterMatchesNothing = !bytes.has_value();
+    m_upperFilter = bytes ? collation::UpperOf(*bytes) : std::string();
+    ApplyFilter();
+    endResetModel();
+}
+
+bool CInventoryListModel::Passes(const CInventoryElement& item) const {
+    if (m_filterMatchesNothing)
+        return false;
+    return m_upperFilter.empty() ||
+           itemlist::Contains(itemlist::FilterText(item, m_attributes), m_upperFilter);
+}
+
+void CInventoryListModel::ApplyFilter() {
+    if (m_upperFilter.empty() && !m_filterMatchesNothing) {
+        m_shown = m_rows;
+        return;
+    }
+    m_shown.clear();
+    for (CInventoryElement* item : m_rows) {
+        if (Passes(*item))
+            m_shown.push_back(item);
+    }
+}
+
+int CInventoryListModel::AppendRow(CInventoryElement* item) {
+    m_rows.push_back(item);
+    if (!Passes(*item))
+        return -1;
+    const int row = static_cast<int>(m_shown.size());
+    beginInsertRows({}, row, row);
+    m_shown.push_back(item);
+    endInsertRows();
+    return row;
+}
+
+bool CInventoryListModel::RemoveRow(const CInventoryElement* item) {
+    const auto all = std::find(m_rows.begin(), m_rows.end(), item);
+    if (all == m_rows.end())
+        return false;
+    m_rows.erase(all);
+    const int row = RowOf(item);
+    if (row >= 0) {
+        beginRemoveRows({}, row, row);
+        m_shown.erase(m_shown.begin() + row);
+        endRemoveRows();
+    }
+    return true;
+}
+
+int CInventoryListModel::AttributeOf(int column) const {
+    return column >= 0 && column < static_cast<int>(m_attributes.size())
+               ? m_attributes[static_cast<std::size_t>(column)]
+               : -1;
+}
+
+CInventoryElement* CInventoryListModel::ItemAt(int row) const {
+    return row >= 0 && row < static_cast<int>(m_shown.size())
+               ? m_shown[static_cast<std::size_t>(row)]
+               : nullptr;
+}
+
+int CInventoryListModel::RowOf(const CInventoryElement* item) const {
+    const auto found = std::find(m_shown.begin(), m_shown.end(), item);
+    return found == m_shown.end() ? -1 : static_cast<int>(found - m_shown.begin());
+}

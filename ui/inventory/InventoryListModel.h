@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include <QAbstractTableModel>
+
+#include "model/core/InventoryElement.h"
+
+class CSidingWardDoc;
+
+// The inventory as a table: one row per item, one column per shown attribute,
+// headed by the current headings. The rows are in the document's order after a
+// rebuild and in the order of the last sort afterwards; a filter text narrows them
+// to the rows whose shown cells hold it. The rows point at the document's items,
+// which they never own or reorder.
+class CInventoryListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using ColumnFlags = std::array<bool, kAttributeCount>;
+
+    explicit CInventoryListModel(CSidingWardDoc& document, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Builds the columns of the flags and every row in the document's order.
+    void Rebuild(const ColumnFlags& shown);
+    // Sorts the rows by the attribute of a column (stable); the document keeps its order.
+    void SortByColumn(int column, bool descending);
+    // Shows only the rows whose shown cells hold text, without regard to case; the
+    // empty text shows every row.
+    void SetFilter(const QString& text);
+    const QString& Filter() const { return m_filter; }
+
+    // Adds a row for the item at the end; its shown row, or -1 when the filter hides it.
+    int AppendRow(CInventoryElement* item);
+    // Removes the item's row; false when it has none.
+    bool RemoveRow(const CInventoryElement* item);
+
+    // The attribute shown in a column; -1 for none.
+    int AttributeOf(int column) const;
+    // The shown attributes, in column order.
+    const std::vector<int>& Attributes() const { return m_attributes; }
+    std::string Heading(int attribute) const;
+    // The item of a shown row; null outside the rows.
+    CInventoryElement* ItemAt(int row) const;
+    // The shown row of an item; -1 when it has none or the filter hides it.
+    int RowOf(const CInventoryElement* item) const;
+    // The shown rows' items, top to bottom.
+    const std::vector<CInventoryElement*>& ShownItems() const { return m_shown; }
+    int TotalRows() const { return static_cast<int>(m_rows.size()); }
+
+private:
+    // The shown rows anew from every row and the filter.
+    void ApplyFilter();
+    bool Passes(const CInventoryElement& item) const;
+
+    CSidingWardDoc& m_document;
+    std::vector<int> m_attributes;
+    std::vector<CInventoryElement*> m_rows;
+    std::vector<CInventoryElement*> m_shown;
+    QString m_filter;
+    std::string m_upperFilter;
+    bool m_filterMatchesNothing = false;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+class CBreakdownCommands;
+class CCommentsPictureCommands;
+class CImportExportCommands;
+class CInventoryViewSettings;
+class CMessageSink;
+class CReportPrintCommands;
+class CSoundPlayer;
+class QWidget;
+
+// Everything an inventory window (the tree or the list) uses from the program; it
+// must outlive the window.
+struct CInventoryViewServices {
+    CMessageSink& messages;
+    CSoundPlayer& sounds;
+    CInventoryViewSettings& settings;
+    // The Classification Yard's build form, which takes the yard messages; null
+    // when there is no yard (registration then fails with a message).
+    std::function<QWidget*()> findYardView;
+    // The comments and picture commands; null leaves them disabled.
+    CCommentsPictureCommands* commentsPictures = nullptr;
+    // Export and Import Inventory; null leaves them disabled.
+    CImportExportCommands* importExport = nullptr;
+    // Print and Print Preview; null leaves them disabled.
+    CReportPrintCommands* printing = nullptr;
+    // The breakdown reports of the Quick Facts menu; null leaves them disabled.
+    CBreakdownCommands* breakdowns = nullptr;
+};
