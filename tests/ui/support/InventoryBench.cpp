@@ -3,6 +3,7 @@
 #include "model/yard/ClassificationDoc.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/inventory/SidingWardView.h"
+#include "ui/inventory/SidingWardView2.h"
 #include "ui/yard/ClassificationView.h"
 
 CInventoryBench::CInventoryBench()
@@ -41,6 +42,20 @@ std::unique_ptr<CSidingWardView> CInventoryBench::MakeView(CSidingWardDoc& docum
                                   nullptr, importExport, nullptr, breakdowns});
     view->SetActions(actions.get());
     view->resize(420, 360);
+    view->show();
+    m_active = view.get();
+    return view;
+}
+
+std::unique_ptr<CSidingWardView2> CInventoryBench::MakeListView(CSidingWardDoc& document,
+                                                                bool withYard) {
+    QWidget* yardWidget = withYard ? yardView.get() : nullptr;
+    auto view = std::make_unique<CSidingWardView2>(
+        document,
+        CInventoryViewServices{messages, sounds, *settings, [yardWidget] { return yardWidget; },
+                               nullptr, importExport, nullptr, breakdowns});
+    view->SetActions(actions.get());
+    view->resize(620, 360);
     view->show();
     m_active = view.get();
     return view;

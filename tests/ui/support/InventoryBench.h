@@ -20,6 +20,8 @@ class CClassificationDoc;
 class CClassificationView;
 class CImportExportCommands;
 class CSidingWardView;
+class CSidingWardView2;
+class CCommandTarget;
 
 // What the inventory view tests share: a Classification Yard (headings "H" + the
 // default name, two values "A<n>" and "b<n>" per attribute) with its build form,
@@ -33,7 +35,9 @@ public:
     // A view on document, registered with the yard, shown (initial update done)
     // and active for the router.
     std::unique_ptr<CSidingWardView> MakeView(CSidingWardDoc& document, bool withYard = true);
-    void SetActive(CSidingWardView* view) { m_active = view; }
+    // A list window on document, the same way.
+    std::unique_ptr<CSidingWardView2> MakeListView(CSidingWardDoc& document, bool withYard = true);
+    void SetActive(CCommandTarget* view) { m_active = view; }
 
     // Whether the command is enabled now, and its menu text.
     bool Enabled(int id);
@@ -62,5 +66,5 @@ public:
     CBreakdownCommands* breakdowns = nullptr;
 
 private:
-    CSidingWardView* m_active = nullptr;
+    CCommandTarget* m_active = nullptr;
 };

@@ -1,0 +1,279 @@
+#include "ui/inventory/SidingWardView2.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
+#include <QtTest>
+
+#include "model/yard/ClassificationDoc.h"
+#include "ui/common/Captions.h"
+#include "ui/common/CommandIds.h"
+#include "ui/inventory/InventoryCommandIds.h"
+#include "ui/inventory/InventoryModificationDialog.h"
+#include "ui/support/InventoryBench.h"
+#include "ui/support/InventoryFixture.h"
+#include "ui/support/Screenshot.h"
+#include "ui/support/TestHelpers.h"
+#include "ui/yard/ClassificationView.h"
+#include "ui/yard/FerroRSTreeCtrl.h"
+#include "ui/yard/YardCommandIds.h"
+#include "ui/yard/YardMessageEvent.h"
+
+using namespace CommandId;
+
+namespace {
+
+constexpr int kBody = 0;
+constexpr int kMaker = 1;
+constexpr int kRoad = 3;
+constexpr int kCondition = 6;
+constexpr int kPrice = 10;
+
+} // namespace
+
+class SidingWardView2Test : public QObject, private CInventoryFixture {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CSidingWardView2> m_list;
+
+    // Items with these texts: {body, maker, road, price}; the other attributes "b<n>".
+    void Add(const std::vector<std::array<std::string, 4>>& rows) {
+        for (const auto& [body, maker, road, price] : rows) {
+            auto item = CInventoryBench::Item();
+            item->SetAttributeText(kBody, body);
+            item->SetAttributeText(kMaker, maker);
+            item->SetAttributeText(kRoad, road);
+            item->SetAttributeText(kPrice, price);
+            m_doc->AddItem(std::move(item), nullptr);
+        }
+    }
+    void OpenList(bool withTree = false) {
+        if (withTree)
+            m_view = m_bench->MakeView(*m_doc);
+        m_list = m_bench->MakeListView(*m_doc);
+        m_list->resize(2300, 400); // every column in sight
+        m_doc->SetModifiedFlag(false);
+        m_bench->messages.Clear();
+    }
+    QStringList Column(int attribute) const {
+        QStringList texts;
+        const CInventoryListModel& model = *m_list->Model();
+        const int column = static_cast<int>(
+            std::find(model.Attributes().begin(), model.Attributes().end(), attribute) -
+            model.Attributes().begin());
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts << model.data(model.index(row, column), Qt::DisplayRole).toString();
+        return texts;
+    }
+    void ClickHeader(int column) {
+        QHeaderView* header = m_list->List()->horizontalHeader();
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+    }
+
+private slots:
+    void init() { SetUp(); }
+    void cleanup() {
+        m_list.reset();
+        TearDown();
+    }
+
+    void anEmptyInventoryShowsItsHeadingsAndNoRows() {
+        OpenList();
+        QAbstractItemModelTester tester(m_list->Model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(m_list->Model()->rowCount(), 0);
+        QCOMPARE(m_list->Model()->columnCount(), 14);
+        QCOMPARE(m_list->Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 S("HBody Classification"));
+        QCOMPARE(m_list->List()->horizontalHeader()->sectionSize(0), 150);
+        QCOMPARE(m_list->CountText(), S("0 of 0 items"));
+        for (const int command : {EditFind, EditDelete, DollarGainLoss, ChangeCondition,
+                                  SortByFirst, ExpandInventory, CollapseInventory})
+            QVERIFY2(!m_bench->Enabled(command), qPrintable(QString::number(command)));
+        QVERIFY(m_bench->Enabled(InventoryDetails));
+        QVERIFY(m_bench->Enabled(ItemCountTotal));
+    }
+
+    // Each attribute has its own direction: its first click sorts descending. Money
+    // sorts by its dollars, padded and never cut; equal rows keep their order; the
+    // document keeps its own.
+    void headerClicksSortWithADirectionPerAttribute() {
+        Add({{"a", "lionel", "r1", "25.00"},
+             {"b", "Atlas", "r2", "100000.00"},
+             {"c", "LIONEL", "r3", "100.00"},
+             {"d", "atlas", "r4", "99999.00"}});
+        OpenList();
+        ClickHeader(kPrice);
+        QCOMPARE(Column(kPrice), L({"100000.00", "99999.00", "100.00", "25.00"}));
+        ClickHeader(kPrice);
+        QCOMPARE(Column(kPrice), L({"25.00", "100.00", "99999.00", "100000.00"}));
+        // Equal rows keep the order they had: 25, 100, 99999, 100000.
+        ClickHeader(kMaker);
+        QCOMPARE(Column(kBody), L({"a", "c", "d", "b"}));
+        ClickHeader(kRoad);
+        QCOMPARE(Column(kRoad), L({"r4", "r3", "r2", "r1"}));
+        ClickHeader(kMaker);
+        QCOMPARE(Column(kBody), L({"d", "b", "c", "a"}));
+        QCOMPARE(m_doc->GetItemAt(0)->GetBodyClassification(), std::string("a"));
+        QVERIFY(!m_doc->IsModified());
+    }
+
+    // Find looks row by row, within a row column by column, only at shown cells and
+    // shown rows, and does not wrap to the top.
+    void findGoesRowByRowWithoutWrapping() {
+        Add({{"Boxcar", "Lionel", "x", "1.00"},
+             {"Caboose", "box co", "x", "2.00"},
+             {"Hopper", "Atlas", "box", "3.00"}});
+        OpenList();
+        QCOMPARE(m_list->Search("BOX", false, false), 0);
+        QCOMPARE(m_list->Search("box", false, true), 1);
+        QCOMPARE(m_list->Search("box", false, true), 2);
+        QCOMPARE(m_list->Search("box", false, true), -1);
+        QCOMPARE(
+            m_bench->messages.Last(),
+            (CMessage{S("Search to end of inventory list.\nThe specified text was not found!"),
+                      S("Gaugewright Search Result"), MessageIcon::Warning, MessageButtons::Ok}));
+        QCOMPARE(m_list->CurrentRow(), 2);
+        QCOMPARE(m_list->Search("box", true, false), 1);
+        // Filtered: only the shown rows count.
+        m_list->FilterField()->setText(S("hop"));
+        QCOMPARE(m_list->Search("Lionel", false, false), -1);
+    }
+
+    // Change Condition puts the row at the end, selected, whatever the order; the
+    // tree of the same inventory follows.
+    void changeConditionMovesTheRowToTheEnd() {
+        Add({{"a", "m", "r", "1.00"}, {"b", "m", "r", "2.00"}, {"c", "m", "r", "3.00"}});
+        OpenList(true);
+        m_bench->SetActive(m_list.get());
+        ClickHeader(kBody); // c, b, a
+        m_list->SelectRow(0);
+        AnswerDialog<CInventoryModificationDialog>(this, [](CInventoryModificationDialog* d) {
+            d->ToList()->setCurrentIndex(d->ToList()->findText(S("A6")));
+            d->accept();
+        });
+        QVERIFY(m_bench->Run(ChangeCondition));
+        QCOMPARE(Column(kBody), L({"b", "a", "c"}));
+        QCOMPARE(m_list->CurrentRow(), 2);
+        QCOMPARE(m_doc->GetItemAt(2)->GetCondition(), std::string("A6"));
+        QVERIFY(m_doc->IsModified());
+        QVERIFY(ChildLabels(Model().ItemIndex(m_doc->GetItemAt(2))).contains(S("HCondition: A6")));
+    }
+
+    // A change made in the tree rebuilds the list in the document's order, row 0
+    // selected; the list's own sort is forgotten.
+    void aChangeInTheTreeRebuildsTheList() {
+        Add({{"a", "m", "r", "1.00"}, {"b", "m", "r", "2.00"}, {"c", "m", "r", "3.00"}});
+        OpenList(true);
+        ClickHeader(kBody);
+        m_list->SelectRow(1);
+        m_bench->SetActive(m_view.get());
+        m_view->SelectItem(m_doc->GetItemAt(1));
+        m_bench->messages.QueueAnswers({MessageAnswer::Yes});
+        QVERIFY(m_bench->Run(EditDelete));
+        QCOMPARE(Column(kBody), L({"a", "c"}));
+        QCOMPARE(m_list->CurrentRow(), 0);
+        QCOMPARE(m_list->CountText(), S("2 of 2 items"));
+    }
+
+    // The filter narrows the rows to those whose shown cells hold the text; the
+    // commands work on the rows shown; Escape clears it.
+    void theFilterNarrowsTheRowsTheCommandsSee() {
+        Add({{"Boxcar", "Lionel", "x", "1.00"},
+             {"Caboose", "Atlas", "x", "2.00"},
+             {"Tank Car", "Atlas", "x", "3.00"},
+             {"Hopper", "Kadee", "CAR", "4.00"}});
+        OpenList();
+        m_list->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_list.get()));
+        m_list->List()->setFocus();
+        QTest::keyClick(m_list->List(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(m_list->FilterField()->hasFocus());
+        QTest::keyClicks(m_list->FilterField(), S("aTl"));
+        QCOMPARE(Column(kBody), L({"Caboose", "Tank Car"}));
+        QCOMPARE(m_list->CountText(), S("2 of 4 items"));
+        m_list->SelectRow(1);
+        m_bench->messages.QueueAnswers({MessageAnswer::Yes});
+        QVERIFY(m_bench->Run(EditDelete));
+        QCOMPARE(m_bench->messages.Texts().last(),
+                 S("Are you sure you want to delete inventory item Tank Car?"));
+        QCOMPARE(m_doc->GetItemCount(), 3);
+        QCOMPARE(Column(kBody), L({"Caboose"}));
+        QTest::keyClick(m_list->FilterField(), Qt::Key_Escape);
+        QCOMPARE(m_list->FilterField()->text(), QString());
+        QCOMPARE(m_list->CountText(), S("3 of 3 items"));
+        m_list->FilterField()->setText(S("car"));
+        QCOMPARE(Column(kBody), L({"Boxcar", "Hopper"}));
+    }
+
+    // An item finished in the yard joins the list's inventory at the end; an item
+    // of another inventory is refused.
+    void itemsFromTheYard() {
+        Add({{"a", "m", "r", "1.00"}});
+        OpenList();
+        CClassificationView& yard = *m_bench->yardView;
+        yard.StartBuild();
+        yard.FinishBuild();
+        QCOMPARE(m_doc->GetItemCount(), 2);
+        QCOMPARE(m_list->Model()->rowCount(), 2);
+        QCOMPARE(m_list->CurrentItem(), m_doc->GetItemAt(1));
+
+        CSidingWardDoc other;
+        other.SetTitle("Other.inv");
+        auto otherList = m_bench->MakeListView(other);
+        m_bench->SetActive(m_list.get());
+        CInventoryElement* item = m_doc->GetItemAt(0);
+        m_list->SelectItem(item);
+        QVERIFY(m_bench->Run(SendToYard));
+        QCOMPARE(yard.Tree()->GetHeldItem(), item);
+        CYardMessageEvent send = CYardMessageEvent::SendToInventory(yard.Tree(), item);
+        QCoreApplication::sendEvent(otherList.get(), &send);
+        QCOMPARE(m_bench->messages.Last(),
+                 (CMessage{S("The finished rolling stock originated in another inventory file "
+                             "and cannot be added here!"),
+                           captions::Error(), MessageIcon::Critical, MessageButtons::Ok}));
+        QCOMPARE(other.GetItemCount(), 0);
+        QCOMPARE(otherList->Model()->rowCount(), 0);
+        // Back in its own inventory it is the last row.
+        m_doc->SetModifiedFlag(false);
+        QCoreApplication::sendEvent(m_list.get(), &send);
+        QCOMPARE(m_list->Model()->ShownItems().back(), item);
+        QCOMPARE(m_list->CurrentItem(), item);
+        QVERIFY(m_doc->IsModified());
+        QVERIFY(!yard.Tree()->HoldsItem());
+        otherList.reset();
+    }
+
+    // A double-click below the rows selects the last row in sight.
+    void doubleClickBelowTheRowsSelectsTheLastVisibleRow() {
+        Add({{"a", "m", "r", "1.00"}, {"b", "m", "r", "2.00"}, {"c", "m", "r", "3.00"}});
+        OpenList();
+        QWidget* viewport = m_list->List()->viewport();
+        const QPoint below(10, viewport->height() - 5);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, below);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, below);
+        QCOMPARE(m_list->CurrentRow(), 2);
+        const QPoint onFirst = m_list->List()->visualRect(m_list->Model()->index(0, 1)).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, onFirst);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, onFirst);
+        QCOMPARE(m_list->CurrentRow(), 0);
+    }
+
+    void screenshots() {
+        if (!ScreenshotsWanted())
+            QSKIP("GAUGEWRIGHT_SCREENSHOTS not set");
+        QVERIFY(m_doc->OnOpenDocument(GAUGEWRIGHT_SOURCE_DATA_DIR "/Sample.inv").Succeeded());
+        OpenList();
+        m_list->resize(760, 360);
+        ClickHeader(kMaker);
+        QVERIFY(SaveScreenshot(*m_list, S("InventoryList.png")));
+    }
+};
+
+QTEST_MAIN(SidingWardView2Test)
+#include "SidingWardView2Test.moc"
