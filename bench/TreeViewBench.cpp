@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -26,6 +27,7 @@
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/ReportPrinter.h"
 #include "ui/inventory/SidingWardView.h"
+#include "ui/inventory/SidingWardView2.h"
 #include "ui/quickfacts/QuickFactsDialog.h"
 
 namespace {
@@ -60,6 +62,17 @@ struct CWindowServices {
         view->resize(800, 600);
         view->show();
         // Shown means painted.
+        view->repaint();
+        QCoreApplication::processEvents();
+        return view;
+    }
+
+    std::unique_ptr<CSidingWardView2> OpenList(CSidingWardDoc& document) {
+        QWidget* yard = &yardView;
+        auto view = std::make_unique<CSidingWardView2>(
+            document, CInventoryViewServices{messages, sounds, settings, [yard] { return yard; }});
+        view->resize(800, 600);
+        view->show();
         view->repaint();
         QCoreApplication::processEvents();
         return view;
@@ -253,6 +266,64 @@ BENCHMARK(BM_BreakdownDialogWithChart)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// View as a List on the largest inventory: the window built, filled and painted.
+void BM_OpenListWindow(benchmark::State& state) {
+    CWindowServices services;
+    auto document = LoadLargest();
+    for (auto _ : state) {
+        auto list = services.OpenList(*document);
+        benchmark::DoNotOptimize(list->Model()->rowCount());
+        state.PauseTiming();
+        list.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenListWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A header click in the list: the rows sorted by a column and painted, the
+// direction turning at every click. The argument is the column.
+void BM_ListHeaderSort(benchmark::State& state) {
+    CWindowServices services;
+    auto document = LoadLargest();
+    auto list = services.OpenList(*document);
+    for (auto _ : state) {
+        list->SortByColumn(static_cast<int>(state.range(0)));
+        list->repaint();
+    }
+}
+BENCHMARK(BM_ListHeaderSort)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Typing "Lionel" into the filter, a letter at a time and back: the time of one
+// keystroke, the rows narrowed or widened and painted.
+void BM_ListFilterKeystroke(benchmark::State& state) {
+    CWindowServices services;
+    auto document = LoadLargest();
+    auto list = services.OpenList(*document);
+    const QString word = QStringLiteral("Lionel");
+    qsizetype length = 0;
+    bool growing = true;
+    for (auto _ : state) {
+        length += growing ? 1 : -1;
+        if (length == word.size() || length == 0)
+            growing = !growing;
+        list->FilterField()->setText(word.left(length));
+        list->repaint();
+    }
+}
+BENCHMARK(BM_ListFilterKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Find of a text no shown cell holds: every cell of every row searched.
+void BM_ListFindWithoutMatch(benchmark::State& state) {
+    CWindowServices services;
+    auto document = LoadLargest();
+    auto list = services.OpenList(*document);
+    for (auto _ : state) {
+        if (list->Search("no such text anywhere", false, false) != -1)
+            state.SkipWithError("found what is not there");
+    }
+}
+BENCHMARK(BM_ListFindWithoutMatch)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // Delete with the root selected, answered Yes: every item removed in tree order.
 void BM_DeleteAllItems(benchmark::State& state) {
     CWindowServices services;
@@ -272,6 +343,24 @@ void BM_DeleteAllItems(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeleteAllItems)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole program's resident memory with the largest inventory open in the tree,
+// expanded, and in a list window beside it.
+void BM_MemoryWithTreeAndList(benchmark::State& state) {
+    LargestInventoryPath();
+    const double before = ResidentMegabytes();
+    CWindowServices services;
+    auto document = LoadLargest();
+    auto view = services.Open(*document);
+    view->ExpandAll();
+    view->repaint();
+    auto list = services.OpenList(*document);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list->Model()->rowCount());
+    state.counters["resident_MB"] = ResidentMegabytes();
+    state.counters["added_MB"] = ResidentMegabytes() - before;
+}
+BENCHMARK(BM_MemoryWithTreeAndList)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The whole program's resident memory with the largest inventory open and expanded.
 void BM_MemoryWithExpandedWindow(benchmark::State& state) {
