@@ -43,6 +43,7 @@
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/SidingWardView.h"
+#include "ui/inventory/SidingWardView2.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/ModalAnswerer.h"
@@ -382,6 +383,36 @@ private slots:
         QCOMPARE(item->GetPicture(), std::string());
         QCOMPARE(m_modals->Pending(), 0);
         QVERIFY(m_modals->Unexpected().isEmpty());
+    }
+
+    // View as a List opens one more window on the active inventory; closing it
+    // leaves the inventory open in its tree.
+    void viewAsListOpensAListOnTheActiveInventory() {
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CMainFrame* frame = m_app->MainFrame();
+        CChildFrame* tree = InventoryWindows().value(0);
+        frame->MdiArea()->setActiveSubWindow(tree);
+        QAction* viewAsList = frame->Actions().Action(CommandId::ViewAsList);
+        frame->UpdateCommandUi();
+        QVERIFY(viewAsList->isEnabled());
+        viewAsList->trigger();
+        QCOMPARE(InventoryWindows().size(), 2);
+        CChildFrame* listWindow = InventoryWindows().value(1);
+        auto* list = qobject_cast<CSidingWardView2*>(listWindow->widget());
+        QVERIFY(list != nullptr);
+        QCOMPARE(&listWindow->GetDocument(), &tree->GetDocument());
+        QCOMPARE(list->Model()->rowCount(), 10);
+        // The list is the active window: the sort entries are off, the list's own
+        // commands on.
+        frame->MdiArea()->setActiveSubWindow(listWindow);
+        frame->UpdateCommandUi();
+        QVERIFY(!frame->Actions().Action(CommandId::SortByFirst)->isEnabled());
+        QVERIFY(frame->Actions().Action(CommandId::EditFind)->isEnabled());
+        listWindow->close();
+        QCoreApplication::processEvents();
+        QCOMPARE(InventoryWindows().size(), 1);
+        QCOMPARE(m_app->DocManager().GetDocuments().size(), std::size_t{2});
     }
 
     void savedUnderAnotherNameTheWindowTakesTheName() {
