@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -257,7 +258,11 @@ void CSidingWardView2::SelectRow(int row) {
     const QModelIndex index = m_model->index(row, 0);
     if (!index.isValid())
         return;
+    // Up and down to the row, but the columns in sight stay where the user put them.
+    QScrollBar* across = m_list->horizontalScrollBar();
+    const int left = across->value();
     m_list->scrollTo(index);
+    across->setValue(left);
     m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                          QItemSelectionModel::Rows);
 }
