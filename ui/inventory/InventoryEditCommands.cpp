@@ -28,6 +28,7 @@
 #include "ui/inventory/InventoryEditTarget.h"
 #include "ui/inventory/InventoryModificationDialog.h"
 #include "ui/inventory/InventoryTreeModel.h"
+#include "ui/inventory/InventoryYardLink.h"
 #include "ui/quickfacts/ReportDisplay.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardMessageEvent.h"
@@ -319,32 +320,8 @@ void CInventoryEditCommands::TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventory
         return;
     if (dropped)
         item = yardTree->GetDraggedItem();
-    if (item == nullptr)
-        return;
-    CSidingWardDoc& document = m_view.GetDocument();
-    bool refused = false;
-    if (yardTree->IsTakenFromInventory()) {
-        if (document.ContainsItem(item)) {
-            document.MarkModified(m_view.Sender());
-        } else {
-            Show(QStringLiteral("The finished rolling stock originated in another inventory file "
-                                "and cannot be added here!"),
-                 captions::Error(), MessageIcon::Critical);
-            refused = true;
-        }
-    } else if (yardTree->GetHeldItem() == item) {
-        if (auto owned = yardTree->ReleaseItem())
-            document.AddItem(std::move(owned), m_view.Sender());
-        else
-            refused = true;
-    } else {
-        // Not the item the yard holds: nothing is taken, the yard keeps what it has.
-        refused = true;
-    }
-    if (!refused)
-        m_view.InsertItemNode(item);
-    CYardMessageEvent answer = CYardMessageEvent::DropResult(refused);
-    QCoreApplication::sendEvent(yardTree, &answer);
+    m_view.YardLink().Take(yardTree, item, m_view.Sender(), m_view.Window(),
+                           [this, item] { m_view.InsertItemNode(item); });
 }
 
 void CInventoryEditCommands::TakeFromInventory(CFerroTreeCtrl* sourceTree) {

@@ -6,6 +6,7 @@ class CDocumentView;
 class CFerroTreeCtrl;
 class CInventoryElement;
 class CInventoryTreeModel;
+class CInventoryYardLink;
 class CMessageSink;
 class CSidingWardDoc;
 class CSoundPlayer;
@@ -29,6 +30,8 @@ public:
     // Call before the inventory destroys items: the yard lets go of any of them it
     // holds for changes.
     virtual void ReleaseFromYard(std::span<CInventoryElement* const> items) const = 0;
+    // The window's link to the yard, which takes the items the yard sends.
+    virtual CInventoryYardLink& YardLink() = 0;
 
     // Replaces the item's node by a fresh one at its alphabetical place, selects it.
     virtual QModelIndex InsertItemNode(const CInventoryElement* item) = 0;

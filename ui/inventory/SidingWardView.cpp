@@ -57,7 +57,8 @@ CSidingWardView::CSidingWardView(CSidingWardDoc& document, Services services, QW
       m_editing(std::make_unique<CInventoryEditCommands>(*this)),
       m_model(new CInventoryTreeModel(document, this)), m_tree(new CFerroTreeCtrl(this)),
       m_countCaption(new QLabel(QStringLiteral("Inventory Count"), this)),
-      m_count(new QLabel(this)), m_animation(new QTimer(this)) {
+      m_count(new QLabel(this)), m_animation(new QTimer(this)),
+      m_yardLink(document, m_services.findYardView, m_services.messages) {
     m_showDetails.fill(true);
     CreateControls();
     connect(m_animation, &QTimer::timeout, this, &CSidingWardView::AnimateSignal);
@@ -66,10 +67,7 @@ CSidingWardView::CSidingWardView(CSidingWardDoc& document, Services services, QW
 
 CSidingWardView::~CSidingWardView() {
     m_animation->stop();
-    if (m_document.GetViewCount() <= 1 && m_registered && m_yardView) {
-        CYardMessageEvent unregister = CYardMessageEvent::Unregister(&m_document);
-        QCoreApplication::sendEvent(m_yardView, &unregister);
-    }
+    m_yardLink.UnregisterIfLast();
     m_document.RemoveView(this);
     if (m_initialized) {
         m_services.settings.SetViewSettings(
@@ -121,7 +119,7 @@ void CSidingWardView::showEvent(QShowEvent* event) {
 
 void CSidingWardView::OnInitialUpdate() {
     ReadViewSettings();
-    RegisterWithYard();
+    m_yardLink.Register(this);
     RebuildTree();
     m_firstDisplay = false;
     m_animation->start(kAnimationPeriod);
@@ -168,20 +166,6 @@ void CSidingWardView::ReadViewSettings() {
         m_showDetails.fill(true);
         m_document.SetSortAttribute(0);
     }
-}
-
-void CSidingWardView::RegisterWithYard() {
-    m_yardView = m_services.findYardView ? m_services.findYardView() : nullptr;
-    if (!m_yardView) {
-        m_services.messages.Show(this, {QStringLiteral("Could not register document with "
-                                                       "Classification Yard"),
-                                        captions::SystemError(), MessageIcon::Critical,
-                                        MessageButtons::Ok});
-        return;
-    }
-    CYardMessageEvent registration = CYardMessageEvent::Register(&m_document);
-    QCoreApplication::sendEvent(m_yardView, &registration);
-    m_registered = true;
 }
 
 void CSidingWardView::RebuildTree() {
@@ -447,40 +431,6 @@ void CSidingWardView::CommandsChanged() {
         m_actions->UpdateAll();
 }
 
-bool CSidingWardView::IsYardBuilding() const {
-    const auto* yard = qobject_cast<const CClassificationView*>(m_yardView.data());
-    return yard != nullptr && yard->IsBuildInProgress();
-}
-
-void CSidingWardView::ReleaseFromYard(std::span<CInventoryElement* const> items) const {
-    // An item can reach the yard by a drag even before this window registered.
-    QWidget* found = m_yardView ? m_yardView.data()
-                                : (m_services.findYardView ? m_services.findYardView() : nullptr);
-    auto* yard = qobject_cast<CClassificationView*>(found);
-    if (yard == nullptr)
-        return;
-    for (const CInventoryElement* item : items)
-        yard->ForgetInventoryItem(item);
-}
-
-void CSidingWardView::StartYardBuild() {
-    if (!m_yardView)
-        return;
-    ActivateFrameOf(m_yardView);
-    CYardMessageEvent start = CYardMessageEvent::StartBuild();
-    QCoreApplication::sendEvent(m_yardView, &start);
-}
-
-void CSidingWardView::SendSelectedToYard() {
-    CInventoryElement* item = CurrentItem();
-    if (!m_yardView || item == nullptr)
-        return;
-    ActivateFrameOf(m_yardView);
-    CYardMessageEvent send = CYardMessageEvent::SendToYard(item, &m_document);
-    QCoreApplication::sendEvent(m_yardView, &send);
-    m_tree->ClearDraggedItem();
-}
-
 namespace {
 
 // When an inventory command may run.
@@ -671,9 +621,9 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
               u"Send to Classification Yard"_s,
               ToolbarIcon(u"send-to-yard"_s)},
              Rule::SelectedYardIdle,
-             [](View& view) { view.SendSelectedToYard(); }},
+             [](View& view) { view.m_yardLink.Send(view.CurrentItem()); }},
             // Build is the yard's command; this window hands the build to the yard.
-            {{BuildItem}, Rule::YardIdle, [](View& view) { view.StartYardBuild(); }},
+            {{BuildItem}, Rule::YardIdle, [](View& view) { view.m_yardLink.StartBuild(); }},
             {{ViewItemComments, u"&View Item Comments"_s,
               u"Show the comments of the selected item\nView Item Comments"_s,
               ToolbarIcon(u"view-comments"_s)},

@@ -16,6 +16,7 @@
 #include "ui/common/MenuLayout.h"
 #include "ui/inventory/InventoryEditTarget.h"
 #include "ui/inventory/InventoryViewServices.h"
+#include "ui/inventory/InventoryYardLink.h"
 
 class CActionRegistry;
 class CFerroTreeCtrl;
@@ -64,9 +65,12 @@ public:
     QWidget* Window() override { return this; }
     CDocumentView* Sender() override { return this; }
     // The yard's build form once registered; null without a yard.
-    QWidget* YardView() const { return m_yardView; }
-    bool IsYardBuilding() const;
-    void ReleaseFromYard(std::span<CInventoryElement* const> items) const override;
+    QWidget* YardView() const { return m_yardLink.YardView(); }
+    bool IsYardBuilding() const { return m_yardLink.IsBuilding(); }
+    void ReleaseFromYard(std::span<CInventoryElement* const> items) const override {
+        m_yardLink.Forget(items);
+    }
+    CInventoryYardLink& YardLink() override { return m_yardLink; }
 
     // The operations of the tree.
     // Builds every node anew from the document (without sorting it).
@@ -120,15 +124,11 @@ private:
     void CreateControls();
     void OnInitialUpdate();
     void ReadViewSettings();
-    void RegisterWithYard();
     void ApplyLayoutRule();
     void ShowSignalFrame(int frame);
     void CommandsChanged();
     // Expands or collapses every item node and restores a selection.
     void ExpandOrCollapseAll(bool expand);
-    // The yard command entries: Build and Send to Classification Yard.
-    void StartYardBuild();
-    void SendSelectedToYard();
     // Runs a comments or picture command on the selected item, when there is one
     // and the dialogs are there.
     void
@@ -149,13 +149,12 @@ private:
     QLabel* m_count;
     std::array<QLabel*, 3> m_signal{};
     QTimer* m_animation;
-    QPointer<QWidget> m_yardView;
+    CInventoryYardLink m_yardLink;
 
     DetailFlags m_showDetails{};
     bool m_expanded = false;
     bool m_firstDisplay = true;
     bool m_initialized = false;
-    bool m_registered = false;
     int m_phase = 1;
     bool m_forward = true;
 };

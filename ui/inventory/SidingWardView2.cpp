@@ -31,7 +31,6 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/FindDialog.h"
-#include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
@@ -45,7 +44,6 @@
 #include "ui/inventory/SidingWardView.h"
 #include "ui/quickfacts/BreakdownCommands.h"
 #include "ui/quickfacts/ReportDisplay.h"
-#include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
 #include "ui/yard/YardMessageEvent.h"
@@ -134,7 +132,8 @@ CSidingWardView2::CSidingWardView2(CSidingWardDoc& document, CInventoryViewServi
                                    QWidget* parent)
     : QWidget(parent), m_document(document), m_services(std::move(services)),
       m_model(new CInventoryListModel(document, this)), m_filter(new QLineEdit(this)),
-      m_count(new QLabel(this)), m_list(new QTableView(this)) {
+      m_count(new QLabel(this)), m_list(new QTableView(this)),
+      m_yardLink(document, m_services.findYardView, m_services.messages) {
     m_shownColumns.fill(true);
     m_sortDirection.fill(1);
     CreateControls();
@@ -142,10 +141,7 @@ CSidingWardView2::CSidingWardView2(CSidingWardDoc& document, CInventoryViewServi
 }
 
 CSidingWardView2::~CSidingWardView2() {
-    if (m_document.GetViewCount() <= 1 && m_registered && m_yardView) {
-        CYardMessageEvent unregister = CYardMessageEvent::Unregister(&m_document);
-        QCoreApplication::sendEvent(m_yardView, &unregister);
-    }
+    m_yardLink.UnregisterIfLast();
     m_document.RemoveView(this);
 }
 
@@ -218,20 +214,7 @@ void CSidingWardView2::showEvent(QShowEvent* event) {
 void CSidingWardView2::OnInitialUpdate() {
     Rebuild();
     m_initialized = true;
-    RegisterWithYard();
-}
-
-void CSidingWardView2::RegisterWithYard() {
-    m_yardView = m_services.findYardView ? m_services.findYardView() : nullptr;
-    if (!m_yardView) {
-        m_services.messages.Show(this, {u"Could not register document with Classification Yard"_s,
-                                        captions::SystemError(), MessageIcon::Critical,
-                                        MessageButtons::Ok});
-        return;
-    }
-    CYardMessageEvent registration = CYardMessageEvent::Register(&m_document);
-    QCoreApplication::sendEvent(m_yardView, &registration);
-    m_registered = true;
+    m_yardLink.Register(this);
 }
 
 QString CSidingWardView2::CountText() const {
@@ -350,8 +333,7 @@ void CSidingWardView2::ShowMessage(const QString& text, const QString& caption) 
 
 void CSidingWardView2::RemoveItem(CInventoryElement* item) {
     // The yard lets go of an item it holds for a change before the item is gone.
-    if (auto* yard = qobject_cast<CClassificationView*>(m_yardView.data()))
-        yard->ForgetInventoryItem(item);
+    m_yardLink.Forget({&item, 1});
     const int row = m_model->RowOf(item);
     if (!m_document.RemoveItem(item, this)) {
         ShowMessage(u"Delete inventory element failed"_s, captions::ApplicationTitle());
@@ -442,53 +424,6 @@ void CSidingWardView2::Import() {
     if (!m_services.importExport->Import(this, m_document, this))
         return;
     Rebuild();
-}
-
-void CSidingWardView2::StartYardBuild() {
-    if (!m_yardView)
-        return;
-    ActivateFrameOf(m_yardView);
-    CYardMessageEvent start = CYardMessageEvent::StartBuild();
-    QCoreApplication::sendEvent(m_yardView, &start);
-}
-
-void CSidingWardView2::SendToYard() {
-    CInventoryElement* item = CurrentItem();
-    if (!m_yardView || item == nullptr)
-        return;
-    ActivateFrameOf(m_yardView);
-    CYardMessageEvent send = CYardMessageEvent::SendToYard(item, &m_document);
-    QCoreApplication::sendEvent(m_yardView, &send);
-}
-
-void CSidingWardView2::TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventoryElement* item) {
-    if (yardTree == nullptr || item == nullptr)
-        return;
-    bool refused = false;
-    if (yardTree->IsTakenFromInventory()) {
-        if (m_document.ContainsItem(item)) {
-            m_document.MarkModified(this);
-            m_model->RemoveRow(item);
-        } else {
-            m_services.messages.Show(
-                this, {u"The finished rolling stock originated in another inventory file and "
-                       u"cannot be added here!"_s,
-                       captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
-            refused = true;
-        }
-    } else if (yardTree->GetHeldItem() == item) {
-        if (auto owned = yardTree->ReleaseItem())
-            m_document.AddItem(std::move(owned), this);
-        else
-            refused = true;
-    } else {
-        // Not the item the yard holds: nothing is taken, the yard keeps what it has.
-        refused = true;
-    }
-    if (!refused)
-        AppendRow(item);
-    CYardMessageEvent answer = CYardMessageEvent::DropResult(refused);
-    QCoreApplication::sendEvent(yardTree, &answer);
 }
 
 void CSidingWardView2::ReportItemGain(bool percent) {
@@ -602,8 +537,9 @@ const std::vector<CSidingWardView2::Command>& CSidingWardView2::CommandTable() {
             {ExpandInventory, Rule::Never},
             {CollapseInventory, Rule::Never},
             {InventoryDetails, Rule::Always, [](View& view) { view.RunInventoryDetails(); }},
-            {BuildItem, Rule::YardIdle, [](View& view) { view.StartYardBuild(); }},
-            {CommandId::SendToYard, Rule::RowYardIdle, [](View& view) { view.SendToYard(); }},
+            {BuildItem, Rule::YardIdle, [](View& view) { view.m_yardLink.StartBuild(); }},
+            {CommandId::SendToYard, Rule::RowYardIdle,
+             [](View& view) { view.m_yardLink.Send(view.CurrentItem()); }},
             {ViewItemComments,
              Rule::RowComments,
              [](View& view) {
@@ -695,7 +631,7 @@ void CSidingWardView2::OnUpdateCommand(int id, CCommandUpdate& update) {
     state.items = m_document.GetItemCount() > 0;
     const CCatalogue* yard = m_document.GetClassificationYard();
     state.clipboard = yard != nullptr && yard->HasClipboardItem();
-    state.yardIdle = !IsYardBuilding();
+    state.yardIdle = !m_yardLink.IsBuilding();
     state.comments = item != nullptr && !item->GetComments().empty();
     state.picture = item != nullptr && !item->GetPicture().empty();
     const bool available = !command->available || command->available(*this);
@@ -712,11 +648,6 @@ void CSidingWardView2::OnCommand(int id) {
     CommandsChanged();
 }
 
-bool CSidingWardView2::IsYardBuilding() const {
-    const auto* yard = qobject_cast<const CClassificationView*>(m_yardView.data());
-    return yard != nullptr && yard->IsBuildInProgress();
-}
-
 void CSidingWardView2::CommandsChanged() {
     if (m_actions)
         m_actions->UpdateAll();
@@ -727,10 +658,17 @@ bool CSidingWardView2::event(QEvent* event) {
         return QWidget::event(event);
     auto* message = static_cast<CYardMessageEvent*>(event);
     switch (message->Message()) {
-    case YM_SEND_TO_INVENTORY:
-        TakeFromYard(qobject_cast<CFerroRSTreeCtrl*>(message->tree.data()), message->item);
+    case YM_SEND_TO_INVENTORY: {
+        // A changed item leaves its row for one at the end, as a new item gets.
+        CInventoryElement* item = message->item;
+        m_yardLink.Take(qobject_cast<CFerroRSTreeCtrl*>(message->tree.data()), item, this, this,
+                        [this, item] {
+                            m_model->RemoveRow(item);
+                            AppendRow(item);
+                        });
         CommandsChanged();
         return true;
+    }
     case YM_REDISPLAY: {
         CWaitCursor wait;
         Rebuild();

@@ -4,16 +4,15 @@
 #include <string>
 #include <vector>
 
-#include <QPointer>
 #include <QWidget>
 
 #include "model/framework/DocumentView.h"
 #include "ui/common/CommandTarget.h"
 #include "ui/inventory/InventoryListModel.h"
 #include "ui/inventory/InventoryViewServices.h"
+#include "ui/inventory/InventoryYardLink.h"
 
 class CActionRegistry;
-class CFerroRSTreeCtrl;
 class CInventoryElement;
 class CSidingWardDoc;
 class QLabel;
@@ -47,7 +46,7 @@ public:
     // "N of M items": the rows shown and the items of the inventory.
     QString CountText() const;
     const ColumnFlags& GetColumnFlags() const { return m_shownColumns; }
-    QWidget* YardView() const { return m_yardView; }
+    QWidget* YardView() const { return m_yardLink.YardView(); }
 
     // The columns and rows anew, in the document's order; row 0 selected.
     void Rebuild();
@@ -85,9 +84,7 @@ private:
 
     void CreateControls();
     void OnInitialUpdate();
-    void RegisterWithYard();
     void CommandsChanged();
-    bool IsYardBuilding() const;
     void ShowMessage(const QString& text, const QString& caption);
     // Double-click: the row under the pointer, or below the rows the last visible one.
     void SelectRowAt(int y);
@@ -100,14 +97,10 @@ private:
     void ChangeAttribute(int attribute);
     void IntegrityCheck();
     void Import();
-    void SendToYard();
-    void StartYardBuild();
     // Removes the item from the document and its row, with the failure messages.
     void RemoveItem(CInventoryElement* item);
     // The row moves to the end and is selected (after a change of the item).
     void MoveRowToEnd(CInventoryElement* item);
-    // An item from the yard's tree (its taken-from-inventory flag says which kind).
-    void TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventoryElement* item);
     void ReportItemGain(bool percent);
     void ReportPerformer(bool best);
     void ReportTotal(int kind);
@@ -120,10 +113,9 @@ private:
     QLineEdit* m_filter;
     QLabel* m_count;
     QTableView* m_list;
-    QPointer<QWidget> m_yardView;
+    CInventoryYardLink m_yardLink;
     ColumnFlags m_shownColumns{};
     // 1: the next click on the attribute's column sorts descending; 0: ascending.
     std::array<int, kAttributeCount> m_sortDirection{};
     bool m_initialized = false;
-    bool m_registered = false;
 };
