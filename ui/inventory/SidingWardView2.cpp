@@ -224,7 +224,9 @@ QString CSidingWardView2::CountText() const {
 void CSidingWardView2::Rebuild() {
     m_model->Rebuild(m_shownColumns);
     m_list->horizontalHeader()->setSortIndicatorShown(false);
+    // Back to the list's origin: the first row and the first column.
     m_list->scrollToTop();
+    m_list->horizontalScrollBar()->setValue(0);
     SelectRow(0);
     m_count->setText(CountText());
 }
