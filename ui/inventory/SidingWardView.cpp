@@ -621,7 +621,11 @@ const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
               u"Send to Classification Yard"_s,
               ToolbarIcon(u"send-to-yard"_s)},
              Rule::SelectedYardIdle,
-             [](View& view) { view.m_yardLink.Send(view.CurrentItem()); }},
+             [](View& view) {
+                 view.m_yardLink.Send(view.CurrentItem());
+                 // A drag that began on the item must not send it a second time.
+                 view.m_tree->ClearDraggedItem();
+             }},
             // Build is the yard's command; this window hands the build to the yard.
             {{BuildItem}, Rule::YardIdle, [](View& view) { view.m_yardLink.StartBuild(); }},
             {{ViewItemComments, u"&View Item Comments"_s,

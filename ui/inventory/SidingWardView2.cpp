@@ -334,14 +334,19 @@ void CSidingWardView2::ShowMessage(const QString& text, const QString& caption) 
 }
 
 void CSidingWardView2::RemoveItem(CInventoryElement* item) {
-    // The yard lets go of an item it holds for a change before the item is gone.
-    m_yardLink.Forget({&item, 1});
-    const int row = m_model->RowOf(item);
-    if (!m_document.RemoveItem(item, this)) {
+    if (!m_document.ContainsItem(item)) {
         ShowMessage(u"Delete inventory element failed"_s, captions::ApplicationTitle());
         return;
     }
-    if (!m_model->RemoveRow(item))
+    // The yard lets go of an item it holds for a change before the item is gone.
+    m_yardLink.Forget({&item, 1});
+    // The row goes first: while the document tells the other windows, the commands
+    // are updated, and no row may stand for an item that is gone.
+    const int row = m_model->RowOf(item);
+    const bool rowRemoved = m_model->RemoveRow(item);
+    if (!m_document.RemoveItem(item, this))
+        ShowMessage(u"Delete inventory element failed"_s, captions::ApplicationTitle());
+    if (!rowRemoved)
         ShowMessage(u"Delete inventory list item failed"_s, captions::ApplicationTitle());
     SelectRow(std::min(row, m_model->rowCount() - 1));
     m_count->setText(CountText());
@@ -387,8 +392,12 @@ void CSidingWardView2::Find() {
 }
 
 void CSidingWardView2::MoveRowToEnd(CInventoryElement* item) {
+    const int row = m_model->RowOf(item);
     m_model->RemoveRow(item);
-    AppendRow(item);
+    // Hidden by the filter now: the selection goes to the row that took its place,
+    // never to a row the user did not choose.
+    if (AppendRow(item) < 0 && m_model->rowCount() > 0)
+        SelectRow(std::min(std::max(row, 0), m_model->rowCount() - 1));
 }
 
 void CSidingWardView2::ChangeAttribute(int attribute) {
@@ -674,6 +683,8 @@ bool CSidingWardView2::event(QEvent* event) {
     case YM_REDISPLAY: {
         CWaitCursor wait;
         Rebuild();
+        // The headings may have changed, and with them the menu texts.
+        CommandsChanged();
         return true;
     }
     default:

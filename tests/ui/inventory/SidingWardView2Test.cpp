@@ -188,7 +188,9 @@ private slots:
              {"Caboose", "Atlas", "x", "2.00"},
              {"Tank Car", "Atlas", "x", "3.00"},
              {"Hopper", "Kadee", "CAR", "4.00"}});
-        OpenList();
+        // The tree is open too: it hears of the delete and updates the commands
+        // while the list is the active window.
+        OpenList(true);
         m_list->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_list.get()));
         m_list->List()->setFocus();
@@ -203,7 +205,9 @@ private slots:
         QCOMPARE(m_bench->messages.Texts().last(),
                  S("Are you sure you want to delete inventory item Tank Car?"));
         QCOMPARE(m_doc->GetItemCount(), 3);
+        QCOMPARE(ItemLabels(), L({"Boxcar", "Caboose", "Hopper"}));
         QCOMPARE(Column(kBody), L({"Caboose"}));
+        QCOMPARE(m_list->CurrentItem(), m_doc->GetItemAt(1));
         QTest::keyClick(m_list->FilterField(), Qt::Key_Escape);
         QCOMPARE(m_list->FilterField()->text(), QString());
         QCOMPARE(m_list->CountText(), S("3 of 3 items"));
