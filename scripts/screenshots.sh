@@ -11,7 +11,7 @@ rm -rf build/screenshots
 GAUGEWRIGHT_SCREENSHOTS="$PWD/build/screenshots" ctest --preset ci -R '^ui_' >/dev/null
 mkdir -p docs/screenshots
 for picture in MainWindow.png ClassificationWizard-first.png ManufacturerSheet.png \
-  QuickFacts-bars.png QuickFacts-pie.png; do
+  QuickFacts-bars.png QuickFacts-pie.png TreeAndList.png; do
   cp "build/screenshots/$picture" docs/screenshots/
 done
 ls docs/screenshots

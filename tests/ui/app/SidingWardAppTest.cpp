@@ -732,6 +732,20 @@ private slots:
             QDir().mkpath(QString::fromLocal8Bit(dir));
             m_app->MainFrame()->grab().save(QString::fromLocal8Bit(dir) +
                                             QStringLiteral("/MainWindow.png"));
+            // The sample as a tree and as a list beside it.
+            for (CChildFrame* frame : InventoryWindows()) {
+                if (frame->windowTitle().startsWith(QStringLiteral("Layout")))
+                    frame->showMinimized();
+                else
+                    m_app->MainFrame()->MdiArea()->setActiveSubWindow(frame);
+            }
+            m_app->MainFrame()->Actions().Action(CommandId::ViewAsList)->trigger();
+            m_app->YardView()->parentWidget()->showMinimized();
+            m_app->MainFrame()->TileVertically();
+            m_app->MainFrame()->MdiArea()->setActiveSubWindow(InventoryWindows().last());
+            QTest::qWait(100);
+            m_app->MainFrame()->grab().save(QString::fromLocal8Bit(dir) +
+                                            QStringLiteral("/TreeAndList.png"));
         }
     }
 
