@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -11,12 +12,17 @@
 // must equal, in the tests and as the benchmarks' baseline.
 // Items are any pointers to CInventoryElement (raw or owning).
 template <typename ItemPointer> void ExchangeSort(std::vector<ItemPointer>& items, int attribute) {
+    std::size_t dollarsWidth = kShortestDollarsKey;
+    for (const auto& item : items)
+        dollarsWidth = std::max(dollarsWidth, DollarsLength(item->GetAttributeText(attribute)));
+    const auto key = [attribute, dollarsWidth](const auto& item) {
+        return SortKeyOf(attribute, item->GetAttributeText(attribute), dollarsWidth);
+    };
     bool changed = true;
     while (changed && items.size() > 1) {
         changed = false;
         for (std::size_t i = 0; i + 1 < items.size(); ++i) {
-            if (CompareKeysNoCase(items[i]->GetSortKey(attribute),
-                                  items[i + 1]->GetSortKey(attribute)) > 0) {
+            if (CompareKeysNoCase(key(items[i]), key(items[i + 1])) > 0) {
                 std::swap(items[i], items[i + 1]);
                 changed = true;
             }

@@ -52,10 +52,6 @@ int CInventoryElement::GetAttributeTextLength(int index) const {
     return static_cast<int>(GetAttributeText(index).size());
 }
 
-std::string CInventoryElement::GetSortKey(int index) const {
-    return SortKeyOf(index, GetAttributeText(index));
-}
-
 const char* AttributeName(int index) {
     static const char* const names[kAttributeCount] = {
         "Body Classification", "Manufacturer",  "Item Number",    "RoadName",
@@ -93,13 +89,18 @@ std::string AmountText(long long value) {
     return std::to_string(value) + ".00";
 }
 
-std::string SortKeyOf(int index, const std::string& text) {
+std::size_t DollarsLength(const std::string& text) {
+    const auto dot = text.find('.');
+    return dot == std::string::npos ? 0 : dot;
+}
+
+std::string SortKeyOf(int index, const std::string& text, std::size_t dollarsWidth) {
     std::string key;
-    AppendSortKey(index, text, key);
+    AppendSortKey(index, text, key, dollarsWidth);
     return key;
 }
 
-void AppendSortKey(int index, const std::string& text, std::string& out) {
+void AppendSortKey(int index, const std::string& text, std::string& out, std::size_t dollarsWidth) {
     const std::string_view view = text;
     if (index == 8 || index == 9) {
         // Year texts: the last four characters, then what stands before the first "/".
@@ -110,16 +111,12 @@ void AppendSortKey(int index, const std::string& text, std::string& out) {
         return;
     }
     if (index == 10 || index == 11) {
-        // Money texts: the dollars before the first ".", zero-padded to five characters.
-        const auto dot = view.find('.');
-        if (dot == std::string_view::npos) {
-            out += "00000";
-            return;
-        }
-        const std::string_view dollars = view.substr(0, dot);
-        if (dollars.size() < 5)
-            out.append(5 - dollars.size(), '0');
-        out += dollars.size() > 5 ? dollars.substr(dollars.size() - 5) : dollars;
+        // Money texts: the dollars before the first ".", zero-padded to the common
+        // width. A text without "." counts as no dollars.
+        const std::string_view dollars = view.substr(0, DollarsLength(text));
+        if (dollars.size() < dollarsWidth)
+            out.append(dollarsWidth - dollars.size(), '0');
+        out += dollars;
         return;
     }
     out += view;

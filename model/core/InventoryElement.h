@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -86,9 +87,6 @@ public:
     void SetAttributeText(int index, std::string text);
     int GetAttributeTextLength(int index) const;
 
-    // The key by which the document sorts on an attribute.
-    std::string GetSortKey(int index) const;
-
 private:
     std::string m_paintScheme;
     std::string m_condition;
@@ -124,10 +122,19 @@ long long AmountValue(const std::string& text);
 // A whole-dollar amount written back as text: 25 gives "25.00", -15 gives "-15.00".
 std::string AmountText(long long value);
 
+// Money sort keys are the dollars padded with zeros to a common width: at least
+// this, or the longest dollars among the texts compared. They are never cut.
+inline constexpr std::size_t kShortestDollarsKey = 5;
+// The length of the dollars of a money text: what stands before the first ".".
+std::size_t DollarsLength(const std::string& text);
+
 // Sort key of a text for an attribute (year and money attributes are rearranged).
-std::string SortKeyOf(int index, const std::string& text);
+// dollarsWidth is the common width of money keys.
+std::string SortKeyOf(int index, const std::string& text,
+                      std::size_t dollarsWidth = kShortestDollarsKey);
 // Appends that sort key to out, sparing the allocation of a key of its own.
-void AppendSortKey(int index, const std::string& text, std::string& out);
+void AppendSortKey(int index, const std::string& text, std::string& out,
+                   std::size_t dollarsWidth = kShortestDollarsKey);
 
 // Compares two keys byte by byte as unsigned bytes, with A-Z folded onto a-z;
 // returns exactly -1, 0 or +1.

@@ -11,7 +11,6 @@ namespace itemlist {
 
 namespace {
 
-constexpr std::size_t kShortestDollars = 5;
 // Ends every cell of a filter text: typed text never holds it, so a match never
 // runs from one cell into the next.
 constexpr char kCellEnd = '\x1f';
@@ -19,11 +18,6 @@ constexpr char kCellEnd = '\x1f';
 bool IsMoney(int attribute) {
     return attribute == static_cast<int>(Attribute::PurchasePrice) ||
            attribute == static_cast<int>(Attribute::CurrentValue);
-}
-
-std::string_view Dollars(const std::string& text) {
-    const auto dot = text.find('.');
-    return dot == std::string::npos ? std::string_view() : std::string_view(text).substr(0, dot);
 }
 
 // The key in lower case, so that comparing bytes compares without regard to case.
@@ -46,15 +40,11 @@ std::vector<std::string> SortKeys(const std::vector<CInventoryElement*>& rows, i
         return keys;
     }
     // Padded, never cut: every key gets the width of the longest.
-    std::size_t width = kShortestDollars;
+    std::size_t width = kShortestDollarsKey;
     for (const CInventoryElement* item : rows)
-        width = std::max(width, Dollars(item->GetAttributeText(attribute)).size());
-    for (const CInventoryElement* item : rows) {
-        const std::string_view dollars = Dollars(item->GetAttributeText(attribute));
-        std::string key(width - dollars.size(), '0');
-        key += dollars;
-        keys.push_back(std::move(key));
-    }
+        width = std::max(width, DollarsLength(item->GetAttributeText(attribute)));
+    for (const CInventoryElement* item : rows)
+        keys.push_back(SortKeyOf(attribute, item->GetAttributeText(attribute), width));
     return keys;
 }
 

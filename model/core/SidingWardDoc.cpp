@@ -96,6 +96,13 @@ void CSidingWardDoc::Sort() {
     keys.reserve(m_items.size() * 24);
     std::vector<SortEntry> entries;
     entries.reserve(m_items.size());
+    std::size_t dollarsWidth = kShortestDollarsKey;
+    if (m_sortAttribute == static_cast<int>(Attribute::PurchasePrice) ||
+        m_sortAttribute == static_cast<int>(Attribute::CurrentValue)) {
+        for (const auto& item : m_items)
+            dollarsWidth =
+                std::max(dollarsWidth, DollarsLength(item->GetAttributeText(m_sortAttribute)));
+    }
     for (std::size_t k = 0; k < m_items.size(); ++k) {
         // The items lie scattered over the heap: fetch the next ones' texts early.
         if (k + 16 < m_items.size())
@@ -103,7 +110,8 @@ void CSidingWardDoc::Sort() {
         if (k + 8 < m_items.size())
             PrefetchForReading(m_items[k + 8]->GetAttributeText(m_sortAttribute).data());
         const std::size_t offset = keys.size();
-        AppendSortKey(m_sortAttribute, m_items[k]->GetAttributeText(m_sortAttribute), keys);
+        AppendSortKey(m_sortAttribute, m_items[k]->GetAttributeText(m_sortAttribute), keys,
+                      dollarsWidth);
         std::uint64_t prefix = 0;
         for (std::size_t c = offset; c < keys.size(); ++c) {
             if (keys[c] >= 'A' && keys[c] <= 'Z')

@@ -71,17 +71,22 @@ struct SortKeyCase {
     int index;
     const char* text;
     const char* key;
+    std::size_t dollarsWidth = kShortestDollarsKey;
 };
 
 TEST(SortKeyOf, RearrangesYearAndMoneyTexts) {
-    const SortKeyCase cases[] = {
-        {8, "1998", "1998"},      {8, "3/1998", "19983"},      {9, "12/1998", "199812"},
-        {9, "98", "98"},          {9, "12/31/1998", "199812"}, {10, "25.00", "00025"},
-        {11, "1250.00", "01250"}, {10, "123456.00", "23456"},  {11, "100000.00", "00000"},
-        {10, "7", "00000"},       {11, "", "00000"},           {11, "1.2.3", "00001"},
-        {0, "3/1998", "3/1998"},  {2, "25.00", "25.00"},       {12, "12/1998", "12/1998"}};
+    const SortKeyCase cases[] = {{8, "1998", "1998"},         {8, "3/1998", "19983"},
+                                 {9, "12/1998", "199812"},    {9, "98", "98"},
+                                 {9, "12/31/1998", "199812"}, {10, "25.00", "00025"},
+                                 {11, "1250.00", "01250"},    {10, "123456.00", "123456"},
+                                 {11, "100000.00", "100000"}, {11, "99999.00", "0099999", 7},
+                                 {10, "", "0000000", 7},      {10, "7", "00000"},
+                                 {11, "", "00000"},           {11, "1.2.3", "00001"},
+                                 {0, "3/1998", "3/1998"},     {2, "25.00", "25.00"},
+                                 {12, "12/1998", "12/1998"}};
     for (const auto& c : cases)
-        EXPECT_EQ(SortKeyOf(c.index, c.text), c.key) << c.index << " \"" << c.text << '"';
+        EXPECT_EQ(SortKeyOf(c.index, c.text, c.dollarsWidth), c.key)
+            << c.index << " \"" << c.text << '"';
 }
 
 TEST(CompareKeysNoCase, FoldsOnlyAsciiLettersAndComparesUnsignedBytes) {

@@ -187,6 +187,7 @@ TEST(SidingWardDocSort, OrdersDollarsByValueAndKeepsEqualKeysInPlace) {
     using Texts = std::vector<std::string>;
     const std::tuple<int, Texts, Texts> cases[] = {
         {10, {"125.00", "5.00", "25.00"}, {"5.00", "25.00", "125.00"}},
+        {11, {"100000.00", "99999.00", "5.00"}, {"5.00", "99999.00", "100000.00"}},
         {6, {"Mint", "MINT", "mint", "MiNt"}, {"Mint", "MINT", "mint", "MiNt"}}};
     for (const auto& [attribute, before, after] : cases) {
         CSidingWardDoc doc;
