@@ -87,31 +87,29 @@ bool KeyLess(const SortEntry& a, const SortEntry& b, const char* keys) {
     return order != 0 ? order < 0 : a.length < b.length;
 }
 
-} // namespace
-
-void CSidingWardDoc::Sort() {
-    // The same order as repeated exchanges of neighbours whose keys are out of
-    // order (stable, ascending, case-insensitive), computed with a merge sort.
-    std::string keys;
-    keys.reserve(m_items.size() * 24);
-    std::vector<SortEntry> entries;
-    entries.reserve(m_items.size());
-    std::size_t dollarsWidth = kShortestDollarsKey;
-    if (m_sortAttribute == static_cast<int>(Attribute::PurchasePrice) ||
-        m_sortAttribute == static_cast<int>(Attribute::CurrentValue)) {
-        for (const auto& item : m_items)
-            dollarsWidth =
-                std::max(dollarsWidth, DollarsLength(item->GetAttributeText(m_sortAttribute)));
-    }
-    for (std::size_t k = 0; k < m_items.size(); ++k) {
+// Fills keys and entries with the folded sort keys of the items, money keys padded to
+// dollarsWidth. Returns the length of the longest dollars met (0 for other attributes).
+std::size_t BuildSortKeys(const CSidingWardDoc::ItemList& items, int attribute,
+                          std::size_t dollarsWidth, std::string& keys,
+                          std::vector<SortEntry>& entries) {
+    const bool money = attribute == static_cast<int>(Attribute::PurchasePrice) ||
+                       attribute == static_cast<int>(Attribute::CurrentValue);
+    std::size_t longestDollars = 0;
+    keys.clear();
+    keys.reserve(items.size() * 24);
+    entries.clear();
+    entries.reserve(items.size());
+    for (std::size_t k = 0; k < items.size(); ++k) {
         // The items lie scattered over the heap: fetch the next ones' texts early.
-        if (k + 16 < m_items.size())
-            PrefetchForReading(&m_items[k + 16]->GetAttributeText(m_sortAttribute));
-        if (k + 8 < m_items.size())
-            PrefetchForReading(m_items[k + 8]->GetAttributeText(m_sortAttribute).data());
+        if (k + 16 < items.size())
+            PrefetchForReading(&items[k + 16]->GetAttributeText(attribute));
+        if (k + 8 < items.size())
+            PrefetchForReading(items[k + 8]->GetAttributeText(attribute).data());
+        const std::string& text = items[k]->GetAttributeText(attribute);
+        if (money)
+            longestDollars = std::max(longestDollars, DollarsLength(text));
         const std::size_t offset = keys.size();
-        AppendSortKey(m_sortAttribute, m_items[k]->GetAttributeText(m_sortAttribute), keys,
-                      dollarsWidth);
+        AppendSortKey(attribute, text, keys, dollarsWidth);
         std::uint64_t prefix = 0;
         for (std::size_t c = offset; c < keys.size(); ++c) {
             if (keys[c] >= 'A' && keys[c] <= 'Z')
@@ -123,6 +121,22 @@ void CSidingWardDoc::Sort() {
         entries.push_back({prefix, offset, static_cast<std::uint32_t>(keys.size() - offset),
                            static_cast<std::uint32_t>(k)});
     }
+    return longestDollars;
+}
+
+} // namespace
+
+void CSidingWardDoc::Sort() {
+    // The same order as repeated exchanges of neighbours whose keys are out of
+    // order (stable, ascending, case-insensitive), computed with a merge sort.
+    std::string keys;
+    std::vector<SortEntry> entries;
+    const std::size_t longestDollars =
+        BuildSortKeys(m_items, m_sortAttribute, kShortestDollarsKey, keys, entries);
+    // Money keys must all have one width. Dollars longer than the usual width are
+    // rare, so only then are the keys built a second time, at the width they need.
+    if (longestDollars > kShortestDollarsKey)
+        BuildSortKeys(m_items, m_sortAttribute, longestDollars, keys, entries);
     const char* base = keys.data();
     std::stable_sort(
         entries.begin(), entries.end(),
