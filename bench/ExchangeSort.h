@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -12,9 +11,7 @@
 // must equal, in the tests and as the benchmarks' baseline.
 // Items are any pointers to CInventoryElement (raw or owning).
 template <typename ItemPointer> void ExchangeSort(std::vector<ItemPointer>& items, int attribute) {
-    std::size_t dollarsWidth = kShortestDollarsKey;
-    for (const auto& item : items)
-        dollarsWidth = std::max(dollarsWidth, DollarsLength(item->GetAttributeText(attribute)));
+    const std::size_t dollarsWidth = DollarsKeyWidth(items, attribute);
     const auto key = [attribute, dollarsWidth](const auto& item) {
         return SortKeyOf(attribute, item->GetAttributeText(attribute), dollarsWidth);
     };

@@ -89,6 +89,11 @@ std::string AmountText(long long value) {
     return std::to_string(value) + ".00";
 }
 
+bool IsMoneyAttribute(int index) {
+    return index == static_cast<int>(Attribute::PurchasePrice) ||
+           index == static_cast<int>(Attribute::CurrentValue);
+}
+
 std::size_t DollarsLength(const std::string& text) {
     const auto dot = text.find('.');
     return dot == std::string::npos ? 0 : dot;
@@ -110,7 +115,7 @@ void AppendSortKey(int index, const std::string& text, std::string& out, std::si
             out += view.substr(0, slash);
         return;
     }
-    if (index == 10 || index == 11) {
+    if (IsMoneyAttribute(index)) {
         // Money texts: the dollars before the first ".", zero-padded to the common
         // width. A text without "." counts as no dollars.
         const std::string_view dollars = view.substr(0, DollarsLength(text));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -122,11 +123,21 @@ long long AmountValue(const std::string& text);
 // A whole-dollar amount written back as text: 25 gives "25.00", -15 gives "-15.00".
 std::string AmountText(long long value);
 
+// Purchase Price and Current Value: the attributes that hold money texts.
+bool IsMoneyAttribute(int index);
+
 // Money sort keys are the dollars padded with zeros to a common width: at least
 // this, or the longest dollars among the texts compared. They are never cut.
 inline constexpr std::size_t kShortestDollarsKey = 5;
 // The length of the dollars of a money text: what stands before the first ".".
 std::size_t DollarsLength(const std::string& text);
+// The common width of the money keys of these items (pointers, raw or owning).
+template <typename Items> std::size_t DollarsKeyWidth(const Items& items, int attribute) {
+    std::size_t width = kShortestDollarsKey;
+    for (const auto& item : items)
+        width = std::max(width, DollarsLength(item->GetAttributeText(attribute)));
+    return width;
+}
 
 // Sort key of a text for an attribute (year and money attributes are rearranged).
 // dollarsWidth is the common width of money keys.

@@ -15,11 +15,6 @@ namespace {
 // runs from one cell into the next.
 constexpr char kCellEnd = '\x1f';
 
-bool IsMoney(int attribute) {
-    return attribute == static_cast<int>(Attribute::PurchasePrice) ||
-           attribute == static_cast<int>(Attribute::CurrentValue);
-}
-
 // The key in lower case, so that comparing bytes compares without regard to case.
 std::string Lowered(std::string key) {
     for (char& c : key) {
@@ -34,15 +29,13 @@ std::string Lowered(std::string key) {
 std::vector<std::string> SortKeys(const std::vector<CInventoryElement*>& rows, int attribute) {
     std::vector<std::string> keys;
     keys.reserve(rows.size());
-    if (!IsMoney(attribute)) {
+    if (!IsMoneyAttribute(attribute)) {
         for (const CInventoryElement* item : rows)
             keys.push_back(item->GetAttributeText(attribute));
         return keys;
     }
     // Padded, never cut: every key gets the width of the longest.
-    std::size_t width = kShortestDollarsKey;
-    for (const CInventoryElement* item : rows)
-        width = std::max(width, DollarsLength(item->GetAttributeText(attribute)));
+    const std::size_t width = DollarsKeyWidth(rows, attribute);
     for (const CInventoryElement* item : rows)
         keys.push_back(SortKeyOf(attribute, item->GetAttributeText(attribute), width));
     return keys;

@@ -92,8 +92,7 @@ bool KeyLess(const SortEntry& a, const SortEntry& b, const char* keys) {
 std::size_t BuildSortKeys(const CSidingWardDoc::ItemList& items, int attribute,
                           std::size_t dollarsWidth, std::string& keys,
                           std::vector<SortEntry>& entries) {
-    const bool money = attribute == static_cast<int>(Attribute::PurchasePrice) ||
-                       attribute == static_cast<int>(Attribute::CurrentValue);
+    const bool money = IsMoneyAttribute(attribute);
     std::size_t longestDollars = 0;
     keys.clear();
     keys.reserve(items.size() * 24);

@@ -127,8 +127,7 @@ void CCustomizeValues::ShowList(int attribute) {
 }
 
 bool CCustomizeValues::IsMoneyAttribute() const {
-    return m_attribute == static_cast<int>(Attribute::PurchasePrice) ||
-           m_attribute == static_cast<int>(Attribute::CurrentValue);
+    return ::IsMoneyAttribute(m_attribute);
 }
 
 void CCustomizeValues::AddToBox(const std::string& value) {
