@@ -35,4 +35,8 @@ std::string FileErrorText(int errorNumber, const std::string& path) {
     }
 }
 
+std::string NotRegularFileText(const std::string& path) {
+    return path + " is not a regular file.";
+}
+
 } // namespace filemessages

@@ -14,4 +14,8 @@ inline constexpr const char* kFailedToSave = "Failed to save document.";
 // for example "Access to /home/x.inv was denied.".
 std::string FileErrorText(int errorNumber, const std::string& path);
 
+// "PATH is not a regular file.": a named pipe, a device or the like is neither
+// read nor replaced.
+std::string NotRegularFileText(const std::string& path);
+
 } // namespace filemessages

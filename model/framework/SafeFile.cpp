@@ -19,7 +19,7 @@ FileResult ReadAll(const std::string& path, std::string& bytes, std::uintmax_t m
     bytes.clear();
     const framework::RegularFile opened = framework::OpenRegularFile(path);
     if (opened.outcome == framework::OpenOutcome::NotRegularFile)
-        return FileResult::Failure(path + " is not a regular file.");
+        return FileResult::Failure(filemessages::NotRegularFileText(path));
     if (opened.outcome != framework::OpenOutcome::Opened)
         return FileResult::Failure(filemessages::FileErrorText(opened.error, path));
     std::FILE* file = opened.file;
@@ -70,9 +70,21 @@ FileResult Fail(int error, const std::string& path) {
     return FileResult::Failure(filemessages::FileErrorText(error ? error : EIO, path));
 }
 
+FileResult Discarded(const Replacement& replacement, int error, const std::string& path) {
+    DiscardReplacement(replacement);
+    return Fail(error, path);
+}
+
+// Something other than a regular file or a folder exists at path (links followed).
+bool IsOtherThanFile(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    return !ec && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+}
+
 } // namespace
 
-FileResult WriteAll(const std::string& path, std::string_view bytes) {
+FileResult BeginReplacement(const std::string& path, Replacement& replacement, std::FILE** opened) {
     std::error_code ec;
     fs::path target = path;
     // Write through a symbolic link (or a chain of them, even one whose file does
@@ -83,7 +95,10 @@ FileResult WriteAll(const std::string& path, std::string_view bytes) {
             break;
         target = linked.is_absolute() ? linked : target.parent_path() / linked;
     }
-
+    // Renaming over a named pipe or a device would take its name away from it (as
+    // root, even from /dev/null); a folder is left to the rename, which says why.
+    if (IsOtherThanFile(target))
+        return FileResult::Failure(filemessages::NotRegularFileText(path));
     // Renaming over a file needs only the folder's permission; a file the user may
     // not write is refused, as if it were written in place.
     if (!framework::MayReplace(target.string()))
@@ -99,14 +114,61 @@ FileResult WriteAll(const std::string& path, std::string_view bytes) {
     }
     if (!file)
         return Fail(errno, path);
+    replacement = {target.string(), temporary};
+    if (opened)
+        *opened = file;
+    else if (std::fclose(file) != 0)
+        return Discarded(replacement, errno, path);
+    return FileResult::Success();
+}
 
+FileResult CommitReplacement(const std::string& path, const Replacement& replacement) {
+    // The data must be on the disk before the name: a power loss after the rename
+    // must not leave an empty file where the old one was.
+    std::FILE* file = std::fopen(replacement.temporary.c_str(), "rb+");
+    if (!file)
+        return Discarded(replacement, errno, path);
+    const bool synced = framework::SyncToDisk(file);
+    int error = synced ? 0 : errno;
+    if (std::fclose(file) != 0 && synced)
+        error = errno;
+    if (!synced || error != 0)
+        return Discarded(replacement, error, path);
+    // The target may have been replaced by something else meanwhile.
+    if (IsOtherThanFile(replacement.target)) {
+        DiscardReplacement(replacement);
+        return FileResult::Failure(filemessages::NotRegularFileText(path));
+    }
+
+    std::error_code ec;
+    const auto existing = fs::status(replacement.target, ec);
+    if (!ec && fs::exists(existing))
+        fs::permissions(replacement.temporary, existing.permissions(), ec);
+    fs::rename(replacement.temporary, replacement.target, ec);
+    if (ec)
+        return Discarded(replacement, ec.value(), path);
+    // The new name itself must reach the disk, or a power loss can bring back the
+    // old file (or none). The file is in place already; a disk error here is still
+    // reported, so that the document stays modified and the user saves again.
+    const fs::path folder = fs::path(replacement.target).parent_path();
+    if (!framework::SyncFolder(folder.empty() ? std::string(".") : folder.string()))
+        return Fail(errno, path);
+    return FileResult::Success();
+}
+
+void DiscardReplacement(const Replacement& replacement) {
+    std::error_code ec;
+    fs::remove(replacement.temporary, ec);
+}
+
+FileResult WriteAll(const std::string& path, std::string_view bytes) {
+    Replacement replacement;
+    std::FILE* file = nullptr;
+    if (FileResult begun = BeginReplacement(path, replacement, &file); !begun.Succeeded())
+        return begun;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     int error = written ? 0 : errno;
     if (written && std::fflush(file) != 0) {
-        written = false;
-        error = errno;
-    }
-    if (written && !framework::SyncToDisk(file)) {
         written = false;
         error = errno;
     }
@@ -114,28 +176,9 @@ FileResult WriteAll(const std::string& path, std::string_view bytes) {
         written = false;
         error = errno;
     }
-    if (!written) {
-        fs::remove(temporary, ec);
-        return Fail(error, path);
-    }
-
-    const auto existing = fs::status(target, ec);
-    if (!ec && fs::exists(existing))
-        fs::permissions(temporary, existing.permissions(), ec);
-
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        const int renameError = ec.value();
-        fs::remove(temporary, ec);
-        return Fail(renameError, path);
-    }
-    // The new name itself must reach the disk, or a power loss can bring back the
-    // old file (or none). The file is in place already; a disk error here is still
-    // reported, so that the document stays modified and the user saves again.
-    const fs::path folder = target.parent_path();
-    if (!framework::SyncFolder(folder.empty() ? std::string(".") : folder.string()))
-        return Fail(errno, path);
-    return FileResult::Success();
+    if (!written)
+        return Discarded(replacement, error, path);
+    return CommitReplacement(path, replacement);
 }
 
 } // namespace safefile

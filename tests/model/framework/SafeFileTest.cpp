@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -130,6 +132,28 @@ TEST(SafeFile, AFileWithoutWritePermissionIsNotReplaced) {
         EXPECT_EQ(dir.Read("locked.inv"), "old contents");
         EXPECT_EQ(fs::status(dir.Path("locked.inv")).permissions(), readOnly);
         EXPECT_EQ(dir.Entries(), (std::set<std::string>{"link.inv", "locked.inv"}));
+    }
+}
+
+TEST(SafeFile, WritingRefusesWhatIsNotARegularFile) {
+    CTempDir dir;
+    ASSERT_EQ(mkfifo(dir.Path("pipe.pdf").c_str(), 0600), 0);
+    fs::create_symlink("pipe.pdf", dir.Root() / "link.pdf");
+    std::vector<std::string> names = {"pipe.pdf", "link.pdf"};
+    // A scratch null device; making one takes the right to, which a test run may lack.
+    if (mknod(dir.Path("null.pdf").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+        names.push_back("null.pdf");
+    const std::set<std::string> before = dir.Entries();
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const FileResult result = safefile::WriteAll(dir.Path(name), "new");
+        EXPECT_EQ(result.outcome, FileOutcome::Failed);
+        EXPECT_EQ(result.message, dir.Path(name) + " is not a regular file.");
+        EXPECT_EQ(dir.Entries(), before);
+    }
+    EXPECT_TRUE(fs::is_fifo(dir.Root() / "pipe.pdf"));
+    if (names.size() == 3) {
+        EXPECT_TRUE(fs::is_character_file(dir.Root() / "null.pdf"));
     }
 }
 #endif
