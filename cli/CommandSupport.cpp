@@ -6,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/framework/RegularFile.h"
 #include "model/yard/ClassificationDoc.h"
 
 namespace clisupport {
@@ -18,6 +19,12 @@ void RequireArguments(const CCliContext& context, std::size_t count, const char*
 void RequireSuccess(const FileResult& result) {
     if (result.outcome != FileOutcome::Ok)
         throw CCliError(kExitFileError, result.message);
+}
+
+void RequireDifferentFiles(const std::string& input, const std::string& output) {
+    if (framework::IsSameFile(input, output))
+        throw CCliError(kExitFileError, output + " is the same file as " + input +
+                                            "; the output must go to another file.");
 }
 
 nlohmann::ordered_json ReadJsonInput(const CCliContext& context) {

@@ -22,6 +22,10 @@ void RequireArguments(const CCliContext& context, std::size_t count, const char*
 // message and status 2. A foreign file counts as failed: nothing is done with it.
 void RequireSuccess(const FileResult& result);
 
+// Ends the command (status 2) when output names the file input names, under
+// whatever name: writing it would replace what the command reads.
+void RequireDifferentFiles(const std::string& input, const std::string& output);
+
 // The JSON document on standard input; malformed JSON is a usage error.
 nlohmann::ordered_json ReadJsonInput(const CCliContext& context);
 

@@ -46,25 +46,17 @@ std::vector<int> FieldOrderOf(const CCliArguments& arguments) {
 
 // "0,5,10" as the report's columns; all fourteen when not given.
 inventoryreport::ColumnFlags ColumnsOf(const CCliArguments& arguments) {
-    inventoryreport::ColumnFlags columns{};
     const auto text = arguments.Value("--columns");
     if (!text) {
+        inventoryreport::ColumnFlags columns{};
         columns.fill(true);
         return columns;
     }
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = text->find(',', start);
-        const int attribute = CCliArguments::ParseInt(text->substr(start, comma - start), 0, 13,
-                                                      arguments.Synopsis());
-        if (columns[static_cast<std::size_t>(attribute)])
-            throw CCliError(kExitUsage, "column " + std::to_string(attribute) + " given twice");
-        columns[static_cast<std::size_t>(attribute)] = true;
-        if (comma == std::string::npos)
-            break;
-        start = comma + 1;
-    }
-    return columns;
+    std::string problem;
+    const auto columns = inventoryreport::ParseColumns(*text, problem);
+    if (!columns)
+        throw CCliError(kExitUsage, problem + "\n" + UsageMessage(arguments.Synopsis()));
+    return *columns;
 }
 
 } // namespace
@@ -93,9 +85,12 @@ void ExportText(CCliContext& context) {
         "export FILE OUT [--delimiter TEXT] [--names] [--quoted] [--yard CATALOGUE]");
     arguments.RequirePositionals(2);
     const std::string delimiter = DelimiterOf(arguments);
+    clisupport::RequireDifferentFiles(arguments.Positional(0), arguments.Positional(1));
     std::unique_ptr<CClassificationDoc> yard;
-    if (const auto catalogue = arguments.Value("--yard"))
+    if (const auto catalogue = arguments.Value("--yard")) {
+        clisupport::RequireDifferentFiles(*catalogue, arguments.Positional(1));
         yard = clisupport::OpenYard(*catalogue, context.clock);
+    }
     CSidingWardDoc document;
     clisupport::OpenInventory(document, arguments.Positional(0));
     document.SetClassificationYard(yard.get());
@@ -112,6 +107,7 @@ void ImportText(CCliContext& context) {
     const std::vector<int> fieldOrder = FieldOrderOf(arguments);
     const std::string delimiter = DelimiterOf(arguments);
     const std::string& path = arguments.Positional(0);
+    clisupport::RequireDifferentFiles(arguments.Positional(1), path);
 
     CSidingWardDoc document;
     if (std::filesystem::exists(path))

@@ -1,6 +1,7 @@
 #include "model/core/InventoryReport.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "model/core/Catalogue.h"
 #include "model/core/SidingWardDoc.h"
@@ -117,6 +118,33 @@ int PageCount(std::size_t itemCount, int itemsPerPage) {
     const std::size_t perPage = static_cast<std::size_t>(std::max(itemsPerPage, 1));
     const std::size_t pages = itemCount / perPage + (itemCount % perPage != 0 ? 1 : 0);
     return static_cast<int>(std::max<std::size_t>(pages, 1));
+}
+
+std::optional<ColumnFlags> ParseColumns(std::string_view text, std::string& problem) {
+    ColumnFlags columns{};
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string_view part = text.substr(start, comma - start);
+        int attribute = -1;
+        const auto [end, error] =
+            std::from_chars(part.data(), part.data() + part.size(), attribute);
+        // from_chars would take a minus sign; a column is digits only.
+        if (part.empty() || part.front() < '0' || part.front() > '9' || error != std::errc() ||
+            end != part.data() + part.size() || attribute < 0 || attribute >= kAttributeCount) {
+            problem = "\"" + std::string(part) + "\" is not a number from 0 to " +
+                      std::to_string(kAttributeCount - 1);
+            return std::nullopt;
+        }
+        if (columns[static_cast<std::size_t>(attribute)]) {
+            problem = "column " + std::to_string(attribute) + " given twice";
+            return std::nullopt;
+        }
+        columns[static_cast<std::size_t>(attribute)] = true;
+        if (comma == std::string_view::npos)
+            return columns;
+        start = comma + 1;
+    }
 }
 
 } // namespace inventoryreport

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,12 @@ CInventoryReport Build(const CSidingWardDoc& document, const ColumnFlags& column
 // cell longer than a whole line is cut into pieces that fill lines. The TABs come
 // out as spaces; a line ends without them. An empty line is one empty line.
 std::vector<std::string> Wrap(std::string_view line, std::size_t columns);
+
+// Report columns given as text, "0,5,10": attribute indexes 0 to 13, each once,
+// separated by commas, with nothing else (no spaces, no signs). nullopt with
+// problem set to the reason (for example "column 5 given twice") when the text is
+// not of that form.
+std::optional<ColumnFlags> ParseColumns(std::string_view text, std::string& problem);
 
 // The number of pages for itemCount items at itemsPerPage a page: at least 1.
 int PageCount(std::size_t itemCount, int itemsPerPage);

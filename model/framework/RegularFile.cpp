@@ -1,6 +1,8 @@
 #include "model/framework/RegularFile.h"
 
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
@@ -108,6 +110,11 @@ bool MayReplace(const std::string& path) {
         return false;
     return access(path.c_str(), W_OK) == 0 || errno == ENOENT;
 #endif
+}
+
+bool IsSameFile(const std::string& first, const std::string& second) {
+    std::error_code ec;
+    return std::filesystem::equivalent(first, second, ec) && !ec;
 }
 
 } // namespace framework

@@ -35,4 +35,8 @@ RegularFile OpenRegularFile(const std::string& path);
 // enforce for an administrator, but which says the file is meant to stay as it is).
 bool MayReplace(const std::string& path);
 
+// True when both paths name one existing file (the same device and inode), through
+// whatever links or other names; false when either does not exist.
+bool IsSameFile(const std::string& first, const std::string& second);
+
 } // namespace framework

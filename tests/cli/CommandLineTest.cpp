@@ -201,6 +201,11 @@ TEST_F(CommandLineTest, PipesDevicesAndReadOnlyFilesExit2) {
     const std::string locked = PathOf("locked.inv");
     WriteBytes(locked, InventoryFile(213));
     fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
+    // An output that is the file being read, under another name.
+    const std::string kept = PathOf("kept.inv");
+    WriteBytes(kept, InventoryFile(213));
+    const std::string alias = PathOf("alias.inv");
+    fs::create_symlink(kept, alias);
 
     struct Case {
         std::vector<std::string> arguments;
@@ -217,6 +222,11 @@ TEST_F(CommandLineTest, PipesDevicesAndReadOnlyFilesExit2) {
          "A file error has been detected!\nThe import file cannot be loaded.\n" + pipe +
              " is not a regular file."},
         {{"inv-sort", locked, "--by", "1"}, "Access to " + locked + " was denied."},
+        {{"export", kept, pipe}, pipe + " is not a regular file."},
+        {{"export", kept, alias},
+         alias + " is the same file as " + kept + "; the output must go to another file."},
+        {{"import", alias, kept, "--fields", "0"},
+         alias + " is the same file as " + kept + "; the output must go to another file."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments[0] + " " + c.arguments[1]);
@@ -225,6 +235,8 @@ TEST_F(CommandLineTest, PipesDevicesAndReadOnlyFilesExit2) {
         EXPECT_EQ(run.err, c.message + "\n");
     }
     EXPECT_EQ(ReadBytes(locked), InventoryFile(213));
+    EXPECT_EQ(ReadBytes(kept), InventoryFile(213));
+    EXPECT_TRUE(fs::is_fifo(pipe));
     EXPECT_EQ(fs::status(locked).permissions(), fs::perms::owner_read | fs::perms::group_read);
     EXPECT_FALSE(fs::exists(PathOf("new.inv")));
 }

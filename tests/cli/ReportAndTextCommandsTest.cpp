@@ -207,7 +207,7 @@ TEST(ReportCommand, GivesThePrintedLinesOfTheChosenColumns) {
     EXPECT_EQ(Json(RunCli({"report", inventory}))["heading"].get<std::string>().substr(0, 21),
               "Body.Classification.\t");
 
-    for (const std::string columns : {"", "0,0", "14", "1;2"}) {
+    for (const std::string columns : {"", "0,0", "14", "1;2", " 1", "+1", "1 ", "-0"}) {
         SCOPED_TRACE(columns);
         EXPECT_EQ(RunCli({"report", inventory, "--columns", columns}).status, 64);
     }
