@@ -46,8 +46,8 @@ constexpr const char* kUsage =
     "  mfile-dump FILE        print the manufacturers and their products as JSON\n"
     "\n"
     "Texts in JSON are the file's bytes read as Windows-1252.\n"
-    "Exit status: 0 done, 2 a file could not be loaded or saved (or memory ran out),\n"
-    "64 usage error.\n";
+    "Exit status: 0 done, 2 a file could not be loaded or saved, the output could not\n"
+    "be written or memory ran out, 64 usage error.\n";
 
 using Command = std::function<void(CCliContext&)>;
 
@@ -71,6 +71,15 @@ const std::map<std::string, Command>& Commands() {
     return commands;
 }
 
+// The exit status once the output is flushed: a full disk or a closed pipe loses
+// the output only then, and a script must not take a cut answer for a whole one.
+int Flushed(std::ostream& out, std::ostream& err) {
+    if (out.flush())
+        return kExitOk;
+    err << "gaugewright-cli: standard output could not be written\n";
+    return kExitFileError;
+}
+
 } // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
@@ -81,11 +90,11 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         const std::string& argument = arguments[k];
         if (argument == "--help" || argument == "-h") {
             out << kUsage;
-            return kExitOk;
+            return Flushed(out, err);
         }
         if (argument == "--version") {
             out << "gaugewright-cli " << kProgramVersion << '\n';
-            return kExitOk;
+            return Flushed(out, err);
         }
         if (argument == "--today") {
             if (k + 1 >= arguments.size()) {
@@ -125,5 +134,5 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         err << "gaugewright-cli: not enough memory to finish \"" << rest.front() << "\"\n";
         return kExitFileError;
     }
-    return kExitOk;
+    return Flushed(out, err);
 }

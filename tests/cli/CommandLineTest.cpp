@@ -242,6 +242,32 @@ TEST_F(CommandLineTest, PipesDevicesAndReadOnlyFilesExit2) {
 }
 #endif
 
+// Output that a full disk or a closed pipe refused.
+class CLostOutput : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST_F(CommandLineTest, LostOutputExits2) {
+    const std::string inventory = PathOf("a.inv");
+    WriteBytes(inventory, InventoryFile(213));
+    const std::vector<std::vector<std::string>> commands = {
+        {"--version"},
+        {"inv-dump", inventory},
+        {"report", inventory},
+        {"breakdown", inventory, "--kind", "count", "--by", "year"},
+    };
+    for (const auto& arguments : commands) {
+        SCOPED_TRACE(arguments[0]);
+        CLostOutput lost;
+        std::ostream out(&lost);
+        std::istringstream in;
+        std::ostringstream err;
+        EXPECT_EQ(RunCommandLine(arguments, in, out, err), 2);
+        EXPECT_EQ(err.str(), "gaugewright-cli: standard output could not be written\n");
+    }
+}
+
 TEST_F(CommandLineTest, RunningOutOfMemoryExits2) {
     std::string file = Str("GAUGEWRIGHT") + Word(213) + Word(2000);
     for (int k = 0; k < 2000; ++k)
