@@ -8,6 +8,7 @@
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
+#include "ui/common/PrintToFile.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/inventory/ReportPrinter.h"
 
@@ -54,15 +55,19 @@ void CReportPrintCommands::Print(QWidget* parent, const CSidingWardDoc& document
     }
     if (!m_dialog(parent, printer, pages))
         return;
-    bool printed = false;
+    printtofile::Outcome printed;
     {
         const CWaitCursor wait;
         // Laid out again on the printer chosen, with the date of the printing.
         CReportPrinter chosen = MakeReport(document, columns, m_clock.Today());
-        printed = chosen.Print(printer);
+        printed =
+            printtofile::Print(printer, [&](QPrinter& target) { return chosen.Print(target); });
     }
-    if (!printed)
+    if (printed.painterFailed)
         ShowCannotPrint(parent);
+    else if (!printed.file.Succeeded())
+        m_messages.Show(parent, {QString::fromStdString(printed.file.message), captions::Error(),
+                                 MessageIcon::Critical, MessageButtons::Ok});
 }
 
 void CReportPrintCommands::Preview(QWidget* parent, const CSidingWardDoc& document,

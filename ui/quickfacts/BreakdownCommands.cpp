@@ -6,8 +6,9 @@
 #include "ui/common/WaitCursor.h"
 #include "ui/quickfacts/CustomReportDialog.h"
 
-CBreakdownCommands::CBreakdownCommands(CQuickFactsDialog::PrinterSource printer)
-    : m_printer(std::move(printer)) {}
+CBreakdownCommands::CBreakdownCommands(CQuickFactsDialog::PrinterSource printer,
+                                       CMessageSink* messages)
+    : m_printer(std::move(printer)), m_messages(messages) {}
 
 void CBreakdownCommands::Show(QWidget* parent, const CSidingWardDoc& document,
                               BreakdownMeasure measure, int attribute) {
@@ -19,6 +20,7 @@ void CBreakdownCommands::Show(QWidget* parent, const CSidingWardDoc& document,
                               : CBreakdownTable::ByAttribute(document, measure, attribute, yard);
     }
     CQuickFactsDialog dialog(std::move(*table), m_printer, parent);
+    dialog.SetMessageSink(m_messages);
     dialog.exec();
 }
 
@@ -26,7 +28,9 @@ void CBreakdownCommands::CustomReport(QWidget* parent, const CSidingWardDoc& doc
     CCustomReportDialog dialog(
         document,
         [this](QWidget* over, CBreakdownTable table) {
-            CQuickFactsDialog(std::move(table), m_printer, over).exec();
+            CQuickFactsDialog results(std::move(table), m_printer, over);
+            results.SetMessageSink(m_messages);
+            results.exec();
         },
         parent);
     dialog.exec();

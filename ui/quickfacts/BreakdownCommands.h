@@ -3,6 +3,7 @@
 #include "model/quickfacts/BreakdownTable.h"
 #include "ui/quickfacts/QuickFactsDialog.h"
 
+class CMessageSink;
 class CSidingWardDoc;
 class QWidget;
 
@@ -10,7 +11,10 @@ class QWidget;
 // built under the wait cursor, in its results dialog.
 class CBreakdownCommands {
 public:
-    explicit CBreakdownCommands(CQuickFactsDialog::PrinterSource printer);
+    // messages, when given, hears of a PDF file that could not be written; it must
+    // outlive the commands.
+    explicit CBreakdownCommands(CQuickFactsDialog::PrinterSource printer,
+                                CMessageSink* messages = nullptr);
 
     // The report of measure by the text of attribute (0..13), or by purchase year
     // when attribute is -1, over parent.
@@ -23,4 +27,5 @@ public:
 
 private:
     CQuickFactsDialog::PrinterSource m_printer;
+    CMessageSink* m_messages;
 };

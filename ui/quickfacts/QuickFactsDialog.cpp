@@ -18,7 +18,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/common/Captions.h"
+#include "ui/common/MessageSink.h"
 #include "ui/common/PrintFont.h"
+#include "ui/common/PrintToFile.h"
 #include "ui/common/Text.h"
 #include "ui/quickfacts/BreakdownChart.h"
 
@@ -114,7 +117,11 @@ void CQuickFactsDialog::Print() {
     QPrinter& printer = m_printer();
     if (!m_dialog(this, printer))
         return;
-    PrintTo(printer);
+    const printtofile::Outcome printed =
+        printtofile::Print(printer, [this](QPrinter& target) { return PrintTo(target); });
+    if (!printed.file.Succeeded() && m_messages)
+        m_messages->Show(this, {QString::fromStdString(printed.file.message), captions::Error(),
+                                MessageIcon::Critical, MessageButtons::Ok});
 }
 
 bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {

@@ -7,6 +7,7 @@
 #include "model/quickfacts/BreakdownTable.h"
 
 class CBreakdownChart;
+class CMessageSink;
 class QPrinter;
 class QRadioButton;
 class QTreeWidget;
@@ -26,6 +27,8 @@ public:
     CQuickFactsDialog(CBreakdownTable table, PrinterSource printer, QWidget* parent = nullptr);
 
     void SetPrintDialog(PrintDialog dialog) { m_dialog = std::move(dialog); }
+    // Where Print reports a PDF file it could not write; it must outlive the dialog.
+    void SetMessageSink(CMessageSink* messages) { m_messages = messages; }
 
     QTreeWidget* List() const { return m_list; }
     // The chart of the rows in the order the list shows them, and its switch.
@@ -41,7 +44,7 @@ public:
     void Copy();
     // The print dialog, then the header line and every row in the order shown,
     // over as many pages as they need, the header line on each page; then the
-    // chart as shown.
+    // chart as shown. A PDF file replaces its old file only once it is complete.
     void Print();
     // Prints on printer as Print does after its dialog; false when it cannot draw.
     bool PrintTo(QPrinter& printer) const;
@@ -52,6 +55,7 @@ private:
     CBreakdownTable m_table;
     PrinterSource m_printer;
     PrintDialog m_dialog;
+    CMessageSink* m_messages = nullptr;
     QTreeWidget* m_list;
     CBreakdownChart* m_chart;
     QRadioButton* m_pie;

@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -9,6 +11,11 @@
 #include "ui/inventory/ReportPrintCommands.h"
 #include "ui/inventory/ReportPrinter.h"
 #include "ui/support/MessageRecorder.h"
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -159,6 +166,50 @@ private slots:
         QVERIFY(pages[0].contains(u"Item1003"_s));
         QCOMPARE(messages.Count(), 0);
     }
+
+#ifdef Q_OS_UNIX
+    // A PDF that the disk cannot take in full leaves the old one, and says so.
+    void printToFileKeepsTheOldPdfWhenTheDiskFills() {
+        CSidingWardDoc document;
+        Fill(document, 60);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"chosen.pdf"_s);
+        {
+            QFile old(pdf);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        CMessageRecorder messages;
+        CFixedClock clock{CDate{2026, 12, 8}};
+        CReportPrintCommands commands(messages, clock,
+                                      [&printer]() -> QPrinter& { return printer; });
+        commands.SetPrintDialog([](QWidget*, QPrinter&, int) { return true; });
+        {
+            // Every write past 4 KiB fails, as on a full disk.
+            const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit previous{};
+            getrlimit(RLIMIT_FSIZE, &previous);
+            rlimit limited = previous;
+            limited.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &limited);
+            commands.Print(nullptr, document, BodyAndScale());
+            setrlimit(RLIMIT_FSIZE, &previous);
+            std::signal(SIGXFSZ, previousHandler);
+        }
+        QCOMPARE(
+            messages.Texts(),
+            QStringList{pdf + u" could not be written in full; the file was left as it was."_s});
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"chosen.pdf"_s});
+        // With room again the same command replaces it.
+        commands.Print(nullptr, document, BodyAndScale());
+        QVERIFY(PdfPages(pdf).join(QString()).contains(u"Item1060"_s));
+    }
+#endif
 
     // The program prints to PDF from a script, without a display, and says why
     // when it cannot.
