@@ -129,6 +129,24 @@ CDataDirectory CDataDirectory::Locate(const Places& places) {
     return result;
 }
 
+CDataDirectory CDataDirectory::Find(const Places& places) {
+    if (!places.given.isEmpty() || places.user.isEmpty() ||
+        QFileInfo::exists(QDir(places.current).filePath(kCatalogue)))
+        return Locate(places); // which writes nothing for these
+    CDataDirectory result;
+    if (QFileInfo::exists(QDir(places.user).filePath(kCatalogue))) {
+        result.m_path = QDir(places.user).absolutePath();
+        result.m_source = Source::User;
+    } else if (!places.defaults.isEmpty()) {
+        result.m_path = QDir(places.defaults).absolutePath();
+        result.m_source = Source::Defaults;
+    } else {
+        result.m_path = QDir(places.current).absolutePath();
+        result.m_source = Source::Current;
+    }
+    return result;
+}
+
 QString CDataDirectory::FilePath(const QString& fileName) const {
     return QDir(m_path).filePath(fileName);
 }

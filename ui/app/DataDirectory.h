@@ -40,6 +40,9 @@ public:
 
     // Chooses the directory of places, filling the user's directory when it is used.
     static CDataDirectory Locate(const Places& places);
+    // Chooses as Locate does but writes nothing: the user's directory only when it
+    // already holds Classyrd.mst, else the defaults. For runs that only read.
+    static CDataDirectory Find(const Places& places);
 
     // The directory chosen; usable even when Error() is not empty.
     QString Path() const { return m_path; }

@@ -1,6 +1,5 @@
 // Gaugewright: keeps inventories of model railroad rolling stock and follows their value.
 #include <cstdio>
-#include <cstring>
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -13,34 +12,69 @@
 #include "ui/app/DesktopIntegration.h"
 #include "ui/app/MessageBoxSink.h"
 #include "ui/app/PdfReport.h"
+#include "ui/app/ProgramArguments.h"
 #include "ui/app/SidingWardApp.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/WaveSoundPlayer.h"
 #include "ui/common/Captions.h"
 #include "ui/common/DialogFileChooser.h"
 
+namespace {
+
+// Writes text to out; false when it did not all arrive (a full disk, a closed pipe).
+bool Write(std::FILE* out, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out) ==
+               static_cast<std::size_t>(bytes.size()) &&
+           std::fflush(out) == 0;
+}
+
+int Answer(const QString& text) {
+    if (Write(stdout, text))
+        return 0;
+    std::fputs("gaugewright: standard output could not be written\n", stderr);
+    return 2;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    for (int k = 1; k < argc; ++k) {
-        if (std::strcmp(argv[k], "--version") == 0) {
-            std::printf("gaugewright %s\n", kProgramVersion);
-            return 0;
-        }
+    // Help, the version and mistakes are answered before anything needs a display
+    // or touches the user's files.
+    QStringList given;
+    for (int k = 0; k < argc; ++k)
+        given << QString::fromLocal8Bit(argv[k]);
+    const CProgramArguments request = CProgramArguments::Parse(given);
+    switch (request.request) {
+    case CProgramArguments::Request::Help:
+        return Answer(CProgramArguments::Usage());
+    case CProgramArguments::Request::Version:
+        return Answer(QStringLiteral("gaugewright %1\n").arg(QLatin1String(kProgramVersion)));
+    case CProgramArguments::Request::Mistake:
+        Write(stderr, QStringLiteral("gaugewright: ") + request.problem + u'\n' +
+                          CProgramArguments::Usage());
+        return 64;
+    case CProgramArguments::Request::Run:
+    case CProgramArguments::Request::PrintPdf:
+        break;
     }
     Q_INIT_RESOURCE(icons);
     // The report goes to a file: no window is shown, and none needs a display.
-    const bool printPdf = pdfreport::Requested(argc, argv);
+    const bool printPdf = request.request == CProgramArguments::Request::PrintPdf;
     if (printPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     CSidingWardApp::SetApplicationIdentity();
 
     const QStringList arguments = QCoreApplication::arguments();
-    const CDataDirectory data = CDataDirectory::Locate(CDataDirectory::SystemPlaces(arguments));
     CSystemClock clock;
     if (printPdf) {
+        // A script's run reads the user's data and settings but leaves them as they are.
+        const CDataDirectory data = CDataDirectory::Find(CDataDirectory::SystemPlaces(arguments));
         const CAppSettings settings;
-        return pdfreport::Run(arguments, data.Path(), settings, clock);
+        return pdfreport::Run(request, data.Path(), settings, clock);
     }
+    const CDataDirectory data = CDataDirectory::Locate(CDataDirectory::SystemPlaces(arguments));
     CMessageBoxSink messages;
     if (!data.Error().isEmpty()) {
         messages.Show(

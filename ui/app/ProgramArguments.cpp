@@ -1,0 +1,146 @@
+#include "ui/app/ProgramArguments.h"
+
+#include <string>
+
+namespace {
+
+// Qt's own options, read by QApplication; the first take a value unless it is
+// joined with "=".
+const QStringList kQtValueOptions = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),      QStringLiteral("session"),
+    QStringLiteral("display"),         QStringLiteral("geometry"),
+    QStringLiteral("title"),           QStringLiteral("name"),
+    QStringLiteral("qmljsdebugger")};
+const QStringList kQtFlagOptions = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                    QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                    QStringLiteral("sync")};
+// The switches the file manager of the other platform's shell may pass; the
+// program starts as without them.
+const QStringList kShellSwitches = {QStringLiteral("p"),           QStringLiteral("pt"),
+                                    QStringLiteral("dde"),         QStringLiteral("automation"),
+                                    QStringLiteral("embedding"),   QStringLiteral("regserver"),
+                                    QStringLiteral("unregserver"), QStringLiteral("unregister")};
+
+// The option's name without its dashes (or the shell's slash) and any "=value".
+QString NameOf(const QString& argument) {
+    QString name = argument;
+    while (name.startsWith(u'-'))
+        name.remove(0, 1);
+    return name.section(u'=', 0, 0).toLower();
+}
+
+CProgramArguments Mistake(const QString& problem) {
+    CProgramArguments result;
+    result.request = CProgramArguments::Request::Mistake;
+    result.problem = problem;
+    return result;
+}
+
+} // namespace
+
+QString CProgramArguments::Usage() {
+    return QStringLiteral(
+        "usage: gaugewright [--data-dir DIR] [FILE.inv]\n"
+        "       gaugewright --print-pdf OUT.pdf [--columns I,J,...] [--page-size A4|Letter]\n"
+        "                   [--data-dir DIR] FILE.inv\n"
+        "       gaugewright --help | --version\n"
+        "\n"
+        "  --data-dir DIR      read Classyrd.mst, the tips and the sounds from DIR\n"
+        "  --print-pdf OUT.pdf write the inventory report of FILE.inv to OUT.pdf, without a\n"
+        "                      window; --columns takes attribute indexes 0 to 13\n"
+        "Exit status of --print-pdf: 0 done, 2 the report could not be written,\n"
+        "64 usage error.\n");
+}
+
+CProgramArguments CProgramArguments::Parse(const QStringList& arguments) {
+    CProgramArguments result;
+    QStringList positionals;
+    bool printPdf = false;
+    bool dataDir = false;
+    bool shellSwitch = false;
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        const QString& argument = arguments.at(k);
+        if (argument == u"--help" || argument == u"-h") {
+            CProgramArguments help;
+            help.request = Request::Help;
+            return help;
+        }
+        if (argument == u"--version") {
+            CProgramArguments version;
+            version.request = Request::Version;
+            return version;
+        }
+        const bool ours = argument == u"--print-pdf" || argument == u"--columns" ||
+                          argument == u"--page-size" || argument == u"--data-dir";
+        if (ours) {
+            if (k + 1 >= arguments.size())
+                return Mistake(argument + QStringLiteral(" needs a value."));
+            const QString& value = arguments.at(++k);
+            bool repeated = false;
+            if (argument == u"--print-pdf") {
+                repeated = printPdf;
+                printPdf = true;
+                result.pdfOutput = value;
+            } else if (argument == u"--columns") {
+                repeated = result.columns.has_value();
+                std::string problem;
+                result.columns = inventoryreport::ParseColumns(value.toStdString(), problem);
+                if (!result.columns && !repeated)
+                    return Mistake(QStringLiteral("--columns: ") + QString::fromStdString(problem));
+            } else if (argument == u"--page-size") {
+                repeated = result.pageSize.has_value();
+                if (value.compare(u"a4", Qt::CaseInsensitive) == 0)
+                    result.pageSize = QPageSize::A4;
+                else if (value.compare(u"letter", Qt::CaseInsensitive) == 0)
+                    result.pageSize = QPageSize::Letter;
+                else if (!repeated)
+                    return Mistake(QStringLiteral("--page-size is A4 or Letter."));
+            } else {
+                repeated = dataDir;
+                dataDir = true;
+            }
+            if (repeated)
+                return Mistake(argument + QStringLiteral(" is given twice."));
+            continue;
+        }
+        if (argument.startsWith(u"--data-dir=")) {
+            if (dataDir)
+                return Mistake(QStringLiteral("--data-dir is given twice."));
+            dataDir = true;
+            continue;
+        }
+        const QString name = NameOf(argument);
+        if (argument.startsWith(u'-') && argument.size() > 1) {
+            if (kQtValueOptions.contains(name)) {
+                if (!argument.contains(u'=') && k + 1 < arguments.size())
+                    ++k;
+                continue;
+            }
+            if (kQtFlagOptions.contains(name))
+                continue;
+            if (!kShellSwitches.contains(name))
+                return Mistake(QStringLiteral("unknown option ") + argument);
+            shellSwitch = true;
+            continue;
+        }
+        if (argument.startsWith(u'/') && kShellSwitches.contains(argument.mid(1).toLower())) {
+            shellSwitch = true;
+            continue;
+        }
+        positionals << argument;
+    }
+    if (!printPdf) {
+        if (result.columns || result.pageSize)
+            return Mistake(QStringLiteral("--columns and --page-size go with --print-pdf."));
+        return result;
+    }
+    if (positionals.size() != 1 || shellSwitch)
+        return Mistake(QStringLiteral("--print-pdf prints one inventory file."));
+    result.request = Request::PrintPdf;
+    result.inventory = positionals.constFirst();
+    return result;
+}
