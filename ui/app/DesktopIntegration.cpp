@@ -46,6 +46,25 @@ CDesktopIntegration CDesktopIntegration::ForCurrentUser() {
     return CDesktopIntegration(home, dirs);
 }
 
+bool CDesktopIntegration::IsWanted(const QString& programPath) {
+    return IsWanted(programPath, QStringLiteral(GAUGEWRIGHT_BUILD_FOLDER), QDir::tempPath());
+}
+
+bool CDesktopIntegration::IsWanted(const QString& programPath, const QString& buildFolder,
+                                   const QString& temporaryFolder) {
+    // Compared as the system resolves them: /tmp may be a link, a build folder too.
+    const auto canonical = [](const QString& path) {
+        const QString resolved = QFileInfo(path).canonicalFilePath();
+        return resolved.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : resolved;
+    };
+    const auto isInside = [](const QString& path, const QString& folder) {
+        return path == folder || path.startsWith(folder + u'/');
+    };
+    const QString program = canonical(programPath);
+    return !buildFolder.isEmpty() && isInside(program, canonical(buildFolder)) &&
+           !isInside(program, canonical(temporaryFolder));
+}
+
 bool CDesktopIntegration::IsProvided(const QString& relativePath) const {
     if (QFileInfo::exists(QDir(m_dataHome).filePath(relativePath)))
         return true;

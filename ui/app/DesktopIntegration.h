@@ -16,6 +16,14 @@ public:
     // The real folders of the current user.
     static CDesktopIntegration ForCurrentUser();
 
+    // Whether the program at programPath should make itself known: only when it
+    // runs from the folder it was built in (an installed program is known through
+    // its package), and never from a temporary folder, whose entry would soon point
+    // at nothing.
+    static bool IsWanted(const QString& programPath);
+    static bool IsWanted(const QString& programPath, const QString& buildFolder,
+                         const QString& temporaryFolder);
+
     // Writes what neither the installation nor an earlier start provided. Returns the
     // files written; a file that cannot be written is skipped (the program works
     // without it). programPath goes into the desktop entry's Exec line.

@@ -85,8 +85,11 @@ int main(int argc, char** argv) {
     CDialogFileChooser files;
     CSingleInstance singleInstance;
     CDesktopIntegration desktop = CDesktopIntegration::ForCurrentUser();
+    const bool registerDesktop =
+        CDesktopIntegration::IsWanted(QCoreApplication::applicationFilePath());
 
-    CSidingWardApp app({settings, messages, sounds, files, clock, &singleInstance, &desktop,
+    CSidingWardApp app({settings, messages, sounds, files, clock, &singleInstance,
+                        registerDesktop ? &desktop : nullptr,
                         [](const QUrl& url) { return QDesktopServices::openUrl(url); }},
                        data.Path());
     if (!app.InitInstance(arguments))

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QByteArray Read(const QString& path) {
     QFile file(path);
@@ -16,6 +18,29 @@ class DesktopIntegrationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Only a program run from its build folder makes itself known, and never one in
+    // a temporary folder, whose entry would soon point at nothing.
+    void onlyABuildOutsideTheTemporaryFolderRegisters_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("build");
+        QTest::addColumn<bool>("wanted");
+        QTest::newRow("build") << u"/home/u/src/build/gaugewright"_s << u"/home/u/src/build"_s
+                               << true;
+        QTest::newRow("installed") << u"/usr/bin/gaugewright"_s << u"/home/u/src/build"_s << false;
+        QTest::newRow("build in the temporary folder")
+            << u"/scratch/tmp/b/gaugewright"_s << u"/scratch/tmp/b"_s << false;
+        QTest::newRow("a copy in the temporary folder")
+            << u"/scratch/tmp/gaugewright"_s << u"/scratch"_s << false;
+        QTest::newRow("a folder named like the build")
+            << u"/home/u/src/build2/gaugewright"_s << u"/home/u/src/build"_s << false;
+    }
+    void onlyABuildOutsideTheTemporaryFolderRegisters() {
+        QFETCH(QString, program);
+        QFETCH(QString, build);
+        QFETCH(bool, wanted);
+        QCOMPARE(CDesktopIntegration::IsWanted(program, build, u"/scratch/tmp"_s), wanted);
+    }
+
     void writesWhatIsMissingOnce() {
         QTemporaryDir home;
         QTemporaryDir system;
