@@ -10,8 +10,10 @@
 #include "support/TempDir.h"
 
 #ifdef __unix__
-#include <csignal>
-#include <sys/resource.h>
+#include "support/FileSizeLimit.h"
+#endif
+
+#ifdef __unix__
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #endif
@@ -52,26 +54,6 @@ TEST(SafeFile, WritingThroughASymbolicLinkUpdatesItsTarget) {
 }
 
 #ifdef __unix__
-// Makes every write beyond a file size limit fail, as a full disk would.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limited = m_previous;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~CFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int);
-};
-
 TEST(SafeFile, FailedWriteLeavesTheOldFileAsItWas) {
     CTempDir dir;
     dir.Write("old.inv", "old contents");

@@ -13,8 +13,7 @@
 #include "ui/support/MessageRecorder.h"
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
+#include "support/FileSizeLimit.h"
 #endif
 
 using namespace Qt::StringLiterals;
@@ -187,16 +186,8 @@ private slots:
                                       [&printer]() -> QPrinter& { return printer; });
         commands.SetPrintDialog([](QWidget*, QPrinter&, int) { return true; });
         {
-            // Every write past 4 KiB fails, as on a full disk.
-            const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit previous{};
-            getrlimit(RLIMIT_FSIZE, &previous);
-            rlimit limited = previous;
-            limited.rlim_cur = 4096;
-            setrlimit(RLIMIT_FSIZE, &limited);
+            const CFileSizeLimit full(4096);
             commands.Print(nullptr, document, BodyAndScale());
-            setrlimit(RLIMIT_FSIZE, &previous);
-            std::signal(SIGXFSZ, previousHandler);
         }
         QCOMPARE(
             messages.Texts(),
