@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QPaintEngine>
 #include <QPrinter>
 
 #include "model/framework/SafeFile.h"
@@ -36,7 +37,10 @@ bool IsCompletePdf(const QString& path) {
 
 Outcome Print(QPrinter& printer, const std::function<bool(QPrinter&)>& draw) {
     const QString target = printer.outputFileName();
-    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty())
+    // A print preview records the pages in a picture; only printing writes the file.
+    const QPaintEngine* engine = printer.paintEngine();
+    const bool previewing = engine && engine->type() == QPaintEngine::Picture;
+    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty() || previewing)
         return {!draw(printer), FileResult::Success()};
 
     const std::string path = QFile::encodeName(target).toStdString();

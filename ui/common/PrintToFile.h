@@ -24,7 +24,8 @@ struct Outcome {
 // pages go to a new file beside it, which replaces that file only once it is
 // complete and on the disk; a failed or interrupted printing leaves the old file
 // as it was. A file that a save would refuse (a named pipe, a device, a file the
-// user may not write) is refused the same way, before anything is drawn.
+// user may not write) is refused the same way, before anything is drawn. The pages
+// of a print preview are drawn as they are.
 Outcome Print(QPrinter& printer, const std::function<bool(QPrinter&)>& draw);
 
 } // namespace printtofile

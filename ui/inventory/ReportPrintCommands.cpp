@@ -39,6 +39,11 @@ void CReportPrintCommands::ShowCannotPrint(QWidget* parent) {
                              MessageIcon::Critical, MessageButtons::Ok});
 }
 
+void CReportPrintCommands::ShowCannotWrite(QWidget* parent, const FileResult& result) {
+    m_messages.Show(parent, {QString::fromStdString(result.message), captions::Error(),
+                             MessageIcon::Critical, MessageButtons::Ok});
+}
+
 void CReportPrintCommands::Print(QWidget* parent, const CSidingWardDoc& document,
                                  const inventoryreport::ColumnFlags& columns) {
     QPrinter& printer = m_printer();
@@ -66,18 +71,25 @@ void CReportPrintCommands::Print(QWidget* parent, const CSidingWardDoc& document
     if (printed.painterFailed)
         ShowCannotPrint(parent);
     else if (!printed.file.Succeeded())
-        m_messages.Show(parent, {QString::fromStdString(printed.file.message), captions::Error(),
-                                 MessageIcon::Critical, MessageButtons::Ok});
+        ShowCannotWrite(parent, printed.file);
 }
 
 void CReportPrintCommands::Preview(QWidget* parent, const CSidingWardDoc& document,
                                    const inventoryreport::ColumnFlags& columns) {
     QPrintPreviewDialog dialog(&m_printer(), parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    // The preview's Print button may send the same pages to a PDF file.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* printer) {
-                         const CWaitCursor wait;
-                         MakeReport(document, columns, m_clock.Today()).Print(*printer);
+                         printtofile::Outcome printed;
+                         {
+                             const CWaitCursor wait;
+                             CReportPrinter report = MakeReport(document, columns, m_clock.Today());
+                             printed = printtofile::Print(
+                                 *printer, [&](QPrinter& target) { return report.Print(target); });
+                         }
+                         if (!printed.file.Succeeded())
+                             ShowCannotWrite(&dialog, printed.file);
                      });
     dialog.exec();
 }

@@ -4,6 +4,7 @@
 
 #include "model/core/InventoryReport.h"
 
+struct FileResult;
 class CClock;
 class CMessageSink;
 class CSidingWardDoc;
@@ -33,6 +34,7 @@ public:
 
 private:
     void ShowCannotPrint(QWidget* parent);
+    void ShowCannotWrite(QWidget* parent, const FileResult& result);
 
     CMessageSink& m_messages;
     const CClock& m_clock;

@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -11,6 +13,7 @@
 #include "ui/inventory/ReportPrintCommands.h"
 #include "ui/inventory/ReportPrinter.h"
 #include "ui/support/MessageRecorder.h"
+#include "ui/support/ModalAnswerer.h"
 
 #ifdef Q_OS_UNIX
 #include "support/FileSizeLimit.h"
@@ -192,9 +195,23 @@ private slots:
         QCOMPARE(
             messages.Texts(),
             QStringList{pdf + u" could not be written in full; the file was left as it was."_s});
-        QFile old(pdf);
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("old"));
+        const auto contents = [&pdf] {
+            QFile file(pdf);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QCOMPARE(contents(), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"chosen.pdf"_s});
+        // The preview's Print button writes the same way.
+        CModalAnswerer modals;
+        modals.QueueFor<QPrintPreviewDialog>([](QPrintPreviewDialog* preview) {
+            const CFileSizeLimit full(4096);
+            preview->findChild<QPrintPreviewWidget*>()->print();
+            preview->reject();
+        });
+        commands.Preview(nullptr, document, BodyAndScale());
+        QCOMPARE(messages.Count(), 2);
+        QCOMPARE(messages.Last().text, messages.Texts().constFirst());
+        QCOMPARE(contents(), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"chosen.pdf"_s});
         // With room again the same command replaces it.
         commands.Print(nullptr, document, BodyAndScale());
