@@ -312,6 +312,13 @@ std::string CheckQuotedDelimiter(std::string_view delimiter) {
                                                                        : kQuotedDelimiter;
 }
 
+TextEncoding FileEncoding(const std::string& path) {
+    std::string bytes;
+    if (!safefile::ReadAll(path, bytes).Succeeded())
+        return TextEncoding::Windows1252;
+    return codepage1252::DetectEncoding(bytes);
+}
+
 std::string ItemWithHeadings(const CSidingWardDoc& doc, const CInventoryElement& item,
                              std::string_view delimiter, std::string_view lineEnd) {
     std::string text;

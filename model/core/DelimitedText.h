@@ -200,6 +200,10 @@ CImportPreview Preview(const std::string& path, const std::string& delimiter,
                        const std::vector<int>& fieldOrder, bool firstRecordHoldsNames, bool quoted,
                        std::size_t shown = 20, TextEncoding encoding = TextEncoding::Windows1252);
 
+// The encoding the file at path most likely has (codepage1252::DetectEncoding);
+// Windows-1252 when it cannot be read.
+TextEncoding FileEncoding(const std::string& path);
+
 // One item as the export writes it with field names: a line of the fourteen
 // headings of the document's linked yard (or the default names), then a line of
 // the item's fourteen values, each joined by delimiter and ended by lineEnd.
