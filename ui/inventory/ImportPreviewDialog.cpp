@@ -48,6 +48,7 @@ CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
     });
 
     auto* choice = new QFormLayout;
+    choice->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     choice->addRow(QStringLiteral("&Encoding of the file:"), m_encoding);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
