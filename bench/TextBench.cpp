@@ -1,5 +1,6 @@
 // Delimited text export and import of the largest inventory, plain and quoted, the
-// import's preview, and the literal byte-at-a-time import as the baseline.
+// import's preview, and the literal byte-at-a-time import as the baseline; a
+// delimiter of 100,001 bytes.
 #include <filesystem>
 #include <vector>
 
@@ -118,5 +119,48 @@ void BM_LiteralImportLargestInventory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LiteralImportLargestInventory)->Unit(benchmark::kMillisecond);
+
+// A delimiter of 100,000 "a" and a "b", and a file of `megabytes` MB whose records
+// are runs of "a" a little longer than it: the delimiter almost matches at every
+// position and is never found.
+std::string LongDelimiter() {
+    return std::string(100000, 'a') + 'b';
+}
+
+std::string LongDelimiterFile(long megabytes) {
+    const std::string file = (fs::temp_directory_path() /
+                              ("gaugewright-bench-long-" + std::to_string(megabytes) + ".txt"))
+                                 .string();
+    if (!fs::exists(file)) {
+        const std::string record = std::string(LongDelimiter().size() + 999, 'a') + "\r\n";
+        std::string bytes;
+        while (bytes.size() + record.size() <= static_cast<std::size_t>(megabytes) << 20)
+            bytes += record;
+        safefile::WriteAll(file, bytes);
+    }
+    return file;
+}
+
+void BM_ImportLongDelimiter(benchmark::State& state) {
+    const bool quoted = state.range(0) != 0;
+    const std::string path = LongDelimiterFile(state.range(1));
+    const std::string delimiter = LongDelimiter();
+    for (auto _ : state) {
+        CSidingWardDoc document;
+        const CDelimitedImportResult result =
+            delimitedtext::Import(document, path, delimiter, {0, 1}, false, nullptr, quoted);
+        if (result.added == 0)
+            state.SkipWithError("the import failed");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(fs::file_size(path)));
+}
+BENCHMARK(BM_ImportLongDelimiter)
+    ->ArgNames({"quoted", "MB"})
+    ->Args({0, 1})
+    ->Args({0, 10})
+    ->Args({1, 1})
+    ->Args({1, 10})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

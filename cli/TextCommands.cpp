@@ -28,6 +28,17 @@ std::string DelimiterOf(const CCliArguments& arguments) {
     return std::move(*bytes);
 }
 
+// The file's encoding: Windows-1252 (the inventory's own bytes) unless given.
+TextEncoding EncodingOf(const CCliArguments& arguments) {
+    const auto given = arguments.Value("--encoding");
+    if (!given || *given == "windows-1252")
+        return TextEncoding::Windows1252;
+    if (*given == "utf-8")
+        return TextEncoding::Utf8;
+    throw CCliError(kExitUsage, "the encoding must be windows-1252 or utf-8\n" +
+                                    UsageMessage(arguments.Synopsis()));
+}
+
 // "3,1,10" as attribute indexes.
 std::vector<int> FieldOrderOf(const CCliArguments& arguments) {
     const std::string text = arguments.RequiredValue("--fields");
@@ -81,10 +92,12 @@ void ReportText(CCliContext& context) {
 
 void ExportText(CCliContext& context) {
     const CCliArguments arguments(
-        context.arguments, {"--delimiter", "--yard"}, {"--names", "--quoted"},
-        "export FILE OUT [--delimiter TEXT] [--names] [--quoted] [--yard CATALOGUE]");
+        context.arguments, {"--delimiter", "--yard", "--encoding"}, {"--names", "--quoted"},
+        "export FILE OUT [--delimiter TEXT] [--names] [--quoted] [--yard CATALOGUE] "
+        "[--encoding windows-1252|utf-8]");
     arguments.RequirePositionals(2);
     const std::string delimiter = DelimiterOf(arguments);
+    const TextEncoding encoding = EncodingOf(arguments);
     clisupport::RequireDifferentFiles(arguments.Positional(0), arguments.Positional(1));
     std::unique_ptr<CClassificationDoc> yard;
     if (const auto catalogue = arguments.Value("--yard")) {
@@ -96,31 +109,34 @@ void ExportText(CCliContext& context) {
     document.SetClassificationYard(yard.get());
     clisupport::RequireSuccess(delimitedtext::Export(document, arguments.Positional(1), delimiter,
                                                      arguments.Flag("--names"),
-                                                     arguments.Flag("--quoted")));
+                                                     arguments.Flag("--quoted"), encoding));
 }
 
 void ImportText(CCliContext& context) {
     const CCliArguments arguments(
-        context.arguments, {"--fields", "--delimiter"}, {"--names", "--quoted"},
-        "import FILE IN --fields I,J,... [--delimiter TEXT] [--names] [--quoted]");
+        context.arguments, {"--fields", "--delimiter", "--encoding"}, {"--names", "--quoted"},
+        "import FILE IN --fields I,J,... [--delimiter TEXT] [--names] [--quoted] "
+        "[--encoding windows-1252|utf-8]");
     arguments.RequirePositionals(2);
     const std::vector<int> fieldOrder = FieldOrderOf(arguments);
     const std::string delimiter = DelimiterOf(arguments);
+    const TextEncoding encoding = EncodingOf(arguments);
     const std::string& path = arguments.Positional(0);
     clisupport::RequireDifferentFiles(arguments.Positional(1), path);
 
     CSidingWardDoc document;
     if (std::filesystem::exists(path))
         clisupport::OpenInventory(document, path);
-    const CDelimitedImportResult result =
-        delimitedtext::Import(document, arguments.Positional(1), delimiter, fieldOrder,
-                              arguments.Flag("--names"), nullptr, arguments.Flag("--quoted"));
+    const CDelimitedImportResult result = delimitedtext::Import(
+        document, arguments.Positional(1), delimiter, fieldOrder, arguments.Flag("--names"),
+        nullptr, arguments.Flag("--quoted"), encoding);
     if (!result.Succeeded())
         throw CCliError(kExitFileError, result.message);
     clisupport::RequireSuccess(document.OnSaveDocument(path));
 
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     json["added"] = result.added;
+    json["rewritten"] = result.rewritten;
     clisupport::WriteJsonOutput(context, json);
 }
 

@@ -2,7 +2,7 @@
 // with the literal byte-at-a-time reading. The first byte chooses the delimiter
 // (1 to 4 bytes that follow it) and the next one the number of fields. Read
 // quoted, the same bytes must give records that, written quoted and read again,
-// come back unchanged.
+// come back unchanged. The delimiter search finds what a plain find finds.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -11,6 +11,7 @@
 
 #include "bench/LiteralImport.h"
 #include "model/core/DelimitedText.h"
+#include "model/core/DelimiterSearch.h"
 #include "model/core/InventoryElement.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -27,6 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<int> fieldOrder;
     for (int k = 0; k < fieldCount; ++k)
         fieldOrder.push_back((k * 5) % 14);
+
+    const CDelimiterSearch search(delimiter);
+    for (std::size_t from = 0; from <= bytes.size(); from += 1 + from / 8) {
+        if (search.Find(bytes, from) != bytes.find(delimiter, from))
+            std::abort();
+    }
 
     // The import's reader gives the values of the literal reading, record by record.
     const std::vector<std::string> literal = literalimport::SplitRecords(bytes);
@@ -51,6 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         delimitedtext::CRecordReader first(bytes, delimiter, true);
         while (first.Next(static_cast<std::size_t>(kAttributeCount), values))
             quoted.push_back(values.values);
+        const std::size_t unclosed = first.UnclosedQuoteAt();
+        if (unclosed != std::string_view::npos &&
+            (unclosed >= bytes.size() || bytes[unclosed] != '"'))
+            std::abort();
         std::string written;
         for (const auto& record : quoted) {
             for (std::size_t k = 0; k < record.size(); ++k) {

@@ -82,6 +82,12 @@ std::optional<unsigned char> FromUnicode(char32_t codePoint) {
     return std::nullopt;
 }
 
+std::string CharacterToUtf8(char32_t codePoint) {
+    std::string out;
+    AppendUtf8(out, codePoint);
+    return out;
+}
+
 std::string ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
@@ -104,6 +110,50 @@ std::optional<std::string> FromUtf8(std::string_view utf8) {
         out += static_cast<char>(*byte);
     }
     return out;
+}
+
+bool HasUtf8Mark(std::string_view bytes) {
+    return bytes.substr(0, 3) == "\xEF\xBB\xBF";
+}
+
+TextEncoding DetectEncoding(std::string_view bytes) {
+    if (HasUtf8Mark(bytes))
+        return TextEncoding::Utf8;
+    bool high = false;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        high = true;
+        if (!DecodeUtf8(bytes, i))
+            return TextEncoding::Windows1252;
+    }
+    return high ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+}
+
+std::optional<Utf8Failure> FromUtf8InPlace(std::string& text) {
+    std::size_t read = HasUtf8Mark(text) ? 3 : 0;
+    std::size_t written = 0;
+    std::size_t line = 1;
+    while (read < text.size()) {
+        if (static_cast<unsigned char>(text[read]) < 0x80) {
+            if (text[read] == '\n')
+                ++line;
+            text[written++] = text[read++];
+            continue;
+        }
+        const auto cp = DecodeUtf8(text, read);
+        if (!cp)
+            return Utf8Failure{line, std::nullopt};
+        const auto byte = FromUnicode(*cp);
+        if (!byte)
+            return Utf8Failure{line, *cp};
+        text[written++] = static_cast<char>(*byte);
+    }
+    text.resize(written);
+    return std::nullopt;
 }
 
 } // namespace codepage1252

@@ -1,5 +1,7 @@
 #include "model/core/DelimitedText.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -60,11 +62,14 @@ bool NeedsQuotes(std::string_view value, std::string_view delimiter) {
 // Reads the values of an unquoted record as the import does (see ParseRecord),
 // giving each to take(position, value); returns whether the record was cut short.
 template <typename Take>
-bool ParseUnquotedInto(std::string_view record, std::string_view delimiter, std::size_t fieldCount,
-                       Take&& take) {
+bool ParseUnquotedInto(std::string_view record, const CDelimiterSearch& delimiter,
+                       std::size_t fieldCount, Take&& take) {
+    // An empty delimiter is found at once, so the first value is empty and ends the record.
+    if (delimiter.Empty())
+        return fieldCount > 0;
     std::string_view rest = record;
     for (std::size_t position = 0; position < fieldCount; ++position) {
-        const std::size_t at = rest.find(delimiter);
+        const std::size_t at = delimiter.Find(rest);
         std::string_view value;
         std::size_t consumed = 0;
         if (at == std::string_view::npos) {
@@ -75,7 +80,7 @@ bool ParseUnquotedInto(std::string_view record, std::string_view delimiter, std:
             consumed = rest.size();
         } else {
             value = rest.substr(0, at);
-            consumed = at + delimiter.size();
+            consumed = at + delimiter.Size();
         }
         // An empty value ends the record (an empty delimiter always gives one).
         if (value.empty())
@@ -88,15 +93,46 @@ bool ParseUnquotedInto(std::string_view record, std::string_view delimiter, std:
     return false;
 }
 
-void ParseUnquoted(std::string_view record, std::string_view delimiter, std::size_t fieldCount,
-                   CRecordValues& out) {
+void ParseUnquoted(std::string_view record, const CDelimiterSearch& delimiter,
+                   std::size_t fieldCount, CRecordValues& out) {
     out.values.clear();
     out.cutShort = ParseUnquotedInto(
         record, delimiter, fieldCount,
         [&out](std::size_t, std::string_view value) { out.values.emplace_back(value); });
 }
 
+// The line (from 1) that the byte at offset is on.
+std::size_t LineOf(std::string_view bytes, std::size_t offset) {
+    return 1 + static_cast<std::size_t>(std::count(
+                   bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+}
+
+std::string Utf8FailureMessage(const codepage1252::Utf8Failure& failure) {
+    const std::string line = "Line " + std::to_string(failure.line);
+    if (!failure.character)
+        return line + " is not valid UTF-8.";
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*failure.character));
+    // The character itself, for the reader to find it: the message is UTF-8.
+    return line + " holds the character \"" + codepage1252::CharacterToUtf8(*failure.character) +
+           "\" (" + code + "), which an inventory cannot store.";
+}
+
 } // namespace
+
+std::string UnclosedQuoteMessage(std::size_t line) {
+    return "The quoted value that starts on line " + std::to_string(line) + " is never closed.";
+}
+
+bool RewriteMoney(int attribute, std::string& value) {
+    if (!IsMoneyAttribute(attribute))
+        return false;
+    std::optional<std::string> money = PlainNumberAsMoney(value);
+    if (!money || *money == value)
+        return false;
+    value = std::move(*money);
+    return true;
+}
 
 std::vector<std::string_view> SplitRecords(std::string_view bytes) {
     std::vector<std::string_view> records;
@@ -152,11 +188,10 @@ bool CRecordReader::Next(std::size_t fieldCount, CRecordValues& record) {
 
 bool CRecordReader::Next(const std::vector<int>& fieldOrder, CInventoryElement& item) {
     if (m_quoted) {
-        CRecordValues record;
-        if (!NextQuoted(fieldOrder.size(), &record))
+        if (!NextQuoted(fieldOrder.size(), &m_scratch))
             return false;
-        for (std::size_t position = 0; position < record.values.size(); ++position)
-            item.SetAttributeText(fieldOrder[position], std::move(record.values[position]));
+        for (std::size_t position = 0; position < fieldOrder.size(); ++position)
+            item.SetAttributeText(fieldOrder[position], std::move(m_scratch.values[position]));
         return true;
     }
     const std::size_t end = m_bytes.find(kRecordEnd, m_position);
@@ -164,7 +199,10 @@ bool CRecordReader::Next(const std::vector<int>& fieldOrder, CInventoryElement& 
         m_position = m_bytes.size();
         return false;
     }
-    ParseRecord(m_bytes.substr(m_position, end - m_position), m_delimiter, fieldOrder, item);
+    ParseUnquotedInto(m_bytes.substr(m_position, end - m_position), m_delimiter, fieldOrder.size(),
+                      [&](std::size_t position, std::string_view value) {
+                          item.SetAttributeText(fieldOrder[position], std::string(value));
+                      });
     m_position = end + kRecordEnd.size();
     return true;
 }
@@ -177,6 +215,16 @@ bool CRecordReader::Skip() {
     return end != std::string_view::npos;
 }
 
+std::size_t CRecordReader::LineEnd(std::size_t at) {
+    // Positions only grow, so an answer stays right until the reading passes it:
+    // each line is searched once however many values it holds.
+    if (!m_lineEndKnown || m_lineEnd < at) {
+        m_lineEnd = std::min(m_bytes.find('\n', at), m_bytes.size());
+        m_lineEndKnown = true;
+    }
+    return m_lineEnd;
+}
+
 bool CRecordReader::NextQuoted(std::size_t fieldCount, CRecordValues* record) {
     if (record) {
         record->values.clear();
@@ -185,61 +233,61 @@ bool CRecordReader::NextQuoted(std::size_t fieldCount, CRecordValues* record) {
     const std::string_view bytes = m_bytes;
     std::size_t at = m_position;
     std::size_t fields = 0;
-    std::string value;
-    const auto keep = [&] {
-        if (record && fields < fieldCount)
-            record->values.push_back(std::move(value));
-        value.clear();
-        ++fields;
-    };
     for (;;) {
-        // One value: a quoted part, then anything up to the delimiter or the record's end.
+        // Values are copied in whole runs between quotes, never byte by byte.
+        std::string* value =
+            record && fields < fieldCount ? &record->values.emplace_back() : nullptr;
         if (at < bytes.size() && bytes[at] == '"') {
-            ++at;
+            const std::size_t opened = at++;
             for (;;) {
-                if (at >= bytes.size()) {
-                    m_position = bytes.size(); // the quote never closes: no record
+                const std::size_t close = bytes.find('"', at);
+                if (close == std::string_view::npos) {
+                    m_unclosedQuote = opened;
+                    m_position = bytes.size();
                     return false;
                 }
-                if (bytes[at] == '"') {
-                    if (at + 1 < bytes.size() && bytes[at + 1] == '"') {
-                        value += '"';
-                        at += 2;
-                        continue;
-                    }
-                    ++at;
-                    break;
+                if (value)
+                    value->append(bytes.data() + at, close - at);
+                if (close + 1 < bytes.size() && bytes[close + 1] == '"') {
+                    if (value)
+                        *value += '"';
+                    at = close + 2;
+                    continue;
                 }
-                value += bytes[at++];
-            }
-        }
-        for (;;) {
-            if (at >= bytes.size()) {
-                m_position = bytes.size(); // text after the last record end is dropped
-                return false;
-            }
-            if (!m_delimiter.empty() && bytes.substr(at, m_delimiter.size()) == m_delimiter) {
-                at += m_delimiter.size();
-                keep();
+                at = close + 1;
                 break;
             }
-            const bool crlf = bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n';
-            if (crlf || bytes[at] == '\n') {
-                at += crlf ? 2 : 1;
-                keep();
-                if (record)
-                    record->cutShort = fields < fieldCount;
-                m_position = at;
-                return true;
-            }
-            value += bytes[at++];
         }
+        // The rest of the value runs to the delimiter or the record's end, whichever
+        // comes first; the delimiter holds no line break, so it lies within the line.
+        const std::size_t lineEnd = LineEnd(at);
+        const std::size_t delimiterAt = m_delimiter.Find(bytes.substr(0, lineEnd), at);
+        if (delimiterAt != std::string_view::npos) {
+            if (value)
+                value->append(bytes.data() + at, delimiterAt - at);
+            at = delimiterAt + m_delimiter.Size();
+            ++fields;
+            continue;
+        }
+        if (lineEnd == bytes.size()) {
+            m_position = bytes.size(); // text after the last record end is dropped
+            return false;
+        }
+        const std::size_t valueEnd =
+            lineEnd > at && bytes[lineEnd - 1] == '\r' ? lineEnd - 1 : lineEnd;
+        if (value)
+            value->append(bytes.data() + at, valueEnd - at);
+        m_position = lineEnd + 1;
+        // Spreadsheets leave out empty values at a record's end: they read as empty.
+        if (record)
+            record->values.resize(fieldCount);
+        return true;
     }
 }
 
 void ParseRecord(std::string_view record, std::string_view delimiter,
                  const std::vector<int>& fieldOrder, CInventoryElement& item) {
-    ParseUnquotedInto(record, delimiter, fieldOrder.size(),
+    ParseUnquotedInto(record, CDelimiterSearch(delimiter), fieldOrder.size(),
                       [&](std::size_t position, std::string_view value) {
                           item.SetAttributeText(fieldOrder[position], std::string(value));
                       });
@@ -258,8 +306,17 @@ std::string CheckFieldOrder(const std::vector<int>& fieldOrder) {
 }
 
 std::string CheckQuotedDelimiter(std::string_view delimiter) {
+    if (delimiter.empty())
+        return kQuotedNoDelimiter;
     return delimiter.find_first_of("\"\r\n") == std::string_view::npos ? std::string()
                                                                        : kQuotedDelimiter;
+}
+
+TextEncoding FileEncoding(const std::string& path) {
+    std::string bytes;
+    if (!safefile::ReadAll(path, bytes).Succeeded())
+        return TextEncoding::Windows1252;
+    return codepage1252::DetectEncoding(bytes);
 }
 
 std::string ItemWithHeadings(const CSidingWardDoc& doc, const CInventoryElement& item,
@@ -273,7 +330,7 @@ std::string ItemWithHeadings(const CSidingWardDoc& doc, const CInventoryElement&
 }
 
 FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std::string& delimiter,
-                  bool includeFieldNames, bool quoted) {
+                  bool includeFieldNames, bool quoted, TextEncoding encoding) {
     if (quoted) {
         if (std::string refused = CheckQuotedDelimiter(delimiter); !refused.empty())
             return FileResult::Failure(std::move(refused));
@@ -297,6 +354,8 @@ FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std:
     }
     for (const auto& item : doc.GetItems())
         AppendRecord(*item, delimiter, text, quoted);
+    if (encoding == TextEncoding::Utf8)
+        text = codepage1252::ToUtf8(text);
     return safefile::WriteAll(path, text);
 }
 
@@ -312,7 +371,7 @@ struct ImportSource {
 
 ImportSource ReadImportSource(const std::string& path, const std::string& delimiter,
                               const std::vector<int>& fieldOrder, bool firstRecordHoldsNames,
-                              bool quoted) {
+                              bool quoted, TextEncoding encoding) {
     ImportSource source;
     CImportPreview& check = source.check;
     // Without a delimiter every value would be empty, and a bad field order would
@@ -333,10 +392,24 @@ ImportSource ReadImportSource(const std::string& path, const std::string& delimi
         check.message = kImportFileErrorPrefix + read.message.substr(0, kMaxErrorDescription);
         return source;
     }
+    // Converted where it lies: the code page's bytes are never longer than UTF-8.
+    if (encoding == TextEncoding::Utf8) {
+        if (const auto failure = codepage1252::FromUtf8InPlace(source.bytes)) {
+            check.outcome = ImportOutcome::Refused;
+            check.message = Utf8FailureMessage(*failure);
+            return source;
+        }
+    }
     std::size_t records = 0;
     CRecordReader counter(source.bytes, delimiter, quoted);
     while (counter.Skip())
         ++records;
+    // A quote left open would take every record after it into one value.
+    if (counter.UnclosedQuoteAt() != std::string_view::npos) {
+        check.outcome = ImportOutcome::Refused;
+        check.message = UnclosedQuoteMessage(LineOf(source.bytes, counter.UnclosedQuoteAt()));
+        return source;
+    }
     source.skipped = firstRecordHoldsNames && records > 0 ? 1 : 0;
     check.recordCount = records - source.skipped;
     if (check.recordCount == 0) {
@@ -350,9 +423,10 @@ ImportSource ReadImportSource(const std::string& path, const std::string& delimi
 
 CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
                               const std::string& delimiter, const std::vector<int>& fieldOrder,
-                              bool firstRecordHoldsNames, CDocumentView* sender, bool quoted) {
+                              bool firstRecordHoldsNames, CDocumentView* sender, bool quoted,
+                              TextEncoding encoding) {
     ImportSource source =
-        ReadImportSource(path, delimiter, fieldOrder, firstRecordHoldsNames, quoted);
+        ReadImportSource(path, delimiter, fieldOrder, firstRecordHoldsNames, quoted, encoding);
     CDelimitedImportResult result;
     result.outcome = source.check.outcome;
     result.message = std::move(source.check.message);
@@ -380,10 +454,23 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
     CRecordReader reader(source.bytes, delimiter, quoted);
     for (std::size_t skipped = 0; skipped < source.skipped; ++skipped)
         reader.Skip();
+    // The money attributes a quoted file fills, whose values may be a spreadsheet's numbers.
+    std::vector<int> money;
+    for (const int attribute : fieldOrder) {
+        if (quoted && IsMoneyAttribute(attribute))
+            money.push_back(attribute);
+    }
     for (;;) {
         auto item = std::make_unique<CInventoryElement>();
         if (!reader.Next(fieldOrder, *item))
             break;
+        for (const int attribute : money) {
+            std::string value = item->GetAttributeText(attribute);
+            if (RewriteMoney(attribute, value)) {
+                item->SetAttributeText(attribute, std::move(value));
+                ++result.rewritten;
+            }
+        }
         items.push_back(std::move(item));
     }
     result.added = items.size();
@@ -393,9 +480,9 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
 
 CImportPreview Preview(const std::string& path, const std::string& delimiter,
                        const std::vector<int>& fieldOrder, bool firstRecordHoldsNames, bool quoted,
-                       std::size_t shown) {
+                       std::size_t shown, TextEncoding encoding) {
     ImportSource source =
-        ReadImportSource(path, delimiter, fieldOrder, firstRecordHoldsNames, quoted);
+        ReadImportSource(path, delimiter, fieldOrder, firstRecordHoldsNames, quoted, encoding);
     CImportPreview preview = std::move(source.check);
     if (preview.outcome != ImportOutcome::Imported)
         return preview;
@@ -403,8 +490,11 @@ CImportPreview Preview(const std::string& path, const std::string& delimiter,
     for (std::size_t skipped = 0; skipped < source.skipped; ++skipped)
         reader.Skip();
     CRecordValues record;
-    while (preview.records.size() < shown && reader.Next(fieldOrder.size(), record))
+    while (preview.records.size() < shown && reader.Next(fieldOrder.size(), record)) {
+        for (std::size_t position = 0; quoted && position < record.values.size(); ++position)
+            RewriteMoney(fieldOrder[position], record.values[position]);
         preview.records.push_back(record);
+    }
     return preview;
 }
 

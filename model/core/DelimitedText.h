@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/core/CodePage1252.h"
+#include "model/core/DelimiterSearch.h"
 #include "model/framework/FileResult.h"
 
 class CDocumentView;
@@ -31,6 +33,9 @@ struct CDelimitedImportResult {
     std::string message;
     // The number of items appended to the inventory.
     std::size_t added = 0;
+    // The number of Purchase Prices and Current Values a quoted import wrote as
+    // money texts (a spreadsheet's 125 stored as 125.00).
+    std::size_t rewritten = 0;
 
     bool Succeeded() const { return outcome == ImportOutcome::Imported; }
     bool ShouldOpenInTextEditor() const { return outcome == ImportOutcome::NoRecord; }
@@ -42,7 +47,8 @@ struct CRecordValues {
     // At most one value per position of the field order.
     std::vector<std::string> values;
     // The record ended before every position had its value: the attributes of the
-    // positions after the last value stay empty.
+    // positions after the last value stay empty. Quoted records are never cut
+    // short: spreadsheets leave out empty values at the end, so those read as empty.
     bool cutShort = false;
 };
 
@@ -77,8 +83,18 @@ inline constexpr const char* kImportFileErrorPrefix =
 inline constexpr std::size_t kMaxErrorDescription = 255;
 inline constexpr const char* kQuotedDelimiter =
     "With quoted values the field delimiter cannot hold a double quote or a line break.";
+inline constexpr const char* kQuotedNoDelimiter =
+    "With quoted values the field delimiter cannot be empty.";
 inline constexpr const char* kBadFieldOrder =
     "The field order must name from 1 to 14 different attributes, each by its index 0 to 13.";
+
+// The refusal of a quoted file whose last quoted value has no closing quote.
+std::string UnclosedQuoteMessage(std::size_t line);
+
+// A quoted import's money text for the value it reads into attribute: a plain
+// number in Purchase Price or Current Value becomes whole dollars and ".00"
+// (PlainNumberAsMoney); true when value changed.
+bool RewriteMoney(int attribute, std::string& value);
 
 // The records of a file image: the text before each CR LF pair, pairs taken from
 // the left without overlapping. Text after the last pair is dropped; a lone CR or
@@ -103,7 +119,9 @@ void AppendValue(std::string_view value, std::string_view delimiter, bool quoted
 // quotes; a value that begins with a double quote runs to the closing quote (a
 // doubled quote stands for one) and may hold the delimiter and line breaks; empty
 // values are values, and nothing is trimmed. Text after the last record end is
-// dropped either way. bytes must outlive the reader.
+// dropped either way; a quote that never closes ends the reading, which
+// UnclosedQuoteAt then tells. bytes must outlive the reader. Finding the delimiter
+// and the record ends takes time linear in the bytes, however long the delimiter.
 class CRecordReader {
 public:
     CRecordReader(std::string_view bytes, std::string_view delimiter, bool quoted);
@@ -116,14 +134,23 @@ public:
     bool Next(const std::vector<int>& fieldOrder, CInventoryElement& item);
     // Passes over the next record; false when none is left.
     bool Skip();
+    // Where the quoted value starts whose closing quote is missing, once reading
+    // stopped there; npos otherwise.
+    std::size_t UnclosedQuoteAt() const { return m_unclosedQuote; }
 
 private:
     bool NextQuoted(std::size_t fieldCount, CRecordValues* record);
+    // The position of the first LF at or after at, or the end of the bytes.
+    std::size_t LineEnd(std::size_t at);
 
     std::string_view m_bytes;
-    std::string_view m_delimiter;
+    CDelimiterSearch m_delimiter;
     bool m_quoted;
     std::size_t m_position = 0;
+    std::size_t m_lineEnd = 0; // the last LineEnd answer, valid while above its question
+    bool m_lineEndKnown = false;
+    std::size_t m_unclosedQuote = std::string_view::npos;
+    CRecordValues m_scratch;
 };
 
 // Sets the attributes that fieldOrder names, position by position, from the
@@ -145,26 +172,37 @@ std::string CheckQuotedDelimiter(std::string_view delimiter);
 // of the document's linked Classification Yard (the default attribute names when
 // none is linked), then one record per item in list order. An empty delimiter runs
 // the values together. Changes nothing in the document; a failure carries the file
-// error message and leaves an old file intact.
+// error message and leaves an old file intact. Quoted, the delimiter must not be
+// empty. In UTF-8 the bytes are written as the characters they stand for.
 FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std::string& delimiter,
-                  bool includeFieldNames, bool quoted = false);
+                  bool includeFieldNames, bool quoted = false,
+                  TextEncoding encoding = TextEncoding::Windows1252);
 
 // Appends to the document one new item per record of the delimited text file at
 // path (the first record skipped when firstRecordHoldsNames), setting the
 // attributes that fieldOrder names (attribute indexes, in the file's order).
 // Unless the request is Refused, it then marks the document modified and tells
 // every view but sender, as the import command does even when nothing was added.
+// A UTF-8 file is converted to the inventory's Windows-1252 bytes first; a
+// character that has none refuses the import with its line. Quoted, the file's
+// plain numbers in Purchase Price and Current Value are stored as money texts
+// (RewriteMoney), and a quote that never closes refuses the import.
 CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
                               const std::string& delimiter, const std::vector<int>& fieldOrder,
                               bool firstRecordHoldsNames, CDocumentView* sender,
-                              bool quoted = false);
+                              bool quoted = false,
+                              TextEncoding encoding = TextEncoding::Windows1252);
 
 // What Import would do with the same choices, without changing anything: the
-// number of items it would add and the first `shown` records as it reads them
-// (through the same reader), or the outcome and message it would end with.
+// number of items it would add and the first `shown` records with the values it
+// would store, or the outcome and message it would end with.
 CImportPreview Preview(const std::string& path, const std::string& delimiter,
                        const std::vector<int>& fieldOrder, bool firstRecordHoldsNames, bool quoted,
-                       std::size_t shown = 20);
+                       std::size_t shown = 20, TextEncoding encoding = TextEncoding::Windows1252);
+
+// The encoding the file at path most likely has (codepage1252::DetectEncoding);
+// Windows-1252 when it cannot be read.
+TextEncoding FileEncoding(const std::string& path);
 
 // One item as the export writes it with field names: a line of the fourteen
 // headings of the document's linked yard (or the default names), then a line of

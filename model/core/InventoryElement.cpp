@@ -89,6 +89,44 @@ std::string AmountText(long long value) {
     return std::to_string(value) + ".00";
 }
 
+std::optional<std::string> PlainNumberAsMoney(std::string_view text) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t at = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        ++at;
+    std::string digits;
+    std::size_t group = 0; // digits since the last comma, or since the start
+    bool grouped = false;
+    for (; at < text.size() && text[at] != '.'; ++at) {
+        if (isDigit(text[at])) {
+            digits += text[at];
+            ++group;
+        } else if (text[at] == ',' && group >= 1 && (grouped ? group == 3 : group <= 3)) {
+            grouped = true;
+            group = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits.empty() || (grouped && group != 3))
+        return std::nullopt;
+    if (at < text.size()) { // the decimal part: at least one digit, nothing else
+        if (at + 1 == text.size())
+            return std::nullopt;
+        for (++at; at < text.size(); ++at) {
+            if (!isDigit(text[at]))
+                return std::nullopt;
+        }
+    }
+    // Dollars beyond what an amount can hold would change on the way: keep the text.
+    const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
+    if (digits.size() - first > 18)
+        return std::nullopt;
+    const long long dollars = AmountValue(digits);
+    return AmountText(negative ? -dollars : dollars);
+}
+
 bool IsMoneyAttribute(int index) {
     return index == static_cast<int>(Attribute::PurchasePrice) ||
            index == static_cast<int>(Attribute::CurrentValue);

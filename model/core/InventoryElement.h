@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Attribute index: the fixed order of the fourteen item attributes.
@@ -122,6 +124,13 @@ long long AmountValue(const std::string& text);
 
 // A whole-dollar amount written back as text: 25 gives "25.00", -15 gives "-15.00".
 std::string AmountText(long long value);
+
+// The money text of a plain number as spreadsheets write amounts ("125", "1250.5",
+// "-1,250"): an optional sign, digits with optional thousands commas in their
+// places, an optional decimal part. Gives its whole dollars as AmountText writes
+// them (the cents dropped as AmountValue drops them); nothing for any other text,
+// which a caller keeps as it is.
+std::optional<std::string> PlainNumberAsMoney(std::string_view text);
 
 // Purchase Price and Current Value: the attributes that hold money texts.
 bool IsMoneyAttribute(int index);

@@ -99,6 +99,27 @@ TEST(TextCommands, FailuresExitWithTheProgramsMessage) {
     EXPECT_EQ(missing.err, dir.Path("missing.inv") + " was not found.\n");
 }
 
+// A spreadsheet's CSV: UTF-8 with a mark, numbers where the export wrote money texts.
+TEST(TextCommands, ImportReadsUtf8AndCountsTheMoneyTextsItWrote) {
+    CTempDir dir;
+    dir.Write("sheet.csv", "\xEF\xBB\xBFM\xC3\xA4rklin,125,\"1,250\"\r\n");
+    const std::string copy = dir.Path("copy.inv");
+    const ordered_json added =
+        Json(RunCli({"import", copy, dir.Path("sheet.csv"), "--fields", "1,10,11", "--delimiter",
+                     ",", "--quoted", "--encoding", "utf-8"}));
+    EXPECT_EQ(added["added"], 1);
+    EXPECT_EQ(added["rewritten"], 2);
+    const ordered_json item = Json(RunCli({"inv-dump", copy}))["items"][0];
+    EXPECT_EQ(item["manufacturer"], "M\u00E4rklin");
+    EXPECT_EQ(item["currentValue"], "1250.00");
+
+    ASSERT_EQ(RunCli({"export", copy, dir.Path("out.csv"), "--encoding", "utf-8"}).status, 0);
+    EXPECT_EQ(dir.Read("out.csv").substr(0, 9), "\tM\xC3\xA4rklin");
+    const CliRun empty = RunCli({"export", copy, dir.Path("e.csv"), "--quoted", "--delimiter", ""});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_EQ(RunCli({"export", copy, dir.Path("e.csv"), "--encoding", "latin-1"}).status, 64);
+}
+
 TEST(FactsCommand, AnswersForTheInventoryAndForOneItem) {
     CTempDir dir;
     const std::string inventory = MakeInventory(dir, "a.inv", R"([

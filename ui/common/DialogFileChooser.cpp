@@ -15,8 +15,9 @@ namespace {
 // A file dialog under its own title, showing each type without its last
 // parenthesised pattern list; the first type preselected.
 std::optional<QString> RunTitled(QWidget* parent, const QString& title, const QStringList& filters,
-                                 const QString& defaultSuffix, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, title);
+                                 const QString& defaultSuffix, const QString& folder,
+                                 QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, title, folder);
     // Saving asks before an existing file is replaced (QFileDialog's default).
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -36,8 +37,9 @@ std::optional<QString> RunTitled(QWidget* parent, const QString& title, const QS
 std::optional<QString> CDialogFileChooser::ChooseFileToOpenTitled(QWidget* parent,
                                                                   const QString& title,
                                                                   const QStringList& filters,
-                                                                  const QString& defaultSuffix) {
-    return RunTitled(parent, title, filters, defaultSuffix, QFileDialog::AcceptOpen);
+                                                                  const QString& defaultSuffix,
+                                                                  const QString& folder) {
+    return RunTitled(parent, title, filters, defaultSuffix, folder, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> CDialogFileChooser::ChooseFileToSave(QWidget* parent,
@@ -56,6 +58,7 @@ std::optional<QString> CDialogFileChooser::ChooseFileToSave(QWidget* parent,
 std::optional<QString> CDialogFileChooser::ChooseFileToSaveTitled(QWidget* parent,
                                                                   const QString& title,
                                                                   const QStringList& filters,
-                                                                  const QString& defaultSuffix) {
-    return RunTitled(parent, title, filters, defaultSuffix, QFileDialog::AcceptSave);
+                                                                  const QString& defaultSuffix,
+                                                                  const QString& folder) {
+    return RunTitled(parent, title, filters, defaultSuffix, folder, QFileDialog::AcceptSave);
 }

@@ -10,12 +10,14 @@ public:
     // (*.jpg)" reads "JPG File(*.jpg)".
     std::optional<QString> ChooseFileToOpenTitled(QWidget* parent, const QString& title,
                                                   const QStringList& filters,
-                                                  const QString& defaultSuffix) override;
+                                                  const QString& defaultSuffix,
+                                                  const QString& folder = QString()) override;
     std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& suggested,
                                             const QString& filter,
                                             const QString& defaultSuffix) override;
     // Shows the types as ChooseFileToOpenTitled does.
     std::optional<QString> ChooseFileToSaveTitled(QWidget* parent, const QString& title,
                                                   const QStringList& filters,
-                                                  const QString& defaultSuffix) override;
+                                                  const QString& defaultSuffix,
+                                                  const QString& folder = QString()) override;
 };

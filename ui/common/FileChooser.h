@@ -17,10 +17,12 @@ public:
     // A file to open asked for under a title of its own: filters are the file types
     // offered, the first one preselected; defaultSuffix is added to a typed name
     // without one. Nothing when cancelled. A chooser without its own answer gives
-    // ChooseFileToOpen's for the filters joined.
+    // ChooseFileToOpen's for the filters joined. folder: where the question starts;
+    // empty for the dialog's own choice.
     virtual std::optional<QString> ChooseFileToOpenTitled(QWidget* parent, const QString& /*title*/,
                                                           const QStringList& filters,
-                                                          const QString& /*defaultSuffix*/) {
+                                                          const QString& /*defaultSuffix*/,
+                                                          const QString& /*folder*/ = QString()) {
         return ChooseFileToOpen(parent, filters.join(QStringLiteral(";;")));
     }
     // suggested: the file name proposed; defaultSuffix: appended when the user gives none.
@@ -29,10 +31,12 @@ public:
                                                     const QString& defaultSuffix) = 0;
     // A name to save under asked for under a title of its own, with the file types
     // offered (the first one preselected); the user is asked before an existing file
-    // is replaced. A chooser without its own answer gives ChooseFileToSave's.
+    // is replaced, starting in folder when one is given. A chooser without its own
+    // answer gives ChooseFileToSave's.
     virtual std::optional<QString> ChooseFileToSaveTitled(QWidget* parent, const QString& /*title*/,
                                                           const QStringList& filters,
-                                                          const QString& defaultSuffix) {
+                                                          const QString& defaultSuffix,
+                                                          const QString& /*folder*/ = QString()) {
         return ChooseFileToSave(parent, QString(), filters.join(QStringLiteral(";;")),
                                 defaultSuffix);
     }

@@ -1,6 +1,7 @@
 #include "ui/inventory/DelimiterGroup.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
 
@@ -52,7 +53,8 @@ QString CDelimiterGroup::QuotedBoxText() {
 }
 
 QStringList CDelimiterGroup::TextFileFilters() {
-    return {QStringLiteral("Text Files(*.txt) (*.txt)"), QStringLiteral("All Files(*.*) (*)")};
+    return {QStringLiteral("Text and CSV files (*.txt *.csv *.tsv)"),
+            QStringLiteral("All Files(*.*) (*)")};
 }
 
 bool CDelimiterGroup::QuotedDelimiterAllowed(QWidget* parent, const std::string& delimiter,
@@ -63,4 +65,17 @@ bool CDelimiterGroup::QuotedDelimiterAllowed(QWidget* parent, const std::string&
     messages.Show(parent, {QString::fromStdString(refused), captions::Error(),
                            MessageIcon::Critical, MessageButtons::Ok});
     return false;
+}
+
+QComboBox* CDelimiterGroup::MakeEncodingBox(TextEncoding encoding, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("encoding"));
+    box->addItem(QStringLiteral("Windows-1252"), static_cast<int>(TextEncoding::Windows1252));
+    box->addItem(QStringLiteral("UTF-8"), static_cast<int>(TextEncoding::Utf8));
+    box->setCurrentIndex(box->findData(static_cast<int>(encoding)));
+    return box;
+}
+
+TextEncoding CDelimiterGroup::EncodingOf(const QComboBox* box) {
+    return static_cast<TextEncoding>(box->currentData().toInt());
 }

@@ -7,8 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+enum class TextEncoding;
 class CMessageSink;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 // The delimiter boxes of the export and import dialogs: "Tab", "Semicolon",
@@ -30,6 +32,10 @@ public:
     static QStringList TextFileFilters();
     static bool QuotedDelimiterAllowed(QWidget* parent, const std::string& delimiter,
                                        CMessageSink& messages);
+    // The encoding choice of both dialogs and the import preview: "Windows-1252"
+    // (the inventory's own bytes) and "UTF-8", showing encoding.
+    static QComboBox* MakeEncodingBox(TextEncoding encoding, QWidget* parent);
+    static TextEncoding EncodingOf(const QComboBox* box);
 
     QCheckBox* Tab() const { return m_tab; }
     QCheckBox* Semicolon() const { return m_semicolon; }

@@ -1,17 +1,22 @@
 #include "ui/inventory/ExportDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QVBoxLayout>
 
 #include "ui/common/FileChooser.h"
 #include "ui/inventory/DelimiterGroup.h"
 
-CExportDialog::CExportDialog(CMessageSink& messages, CFileChooser& files, QWidget* parent)
+CExportDialog::CExportDialog(CMessageSink& messages, CFileChooser& files, QWidget* parent,
+                             const QString& folder)
     : QDialog(parent), m_messages(messages), m_files(files),
       m_delimiters(new CDelimiterGroup(QStringLiteral("Field Delimiters"), this)),
       m_names(new QCheckBox(QStringLiteral("Include Field Names"), this)),
-      m_quoted(new QCheckBox(CDelimiterGroup::QuotedBoxText(), this)) {
+      m_quoted(new QCheckBox(CDelimiterGroup::QuotedBoxText(), this)),
+      m_encoding(CDelimiterGroup::MakeEncodingBox(TextEncoding::Windows1252, this)),
+      m_folder(folder) {
     setWindowTitle(QStringLiteral("Export Inventory"));
     m_names->setObjectName(QStringLiteral("names"));
     m_names->setChecked(true);
@@ -23,6 +28,9 @@ CExportDialog::CExportDialog(CMessageSink& messages, CFileChooser& files, QWidge
     layout->addWidget(m_delimiters);
     layout->addWidget(m_names);
     layout->addWidget(m_quoted);
+    auto* encoding = new QFormLayout;
+    encoding->addRow(QStringLiteral("&Encoding:"), m_encoding);
+    layout->addLayout(encoding);
     layout->addWidget(buttons);
 }
 
@@ -34,6 +42,10 @@ bool CExportDialog::Quoted() const {
     return m_quoted->isChecked();
 }
 
+TextEncoding CExportDialog::Encoding() const {
+    return CDelimiterGroup::EncodingOf(m_encoding);
+}
+
 void CExportDialog::accept() {
     const std::optional<std::string> delimiter = m_delimiters->Delimiter(this, m_messages);
     if (!delimiter)
@@ -42,7 +54,7 @@ void CExportDialog::accept() {
         return;
     const std::optional<QString> path = m_files.ChooseFileToSaveTitled(
         this, QStringLiteral("Save As Gaugewright Inventory Export File"),
-        CDelimiterGroup::TextFileFilters(), QStringLiteral("txt"));
+        CDelimiterGroup::TextFileFilters(), QStringLiteral("txt"), m_folder);
     if (!path)
         return;
     m_delimiter = *delimiter;

@@ -40,8 +40,8 @@ void SelectFirst(QListWidget* list) {
 } // namespace
 
 CImportDialog::CImportDialog(const Headings& headings, CMessageSink& messages, CFileChooser& files,
-                             QWidget* parent)
-    : QDialog(parent), m_messages(messages), m_files(files),
+                             QWidget* parent, const QString& folder)
+    : QDialog(parent), m_messages(messages), m_files(files), m_folder(folder),
       m_available(MakeList(QStringLiteral("available"), this)),
       m_selected(MakeList(QStringLiteral("selected"), this)),
       m_add(MakeButton(QStringLiteral("Add -->"), QStringLiteral("add"), this)),
@@ -185,7 +185,7 @@ void CImportDialog::accept() {
         return;
     const std::optional<QString> path = m_files.ChooseFileToOpenTitled(
         this, QStringLiteral("Please choose a Gaugewright Inventory Import File"),
-        CDelimiterGroup::TextFileFilters(), QStringLiteral("txt"));
+        CDelimiterGroup::TextFileFilters(), QStringLiteral("txt"), m_folder);
     if (!path)
         return;
     CImportRequest request;

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "model/core/CodePage1252.h"
 #include "model/core/InventoryElement.h"
 
 class CDelimiterGroup;
@@ -24,25 +25,28 @@ struct CImportRequest {
     std::vector<int> fieldOrder; // attribute indexes in the file's order
     bool firstRecordHoldsNames = true;
     bool quoted = false;
+    // Chosen in the preview, which presets it from the file.
+    TextEncoding encoding = TextEncoding::Windows1252;
 };
 
 // "Import Inventory": the fields of the file in their order (picked from the
 // available ones, which show the current headings), the separator boxes, "First
 // record contains Field Names" and "Quote values (spreadsheet CSV)". OK refuses
-// an empty delimiter, then asks for the file and shows the preview; cancelling the
-// file question or going back from the preview keeps the dialog open.
+// an empty delimiter, then asks for the file (starting in folder) and shows the
+// preview; cancelling the file question or going back from the preview keeps the
+// dialog open.
 class CImportDialog : public QDialog {
     Q_OBJECT
 
 public:
     using Headings = std::array<std::string, kAttributeCount>;
-    // Shows what the import of request would do; true goes on with it, false
-    // ("Back") returns to the dialog.
-    using Preview = std::function<bool(QWidget* parent, const CImportRequest& request)>;
+    // Shows what the import of request would do, where the user may change its
+    // encoding; true goes on with it, false ("Back") returns to the dialog.
+    using Preview = std::function<bool(QWidget* parent, CImportRequest& request)>;
 
     // messages and files must outlive the dialog.
     CImportDialog(const Headings& headings, CMessageSink& messages, CFileChooser& files,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, const QString& folder = QString());
 
     void SetPreview(Preview preview) { m_preview = std::move(preview); }
     // The choices, once the dialog was accepted.
@@ -81,6 +85,7 @@ private:
     CMessageSink& m_messages;
     CFileChooser& m_files;
     Preview m_preview;
+    QString m_folder;
     CImportRequest m_request;
     QListWidget* m_available;
     QListWidget* m_selected;

@@ -1,6 +1,9 @@
 #include "ui/inventory/ImportExportCommands.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
+#include <QStatusBar>
 
 #include "model/core/Catalogue.h"
 #include "model/core/DelimitedText.h"
@@ -30,6 +33,16 @@ CImportDialog::Headings HeadingsOf(const CSidingWardDoc& document) {
     return headings;
 }
 
+QString ItemsText(std::size_t count) {
+    return count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(count);
+}
+
+// The status bar of the main window that parent is in, when it has one.
+void ShowStatus(QWidget* parent, const QString& text) {
+    if (auto* frame = parent ? qobject_cast<QMainWindow*>(parent->window()) : nullptr)
+        frame->statusBar()->showMessage(text);
+}
+
 } // namespace
 
 CImportExportCommands::CImportExportCommands(CMessageSink& messages, CFileChooser& files,
@@ -37,40 +50,64 @@ CImportExportCommands::CImportExportCommands(CMessageSink& messages, CFileChoose
     : m_messages(messages), m_files(files), m_editor(editor) {}
 
 void CImportExportCommands::Export(QWidget* parent, const CSidingWardDoc& document) {
-    CExportDialog dialog(m_messages, m_files, parent);
+    CExportDialog dialog(m_messages, m_files, parent, m_folder);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    m_folder = QFileInfo(dialog.Path()).absolutePath();
     FileResult result;
     {
         const CWaitCursor wait;
-        result = delimitedtext::Export(document, PathBytes(dialog.Path()), dialog.Delimiter(),
-                                       dialog.IncludeFieldNames(), dialog.Quoted());
+        result =
+            delimitedtext::Export(document, PathBytes(dialog.Path()), dialog.Delimiter(),
+                                  dialog.IncludeFieldNames(), dialog.Quoted(), dialog.Encoding());
     }
-    if (!result.Succeeded())
+    if (!result.Succeeded()) {
         m_messages.Show(parent,
                         {QString::fromStdString(result.message), captions::ApplicationTitle(),
                          MessageIcon::Warning, MessageButtons::Ok});
+        return;
+    }
+    ShowStatus(parent, QStringLiteral("Exported %1 to %2.")
+                           .arg(ItemsText(document.GetItems().size()),
+                                QDir::toNativeSeparators(dialog.Path())));
+}
+
+QString CImportExportCommands::RewrittenText(std::size_t added, std::size_t rewritten) {
+    return QStringLiteral("The import added %1. %2 of their Purchase Price and Current Value "
+                          "texts were plain numbers and are stored as money texts "
+                          "(125 as 125.00).")
+        .arg(ItemsText(added))
+        .arg(rewritten);
 }
 
 bool CImportExportCommands::Import(QWidget* parent, CSidingWardDoc& document,
                                    CDocumentView* sender) {
     const CImportDialog::Headings headings = HeadingsOf(document);
-    CImportDialog dialog(headings, m_messages, m_files, parent);
-    dialog.SetPreview([&headings](QWidget* over, const CImportRequest& request) {
-        CImportPreview preview;
-        {
+    CImportDialog dialog(headings, m_messages, m_files, parent, m_folder);
+    dialog.SetPreview([this, &headings](QWidget* over, CImportRequest& request) {
+        m_folder = QFileInfo(request.path).absolutePath();
+        const std::string path = PathBytes(request.path);
+        const auto read = [&request, path](TextEncoding encoding) {
             const CWaitCursor wait;
-            preview = delimitedtext::Preview(PathBytes(request.path), request.delimiter,
-                                             request.fieldOrder, request.firstRecordHoldsNames,
-                                             request.quoted);
-        }
-        // Nothing to show: the import itself tells why, as it always has.
-        if (preview.outcome != ImportOutcome::Imported)
+            return delimitedtext::Preview(path, request.delimiter, request.fieldOrder,
+                                          request.firstRecordHoldsNames, request.quoted, 20,
+                                          encoding);
+        };
+        request.encoding = delimitedtext::FileEncoding(path);
+        const CImportPreview preview = read(request.encoding);
+        // Nothing to show: the import itself tells why and opens the editor, as it
+        // always has.
+        if (preview.outcome == ImportOutcome::FileError ||
+            preview.outcome == ImportOutcome::NoRecord)
             return true;
         QStringList columns;
         for (const int attribute : request.fieldOrder)
             columns << text::FromBytes(headings[static_cast<std::size_t>(attribute)]);
-        return CImportPreviewDialog(preview, columns, over).exec() == QDialog::Accepted;
+        CImportPreviewDialog shown(preview, columns, over, read, request.encoding);
+        if (shown.exec() != QDialog::Accepted)
+            return false;
+        request.encoding = shown.Encoding();
+        return true;
     });
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -80,10 +117,17 @@ bool CImportExportCommands::Import(QWidget* parent, CSidingWardDoc& document,
         const CWaitCursor wait;
         result = delimitedtext::Import(document, PathBytes(request.path), request.delimiter,
                                        request.fieldOrder, request.firstRecordHoldsNames, sender,
-                                       request.quoted);
+                                       request.quoted, request.encoding);
     }
     switch (result.outcome) {
     case ImportOutcome::Imported:
+        ShowStatus(parent,
+                   QStringLiteral("Imported %1 from %2.")
+                       .arg(ItemsText(result.added), QDir::toNativeSeparators(request.path)));
+        if (result.rewritten > 0)
+            m_messages.Show(parent,
+                            {RewrittenText(result.added, result.rewritten), captions::Information(),
+                             MessageIcon::Information, MessageButtons::Ok});
         return true;
     case ImportOutcome::Refused:
         m_messages.Show(parent, {QString::fromStdString(result.message), captions::Error(),

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstddef>
+
+#include <QString>
+
 class CDocumentView;
 class CFileChooser;
 class CMessageSink;
@@ -9,7 +13,9 @@ class QWidget;
 
 // The Export Inventory and Import Inventory commands of the inventory views: the
 // dialogs (and the import's preview), then the document operation under the wait
-// cursor, its messages, and the text editor on a file without records.
+// cursor, its messages, and the text editor on a file without records. Both file
+// questions start in the folder of the file last exported or imported; what was
+// written or read is said in the status bar of parent's main window.
 class CImportExportCommands {
 public:
     // messages, files and editor must outlive the commands.
@@ -25,8 +31,12 @@ public:
     // or a refused request.
     bool Import(QWidget* parent, CSidingWardDoc& document, CDocumentView* sender);
 
+    // The message after an import that stored plain numbers as money texts.
+    static QString RewrittenText(std::size_t added, std::size_t rewritten);
+
 private:
     CMessageSink& m_messages;
     CFileChooser& m_files;
     CTextEditor& m_editor;
+    QString m_folder;
 };

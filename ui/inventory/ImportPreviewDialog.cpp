@@ -1,7 +1,9 @@
 #include "ui/inventory/ImportPreviewDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -11,17 +13,65 @@
 
 #include "model/core/DelimitedText.h"
 #include "ui/common/Text.h"
+#include "ui/inventory/DelimiterGroup.h"
 
 CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
-                                           const QStringList& headings, QWidget* parent)
-    : QDialog(parent), m_summary(new QLabel(this)), m_table(new QTableWidget(this)) {
+                                           const QStringList& headings, QWidget* parent,
+                                           Reader reread, TextEncoding encoding)
+    : QDialog(parent), m_headings(headings), m_reread(std::move(reread)),
+      m_summary(new QLabel(this)), m_table(new QTableWidget(this)),
+      m_legend(new QLabel(QStringLiteral("Marked records end before every field was read: the "
+                                         "fields shown as \"%1\" stay empty.")
+                              .arg(NotReadText()),
+                          this)),
+      m_encoding(CDelimiterGroup::MakeEncodingBox(encoding, this)) {
     setWindowTitle(QStringLiteral("Import Preview"));
     m_summary->setObjectName(QStringLiteral("summary"));
-    m_summary->setText(SummaryText(preview.recordCount, preview.records.size()));
+    m_summary->setWordWrap(true);
     m_table->setObjectName(QStringLiteral("records"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setColumnCount(static_cast<int>(headings.size()));
-    m_table->setHorizontalHeaderLabels(headings);
+    m_legend->setObjectName(QStringLiteral("legend"));
+    m_legend->setWordWrap(true);
+    m_encoding->setEnabled(static_cast<bool>(m_reread));
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_import = buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
+    m_import->setObjectName(QStringLiteral("import"));
+    m_import->setDefault(true);
+    buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("back"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_encoding, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_reread)
+            Show(m_reread(Encoding()));
+    });
+
+    auto* choice = new QFormLayout;
+    choice->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    choice->addRow(QStringLiteral("&Encoding of the file:"), m_encoding);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_table);
+    layout->addWidget(m_legend);
+    layout->addWidget(buttons);
+    Show(preview);
+    resize(720, 420);
+}
+
+TextEncoding CImportPreviewDialog::Encoding() const {
+    return CDelimiterGroup::EncodingOf(m_encoding);
+}
+
+void CImportPreviewDialog::Show(const CImportPreview& preview) {
+    const bool importable = preview.outcome == ImportOutcome::Imported;
+    m_import->setEnabled(importable);
+    m_summary->setText(importable ? SummaryText(preview.recordCount, preview.records.size())
+                                  : QString::fromStdString(preview.message));
+    m_table->clear();
+    m_table->setColumnCount(static_cast<int>(m_headings.size()));
+    m_table->setHorizontalHeaderLabels(m_headings);
     m_table->setRowCount(static_cast<int>(preview.records.size()));
 
     const QIcon cutShort = style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -36,7 +86,7 @@ CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
             header->setToolTip(QStringLiteral("This record ends before every field was read."));
         }
         m_table->setVerticalHeaderItem(line, header);
-        for (int column = 0; column < headings.size(); ++column) {
+        for (int column = 0; column < m_headings.size(); ++column) {
             const auto position = static_cast<std::size_t>(column);
             auto* cell = new QTableWidgetItem;
             if (position < record.values.size()) {
@@ -52,32 +102,7 @@ CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
         }
     }
     m_table->resizeColumnsToContents();
-
-    auto* legend = new QLabel(
-        QStringLiteral("Marked records end before every field was read: the fields shown as "
-                       "\"%1\" stay empty.")
-            .arg(NotReadText()),
-        this);
-    legend->setObjectName(QStringLiteral("legend"));
-    legend->setWordWrap(true);
-    legend->setVisible(anyCutShort);
-
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* import =
-        buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
-    import->setObjectName(QStringLiteral("import"));
-    import->setDefault(true);
-    buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("back"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_summary);
-    layout->addWidget(m_table);
-    layout->addWidget(legend);
-    layout->addWidget(buttons);
-    resize(720, 420);
+    m_legend->setVisible(anyCutShort);
 }
 
 QString CImportPreviewDialog::SummaryText(std::size_t count, std::size_t shown) {

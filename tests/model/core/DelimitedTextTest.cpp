@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "bench/LiteralImport.h"
 #include "model/core/DelimiterChoice.h"
+#include "model/core/DelimiterSearch.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/DocumentView.h"
 #include "model/framework/FileMessages.h"
@@ -284,7 +286,8 @@ std::string RandomValue(std::mt19937& random, const std::string& delimiter) {
 } // namespace
 
 // Exported quoted and read back with the same choices, every item comes back with
-// its fourteen attributes, whatever they hold.
+// its fourteen attributes, whatever they hold (plain numbers in the money
+// attributes as money texts).
 TEST_F(DelimitedTextDoc, QuotedValuesSurviveTheRoundTrip) {
     std::mt19937 random(20261208);
     const Fields all = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
@@ -305,11 +308,13 @@ TEST_F(DelimitedTextDoc, QuotedValuesSurviveTheRoundTrip) {
             ASSERT_TRUE(result.Succeeded()) << result.message;
             ASSERT_EQ(target.GetItemCount(), source.GetItemCount());
             for (std::size_t k = 0; k < source.GetItems().size(); ++k) {
-                for (int attribute = 0; attribute < kAttributeCount; ++attribute)
-                    ASSERT_EQ(target.GetItems()[k]->GetAttributeText(attribute),
-                              source.GetItems()[k]->GetAttributeText(attribute))
+                for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+                    std::string expected = source.GetItems()[k]->GetAttributeText(attribute);
+                    delimitedtext::RewriteMoney(attribute, expected);
+                    ASSERT_EQ(target.GetItems()[k]->GetAttributeText(attribute), expected)
                         << "delimiter " << delimiter << ", item " << k << ", attribute "
                         << attribute;
+                }
             }
         }
     }
@@ -393,4 +398,129 @@ TEST_F(DelimitedTextDoc, PreviewShowsTheFirstRecordsAsTheImportReadsThem) {
               ImportOutcome::FileError);
     EXPECT_EQ(delimitedtext::Preview(dir.Path("p.txt"), "\"", {0}, true, true).outcome,
               ImportOutcome::Refused);
+}
+
+TEST(DelimiterSearch, FindsWhatAPlainFindFinds) {
+    // Small alphabets make the partial matches a long delimiter must step through.
+    std::mt19937 random(7);
+    for (const std::string alphabet : {"ab", "aab", "abc\t"}) {
+        std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+        const auto draw = [&](std::size_t length) {
+            std::string text;
+            for (std::size_t k = 0; k < length; ++k)
+                text += alphabet[pick(random)];
+            return text;
+        };
+        for (int round = 0; round < 400; ++round) {
+            const std::string delimiter = draw(1 + static_cast<std::size_t>(round) % 7);
+            const std::string text = draw(static_cast<std::size_t>(round) % 60);
+            const CDelimiterSearch search(delimiter);
+            for (std::size_t from = 0; from <= text.size(); ++from)
+                ASSERT_EQ(search.Find(text, from), std::string_view(text).find(delimiter, from))
+                    << delimiter << " in " << text << " from " << from;
+        }
+    }
+}
+
+TEST_F(DelimitedTextDoc, QuotedImportRefusesAQuoteThatNeverCloses) {
+    const std::string bytes = "a,b\r\n\"c,d\r\ne,f\r\ng,h\r\n";
+    dir.Write("open.csv", bytes);
+    const std::string message = "The quoted value that starts on line 2 is never closed.";
+    const CImportPreview preview =
+        delimitedtext::Preview(dir.Path("open.csv"), ",", {0, 1}, false, true);
+    EXPECT_EQ(preview.outcome, ImportOutcome::Refused);
+    EXPECT_EQ(preview.message, message);
+    const CDelimitedImportResult result =
+        delimitedtext::Import(doc, dir.Path("open.csv"), ",", {0, 1}, false, &view, true);
+    EXPECT_EQ(result.outcome, ImportOutcome::Refused);
+    EXPECT_EQ(result.message, message);
+    EXPECT_EQ(doc.GetItemCount(), 0);
+}
+
+TEST(CodePage1252, DetectsUtf8ByItsMarkOrItsCharacters) {
+    const std::pair<std::string, TextEncoding> cases[] = {
+        {"Road,Scale\r\n", TextEncoding::Windows1252},
+        {"M\xE4rklin\r\n", TextEncoding::Windows1252},
+        {"M\xC3\xA4rklin\r\n", TextEncoding::Utf8},
+        {"\xEF\xBB\xBFRoad\r\n", TextEncoding::Utf8},
+        {"M\xC3\xA4rklin \xE4\r\n", TextEncoding::Windows1252},
+    };
+    for (const auto& [bytes, encoding] : cases)
+        EXPECT_EQ(codepage1252::DetectEncoding(bytes), encoding) << bytes;
+}
+
+// A spreadsheet's UTF-8 file: its mark is not part of the first value, its
+// characters arrive as the inventory's bytes, and one the inventory cannot hold
+// refuses the file with its line. UTF-8 export writes the characters back.
+TEST_F(DelimitedTextDoc, Utf8FilesAreConvertedToTheInventorysBytes) {
+    dir.Write("u.csv", "\xEF\xBB\xBF\"Road\",M\xC3\xA4rklin\r\n\xE2\x82\xAC,x\r\n");
+    const auto result = delimitedtext::Import(doc, dir.Path("u.csv"), ",", {3, 1}, false, &view,
+                                              true, TextEncoding::Utf8);
+    ASSERT_TRUE(result.Succeeded()) << result.message;
+    ASSERT_EQ(doc.GetItemCount(), 2);
+    EXPECT_EQ(doc.GetItems()[0]->GetAttributeText(3), "Road");
+    EXPECT_EQ(doc.GetItems()[0]->GetAttributeText(1), "M\xE4rklin");
+    EXPECT_EQ(doc.GetItems()[1]->GetAttributeText(3), "\x80");
+
+    ASSERT_TRUE(
+        delimitedtext::Export(doc, dir.Path("out.csv"), ",", false, true, TextEncoding::Utf8)
+            .Succeeded());
+    EXPECT_EQ(dir.Read("out.csv").substr(0, 16), ",M\xC3\xA4rklin,,Road,");
+
+    dir.Write("arrow.csv", "a,b\r\nc,d\r\ne,\xE2\x86\x92\r\n");
+    const auto refused = delimitedtext::Import(doc, dir.Path("arrow.csv"), ",", {3, 1}, false,
+                                               &view, false, TextEncoding::Utf8);
+    EXPECT_EQ(refused.outcome, ImportOutcome::Refused);
+    EXPECT_EQ(refused.message, "Line 3 holds the character \"\xE2\x86\x92\" (U+2192), which an "
+                               "inventory cannot store.");
+    EXPECT_EQ(doc.GetItemCount(), 2);
+}
+
+TEST(PlainNumberAsMoney, RewritesOnlyPlainNumbers) {
+    const std::pair<std::string, std::string> rewritten[] = {
+        {"125", "125.00"},    {"1250", "1250.00"},       {"1250.5", "1250.00"},
+        {"1,250", "1250.00"}, {"-1,250.75", "-1250.00"}, {"+7", "7.00"},
+        {"007", "7.00"},      {"125.00", "125.00"},      {"1,234,567", "1234567.00"},
+    };
+    for (const auto& [text, money] : rewritten)
+        EXPECT_EQ(PlainNumberAsMoney(text), money) << text;
+    for (const std::string kept :
+         {"", "$125", "125 ", " 125", "12a", "1,25", "1,2500", ",125", "1234,567", "125.", ".5",
+          "1.2.3", "-", "N/A", "1234567890123456789012"})
+        EXPECT_EQ(PlainNumberAsMoney(kept), std::nullopt) << kept;
+}
+
+// What a spreadsheet saves after opening a quoted export: numbers for the money
+// texts, and no empty values at a record's end.
+TEST_F(DelimitedTextDoc, QuotedImportStoresSpreadsheetNumbersAsMoneyTexts) {
+    const Fields fields = {1, 10, 11, 12};
+    dir.Write("sheet.csv", "Lionel;125;\"1,250\"\r\nAtlas;$5;1250.5\r\nErie\r\n");
+    const CImportPreview shown =
+        delimitedtext::Preview(dir.Path("sheet.csv"), ";", fields, false, true);
+    ASSERT_EQ(shown.records.size(), 3U);
+    EXPECT_EQ(shown.records[0].values, (Texts{"Lionel", "125.00", "1250.00", ""}));
+    EXPECT_EQ(shown.records[2].values, (Texts{"Erie", "", "", ""}));
+    EXPECT_FALSE(shown.records[2].cutShort);
+
+    const auto result =
+        delimitedtext::Import(doc, dir.Path("sheet.csv"), ";", fields, false, &view, true);
+    ASSERT_TRUE(result.Succeeded()) << result.message;
+    EXPECT_EQ(result.rewritten, 3U);
+    ASSERT_EQ(doc.GetItemCount(), 3);
+    EXPECT_EQ(doc.GetItems()[0]->GetAttributeText(11), "1250.00");
+    EXPECT_EQ(doc.GetItems()[1]->GetAttributeText(10), "$5");
+    EXPECT_EQ(doc.GetItems()[1]->GetAttributeText(11), "1250.00");
+
+    // Unquoted, the values are stored as read.
+    const auto literal = Import("Lionel;125\r\n", ";", {1, 10});
+    EXPECT_EQ(literal.rewritten, 0U);
+    EXPECT_EQ(doc.GetItems()[3]->GetAttributeText(10), "125");
+}
+
+TEST_F(DelimitedTextDoc, QuotedExportRefusesAnEmptyDelimiter) {
+    doc.AddItem(std::make_unique<CInventoryElement>(), nullptr);
+    const FileResult refused = delimitedtext::Export(doc, dir.Path("e.csv"), "", false, true);
+    EXPECT_FALSE(refused.Succeeded());
+    EXPECT_EQ(refused.message, delimitedtext::kQuotedNoDelimiter);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("e.csv")));
 }

@@ -73,7 +73,8 @@ public:
     }
     std::optional<QString> ChooseFileToOpenTitled(QWidget* parent, const QString& title,
                                                   const QStringList& filters,
-                                                  const QString& defaultSuffix) override {
+                                                  const QString& defaultSuffix,
+                                                  const QString&) override {
         parents << parent;
         requests << (QStringList{title, defaultSuffix} + filters);
         return answers.isEmpty() ? std::nullopt : answers.takeFirst();

@@ -1,8 +1,12 @@
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,8 +41,9 @@ public:
         return std::nullopt;
     }
     std::optional<QString> ChooseFileToOpenTitled(QWidget*, const QString& title,
-                                                  const QStringList& filters,
-                                                  const QString& suffix) override {
+                                                  const QStringList& filters, const QString& suffix,
+                                                  const QString& folder) override {
+        folders << folder;
         return Answer(QStringList{title, suffix} + filters);
     }
     std::optional<QString> ChooseFileToSave(QWidget*, const QString&, const QString&,
@@ -47,12 +52,14 @@ public:
         return std::nullopt;
     }
     std::optional<QString> ChooseFileToSaveTitled(QWidget*, const QString& title,
-                                                  const QStringList& filters,
-                                                  const QString& suffix) override {
+                                                  const QStringList& filters, const QString& suffix,
+                                                  const QString& folder) override {
+        folders << folder;
         return Answer(QStringList{title, suffix} + filters);
     }
 
     QStringList answers;
+    QStringList folders;
     QList<QStringList> questions;
 
 private:
@@ -62,7 +69,8 @@ private:
     }
 };
 
-const QStringList kFileTypes = {u"Text Files(*.txt) (*.txt)"_s, u"All Files(*.*) (*)"_s};
+const QStringList kFileTypes = {u"Text and CSV files (*.txt *.csv *.tsv)"_s,
+                                u"All Files(*.*) (*)"_s};
 
 CImportDialog::Headings DefaultHeadings() {
     CImportDialog::Headings headings;
@@ -211,7 +219,7 @@ private slots:
 
         CImportDialog importing(DefaultHeadings(), messages, files);
         int previews = 0;
-        importing.SetPreview([&previews](QWidget*, const CImportRequest&) {
+        importing.SetPreview([&previews](QWidget*, CImportRequest&) {
             ++previews;
             return false;
         });
@@ -290,6 +298,17 @@ private slots:
         QCOMPARE(table->item(1, 1)->text(), CImportPreviewDialog::NotReadText());
         QVERIFY(dialog.findChild<QLabel*>(u"legend"_s)->isVisible());
         QVERIFY(SaveScreenshot(dialog, u"ImportPreview.png"_s));
+
+        // A file that cannot be imported shows why, and cannot be imported from here.
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("a;b\r\n\"c;d\r\ne;f\r\n");
+        file.close();
+        const CImportPreview open =
+            delimitedtext::Preview(path.toStdString(), ";", {0, 1}, false, true);
+        CImportPreviewDialog refused(open, {u"Body"_s, u"Maker"_s});
+        QCOMPARE(refused.Summary()->text(),
+                 u"The quoted value that starts on line 2 is never closed."_s);
+        QVERIFY(!refused.ImportButton()->isEnabled());
     }
 
     // The editor gets the file as one argument, whatever its name holds; without an
@@ -325,7 +344,11 @@ private slots:
         sample.GetItemAt(0)->SetAttributeText(3, "Santa Fe, \"Super Chief\"");
         sample.GetItemAt(1)->SetAttributeText(4, "two\r\nlines");
         sample.GetItemAt(2)->SetAttributeText(5, "");
+        sample.GetItemAt(3)->SetAttributeText(1, "M\xE4rklin");
+        sample.GetItemAt(3)->SetAttributeText(10, "125"); // as a spreadsheet leaves it
+        QMainWindow frame;
         auto sampleView = bench.MakeView(sample);
+        sampleView->setParent(&frame);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"sample.txt"_s);
 
@@ -334,6 +357,7 @@ private slots:
             dialog->Delimiters()->Tab()->setChecked(false);
             dialog->Delimiters()->Comma()->setChecked(true);
             dialog->QuotedBox()->setChecked(true);
+            dialog->EncodingBox()->setCurrentText(u"UTF-8"_s);
             QVERIFY(SaveScreenshot(*dialog, u"ExportDialog.png"_s));
             dialog->accept();
         });
@@ -342,10 +366,14 @@ private slots:
         QVERIFY(!bench.Enabled(CommandId::ImportInventory));
         QVERIFY(bench.Run(CommandId::ExportInventory));
         QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(frame.statusBar()->currentMessage(),
+                 u"Exported 10 items to "_s + QDir::toNativeSeparators(path) + u"."_s);
 
         CSidingWardDoc target;
         auto targetView = bench.MakeView(target);
+        targetView->setParent(&frame);
         QString summary;
+        QString encoding;
         modals.QueueFor<CImportDialog>([](CImportDialog* dialog) {
             QTest::mouseClick(dialog->AddAllButton(), Qt::LeftButton);
             dialog->Delimiters()->Tab()->setChecked(false);
@@ -355,8 +383,9 @@ private slots:
             // Clicked once this handler is done, so that the preview is the next window.
             QMetaObject::invokeMethod(dialog->OkButton(), "click", Qt::QueuedConnection);
         });
-        modals.QueueFor<CImportPreviewDialog>([&summary](CImportPreviewDialog* preview) {
+        modals.QueueFor<CImportPreviewDialog>([&summary, &encoding](CImportPreviewDialog* preview) {
             summary = preview->Summary()->text();
+            encoding = preview->EncodingBox()->currentText();
             QTest::mouseClick(preview->findChild<QPushButton*>(u"import"_s), Qt::LeftButton);
         });
         files.answers << path;
@@ -364,12 +393,20 @@ private slots:
         QVERIFY(bench.Run(CommandId::ImportInventory));
         QCOMPARE(modals.Unexpected(), QStringList{});
         QCOMPARE(summary, u"The import will add 10 items, read as shown:"_s);
+        QCOMPARE(encoding, u"UTF-8"_s);
+        QCOMPARE(files.folders.value(1), dir.path());
+        sample.GetItemAt(3)->SetAttributeText(10, "125.00");
         QCOMPARE(target.GetItemCount(), sample.GetItemCount());
         for (int k = 0; k < sample.GetItemCount(); ++k) {
             for (int attribute = 0; attribute < kAttributeCount; ++attribute)
                 QCOMPARE(target.GetItemAt(k)->GetAttributeText(attribute),
                          sample.GetItemAt(k)->GetAttributeText(attribute));
         }
+        QCOMPARE(bench.messages.Last(),
+                 (CMessage{CImportExportCommands::RewrittenText(10, 1), captions::Information(),
+                           MessageIcon::Information, MessageButtons::Ok}));
+        QCOMPARE(frame.statusBar()->currentMessage(),
+                 u"Imported 10 items from "_s + QDir::toNativeSeparators(path) + u"."_s);
         QVERIFY(target.IsModified());
         QCOMPARE(targetView->CountText(), u"10"_s);
     }
