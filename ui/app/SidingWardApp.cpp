@@ -167,7 +167,7 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
           services.messages, services.clock,
           [this]() -> QPrinter& { return m_appCommands->Printer(); })),
       m_breakdowns(std::make_unique<CBreakdownCommands>(
-          [this]() -> QPrinter& { return m_appCommands->Printer(); })) {
+          [this]() -> QPrinter& { return m_appCommands->Printer(); }, services.clock)) {
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,

@@ -6,8 +6,9 @@
 #include "ui/common/WaitCursor.h"
 #include "ui/quickfacts/CustomReportDialog.h"
 
-CBreakdownCommands::CBreakdownCommands(CQuickFactsDialog::PrinterSource printer)
-    : m_printer(std::move(printer)) {}
+CBreakdownCommands::CBreakdownCommands(CQuickFactsDialog::PrinterSource printer,
+                                       const CClock& clock)
+    : m_printer(std::move(printer)), m_clock(clock) {}
 
 void CBreakdownCommands::Show(QWidget* parent, const CSidingWardDoc& document,
                               BreakdownMeasure measure, int attribute) {
@@ -18,7 +19,7 @@ void CBreakdownCommands::Show(QWidget* parent, const CSidingWardDoc& document,
         table = attribute < 0 ? CBreakdownTable::ByPurchaseYear(document, measure, yard)
                               : CBreakdownTable::ByAttribute(document, measure, attribute, yard);
     }
-    CQuickFactsDialog dialog(std::move(*table), m_printer, parent);
+    CQuickFactsDialog dialog(std::move(*table), m_printer, m_clock, parent);
     dialog.exec();
 }
 
@@ -26,7 +27,7 @@ void CBreakdownCommands::CustomReport(QWidget* parent, const CSidingWardDoc& doc
     CCustomReportDialog dialog(
         document,
         [this](QWidget* over, CBreakdownTable table) {
-            CQuickFactsDialog(std::move(table), m_printer, over).exec();
+            CQuickFactsDialog(std::move(table), m_printer, m_clock, over).exec();
         },
         parent);
     dialog.exec();

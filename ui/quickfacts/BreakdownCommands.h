@@ -3,6 +3,7 @@
 #include "model/quickfacts/BreakdownTable.h"
 #include "ui/quickfacts/QuickFactsDialog.h"
 
+class CClock;
 class CSidingWardDoc;
 class QWidget;
 
@@ -10,7 +11,8 @@ class QWidget;
 // built under the wait cursor, in its results dialog.
 class CBreakdownCommands {
 public:
-    explicit CBreakdownCommands(CQuickFactsDialog::PrinterSource printer);
+    // clock dates the printed reports; it must outlive the commands.
+    CBreakdownCommands(CQuickFactsDialog::PrinterSource printer, const CClock& clock);
 
     // The report of measure by the text of attribute (0..13), or by purchase year
     // when attribute is -1, over parent.
@@ -23,4 +25,5 @@ public:
 
 private:
     CQuickFactsDialog::PrinterSource m_printer;
+    const CClock& m_clock;
 };

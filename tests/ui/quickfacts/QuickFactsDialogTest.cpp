@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "model/core/SidingWardDoc.h"
+#include "model/framework/FixedClock.h"
 #include "ui/quickfacts/BreakdownChart.h"
 #include "ui/support/Screenshot.h"
 
@@ -41,6 +42,8 @@ QStringList Column(const QTreeWidget& list, int column) {
 class QuickFactsDialogTest : public QObject {
     Q_OBJECT
 
+    const CFixedClock m_clock{CDate{2026, 12, 8}};
+
 private slots:
     // Each column sorts with a flag of its own: the first click descending, the
     // next ascending; the list shows the model's rows in the order they are.
@@ -50,7 +53,7 @@ private slots:
         QPrinter printer;
         CQuickFactsDialog dialog(
             CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
-            [&printer]() -> QPrinter& { return printer; });
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), u"Expenditures by Manufacturer"_s);
         QTreeWidget* list = dialog.List();
@@ -89,7 +92,7 @@ private slots:
         QPrinter printer;
         CQuickFactsDialog dialog(
             CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
-            [&printer]() -> QPrinter& { return printer; });
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
         dialog.show();
         QStringList bars;
         for (int n = 7; n <= 30; ++n)
@@ -117,7 +120,7 @@ private slots:
         QPrinter printer;
         CQuickFactsDialog dialog(
             CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
-            [&printer]() -> QPrinter& { return printer; });
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
         dialog.show();
         dialog.SortByColumn(1);
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -127,18 +130,27 @@ private slots:
         QVERIFY(SaveScreenshot(dialog, u"QuickFacts-pie.png"_s));
     }
 
-    // Every row is printed, over as many pages as needed, the header line on each,
-    // and then the chart.
+    void printingGivesEveryRow_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("A4") << int(QPageSize::A4);
+        QTest::newRow("A5") << int(QPageSize::A5);
+    }
+
+    // The title and the date, then every row, over as many pages as needed, the
+    // header line on each, and then the chart; on a narrow page too, every value
+    // within the margins.
     void printingGivesEveryRow() {
+        QFETCH(int, size);
         CSidingWardDoc document;
         Fill(document, 150);
         QTemporaryDir dir;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(u"report.pdf"_s));
+        printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(size)));
         CQuickFactsDialog dialog(
             CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
-            [&printer]() -> QPrinter& { return printer; });
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
         int dialogs = 0;
         dialog.SetPrintDialog([&dialogs](QWidget*, QPrinter&) { return ++dialogs > 0; });
         dialog.Print();
@@ -152,6 +164,9 @@ private slots:
         const QStringList pages =
             QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() >= 2);
+        QVERIFY2(pages[0].trimmed().startsWith(
+                     u"Expenditures by Manufacturer\nDecember 8, 2026\n\nManufacturer"_s),
+                 qPrintable(pages[0].left(200)));
         int expected = 1;
         const QRegularExpression row(u"^\\s*n(\\d+)\\s+(\\d+)\\.00$"_s);
         for (const QString& page : pages) {
@@ -173,10 +188,13 @@ private slots:
         QVERIFY(process.waitForFinished(60000));
         const QRegularExpression value(u"xMax=\"([\\d.]+)\"[^>]*>\\d+\\.00<"_s);
         QSet<int> valueEnds;
-        for (auto match = value.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
-             match.hasNext();)
+        const QString boxes = QString::fromUtf8(process.readAllStandardOutput());
+        for (auto match = value.globalMatch(boxes); match.hasNext();)
             valueEnds.insert(qRound(match.next().captured(1).toDouble()));
         QCOMPARE(valueEnds.size(), 1);
+        const double width =
+            QRegularExpression(u"<page width=\"([\\d.]+)\""_s).match(boxes).captured(1).toDouble();
+        QVERIFY(*valueEnds.begin() <= width - 72 / 25.4 * 10 + 0.5);
     }
 };
 
