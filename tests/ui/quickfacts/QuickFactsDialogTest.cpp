@@ -1,13 +1,21 @@
 #include "ui/quickfacts/QuickFactsDialog.h"
 
+#include <cmath>
+
+#include <QChart>
+#include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
+#include <QPieSeries>
+#include <QPieSlice>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "model/core/SidingWardDoc.h"
@@ -35,6 +43,28 @@ QStringList Column(const QTreeWidget& list, int column) {
     for (int row = 0; row < list.topLevelItemCount(); ++row)
         texts << list.topLevelItem(row)->text(column).trimmed();
     return texts;
+}
+
+// The labels a value axis draws. Without a format, the chart shows one decimal
+// at least.
+QStringList AxisLabels(const QValueAxis& axis) {
+    QList<double> ticks;
+    if (axis.tickType() == QValueAxis::TicksDynamic) {
+        const double step = axis.tickInterval();
+        for (double v =
+                 axis.tickAnchor() + std::ceil((axis.min() - axis.tickAnchor()) / step) * step;
+             v <= axis.max() + step / 1000; v += step)
+            ticks << v;
+    } else {
+        for (int k = 0; k < axis.tickCount(); ++k)
+            ticks << axis.min() + k * (axis.max() - axis.min()) / (axis.tickCount() - 1);
+    }
+    QStringList labels;
+    for (const double tick : ticks)
+        labels << (axis.labelFormat().isEmpty()
+                       ? QString::number(tick, 'f', 1)
+                       : QString::asprintf(axis.labelFormat().toLatin1().constData(), tick));
+    return labels;
 }
 
 } // namespace
@@ -108,6 +138,39 @@ private slots:
         QCOMPARE(dialog.Chart()->Labels(), bars);
         QVERIFY(dialog.Chart()->Note()->isVisible());
         QVERIFY(SaveScreenshot(dialog, u"QuickFactsDialog-pie.png"_s));
+        // The legend names every slice, in colours of many hues, none near white.
+        QChart* pie = dialog.Chart()->View()->chart();
+        const auto* series = qobject_cast<QPieSeries*>(pie->series().constFirst());
+        QVERIFY(pie->legend()->isVisible());
+        QCOMPARE(pie->legend()->markers().size(), series->count());
+        QSet<int> hues;
+        const QList<QPieSlice*> slices = series->slices();
+        for (qsizetype k = 0; k < slices.size(); ++k) {
+            const QColor colour = slices[k]->brush().color();
+            QVERIFY(colour != slices[(k + 1) % slices.size()]->brush().color());
+            QVERIFY(colour.lightness() < 220);
+            hues.insert(colour.hslHue() / 30);
+        }
+        QVERIFY(hues.size() >= 5);
+    }
+
+    // Counts and dollars are whole numbers, and so are the bars' axis labels.
+    void theValueAxisHasWholeNumbers() {
+        CSidingWardDoc document;
+        for (const char* maker : {"Atlas", "Atlas", "Lionel"}) {
+            auto item = std::make_unique<CInventoryElement>();
+            item->SetAttributeText(static_cast<int>(Attribute::Manufacturer), maker);
+            document.AddItem(std::move(item), nullptr);
+        }
+        QPrinter printer;
+        CQuickFactsDialog dialog(
+            CBreakdownTable::ByAttribute(document, BreakdownMeasure::ItemCount, 1, nullptr),
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
+        dialog.show();
+        const auto* axis =
+            qobject_cast<QValueAxis*>(dialog.Chart()->View()->chart()->axes(Qt::Horizontal).at(0));
+        QVERIFY(axis);
+        QCOMPARE(AxisLabels(*axis), (QStringList{u"0"_s, u"1"_s, u"2"_s}));
     }
 
     // The README's pictures: Expenditures by Manufacturer of the sample inventory,
