@@ -37,7 +37,7 @@ constexpr const char* kUsage =
     "                         append the records of IN to FILE (made when missing) and save\n"
     "  report FILE [--columns I,J,...]\n"
     "                         the printed report's title, heading and item lines (default:\n"
-    "                         every column)\n"
+    "                         every column; no column wider than an A4 line, 74 characters)\n"
     "  facts FILE [--item N]  the Quick Facts answers of the inventory or of item N (from 0)\n"
     "  breakdown FILE --kind expenditures|asset|count --by year|N [--yard CATALOGUE]\n"
     "                         a breakdown by purchase year or by attribute N (0-13)\n"

@@ -14,6 +14,25 @@ constexpr const char* kMonths[12] = {"January",   "February", "March",    "April
                                      "May",       "June",     "July",     "August",
                                      "September", "October",  "November", "December"};
 
+// The cell of a text in a column of width characters; a longer text is not cut.
+std::string WholeCell(std::string_view text, std::size_t width) {
+    return Cell(text, std::max(width, text.size()));
+}
+
+// Cuts text into lines of at most columns characters, breaking after a space
+// where it can.
+void BreakInto(std::vector<std::string>& lines, std::string_view text, std::size_t columns) {
+    while (text.size() > columns) {
+        std::size_t cut = text.rfind(' ', columns);
+        cut = (cut == std::string_view::npos || cut == 0) ? columns : cut;
+        lines.emplace_back(text.substr(0, cut));
+        text.remove_prefix(cut);
+        while (!text.empty() && text.front() == ' ')
+            text.remove_prefix(1);
+    }
+    lines.emplace_back(text);
+}
+
 } // namespace
 
 std::string DateText(const CDate& date) {
@@ -25,6 +44,20 @@ std::string DateText(const CDate& date) {
 std::string TitleLine(const CDate& date, int page) {
     return "Date: " + DateText(date) +
            "      The Gaugewright Inventory Report           Page: " + std::to_string(page);
+}
+
+std::vector<std::string> TitleLines(const CDate& date, int page, std::size_t columns) {
+    columns = std::max<std::size_t>(columns, 1);
+    std::string title = TitleLine(date, page);
+    if (title.size() <= columns)
+        return {std::move(title)};
+    std::vector<std::string> lines;
+    BreakInto(lines, "Date: " + DateText(date) + "      The Gaugewright Inventory Report", columns);
+    std::string number = "Page: " + std::to_string(page);
+    if (number.size() < columns)
+        number.insert(0, columns - number.size(), ' ');
+    BreakInto(lines, number, columns);
+    return lines;
 }
 
 std::string Cell(std::string_view text, std::size_t width) {
@@ -44,7 +77,8 @@ Headings HeadingsOf(const CSidingWardDoc& document) {
 }
 
 CInventoryReport Build(const CSidingWardDoc& document, const ColumnFlags& columns,
-                       const Headings& headings) {
+                       const Headings& headings, std::size_t lineWidth) {
+    lineWidth = std::max<std::size_t>(lineWidth, 1);
     CInventoryReport report;
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         if (!columns[static_cast<std::size_t>(attribute)])
@@ -57,18 +91,19 @@ CInventoryReport Build(const CSidingWardDoc& document, const ColumnFlags& column
         }
         report.columns.push_back(attribute);
         report.widths.push_back(
-            1 + std::max(headings[static_cast<std::size_t>(attribute)].size(), longest));
+            std::min(lineWidth,
+                     1 + std::max(headings[static_cast<std::size_t>(attribute)].size(), longest)));
     }
     for (std::size_t k = 0; k < report.columns.size(); ++k) {
         report.headingLine +=
-            Cell(headings[static_cast<std::size_t>(report.columns[k])], report.widths[k]);
+            WholeCell(headings[static_cast<std::size_t>(report.columns[k])], report.widths[k]);
         report.headingLine += '\t';
     }
     report.itemLines.reserve(document.GetItems().size());
     for (const auto& item : document.GetItems()) {
         std::string line;
         for (std::size_t k = 0; k < report.columns.size(); ++k) {
-            line += Cell(item->GetAttributeText(report.columns[k]), report.widths[k]);
+            line += WholeCell(item->GetAttributeText(report.columns[k]), report.widths[k]);
             line += '\t';
         }
         report.itemLines.push_back(std::move(line));

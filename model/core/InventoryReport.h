@@ -31,12 +31,19 @@ using Headings = std::array<std::string, kAttributeCount>;
 using ColumnFlags = std::array<bool, kAttributeCount>;
 
 inline constexpr int kDefaultItemsPerPage = 30;
+// The characters of a line on an A4 page with 10 mm margins in the report's
+// 12-point fixed-pitch font: the line width of a report that has no page.
+inline constexpr std::size_t kDefaultLineWidth = 74;
 
 // "December 8, 2026": the English month name, the day without a leading zero and
 // the four-digit year.
 std::string DateText(const CDate& date);
 // "Date: December 8, 2026      The Gaugewright Inventory Report           Page: 1"
 std::string TitleLine(const CDate& date, int page);
+// The title line as printed on lines columns characters wide: the line itself when
+// it fits; else the date and the report's name (each broken where they do not fit
+// either), then "Page: " and the number right-aligned on a line of their own.
+std::vector<std::string> TitleLines(const CDate& date, int page, std::size_t columns);
 // text with every space made a full stop, padded with full stops or cut to
 // exactly width characters.
 std::string Cell(std::string_view text, std::size_t width);
@@ -45,11 +52,14 @@ std::string Cell(std::string_view text, std::size_t width);
 // attributes' default names.
 Headings HeadingsOf(const CSidingWardDoc& document);
 
-// The report of the document's items with the columns whose flag is set. A
-// column is 1 + the longer of its heading and its longest value wide (an empty
-// inventory counts as a longest value of 1).
+// The report of the document's items with the columns whose flag is set, for
+// lines lineWidth characters long. A column is 1 + the longer of its heading and
+// its longest value wide (an empty inventory counts as a longest value of 1), but
+// never wider than a line: one long value would otherwise pad every line of the
+// report to its length. A value or heading longer than its column is kept whole;
+// printing cuts it into full lines.
 CInventoryReport Build(const CSidingWardDoc& document, const ColumnFlags& columns,
-                       const Headings& headings);
+                       const Headings& headings, std::size_t lineWidth = kDefaultLineWidth);
 
 // A report line as it is printed in a fixed-pitch font on a page columns
 // characters wide: each TAB moves on to the next multiple of 8 characters, a

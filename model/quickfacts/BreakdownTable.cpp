@@ -193,6 +193,47 @@ std::string CBreakdownTable::GetPrintLine(const CQuickFactsRow& row) {
     return row.printKey + "     " + row.printValue;
 }
 
+std::vector<std::string> CBreakdownTable::GetPrintLines(std::size_t lineWidth) const {
+    constexpr std::size_t kGap = 5;
+    std::size_t keyWidth = 0;
+    std::size_t valueWidth = 0;
+    for (const CQuickFactsRow& row : m_rows) {
+        keyWidth = std::max(keyWidth, row.printKey.size());
+        valueWidth = std::max(valueWidth, row.printValue.size());
+    }
+    std::vector<std::string> lines;
+    lines.reserve(m_rows.size());
+    if (keyWidth + kGap + valueWidth <= lineWidth) {
+        for (const CQuickFactsRow& row : m_rows)
+            lines.push_back(GetPrintLine(row));
+        return lines;
+    }
+    // The smallest key worth printing beside its value.
+    constexpr std::size_t kLeastKey = 4;
+    const bool beside = lineWidth >= kLeastKey + kGap + valueWidth;
+    for (const CQuickFactsRow& row : m_rows) {
+        if (beside) {
+            std::string key = row.printKey.substr(0, lineWidth - kGap - valueWidth);
+            key.resize(lineWidth - kGap - valueWidth, ' ');
+            lines.push_back(key + std::string(kGap, ' ') +
+                            PadLeft(row.printValue, valueWidth, ' '));
+            continue;
+        }
+        lines.push_back(row.printKey.substr(0, std::max<std::size_t>(lineWidth, 1)));
+        std::string_view value = row.printValue;
+        while (!value.empty() && value.front() == ' ')
+            value.remove_prefix(1);
+        for (; value.size() > lineWidth && lineWidth > 0; value.remove_prefix(lineWidth))
+            lines.emplace_back(value.substr(0, lineWidth));
+        lines.push_back(PadLeft(std::string(value), lineWidth, ' '));
+    }
+    for (std::string& line : lines) {
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+    }
+    return lines;
+}
+
 std::string CBreakdownTable::FormatGroupAmount(const std::string& value) {
     const auto dot = value.find('.');
     std::string dollars = dot == std::string::npos ? std::string() : value.substr(0, dot);

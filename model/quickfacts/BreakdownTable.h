@@ -65,6 +65,12 @@ public:
     std::string GetPrintHeader() const;
     // The printed line of a row: print key, five spaces, print value.
     static std::string GetPrintLine(const CQuickFactsRow& row);
+    // The printed lines of the rows, in their current order, on lines lineWidth
+    // characters long: the lines of GetPrintLine when they all fit; else every value
+    // right-aligned at the end of the line, after its key cut to the room that is
+    // left, so that no value leaves the page. A page too narrow for a key beside
+    // the longest value gets each key and its value on lines of their own.
+    std::vector<std::string> GetPrintLines(std::size_t lineWidth) const;
 
     // A money attribute's group value as the amount kinds show it: the dollars before
     // the first "." right-aligned in at least five characters, then ".00" ("25.00"

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "model/quickfacts/Valuation.h"
+#include "model/quickfacts/AmountSum.h"
 
 namespace {
 
@@ -26,16 +26,20 @@ CGroupList ByAttribute(const CSidingWardDoc::ItemList& items, int attribute, Amo
     static const std::string empty;
     const bool known = attribute >= 0 && attribute < kAttributeCount;
     std::vector<CGroupTotal> groups;
+    std::vector<CAmountSum> sums;
     std::unordered_map<std::string_view, std::size_t> positions;
     positions.reserve(items.size());
     for (const auto& item : items) {
         const std::string& value = known ? item->GetAttributeText(attribute) : empty;
         const auto [where, added] = positions.try_emplace(value, groups.size());
-        if (added)
+        if (added) {
             groups.push_back({value, 0});
-        CGroupTotal& group = groups[where->second];
-        group.total = SaturatingAdd(group.total, amountOf(*item));
+            sums.emplace_back();
+        }
+        sums[where->second].Add(amountOf(*item));
     }
+    for (std::size_t k = 0; k < groups.size(); ++k)
+        groups[k].total = sums[k].Value();
     return CGroupList(std::move(groups));
 }
 

@@ -8,6 +8,7 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/AmountSum.h"
 
 namespace {
 
@@ -20,10 +21,10 @@ long long GainOf(const CInventoryElement& item) {
 }
 
 long long SumOf(const CSidingWardDoc::ItemList& items, int attribute) {
-    long long sum = 0;
+    CAmountSum sum;
     for (const auto& item : items)
-        sum = SaturatingAdd(sum, AmountValue(item->GetAttributeText(attribute)));
-    return sum;
+        sum.Add(AmountValue(item->GetAttributeText(attribute)));
+    return sum.Value();
 }
 
 // Adds one to a string of decimal digits.
@@ -126,6 +127,7 @@ std::string TotalAssetValue(const CSidingWardDoc::ItemList& items) {
 }
 
 std::string DollarGainLoss(const CSidingWardDoc::ItemList& items) {
+    // The difference of the two totals as they are shown, so the three answers agree.
     return AmountText(
         SaturatingSubtract(SumOf(items, kCurrentValue), SumOf(items, kPurchasePrice)));
 }

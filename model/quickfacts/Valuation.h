@@ -37,7 +37,8 @@ std::string DollarGainLoss(const CInventoryElement& item);
 std::string PercentGainLoss(const CInventoryElement& item);
 
 // Amount texts of the sums over all items of Purchase Price and of Current Value;
-// "0.00" for an empty list. Sums are 64-bit and saturate.
+// "0.00" for an empty list. A total beyond the 64-bit range is written as
+// +-LLONG_MAX, whatever the order of the items.
 std::string TotalExpenditures(const CSidingWardDoc::ItemList& items);
 std::string TotalAssetValue(const CSidingWardDoc::ItemList& items);
 // Amount text of total asset value minus total expenditures.

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "model/quickfacts/AmountSum.h"
+
 // Totals of one money attribute by purchase year: a slot for every year 0 to 9999,
 // each knowing whether any item has that year (so a year whose items total 0 is
 // still present), and one more bucket for the years outside that range.
@@ -12,7 +14,8 @@ public:
 
     CYearTable();
 
-    // Counts one item of that year and adds its amount; totals saturate.
+    // Counts one item of that year and adds its amount; a total beyond the
+    // 64-bit range reads as +-LLONG_MAX, whatever the order of the items.
     void Add(long long year, long long amount);
 
     // Whether any item has the year; false for years outside 0..9999.
@@ -23,14 +26,14 @@ public:
 
     // The items whose purchase year lies outside 0..9999.
     bool HasOtherYears() const { return m_otherCount > 0; }
-    long long GetOtherYearsTotal() const { return m_otherTotal; }
+    long long GetOtherYearsTotal() const { return m_otherTotal.Value(); }
     int GetOtherYearsItemCount() const { return m_otherCount; }
 
 private:
     static bool InRange(long long year) { return year >= kFirstYear && year <= kLastYear; }
 
-    std::vector<long long> m_totals;
+    std::vector<CAmountSum> m_totals;
     std::vector<int> m_counts;
-    long long m_otherTotal = 0;
+    CAmountSum m_otherTotal;
     int m_otherCount = 0;
 };

@@ -69,9 +69,7 @@ int Run(const CProgramArguments& request, const QString& dataDirectory,
 
     const inventoryreport::ColumnFlags columns =
         request.columns ? *request.columns : StoredColumns(document, settings);
-    CReportPrinter report(
-        inventoryreport::Build(document, columns, inventoryreport::HeadingsOf(document)),
-        clock.Today());
+    CReportPrinter report(document, columns, clock.Today());
 
     const QFileInfo output(request.pdfOutput);
     if (!QFileInfo(output.absolutePath()).isDir() || !QFileInfo(output.absolutePath()).isWritable())

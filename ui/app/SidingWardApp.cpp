@@ -167,7 +167,8 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
           services.messages, services.clock,
           [this]() -> QPrinter& { return m_appCommands->Printer(); })),
       m_breakdowns(std::make_unique<CBreakdownCommands>(
-          [this]() -> QPrinter& { return m_appCommands->Printer(); }, &services.messages)) {
+          [this]() -> QPrinter& { return m_appCommands->Printer(); }, services.clock,
+          &services.messages)) {
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,

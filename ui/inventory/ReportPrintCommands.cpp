@@ -16,8 +16,7 @@ namespace {
 
 CReportPrinter MakeReport(const CSidingWardDoc& document,
                           const inventoryreport::ColumnFlags& columns, const CDate& today) {
-    return CReportPrinter(
-        inventoryreport::Build(document, columns, inventoryreport::HeadingsOf(document)), today);
+    return CReportPrinter(document, columns, today);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/inventory/ReportPrinter.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include <QFontMetricsF>
@@ -8,10 +9,12 @@
 #include <QPrinter>
 
 #include "ui/common/PrintFont.h"
+#include "ui/common/PrintMargins.h"
 #include "ui/common/Text.h"
 
-CReportPrinter::CReportPrinter(CInventoryReport report, CDate date)
-    : m_report(std::move(report)), m_date(date) {}
+CReportPrinter::CReportPrinter(const CSidingWardDoc& document, inventoryreport::ColumnFlags columns,
+                               CDate date)
+    : m_document(document), m_shown(columns), m_date(date) {}
 
 std::vector<std::string> CReportPrinter::BlockLines(long block) const {
     return inventoryreport::Wrap(block == kHeadingBlock
@@ -21,6 +24,7 @@ std::vector<std::string> CReportPrinter::BlockLines(long block) const {
 }
 
 int CReportPrinter::LayOut(QPrinter& printer) {
+    printmargins::Apply(printer);
     return LayOut(printer, printer.pageRect(QPrinter::DevicePixel).size());
 }
 
@@ -33,13 +37,18 @@ int CReportPrinter::LayOut(QPaintDevice& device, const QSizeF& page) {
     m_ascent = metrics.ascent();
     const qreal advance = std::max<qreal>(metrics.horizontalAdvance(QLatin1Char('0')), 1);
     m_columns = static_cast<std::size_t>(std::max(1.0, std::floor(page.width() / advance)));
+    m_report = inventoryreport::Build(m_document, m_shown, inventoryreport::HeadingsOf(m_document),
+                                      m_columns);
+    // Room for the longest title any page number can give.
+    m_titleLines = static_cast<int>(inventoryreport::TitleLines(m_date, INT_MAX, m_columns).size());
 
     const qreal s = m_lineHeight;
     std::size_t tallest = 0;
     for (const std::string& line : m_report.itemLines)
         tallest = std::max(tallest, inventoryreport::Wrap(line, m_columns).size());
     const qreal h = static_cast<qreal>(tallest) * m_lineHeight;
-    const qreal room = page.height() - 3 * s - 2 * h;
+    const qreal title = m_titleLines * s;
+    const qreal room = page.height() - title - 2 * s - 2 * h;
     const int fitting = room > 0 ? static_cast<int>(room / (h + s)) : 0;
     m_itemsPerPage = std::max(fitting, 1);
     m_pages.clear();
@@ -59,7 +68,7 @@ int CReportPrinter::LayOut(QPaintDevice& device, const QSizeF& page) {
     // Lines so long that one of them does not fit on a page would lose their end
     // below the page: the heading line and the item lines then run on from page to
     // page, each followed by an empty line, below each page's title.
-    const int perPage = std::max(1, static_cast<int>((page.height() - 2 * s) / m_lineHeight));
+    const int perPage = std::max(1, static_cast<int>((page.height() - title - s) / m_lineHeight));
     m_pages.push_back({});
     int used = 0;
     for (long block = kHeadingBlock; block < static_cast<long>(count); ++block) {
@@ -85,9 +94,11 @@ void CReportPrinter::DrawPage(QPainter& painter, int page) const {
         return;
     painter.setFont(m_font);
     qreal y = 0;
-    painter.drawText(QPointF(0, y + m_ascent),
-                     QString::fromStdString(inventoryreport::TitleLine(m_date, page)));
-    y += 2 * m_lineHeight; // the title line and one empty line
+    for (const std::string& line : inventoryreport::TitleLines(m_date, page, m_columns)) {
+        painter.drawText(QPointF(0, y + m_ascent), text::FromBytes(line));
+        y += m_lineHeight;
+    }
+    y += m_lineHeight; // one empty line
     for (const Piece& piece : m_pages[static_cast<std::size_t>(page - 1)].pieces) {
         const std::vector<std::string> lines = BlockLines(piece.block);
         const int end = piece.endLine < 0 ? static_cast<int>(lines.size()) : piece.endLine;

@@ -9,6 +9,7 @@
 #include "model/core/InventoryReport.h"
 #include "model/framework/Clock.h"
 
+class CSidingWardDoc;
 class QPainter;
 class QPaintDevice;
 class QPrinter;
@@ -19,12 +20,16 @@ class QPrinter;
 // page width with tab stops every eighth character.
 class CReportPrinter {
 public:
-    CReportPrinter(CInventoryReport report, CDate date);
+    // The report of document's columns; document must outlive the printer. The
+    // report's text is built by each layout, for the line width of its page.
+    CReportPrinter(const CSidingWardDoc& document, inventoryreport::ColumnFlags columns,
+                   CDate date);
 
     // Measures the report on device for a page of the given size (device units)
     // and splits it into pages; returns the page count (at least 1).
     int LayOut(QPaintDevice& device, const QSizeF& page);
-    // Lays out on the printer's printable area.
+    // Lays out on the printer's printable area, within the margins every report
+    // keeps (PrintMargins.h).
     int LayOut(QPrinter& printer);
     int PageCount() const { return static_cast<int>(m_pages.size()); }
     // The items a page holds at most (n), as the last layout found it.
@@ -51,12 +56,16 @@ private:
     // The printed lines of a block at the page width.
     std::vector<std::string> BlockLines(long block) const;
 
+    const CSidingWardDoc& m_document;
+    inventoryreport::ColumnFlags m_shown;
     CInventoryReport m_report;
     CDate m_date;
     QFont m_font;
     qreal m_lineHeight = 0;
     qreal m_ascent = 0;
     std::size_t m_columns = 1;
+    // The most lines a page's title takes at this width.
+    int m_titleLines = 1;
     std::vector<Page> m_pages;
     int m_itemsPerPage = inventoryreport::kDefaultItemsPerPage;
 };

@@ -1,11 +1,14 @@
 #include "ui/quickfacts/BreakdownChart.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QColor>
 #include <QCursor>
 #include <QHorizontalBarSeries>
 #include <QLabel>
@@ -24,8 +27,43 @@ const QSize kSmallest(360, 260);
 // The height of one bar and its text, and of the chart's frame and value axis.
 constexpr int kBarRow = 24;
 constexpr int kChartFrame = 90;
-// The most entries the pie's legend shows beside the smallest chart.
-constexpr std::size_t kLegendRows = 12;
+// The height of one entry of the pie's legend, which lists every slice.
+constexpr int kLegendRow = 22;
+// Slices take these colours in turn: a qualitative palette (Tableau 10), whose
+// neighbours differ in hue rather than in shade, none of them near the white
+// of the page.
+constexpr std::array<QRgb, 10> kSliceColours = {0x4e79a7, 0xf28e2b, 0xe15759, 0x76b7b2, 0x59a14f,
+                                                0xedc948, 0xb07aa1, 0xff9da7, 0x9c755f, 0x79706e};
+
+// The colour of slice k of count: the palette in turn, except that the last slice
+// never takes the colour of the first, which it touches (its other neighbour has
+// the palette's last colour).
+QColor SliceColour(std::size_t k, std::size_t count) {
+    const std::size_t index = k % kSliceColours.size();
+    return QColor(kSliceColours[(k > 0 && k + 1 == count && index == 0) ? 1 : index]);
+}
+
+// Sets the value axis to whole-number ticks: every value of a breakdown is a
+// whole number of dollars or of items, and a tick between two ("2.5") means
+// nothing for either.
+void UseWholeNumbers(QValueAxis& axis) {
+    const double low = std::floor(axis.min());
+    const double high = std::ceil(axis.max());
+    // About five steps of 1, 2 or 5 times a power of ten, but never under 1.
+    const double rough = std::max(1.0, (high - low) / 5);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = power;
+    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
+        step = factor * power;
+        if (step >= rough)
+            break;
+    }
+    axis.setRange(std::floor(low / step) * step, std::ceil(high / step) * step);
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(0);
+    axis.setTickInterval(step);
+    axis.setLabelFormat(QStringLiteral("%.0f"));
+}
 
 struct Group {
     QString label;
@@ -100,12 +138,14 @@ void CBreakdownChart::Redraw() {
     auto* chart = new QChart;
     m_labels.clear();
     const std::vector<Group> groups = Groups(m_rows);
-    // A legend longer than the chart is high would be cut short; then each slice
-    // names itself while the pointer is on it (always: a slice's own label is cut
-    // short near the chart's edge).
-    chart->legend()->setVisible(m_pie && groups.size() <= kLegendRows);
+    // The pie's legend names every slice beside it; the chart grows to hold it and
+    // scrolls. A slice also names itself while the pointer is on it (a slice's own
+    // label would be cut short near the chart's edge).
+    chart->legend()->setVisible(m_pie);
     chart->legend()->setAlignment(Qt::AlignRight);
     bool losses = false;
+    const auto slices = static_cast<std::size_t>(std::count_if(
+        groups.begin(), groups.end(), [](const Group& group) { return group.value > 0; }));
     if (m_pie) {
         auto* series = new QPieSeries(chart);
         for (const Group& group : groups) {
@@ -114,6 +154,10 @@ void CBreakdownChart::Redraw() {
             if (group.value <= 0)
                 continue;
             QPieSlice* slice = series->append(group.label, group.value);
+            slice->setBrush(SliceColour(static_cast<std::size_t>(series->count() - 1), slices));
+            // A white edge parts each slice from the next.
+            slice->setBorderColor(Qt::white);
+            slice->setBorderWidth(1.5);
             QObject::connect(slice, &QPieSlice::hovered, slice, [slice](bool on) {
                 slice->setExploded(on);
                 if (on)
@@ -152,15 +196,15 @@ void CBreakdownChart::Redraw() {
         series->attachAxis(categories);
         auto* values = new QValueAxis(chart);
         values->setRange(lowest, highest > lowest ? highest : lowest + 1);
-        values->applyNiceNumbers();
+        UseWholeNumbers(*values);
         chart->addAxis(values, Qt::AlignBottom);
         series->attachAxis(values);
     }
-    // Each bar gets room for its text; the chart scrolls when they need more.
-    m_view->setMinimumHeight(
-        m_pie ? kSmallest.height()
-              : std::max(kSmallest.height(),
-                         kChartFrame + kBarRow * static_cast<int>(groups.size())));
+    // Each bar and each legend entry gets room for its text; the chart scrolls
+    // when they need more.
+    m_view->setMinimumHeight(std::max(
+        kSmallest.height(), m_pie ? kChartFrame + kLegendRow * static_cast<int>(slices)
+                                  : kChartFrame + kBarRow * static_cast<int>(groups.size())));
     m_note->setVisible(m_pie && losses);
     QChart* old = m_view->chart();
     m_view->setChart(chart);

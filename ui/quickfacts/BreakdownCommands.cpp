@@ -7,8 +7,8 @@
 #include "ui/quickfacts/CustomReportDialog.h"
 
 CBreakdownCommands::CBreakdownCommands(CQuickFactsDialog::PrinterSource printer,
-                                       CMessageSink* messages)
-    : m_printer(std::move(printer)), m_messages(messages) {}
+                                       const CClock& clock, CMessageSink* messages)
+    : m_printer(std::move(printer)), m_clock(clock), m_messages(messages) {}
 
 void CBreakdownCommands::Show(QWidget* parent, const CSidingWardDoc& document,
                               BreakdownMeasure measure, int attribute) {
@@ -19,7 +19,7 @@ void CBreakdownCommands::Show(QWidget* parent, const CSidingWardDoc& document,
         table = attribute < 0 ? CBreakdownTable::ByPurchaseYear(document, measure, yard)
                               : CBreakdownTable::ByAttribute(document, measure, attribute, yard);
     }
-    CQuickFactsDialog dialog(std::move(*table), m_printer, parent);
+    CQuickFactsDialog dialog(std::move(*table), m_printer, m_clock, parent);
     dialog.SetMessageSink(m_messages);
     dialog.exec();
 }
@@ -28,7 +28,7 @@ void CBreakdownCommands::CustomReport(QWidget* parent, const CSidingWardDoc& doc
     CCustomReportDialog dialog(
         document,
         [this](QWidget* over, CBreakdownTable table) {
-            CQuickFactsDialog results(std::move(table), m_printer, over);
+            CQuickFactsDialog results(std::move(table), m_printer, m_clock, over);
             results.SetMessageSink(m_messages);
             results.exec();
         },

@@ -3,6 +3,7 @@
 #include "model/quickfacts/BreakdownTable.h"
 #include "ui/quickfacts/QuickFactsDialog.h"
 
+class CClock;
 class CMessageSink;
 class CSidingWardDoc;
 class QWidget;
@@ -11,10 +12,10 @@ class QWidget;
 // built under the wait cursor, in its results dialog.
 class CBreakdownCommands {
 public:
-    // messages, when given, hears of a PDF file that could not be written; it must
-    // outlive the commands.
-    explicit CBreakdownCommands(CQuickFactsDialog::PrinterSource printer,
-                                CMessageSink* messages = nullptr);
+    // clock dates the printed reports; messages, when given, hears of a PDF file
+    // that could not be written; both must outlive the commands.
+    CBreakdownCommands(CQuickFactsDialog::PrinterSource printer, const CClock& clock,
+                       CMessageSink* messages = nullptr);
 
     // The report of measure by the text of attribute (0..13), or by purchase year
     // when attribute is -1, over parent.
@@ -27,5 +28,6 @@ public:
 
 private:
     CQuickFactsDialog::PrinterSource m_printer;
+    const CClock& m_clock;
     CMessageSink* m_messages;
 };

@@ -40,6 +40,9 @@ CCustomReportDialog::CCustomReportDialog(const CSidingWardDoc& document, ReportR
         entry->setData(Qt::UserRole, attribute);
     }
     m_available->setCurrentRow(0);
+    // Tall enough for every attribute, so that none hides below the list's edge.
+    m_available->setMinimumHeight(m_available->sizeHintForRow(0) * kAttributeCount +
+                                  2 * m_available->frameWidth());
     for (QPushButton* button : {m_add, m_remove, m_produce})
         button->setAutoDefault(false);
 
@@ -110,6 +113,9 @@ void CCustomReportDialog::Remove() {
     m_chosen->clear();
     m_attribute = -1;
     m_available->setCurrentRow(0);
+    // Tall enough for every attribute, so that none hides below the list's edge.
+    m_available->setMinimumHeight(m_available->sizeHintForRow(0) * kAttributeCount +
+                                  2 * m_available->frameWidth());
     UpdateButtons();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/quickfacts/QuickFactsDialog.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QApplication>
 #include <QChartView>
@@ -18,15 +19,19 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "model/core/InventoryReport.h"
+#include "model/framework/Clock.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/PrintFont.h"
+#include "ui/common/PrintMargins.h"
 #include "ui/common/PrintToFile.h"
 #include "ui/common/Text.h"
 #include "ui/quickfacts/BreakdownChart.h"
 
-CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printer, QWidget* parent)
-    : QDialog(parent), m_table(std::move(table)), m_printer(std::move(printer)),
+CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printer,
+                                     const CClock& clock, QWidget* parent)
+    : QDialog(parent), m_table(std::move(table)), m_printer(std::move(printer)), m_clock(clock),
       m_dialog([](QWidget* parent, QPrinter& printer) {
           QPrintDialog dialog(&printer, parent);
           return dialog.exec() == QDialog::Accepted;
@@ -127,30 +132,41 @@ void CQuickFactsDialog::Print() {
 bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
     // The job is named after the report, not "test".
     printer.setDocName(text::FromBytes(m_table.GetTitle()));
+    printmargins::Apply(printer);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     // The rows are padded to their widths, so the values line up only in a
-    // fixed-pitch font.
+    // fixed-pitch font; the page is measured in its characters.
     painter.setFont(FixedPrintFont());
     const QFontMetricsF metrics(painter.font(), &printer);
     const qreal line = metrics.lineSpacing();
     const qreal bottom = printer.pageRect(QPrinter::DevicePixel).height();
-    const QString header = text::FromBytes(m_table.GetPrintHeader());
+    const qreal advance = std::max<qreal>(metrics.horizontalAdvance(QLatin1Char('0')), 1);
+    const auto columns = static_cast<std::size_t>(
+        std::max(1.0, std::floor(printer.pageRect(QPrinter::DevicePixel).width() / advance)));
     qreal y = 0;
-    const auto drawHeader = [&] {
-        painter.drawText(QPointF(0, y + metrics.ascent()), header);
-        y += 2 * line;
+    const auto draw = [&](const std::string& text) {
+        for (const std::string& part : inventoryreport::Wrap(text, columns)) {
+            painter.drawText(QPointF(0, y + metrics.ascent()), text::FromBytes(part));
+            y += line;
+        }
     };
+    const auto drawHeader = [&] {
+        draw(m_table.GetPrintHeader());
+        y += line;
+    };
+    draw(m_table.GetTitle());
+    draw(inventoryreport::DateText(m_clock.Today()));
+    y += line;
     drawHeader();
-    for (const CQuickFactsRow& row : m_table.GetRows()) {
+    for (const std::string& row : m_table.GetPrintLines(columns)) {
         if (y + line > bottom) {
             printer.newPage();
             y = 0;
             drawHeader();
         }
-        painter.drawText(QPointF(0, y + metrics.ascent()),
-                         text::FromBytes(CBreakdownTable::GetPrintLine(row)));
+        painter.drawText(QPointF(0, y + metrics.ascent()), text::FromBytes(row));
         y += line;
     }
     // Then the chart as it is shown, across the page: below the rows when it has

@@ -7,6 +7,7 @@
 #include "model/quickfacts/BreakdownTable.h"
 
 class CBreakdownChart;
+class CClock;
 class CMessageSink;
 class QPrinter;
 class QRadioButton;
@@ -24,7 +25,9 @@ public:
     using PrinterSource = std::function<QPrinter&()>;
     using PrintDialog = std::function<bool(QWidget* parent, QPrinter& printer)>;
 
-    CQuickFactsDialog(CBreakdownTable table, PrinterSource printer, QWidget* parent = nullptr);
+    // clock gives the date the printed report shows; it must outlive the dialog.
+    CQuickFactsDialog(CBreakdownTable table, PrinterSource printer, const CClock& clock,
+                      QWidget* parent = nullptr);
 
     void SetPrintDialog(PrintDialog dialog) { m_dialog = std::move(dialog); }
     // Where Print reports a PDF file it could not write; it must outlive the dialog.
@@ -42,9 +45,10 @@ public:
     // the order shown; also put on the desktop's clipboard.
     QString CopyText() const;
     void Copy();
-    // The print dialog, then the header line and every row in the order shown,
-    // over as many pages as they need, the header line on each page; then the
-    // chart as shown. A PDF file replaces its old file only once it is complete.
+    // The print dialog, then the title, the date, the header line and every row in
+    // the order shown, within the page's width and over as many pages as they need,
+    // the header line on each page; then the chart as shown. A PDF file replaces its
+    // old file only once it is complete.
     void Print();
     // Prints on printer as Print does after its dialog; false when it cannot draw.
     bool PrintTo(QPrinter& printer) const;
@@ -54,6 +58,7 @@ private:
 
     CBreakdownTable m_table;
     PrinterSource m_printer;
+    const CClock& m_clock;
     PrintDialog m_dialog;
     CMessageSink* m_messages = nullptr;
     QTreeWidget* m_list;

@@ -80,6 +80,30 @@ TEST(InventoryReport, ColumnsFitTheLongerOfHeadingAndValues) {
               (std::vector<std::size_t>{19}));
 }
 
+// One long value used to pad every line of the report to its length.
+TEST(InventoryReport, NoColumnIsWiderThanALine) {
+    CSidingWardDoc document;
+    document.AddItem(Item("Walthers Co", "HO"), nullptr);
+    const std::string road(10000, 'x');
+    document.AddItem(Item(road + " Co", "N"), nullptr);
+    const CInventoryReport report =
+        inventoryreport::Build(document, Only({Attribute::Manufacturer, Attribute::Scale}),
+                               inventoryreport::HeadingsOf(document), 40);
+    EXPECT_EQ(report.widths, (std::vector<std::size_t>{40, 6}));
+    EXPECT_EQ(report.itemLines,
+              (std::vector<std::string>{"Walthers.Co" + std::string(29, '.') + "\tHO....\t",
+                                        road + ".Co\tN.....\t"}));
+}
+
+TEST(InventoryReport, ATitleTooLongForTheLineBreaksBeforeThePage) {
+    EXPECT_EQ(inventoryreport::TitleLines({2026, 12, 8}, 7, 80),
+              (std::vector<std::string>{inventoryreport::TitleLine({2026, 12, 8}, 7)}));
+    EXPECT_EQ(
+        inventoryreport::TitleLines({2026, 12, 8}, 7, 40),
+        (std::vector<std::string>{"Date: December 8, 2026      The", "Gaugewright Inventory Report",
+                                  std::string(33, ' ') + "Page: 7"}));
+}
+
 TEST(InventoryReport, AnEmptyInventoryHasItsHeadingsAndNoLines) {
     CSidingWardDoc document;
     auto headings = inventoryreport::HeadingsOf(document);

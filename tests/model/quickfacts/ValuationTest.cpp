@@ -1,5 +1,6 @@
 #include "model/quickfacts/Valuation.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "model/core/SidingWardDoc.h"
+#include "model/quickfacts/Breakdowns.h"
 #include "model/quickfacts/QuickFactsItems.h"
 
 namespace {
@@ -78,6 +80,30 @@ TEST(InventoryValuation, TotalsBeyondThirtyTwoBitsDoNotWrap) {
     EXPECT_EQ(valuation::DollarGainLoss(*doc.GetItemAt(3)), "-9223372036854775807.00");
     EXPECT_EQ(valuation::PercentGainLoss(*doc.GetItemAt(3)), "-2.00");
     EXPECT_EQ(SaturatingSubtract(0, LLONG_MIN), LLONG_MAX);
+}
+
+// Once a running 64-bit total saturated, later amounts used to pull it back, so the
+// same prices gave a different total in another order.
+TEST(InventoryValuation, TotalsBeyondTheRangeDoNotDependOnTheOrder) {
+    std::vector<std::string> prices = {"-5.00", "-9223372036854775808.00", "9223372036854775807.00",
+                                       "99999999999999999999.00"};
+    std::sort(prices.begin(), prices.end());
+    do {
+        CSidingWardDoc doc;
+        for (const std::string& price : prices)
+            AddPricedItem(doc, price, "0.00").SetPurchaseDate("1997");
+        const auto& items = doc.GetItems();
+        EXPECT_EQ(valuation::TotalExpenditures(items), "9223372036854775802.00");
+        EXPECT_EQ(valuation::DollarGainLoss(items), "-9223372036854775802.00");
+        EXPECT_EQ(breakdowns::ExpendituresByAttribute(items, 1).GetGroups().at(0).total,
+                  LLONG_MAX - 5);
+        EXPECT_EQ(breakdowns::ExpendituresByPurchaseYear(items).GetTotal(1997), LLONG_MAX - 5);
+        // A total that really lies beyond the range shows as the largest amount.
+        AddPricedItem(doc, "6.00", "0.00").SetPurchaseDate("1997");
+        EXPECT_EQ(valuation::TotalExpenditures(items), "9223372036854775807.00");
+        EXPECT_EQ(breakdowns::ExpendituresByAttribute(items, 1).GetGroups().at(0).total, LLONG_MAX);
+        EXPECT_EQ(breakdowns::ExpendituresByPurchaseYear(items).GetTotal(1997), LLONG_MAX);
+    } while (std::next_permutation(prices.begin(), prices.end()));
 }
 
 struct PerformerCase {

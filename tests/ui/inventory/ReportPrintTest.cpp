@@ -56,15 +56,14 @@ inventoryreport::ColumnFlags BodyAndScale() {
 
 // Prints the report of document to a PDF file in dir and gives its pages.
 QStringList PrintToPdf(const CSidingWardDoc& document, const inventoryreport::ColumnFlags& columns,
-                       const QTemporaryDir& dir, int* pageCount = nullptr) {
+                       const QTemporaryDir& dir, int* pageCount = nullptr,
+                       QPageSize::PageSizeId size = QPageSize::A4) {
     const QString path = dir.filePath(u"report.pdf"_s);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    CReportPrinter report(
-        inventoryreport::Build(document, columns, inventoryreport::HeadingsOf(document)),
-        CDate{2026, 12, 8});
+    printer.setPageSize(QPageSize(size));
+    CReportPrinter report(document, columns, CDate{2026, 12, 8});
     if (!report.Print(printer))
         return {};
     if (pageCount)
@@ -132,6 +131,40 @@ private slots:
         QVERIFY(all.contains(u"xxxEnd"_s));
         QCOMPARE(all.count(u'x'), 30000);
         QVERIFY(all.contains(u"Item1001"_s));
+    }
+
+    // A narrow page keeps its page number and every value, within 10 mm margins.
+    void narrowPagesKeepThePageNumberAndEveryValue() {
+        CSidingWardDoc document;
+        Fill(document, 40);
+        inventoryreport::ColumnFlags columns{};
+        columns.fill(true);
+        QTemporaryDir dir;
+        int count = 0;
+        const QStringList pages = PrintToPdf(document, columns, dir, &count, QPageSize::A5);
+        QCOMPARE(pages.size(), count);
+        int values = 0;
+        for (int page = 0; page < pages.size(); ++page) {
+            QVERIFY2(pages[page].contains(
+                         QRegularExpression(u"Report\\n\\s+Page: %1\\n"_s.arg(page + 1))),
+                     qPrintable(pages[page]));
+            values += static_cast<int>(pages[page].count(u"HO..."_s));
+        }
+        QCOMPARE(values, 40);
+        QProcess reader;
+        reader.start(QStandardPaths::findExecutable(u"pdftotext"_s),
+                     {u"-bbox"_s, dir.filePath(u"report.pdf"_s), u"-"_s});
+        QVERIFY(reader.waitForFinished(60000));
+        const QString boxes = QString::fromUtf8(reader.readAllStandardOutput());
+        const double width =
+            QRegularExpression(u"<page width=\"([\\d.]+)\""_s).match(boxes).captured(1).toDouble();
+        const double margin = 72 / 25.4 * 10 - 0.5;
+        const QRegularExpression word(u"xMin=\"([\\d.]+)\"[^>]*xMax=\"([\\d.]+)\""_s);
+        for (auto match = word.globalMatch(boxes); match.hasNext();) {
+            const auto box = match.next();
+            QVERIFY(box.captured(1).toDouble() >= margin);
+            QVERIFY(box.captured(2).toDouble() <= width - margin);
+        }
     }
 
     // Print: the dialog offers the pages, and cancelling it prints nothing.

@@ -495,7 +495,7 @@ private slots:
         QFETCH(int, measure);
         QFETCH(int, attribute);
         QPrinter printer;
-        CBreakdownCommands commands([&printer]() -> QPrinter& { return printer; });
+        CBreakdownCommands commands([&printer]() -> QPrinter& { return printer; }, m_bench->clock);
         m_bench->breakdowns = &commands;
         const std::vector<std::vector<std::string>> items{
             {"Boxcar", "Lionel", "1", "r", "p", "O", "c", "Yes", "1990", "2001", "12.00", "15.50"},

@@ -53,6 +53,10 @@ private slots:
         QVERIFY(dialog.Expenditures()->isChecked());
         QCOMPARE(Enabling(dialog), u"100"_s);
         QCOMPARE(dialog.Available()->currentRow(), 0);
+        // Every attribute shows without scrolling, the last one too.
+        const QListWidget& list = *dialog.Available();
+        QVERIFY(list.visualItemRect(list.item(kAttributeCount - 1)).bottom() <
+                list.viewport()->height());
 
         // Scale, chosen by a double-click.
         QListWidgetItem* scale = dialog.Available()->item(5);

@@ -1,16 +1,25 @@
 #include "ui/quickfacts/QuickFactsDialog.h"
 
+#include <cmath>
+
+#include <QChart>
+#include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
+#include <QPieSeries>
+#include <QPieSlice>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "model/core/SidingWardDoc.h"
+#include "model/framework/FixedClock.h"
 #include "ui/quickfacts/BreakdownChart.h"
 #include "ui/support/Screenshot.h"
 
@@ -36,10 +45,34 @@ QStringList Column(const QTreeWidget& list, int column) {
     return texts;
 }
 
+// The labels a value axis draws. Without a format, the chart shows one decimal
+// at least.
+QStringList AxisLabels(const QValueAxis& axis) {
+    QList<double> ticks;
+    if (axis.tickType() == QValueAxis::TicksDynamic) {
+        const double step = axis.tickInterval();
+        for (double v =
+                 axis.tickAnchor() + std::ceil((axis.min() - axis.tickAnchor()) / step) * step;
+             v <= axis.max() + step / 1000; v += step)
+            ticks << v;
+    } else {
+        for (int k = 0; k < axis.tickCount(); ++k)
+            ticks << axis.min() + k * (axis.max() - axis.min()) / (axis.tickCount() - 1);
+    }
+    QStringList labels;
+    for (const double tick : ticks)
+        labels << (axis.labelFormat().isEmpty()
+                       ? QString::number(tick, 'f', 1)
+                       : QString::asprintf(axis.labelFormat().toLatin1().constData(), tick));
+    return labels;
+}
+
 } // namespace
 
 class QuickFactsDialogTest : public QObject {
     Q_OBJECT
+
+    const CFixedClock m_clock{CDate{2026, 12, 8}};
 
 private slots:
     // Each column sorts with a flag of its own: the first click descending, the
@@ -50,7 +83,7 @@ private slots:
         QPrinter printer;
         CQuickFactsDialog dialog(
             CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
-            [&printer]() -> QPrinter& { return printer; });
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), u"Expenditures by Manufacturer"_s);
         QTreeWidget* list = dialog.List();
@@ -89,7 +122,7 @@ private slots:
         QPrinter printer;
         CQuickFactsDialog dialog(
             CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
-            [&printer]() -> QPrinter& { return printer; });
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
         dialog.show();
         QStringList bars;
         for (int n = 7; n <= 30; ++n)
@@ -105,6 +138,39 @@ private slots:
         QCOMPARE(dialog.Chart()->Labels(), bars);
         QVERIFY(dialog.Chart()->Note()->isVisible());
         QVERIFY(SaveScreenshot(dialog, u"QuickFactsDialog-pie.png"_s));
+        // The legend names every slice, in colours of many hues, none near white.
+        QChart* pie = dialog.Chart()->View()->chart();
+        const auto* series = qobject_cast<QPieSeries*>(pie->series().constFirst());
+        QVERIFY(pie->legend()->isVisible());
+        QCOMPARE(pie->legend()->markers().size(), series->count());
+        QSet<int> hues;
+        const QList<QPieSlice*> slices = series->slices();
+        for (qsizetype k = 0; k < slices.size(); ++k) {
+            const QColor colour = slices[k]->brush().color();
+            QVERIFY(colour != slices[(k + 1) % slices.size()]->brush().color());
+            QVERIFY(colour.lightness() < 220);
+            hues.insert(colour.hslHue() / 30);
+        }
+        QVERIFY(hues.size() >= 5);
+    }
+
+    // Counts and dollars are whole numbers, and so are the bars' axis labels.
+    void theValueAxisHasWholeNumbers() {
+        CSidingWardDoc document;
+        for (const char* maker : {"Atlas", "Atlas", "Lionel"}) {
+            auto item = std::make_unique<CInventoryElement>();
+            item->SetAttributeText(static_cast<int>(Attribute::Manufacturer), maker);
+            document.AddItem(std::move(item), nullptr);
+        }
+        QPrinter printer;
+        CQuickFactsDialog dialog(
+            CBreakdownTable::ByAttribute(document, BreakdownMeasure::ItemCount, 1, nullptr),
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
+        dialog.show();
+        const auto* axis =
+            qobject_cast<QValueAxis*>(dialog.Chart()->View()->chart()->axes(Qt::Horizontal).at(0));
+        QVERIFY(axis);
+        QCOMPARE(AxisLabels(*axis), (QStringList{u"0"_s, u"1"_s, u"2"_s}));
     }
 
     // The README's pictures: Expenditures by Manufacturer of the sample inventory,
@@ -117,7 +183,7 @@ private slots:
         QPrinter printer;
         CQuickFactsDialog dialog(
             CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
-            [&printer]() -> QPrinter& { return printer; });
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
         dialog.show();
         dialog.SortByColumn(1);
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -127,18 +193,27 @@ private slots:
         QVERIFY(SaveScreenshot(dialog, u"QuickFacts-pie.png"_s));
     }
 
-    // Every row is printed, over as many pages as needed, the header line on each,
-    // and then the chart.
+    void printingGivesEveryRow_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("A4") << int(QPageSize::A4);
+        QTest::newRow("A5") << int(QPageSize::A5);
+    }
+
+    // The title and the date, then every row, over as many pages as needed, the
+    // header line on each, and then the chart; on a narrow page too, every value
+    // within the margins.
     void printingGivesEveryRow() {
+        QFETCH(int, size);
         CSidingWardDoc document;
         Fill(document, 150);
         QTemporaryDir dir;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(u"report.pdf"_s));
+        printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(size)));
         CQuickFactsDialog dialog(
             CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, 1, nullptr),
-            [&printer]() -> QPrinter& { return printer; });
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
         int dialogs = 0;
         dialog.SetPrintDialog([&dialogs](QWidget*, QPrinter&) { return ++dialogs > 0; });
         dialog.Print();
@@ -152,6 +227,9 @@ private slots:
         const QStringList pages =
             QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() >= 2);
+        QVERIFY2(pages[0].trimmed().startsWith(
+                     u"Expenditures by Manufacturer\nDecember 8, 2026\n\nManufacturer"_s),
+                 qPrintable(pages[0].left(200)));
         int expected = 1;
         const QRegularExpression row(u"^\\s*n(\\d+)\\s+(\\d+)\\.00$"_s);
         for (const QString& page : pages) {
@@ -173,10 +251,13 @@ private slots:
         QVERIFY(process.waitForFinished(60000));
         const QRegularExpression value(u"xMax=\"([\\d.]+)\"[^>]*>\\d+\\.00<"_s);
         QSet<int> valueEnds;
-        for (auto match = value.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
-             match.hasNext();)
+        const QString boxes = QString::fromUtf8(process.readAllStandardOutput());
+        for (auto match = value.globalMatch(boxes); match.hasNext();)
             valueEnds.insert(qRound(match.next().captured(1).toDouble()));
         QCOMPARE(valueEnds.size(), 1);
+        const double width =
+            QRegularExpression(u"<page width=\"([\\d.]+)\""_s).match(boxes).captured(1).toDouble();
+        QVERIFY(*valueEnds.begin() <= width - 72 / 25.4 * 10 + 0.5);
     }
 };
 
