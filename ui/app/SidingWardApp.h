@@ -33,6 +33,7 @@ class CTextEditor;
 class CDocCommands;
 class CMainFrame;
 class CMessageSink;
+class COpenRequestQueue;
 class CPictureViewer;
 class CCommentsPictureCommands;
 class CSingleInstance;
@@ -118,6 +119,8 @@ private:
     std::shared_ptr<const CMenuLayout> m_inventoryMenus;
     std::shared_ptr<const CMenuLayout> m_yardMenus;
     QString m_dataDirectory;
+    // Before the document manager, whose messages pass through it.
+    std::unique_ptr<COpenRequestQueue> m_openRequests;
     std::unique_ptr<CDocManager> m_docManager;
     std::unique_ptr<CDocCommands> m_docCommands;
     std::unique_ptr<CAppCommands> m_appCommands;
