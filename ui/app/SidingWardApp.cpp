@@ -458,12 +458,23 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
 }
 
 void CSidingWardApp::OpenListWindow(CSidingWardDoc& inventory) {
+    // The tree the list is to stand beside: the active window when it is the
+    // inventory's tree, else its first tree.
+    CChildFrame* tree = nullptr;
+    for (CChildFrame* frame : m_mainFrame->ChildFrames()) {
+        if (&frame->GetDocument() == &inventory &&
+            qobject_cast<CSidingWardView*>(frame->widget()) &&
+            (!tree || frame == m_mainFrame->ActiveChildFrame()))
+            tree = frame;
+    }
     auto* view = new CSidingWardView2(inventory, InventoryViewServices());
     view->SetActions(&m_mainFrame->Actions());
-    AddInventoryFrame(inventory, view);
+    CChildFrame* list = AddInventoryFrame(inventory, view);
+    if (tree)
+        m_mainFrame->PlaceSideBySide(tree, list);
 }
 
-void CSidingWardApp::AddInventoryFrame(CDocument& document, QWidget* view) {
+CChildFrame* CSidingWardApp::AddInventoryFrame(CDocument& document, QWidget* view) {
     auto* child = new CChildFrame(document, view);
     child->SetDocumentTarget(m_inventoryCommands[&document].get());
     child->SetMenuLayout(m_inventoryMenus);
@@ -483,7 +494,7 @@ void CSidingWardApp::AddInventoryFrame(CDocument& document, QWidget* view) {
         });
         return false;
     });
-    m_mainFrame->AddChildFrame(child);
+    return m_mainFrame->AddChildFrame(child);
 }
 
 void CSidingWardApp::OnDocumentClosing(CDocument* document) {

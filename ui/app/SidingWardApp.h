@@ -15,6 +15,7 @@
 class CAppCommands;
 class CSidingWardDoc;
 class CAppSettings;
+class CChildFrame;
 class CClassificationDoc;
 class CClassificationFrame;
 class CClassificationView;
@@ -97,10 +98,10 @@ private:
     void OnDocumentOpened(CDocument* document, CDocTemplate* docTemplate);
     void OnDocumentClosing(CDocument* document);
     void OpenInventoryWindow(CDocument& document);
-    // One more window on an inventory: the list.
+    // One more window on an inventory: the list, beside the tree when both fit.
     void OpenListWindow(CSidingWardDoc& inventory);
     // The inventory's window frame around view, with its menus and document commands.
-    void AddInventoryFrame(CDocument& document, QWidget* view);
+    CChildFrame* AddInventoryFrame(CDocument& document, QWidget* view);
     CInventoryViewServices InventoryViewServices();
     // The end of the program, after the exit question: the save prompts, the yard's
     // silent save, the wait for the loader and the settings. False keeps running.
