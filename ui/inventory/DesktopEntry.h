@@ -26,6 +26,10 @@ public:
     // Whether the desktop would start it: of type Application, not Hidden, and with
     // its TryExec program (when it names one) present.
     bool IsUsable() const;
+    // Whether it runs in a terminal (Terminal=true).
+    bool NeedsTerminal() const {
+        return Value(QStringLiteral("Terminal")) == QStringLiteral("true");
+    }
 
     // The program followed by its arguments that opens file: Exec split into
     // arguments, then its field codes replaced; %f %F %u %U stand for file (as one
