@@ -13,6 +13,7 @@ packages=(
   xvfb xauth
   desktop-file-utils libxml2-utils appstream
   python3 poppler-utils
+  lintian
 )
 
 missing=()

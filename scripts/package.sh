@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target gaugewright gaugewright-cli gaugewright_sounds
+cmake --build --preset release --target gaugewright gaugewright-cli gaugewright_sounds \
+  gaugewright_docs
 (cd build/release && cpack -G DEB)
 ls build/release/gaugewright_*.deb

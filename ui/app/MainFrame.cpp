@@ -290,6 +290,21 @@ CChildFrame* CMainFrame::AddChildFrame(CChildFrame* child) {
     return child;
 }
 
+bool CMainFrame::PlaceSideBySide(CChildFrame* left, CChildFrame* right) {
+    const QSize area = m_mdiArea->viewport()->size();
+    const QSize least = left->minimumSizeHint().expandedTo(right->minimumSizeHint());
+    const int half = area.width() / 2;
+    if (half < least.width() || area.height() < least.height())
+        return false;
+    for (CChildFrame* child : {left, right}) {
+        if (child->isMaximized() || child->isMinimized())
+            child->showNormal();
+    }
+    left->setGeometry(0, 0, half, area.height());
+    right->setGeometry(half, 0, area.width() - half, area.height());
+    return true;
+}
+
 CChildFrame* CMainFrame::ActiveChildFrame() const {
     // The current window stays current while a menu or a dialog has the focus.
     return qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow());

@@ -67,6 +67,11 @@ public:
     // The active document window; null when there is none.
     CChildFrame* ActiveChildFrame() const;
     QList<CChildFrame*> ChildFrames() const;
+    // Puts left in the left half of the area and right in the right half, each the
+    // full height and neither maximized nor minimized, when both fit there: each
+    // half at least as wide, and the area as high, as each window's least size.
+    // False leaves both where they were.
+    bool PlaceSideBySide(CChildFrame* left, CChildFrame* right);
     // Closes, without asking, every window of the document (it is going away).
     void CloseFramesOf(const CDocument& document);
 

@@ -23,6 +23,7 @@
 #include "ui/app/DesktopIntegration.h"
 #include "ui/app/InventoryDocCommands.h"
 #include "ui/app/MainFrame.h"
+#include "ui/app/OpenRequestQueue.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/app/TipOfTheDayDialog.h"
@@ -154,7 +155,8 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
       m_inventoryMenus(std::make_shared<CMenuLayout>(InventoryMenuLayout())),
       m_yardMenus(std::make_shared<CMenuLayout>(YardMenuLayout())),
       m_dataDirectory(std::move(dataDirectory)),
-      m_docManager(std::make_unique<CDocManager>(services.messages, services.files)),
+      m_openRequests(std::make_unique<COpenRequestQueue>(services.messages)),
+      m_docManager(std::make_unique<CDocManager>(*m_openRequests, services.files)),
       m_pictureViewer(std::make_unique<CPictureViewer>(services.messages,
                                                        CDesktopAssociations::ForCurrentUser())),
       m_commentsPictures(std::make_unique<CCommentsPictureCommands>(
@@ -259,9 +261,14 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
             return false;
         connect(single, &CSingleInstance::activationRequested, this,
                 [this] { CSingleInstance::BringForward(m_mainFrame.get()); });
+        m_openRequests->SetOpener(
+            [this](const QString& path) {
+                m_docManager->OpenDocumentFile(path, nullptr, m_mainFrame.get());
+            },
+            [this] { return m_mainFrame.get(); });
         connect(single, &CSingleInstance::fileRequested, this, [this](const QString& path) {
             CSingleInstance::BringForward(m_mainFrame.get());
-            m_docManager->OpenDocumentFile(path, nullptr, m_mainFrame.get());
+            m_openRequests->Request(path);
         });
     }
     // 4. The first start of a release shows the Welcome dialog again and the yard minimized.
@@ -452,12 +459,23 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
 }
 
 void CSidingWardApp::OpenListWindow(CSidingWardDoc& inventory) {
+    // The tree the list is to stand beside: the active window when it is the
+    // inventory's tree, else its first tree.
+    CChildFrame* tree = nullptr;
+    for (CChildFrame* frame : m_mainFrame->ChildFrames()) {
+        if (&frame->GetDocument() == &inventory &&
+            qobject_cast<CSidingWardView*>(frame->widget()) &&
+            (!tree || frame == m_mainFrame->ActiveChildFrame()))
+            tree = frame;
+    }
     auto* view = new CSidingWardView2(inventory, InventoryViewServices());
     view->SetActions(&m_mainFrame->Actions());
-    AddInventoryFrame(inventory, view);
+    CChildFrame* list = AddInventoryFrame(inventory, view);
+    if (tree)
+        m_mainFrame->PlaceSideBySide(tree, list);
 }
 
-void CSidingWardApp::AddInventoryFrame(CDocument& document, QWidget* view) {
+CChildFrame* CSidingWardApp::AddInventoryFrame(CDocument& document, QWidget* view) {
     auto* child = new CChildFrame(document, view);
     child->SetDocumentTarget(m_inventoryCommands[&document].get());
     child->SetMenuLayout(m_inventoryMenus);
@@ -477,7 +495,7 @@ void CSidingWardApp::AddInventoryFrame(CDocument& document, QWidget* view) {
         });
         return false;
     });
-    m_mainFrame->AddChildFrame(child);
+    return m_mainFrame->AddChildFrame(child);
 }
 
 void CSidingWardApp::OnDocumentClosing(CDocument* document) {

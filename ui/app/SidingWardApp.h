@@ -15,6 +15,7 @@
 class CAppCommands;
 class CSidingWardDoc;
 class CAppSettings;
+class CChildFrame;
 class CClassificationDoc;
 class CClassificationFrame;
 class CClassificationView;
@@ -33,6 +34,7 @@ class CTextEditor;
 class CDocCommands;
 class CMainFrame;
 class CMessageSink;
+class COpenRequestQueue;
 class CPictureViewer;
 class CCommentsPictureCommands;
 class CSingleInstance;
@@ -96,10 +98,10 @@ private:
     void OnDocumentOpened(CDocument* document, CDocTemplate* docTemplate);
     void OnDocumentClosing(CDocument* document);
     void OpenInventoryWindow(CDocument& document);
-    // One more window on an inventory: the list.
+    // One more window on an inventory: the list, beside the tree when both fit.
     void OpenListWindow(CSidingWardDoc& inventory);
     // The inventory's window frame around view, with its menus and document commands.
-    void AddInventoryFrame(CDocument& document, QWidget* view);
+    CChildFrame* AddInventoryFrame(CDocument& document, QWidget* view);
     CInventoryViewServices InventoryViewServices();
     // The end of the program, after the exit question: the save prompts, the yard's
     // silent save, the wait for the loader and the settings. False keeps running.
@@ -118,6 +120,8 @@ private:
     std::shared_ptr<const CMenuLayout> m_inventoryMenus;
     std::shared_ptr<const CMenuLayout> m_yardMenus;
     QString m_dataDirectory;
+    // Before the document manager, whose messages pass through it.
+    std::unique_ptr<COpenRequestQueue> m_openRequests;
     std::unique_ptr<CDocManager> m_docManager;
     std::unique_ptr<CDocCommands> m_docCommands;
     std::unique_ptr<CAppCommands> m_appCommands;

@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 
 namespace {
 
@@ -48,6 +50,23 @@ CDesktopAssociations::CDesktopAssociations(CXdgDirectories directories)
 
 CDesktopAssociations CDesktopAssociations::ForCurrentUser() {
     return CDesktopAssociations(CXdgDirectories::ForCurrentUser());
+}
+
+std::optional<QStringList> CDesktopAssociations::CommandFor(const CDesktopEntry& entry,
+                                                            const QString& file) const {
+    std::optional<QStringList> command = entry.CommandFor(file);
+    if (!command || !entry.NeedsTerminal())
+        return command;
+    // Started without a terminal, a terminal program shows nothing at all.
+    QStringList terminal = QProcess::splitCommand(m_directories.terminal);
+    if (terminal.isEmpty()) {
+        const QString debian =
+            QStandardPaths::findExecutable(QStringLiteral("x-terminal-emulator"));
+        if (debian.isEmpty())
+            return std::nullopt;
+        terminal << debian;
+    }
+    return terminal << QStringLiteral("-e") << *command;
 }
 
 CDesktopAssociations::FileContents CDesktopAssociations::ReadFromDisk(const QString& path) {

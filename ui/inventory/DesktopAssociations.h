@@ -65,6 +65,12 @@ public:
     // one could not be opened for want of permission; NotFound otherwise.
     ApplicationLookup DefaultApplication(const QString& mimeType) const;
 
+    // The command that opens file with entry (CDesktopEntry::CommandFor), inside the
+    // desktop's terminal when the entry runs in one (Terminal=true): the user's
+    // $TERMINAL, else x-terminal-emulator, each given "-e" and the command. Nothing
+    // when the entry gives no command or needs a terminal and none is found.
+    std::optional<QStringList> CommandFor(const CDesktopEntry& entry, const QString& file) const;
+
     // The .desktop file of a desktop file id ("org.example.Viewer.desktop") in the
     // applications folders of the data folders, where "-" in the id may also stand
     // for a subfolder ("kde-viewer.desktop" in applications/kde/viewer.desktop).

@@ -26,13 +26,19 @@ public:
     // Whether the desktop would start it: of type Application, not Hidden, and with
     // its TryExec program (when it names one) present.
     bool IsUsable() const;
+    // Whether it runs in a terminal (Terminal=true).
+    bool NeedsTerminal() const {
+        return Value(QStringLiteral("Terminal")) == QStringLiteral("true");
+    }
 
     // The program followed by its arguments that opens file: Exec split into
     // arguments, then its field codes replaced; %f %F %u %U stand for file (as one
     // argument), which is appended when Exec has none of them. Nothing when Exec is
-    // missing, empty or its quotes do not close. A code inside a quoted argument that
-    // holds more than the code, as in sh -c "viewer %f", is replaced by its value
-    // quoted for a shell, so whatever a file name holds stays one word there too.
+    // missing, empty or its quotes do not close, and nothing when a code stands
+    // inside a quoted argument with more around it (viewer "--file=%f"). Codes in
+    // a shell's command text (sh -c 'viewer "%f"') become positional parameters
+    // ("$1") whose values follow the text, so the shell never reads a file name
+    // as commands.
     std::optional<QStringList> CommandFor(const QString& file) const;
 
     // Exec split into arguments by the quoting rules of desktop entries: double
@@ -46,9 +52,6 @@ public:
     // A string value with its escapes undone; unknown escapes stay as written.
     static QString Unescape(const QString& raw);
 
-    // text between single quotes for a POSIX shell, a single quote written as '\''.
-    static QString QuotedForShell(const QString& text);
-
 private:
     // One argument of Exec; quoted when any of it was written in quotes or escaped.
     struct ExecArgument {
@@ -56,6 +59,20 @@ private:
         bool quoted = false;
     };
     static std::optional<QList<ExecArgument>> SplitExecArguments(const QString& exec);
+    // The index of the command text of a shell started with -c (directly or through
+    // env) when that text holds field codes; -1 otherwise.
+    static qsizetype ShellScriptIndex(const QList<ExecArgument>& arguments);
+
+    // A shell's command text with its codes turned into positional parameters.
+    struct ShellScript {
+        QString text;
+        QStringList values; // of the parameters, from the first one on
+        bool usedFile = false;
+    };
+    ShellScript ParameterizeScript(const QString& script, const QString& file,
+                                   qsizetype firstParameter) const;
+    // What code stands for; nothing for deprecated and unknown codes.
+    std::optional<QString> CodeValue(QChar code, const QString& file) const;
 
     // One argument with its field codes replaced; nothing when the argument was
     // only codes that stand for nothing. Sets usedFile when it held a file code.

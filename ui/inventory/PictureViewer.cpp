@@ -91,7 +91,8 @@ bool CPictureViewer::View(QWidget* parent, const QString& path) {
     // as one of its options.
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const std::optional<QStringList> command =
-        application.application ? application.application->CommandFor(absolute) : std::nullopt;
+        application.application ? m_associations.CommandFor(*application.application, absolute)
+                                : std::nullopt;
     if (!command) {
         ShowError(parent, CannotViewMessage());
         return false;

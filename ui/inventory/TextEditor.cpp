@@ -20,9 +20,14 @@ bool CTextEditor::Open(QWidget* parent, const QString& path) {
     const CDesktopAssociations::ApplicationLookup editor =
         m_associations.DefaultApplication(QStringLiteral("text/plain"));
     const std::optional<QStringList> command =
-        editor.application ? editor.application->CommandFor(absolute) : std::nullopt;
+        editor.application ? m_associations.CommandFor(*editor.application, absolute)
+                           : std::nullopt;
     QString problem;
-    if (!command) {
+    if (!command && editor.application && editor.application->NeedsTerminal()) {
+        problem = QStringLiteral("The text editor %1 runs in a terminal, and no terminal program "
+                                 "was found (x-terminal-emulator, or the one TERMINAL names).")
+                      .arg(editor.application->Value(QStringLiteral("Name")));
+    } else if (!command) {
         problem = QStringLiteral("No text editor is set for plain text files on this desktop.");
     } else {
         bool started = false;

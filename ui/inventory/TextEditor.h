@@ -11,7 +11,8 @@ class CMessageSink;
 class QWidget;
 
 // Opens a text file in the program the desktop uses for plain text, started with
-// an argument list (never through a shell) and left to run on its own.
+// an argument list (never through a shell), in the desktop's terminal when the
+// editor runs in one, and left to run on its own.
 class CTextEditor {
 public:
     // Starts program with arguments as a process of its own; false when it could not start.

@@ -43,6 +43,7 @@ CXdgDirectories CXdgDirectories::FromEnvironment(const QProcessEnvironment& envi
         if (!desktop.isEmpty())
             directories.currentDesktops << desktop.toLower();
     }
+    directories.terminal = environment.value(QStringLiteral("TERMINAL")).trimmed();
     return directories;
 }
 

@@ -6,7 +6,8 @@
 class QProcessEnvironment;
 
 // Where the desktop keeps its settings and data (the XDG base directories), most
-// important first, and the desktops named by XDG_CURRENT_DESKTOP. File-type
+// important first, the desktops named by XDG_CURRENT_DESKTOP and the terminal the
+// user chose. File-type
 // associations are looked up in these folders; tests give folders of their own.
 struct CXdgDirectories {
     QString configHome;          // $XDG_CONFIG_HOME, else ~/.config
@@ -14,6 +15,7 @@ struct CXdgDirectories {
     QString dataHome;            // $XDG_DATA_HOME, else ~/.local/share
     QStringList dataDirs;        // $XDG_DATA_DIRS, else /usr/local/share, /usr/share
     QStringList currentDesktops; // $XDG_CURRENT_DESKTOP, lower case
+    QString terminal;            // $TERMINAL: the user's terminal program, may be empty
 
     // The folders the environment names, with the defaults of the base directory
     // rules for variables that are unset, empty or not absolute paths.

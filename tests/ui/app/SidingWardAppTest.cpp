@@ -385,8 +385,8 @@ private slots:
         QVERIFY(m_modals->Unexpected().isEmpty());
     }
 
-    // View as a List opens one more window on the active inventory; closing it
-    // leaves the inventory open in its tree.
+    // View as a List opens one more window on the active inventory, beside its tree;
+    // closing it leaves the inventory open in its tree.
     void viewAsListOpensAListOnTheActiveInventory() {
         SetQuietStart();
         QVERIFY(Start({DataPath("Sample.inv")}));
@@ -403,6 +403,11 @@ private slots:
         QVERIFY(list != nullptr);
         QCOMPARE(&listWindow->GetDocument(), &tree->GetDocument());
         QCOMPARE(list->Model()->rowCount(), 10);
+        // Beside the tree, each in half of the area.
+        const QSize area = frame->MdiArea()->viewport()->size();
+        QCOMPARE(tree->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+        QCOMPARE(listWindow->geometry(),
+                 QRect(area.width() / 2, 0, area.width() - area.width() / 2, area.height()));
         // The list is the active window: the sort entries are off, the list's own
         // commands on.
         frame->MdiArea()->setActiveSubWindow(listWindow);

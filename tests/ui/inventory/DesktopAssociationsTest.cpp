@@ -90,11 +90,25 @@ private slots:
             {QStringLiteral("viewer"), file});
         row("list and url codes", Entry("viewer %U --then %F"),
             {QStringLiteral("viewer"), file, QStringLiteral("--then"), file});
-        row("code inside a quoted shell command is quoted for the shell",
-            Entry("sh -c \"viewer %f\""),
-            {QStringLiteral("sh"), QStringLiteral("-c"),
-             QStringLiteral("viewer '/p/Bob'\\''s $(x).jpg'")},
-            QStringLiteral("/p/Bob's $(x).jpg"));
+        // A shell reads the file as a positional parameter, never as part of its text.
+        const QString shellFile = QStringLiteral("/p/a\"; x '$(y).jpg");
+        row("code in a shell's text", Entry("sh -c \"viewer %f\""),
+            {QStringLiteral("sh"), QStringLiteral("-c"), QStringLiteral("viewer \"${1}\""),
+             QStringLiteral("sh"), shellFile},
+            shellFile);
+        row("code in double quotes in a shell's text", Entry("/bin/sh -c 'viewer \"%f\" %U'"),
+            {QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+             QStringLiteral("viewer \"${1}\" \"${1}\""), QStringLiteral("/bin/sh"), shellFile},
+            shellFile);
+        row("code in single quotes in a shell's text, name and icon",
+            Entry("env A=1 bash -e -c \"viewer '%f' %c %i\" view", "Icon=eye\n"),
+            {QStringLiteral("env"), QStringLiteral("A=1"), QStringLiteral("bash"),
+             QStringLiteral("-e"), QStringLiteral("-c"),
+             QStringLiteral("viewer ''\"${1}\"'' \"${2}\" \"${3}\""), QStringLiteral("view"),
+             shellFile, QStringLiteral("Viewer"), QStringLiteral("eye")},
+            shellFile);
+        row("code in quotes with more, not for a shell", Entry("viewer \"--file=%f\""), {});
+        row("code in quotes for a terminal", Entry("xterm -e \"vi %f\""), {});
         row("code inside an argument", Entry("viewer --file=%u"),
             {QStringLiteral("viewer"), QStringLiteral("--file=") + file});
         row("icon, name, location, percent", Entry("viewer %i --title=%c %k 100%%", "Icon=eye\n"),

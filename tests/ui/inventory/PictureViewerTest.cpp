@@ -147,14 +147,16 @@ private slots:
         QTest::newRow("template without code")
             << QStringLiteral("b c.jpg") << QByteArray("@ --slideshow") << jpeg
             << QStringList{QStringLiteral("--slideshow")} << QStringList();
-        // An entry that hands the file to a shell: the shell must see the name as one word.
-        const QByteArray throughShell("sh -c \"^ %f\"");
-        for (const char* name :
-             {"a; touch INJECTED; b.jpg", "$(touch INJECTED) `touch INJECTED` ${HOME}.jpg",
-              "the \"Flyer\" & Bob's.jpg", "a > INJECTED | b \\ \\\" #c.jpg"}) {
-            QTest::newRow(qPrintable(QStringLiteral("sh -c with ") + QString::fromUtf8(name)))
-                << QString::fromUtf8(name) << throughShell << jpeg << QStringList()
-                << QStringList();
+        // An entry that hands the file to a shell: the shell must see the name as one
+        // word, whatever quotes stand around the code in its text.
+        for (const char* exec : {"sh -c \"^ %f\"", "sh -c '^ \"%f\"'", "sh -c \"^ '%f'\""}) {
+            for (const char* name :
+                 {"a; touch INJECTED; b.jpg", "a\"; touch INJECTED; \"$(touch INJECTED).jpg",
+                  "a'; touch INJECTED; '.jpg", "a > INJECTED | b \\ \\\" #c.jpg"}) {
+                QTest::addRow("%s with %s", exec, name)
+                    << QString::fromUtf8(name) << QByteArray(exec) << jpeg << QStringList()
+                    << QStringList();
+            }
         }
     }
     void opensPicture() {
