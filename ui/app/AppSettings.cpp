@@ -13,6 +13,7 @@ QString Key(QLatin1String group, const QString& name) {
 const QLatin1String kVersion("Version");
 const QLatin1String kLicense("License");
 const QLatin1String kSettings("Settings");
+const QLatin1String kExchange("Import Export");
 const QLatin1String kRecentFileList("Recent File List");
 const QLatin1String kTip("Tip");
 
@@ -100,6 +101,15 @@ void CAppSettings::SetViewSettings(const QString& documentTitle, const QString& 
     // An empty key would name the group itself.
     if (!documentTitle.isEmpty())
         m_store->setValue(Key(kSettings, documentTitle), settings);
+}
+
+// A group of its own: the keys of "Settings" are also inventory titles.
+QString CAppSettings::ExchangeFolder() const {
+    return m_store->value(Key(kExchange, QStringLiteral("Folder"))).toString();
+}
+
+void CAppSettings::SetExchangeFolder(const QString& folder) {
+    m_store->setValue(Key(kExchange, QStringLiteral("Folder")), folder);
 }
 
 int CAppSettings::PreviewPages() const {

@@ -52,6 +52,8 @@ public:
     // attribute as text; empty when absent or when the title is empty.
     QString ViewSettings(const QString& documentTitle) const override;
     void SetViewSettings(const QString& documentTitle, const QString& settings) override;
+    QString ExchangeFolder() const override;
+    void SetExchangeFolder(const QString& folder) override;
 
     // Settings/PreviewPages: pages shown by print preview, 0 when absent.
     int PreviewPages() const;

@@ -164,7 +164,7 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
       m_textEditor(
           std::make_unique<CTextEditor>(services.messages, CDesktopAssociations::ForCurrentUser())),
       m_importExport(std::make_unique<CImportExportCommands>(services.messages, services.files,
-                                                             *m_textEditor)),
+                                                             *m_textEditor, &services.settings)),
       m_printing(std::make_unique<CReportPrintCommands>(
           services.messages, services.clock,
           [this]() -> QPrinter& { return m_appCommands->Printer(); })),

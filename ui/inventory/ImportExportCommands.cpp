@@ -15,6 +15,7 @@
 #include "ui/inventory/ExportDialog.h"
 #include "ui/inventory/ImportDialog.h"
 #include "ui/inventory/ImportPreviewDialog.h"
+#include "ui/inventory/InventoryViewSettings.h"
 #include "ui/inventory/TextEditor.h"
 
 namespace {
@@ -46,14 +47,21 @@ void ShowStatus(QWidget* parent, const QString& text) {
 } // namespace
 
 CImportExportCommands::CImportExportCommands(CMessageSink& messages, CFileChooser& files,
-                                             CTextEditor& editor)
-    : m_messages(messages), m_files(files), m_editor(editor) {}
+                                             CTextEditor& editor, CInventoryViewSettings* settings)
+    : m_messages(messages), m_files(files), m_editor(editor), m_settings(settings),
+      m_folder(settings ? settings->ExchangeFolder() : QString()) {}
+
+void CImportExportCommands::SetFolder(const QString& path) {
+    m_folder = QFileInfo(path).absolutePath();
+    if (m_settings)
+        m_settings->SetExchangeFolder(m_folder);
+}
 
 void CImportExportCommands::Export(QWidget* parent, const CSidingWardDoc& document) {
     CExportDialog dialog(m_messages, m_files, parent, m_folder);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_folder = QFileInfo(dialog.Path()).absolutePath();
+    SetFolder(dialog.Path());
     FileResult result;
     {
         const CWaitCursor wait;
@@ -85,7 +93,7 @@ bool CImportExportCommands::Import(QWidget* parent, CSidingWardDoc& document,
     const CImportDialog::Headings headings = HeadingsOf(document);
     CImportDialog dialog(headings, m_messages, m_files, parent, m_folder);
     dialog.SetPreview([this, &headings](QWidget* over, CImportRequest& request) {
-        m_folder = QFileInfo(request.path).absolutePath();
+        SetFolder(request.path);
         const std::string path = PathBytes(request.path);
         const auto read = [&request, path](TextEncoding encoding) {
             const CWaitCursor wait;

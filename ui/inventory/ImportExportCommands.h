@@ -6,6 +6,7 @@
 
 class CDocumentView;
 class CFileChooser;
+class CInventoryViewSettings;
 class CMessageSink;
 class CSidingWardDoc;
 class CTextEditor;
@@ -18,8 +19,10 @@ class QWidget;
 // written or read is said in the status bar of parent's main window.
 class CImportExportCommands {
 public:
-    // messages, files and editor must outlive the commands.
-    CImportExportCommands(CMessageSink& messages, CFileChooser& files, CTextEditor& editor);
+    // messages, files, editor and settings must outlive the commands; settings, when
+    // given, keeps the folder last used between runs.
+    CImportExportCommands(CMessageSink& messages, CFileChooser& files, CTextEditor& editor,
+                          CInventoryViewSettings* settings = nullptr);
 
     // The export dialog, then the export; a file error is shown. The document does
     // not change.
@@ -35,8 +38,11 @@ public:
     static QString RewrittenText(std::size_t added, std::size_t rewritten);
 
 private:
+    void SetFolder(const QString& path);
+
     CMessageSink& m_messages;
     CFileChooser& m_files;
     CTextEditor& m_editor;
+    CInventoryViewSettings* m_settings;
     QString m_folder;
 };

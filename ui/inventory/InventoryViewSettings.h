@@ -10,6 +10,11 @@ public:
     virtual QString ViewSettings(const QString& documentTitle) const = 0;
     virtual void SetViewSettings(const QString& documentTitle, const QString& settings) = 0;
 
+    // The folder the export and import file questions start in: the folder of the
+    // file last exported or imported; empty when there is none yet.
+    virtual QString ExchangeFolder() const = 0;
+    virtual void SetExchangeFolder(const QString& folder) = 0;
+
 protected:
     ~CInventoryViewSettings() = default;
 };

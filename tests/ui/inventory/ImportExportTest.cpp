@@ -337,7 +337,7 @@ private slots:
         CInventoryBench bench;
         ScriptedChooser files;
         CTextEditor editor(bench.messages, CDesktopAssociations(CFakeDesktop().Directories()));
-        CImportExportCommands commands(bench.messages, files, editor);
+        CImportExportCommands commands(bench.messages, files, editor, bench.settings.get());
         bench.importExport = &commands;
         CSidingWardDoc sample;
         QVERIFY(sample.OnOpenDocument(GAUGEWRIGHT_SOURCE_DATA_DIR "/Sample.inv").Succeeded());
@@ -369,6 +369,9 @@ private slots:
         QCOMPARE(frame.statusBar()->currentMessage(),
                  u"Exported 10 items to "_s + QDir::toNativeSeparators(path) + u"."_s);
 
+        // As after a restart: the import question starts where the export went.
+        CImportExportCommands restarted(bench.messages, files, editor, bench.settings.get());
+        bench.importExport = &restarted;
         CSidingWardDoc target;
         auto targetView = bench.MakeView(target);
         targetView->setParent(&frame);
