@@ -25,6 +25,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
+#include "ui/common/YardWindow.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/ReportPrinter.h"
 #include "ui/inventory/SidingWardView.h"
@@ -46,17 +47,30 @@ public:
     void Play(const QString&) override {}
 };
 
+// A yard that takes the registration and is never building.
+class CIdleYard : public QWidget, public CYardWindow {
+public:
+    QWidget* YardWidget() override { return this; }
+    void RegisterInventory(CSidingWardDoc&) override {}
+    void UnregisterInventory(CSidingWardDoc&) override {}
+    void StartInventoryBuild() override {}
+    bool TakeItemForChange(CInventoryElement&, CSidingWardDoc&) override { return false; }
+    void DeliverDraggedItem(CInventoryWindow&) override {}
+    bool IsBuildInProgress() const override { return false; }
+    void ForgetInventoryItem(const CInventoryElement*) override {}
+};
+
 // What a window needs besides its document: settings in a folder of their own
-// and a stand-in for the yard's build form that takes the registration.
+// and a stand-in for the yard that takes the registration.
 struct CWindowServices {
     QTemporaryDir dir;
     CAppSettings settings{dir.filePath(QStringLiteral("settings.ini"))};
     CSilentMessages messages;
     CSilentSounds sounds;
-    QWidget yardView;
+    CIdleYard yardView;
 
     std::unique_ptr<CSidingWardView> Open(CSidingWardDoc& document) {
-        QWidget* yard = &yardView;
+        CYardWindow* yard = &yardView;
         auto view = std::make_unique<CSidingWardView>(
             document,
             CSidingWardView::Services{messages, sounds, settings, [yard] { return yard; }});
@@ -69,7 +83,7 @@ struct CWindowServices {
     }
 
     std::unique_ptr<CSidingWardView2> OpenList(CSidingWardDoc& document) {
-        QWidget* yard = &yardView;
+        CYardWindow* yard = &yardView;
         auto view = std::make_unique<CSidingWardView2>(
             document, CInventoryViewServices{messages, sounds, settings, [yard] { return yard; }});
         view->resize(800, 600);

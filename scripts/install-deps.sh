@@ -14,6 +14,8 @@ packages=(
   desktop-file-utils libxml2-utils appstream
   python3 poppler-utils
   lintian
+  # Driving the program with the mouse under Xvfb, and its screenshots.
+  xdotool imagemagick
 )
 
 missing=()

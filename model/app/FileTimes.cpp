@@ -1,39 +1,21 @@
 #include "model/app/FileTimes.h"
 
 #include <cstdio>
-
-#ifdef _WIN32
-#include <sys/stat.h>
-#include <sys/types.h>
-#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <time.h>
-#endif
 
 namespace filetimes {
 
 namespace {
 
 bool ToLocal(std::time_t time, std::tm& local) {
-#ifdef _WIN32
-    return localtime_s(&local, &time) == 0;
-#else
     return localtime_r(&time, &local) != nullptr;
-#endif
 }
 
 } // namespace
 
 bool CreationTime(const std::string& path, std::tm& localTime, FileTimeKind& kind) {
-#ifdef _WIN32
-    // The "change" time of the C runtime is the creation time on Windows.
-    struct _stat64 status;
-    if (_stat64(path.c_str(), &status) != 0)
-        return false;
-    kind = FileTimeKind::Birth;
-    return ToLocal(static_cast<std::time_t>(status.st_ctime), localTime);
-#else
 #if defined(__linux__) && defined(STATX_BTIME)
     struct statx extended;
     if (statx(AT_FDCWD, path.c_str(), 0, STATX_BTIME | STATX_MTIME, &extended) == 0) {
@@ -54,7 +36,6 @@ bool CreationTime(const std::string& path, std::tm& localTime, FileTimeKind& kin
 #else
     kind = FileTimeKind::Modification;
     return ToLocal(status.st_mtime, localTime);
-#endif
 #endif
 }
 

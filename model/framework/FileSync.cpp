@@ -1,30 +1,16 @@
 #include "model/framework/FileSync.h"
 
 #include <cerrno>
-
-#ifdef _WIN32
-#include <io.h>
-#else
 #include <fcntl.h>
 #include <unistd.h>
-#endif
 
 namespace framework {
 
 bool SyncToDisk(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
     return fsync(fileno(file)) == 0;
-#endif
 }
 
 bool SyncFolder(const std::string& folder) {
-#ifdef _WIN32
-    // NTFS journals its names; a folder cannot be flushed through the C runtime.
-    (void)folder;
-    return true;
-#else
     const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
         return true;
@@ -37,7 +23,6 @@ bool SyncFolder(const std::string& folder) {
         synced = true;
     errno = error;
     return synced;
-#endif
 }
 
 } // namespace framework

@@ -1,18 +1,11 @@
 #include "model/framework/RegularFile.h"
 
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
-
-#ifdef _WIN32
-#include <io.h>
-#include <sys/stat.h>
-#include <sys/types.h>
-#else
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
-#endif
 
 namespace framework {
 
@@ -37,26 +30,6 @@ RegularFile Refused(bool folder) {
 } // namespace
 
 RegularFile OpenRegularFile(const std::string& path) {
-#ifdef _WIN32
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return Failed(errno);
-    struct _stat64 status {};
-    if (_fstat64(_fileno(file), &status) != 0) {
-        const int error = errno;
-        std::fclose(file);
-        return Failed(error);
-    }
-    if ((status.st_mode & _S_IFMT) != _S_IFREG) {
-        std::fclose(file);
-        return Refused((status.st_mode & _S_IFMT) == _S_IFDIR);
-    }
-    RegularFile result;
-    result.outcome = OpenOutcome::Opened;
-    result.file = file;
-    result.size = static_cast<std::uintmax_t>(status.st_size);
-    return result;
-#else
     // A device is not even opened: opening some has effects of its own.
     struct stat status {};
     if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
@@ -93,23 +66,15 @@ RegularFile OpenRegularFile(const std::string& path) {
     result.file = file;
     result.size = static_cast<std::uintmax_t>(status.st_size);
     return result;
-#endif
 }
 
 bool MayReplace(const std::string& path) {
-#ifdef _WIN32
-    struct _stat64 status {};
-    if (_stat64(path.c_str(), &status) != 0)
-        return true;
-    return (status.st_mode & _S_IWRITE) != 0 && _access(path.c_str(), 2) == 0;
-#else
     struct stat status {};
     if (stat(path.c_str(), &status) != 0)
         return true;
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return false;
     return access(path.c_str(), W_OK) == 0 || errno == ENOENT;
-#endif
 }
 
 bool IsSameFile(const std::string& first, const std::string& second) {

@@ -31,6 +31,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
+#include "ui/common/DesktopAssociations.h"
 #include "ui/common/DocCommands.h"
 #include "ui/common/DocManager.h"
 #include "ui/common/FrameActivation.h"
@@ -39,7 +40,6 @@
 #include "ui/common/Text.h"
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsPictureCommands.h"
-#include "ui/inventory/DesktopAssociations.h"
 #include "ui/inventory/ImportExportCommands.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/PictureDialog.h"
@@ -425,27 +425,12 @@ void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemp
 }
 
 CInventoryViewServices CSidingWardApp::InventoryViewServices() {
-    // The yard's build form: the first view of the first document of the type
-    // named "Classification".
-    auto findYardView = [this]() -> QWidget* {
-        const auto& templates = m_docManager->GetTemplates();
-        const std::size_t searched = std::min<std::size_t>(templates.size(), 255);
-        for (std::size_t k = 0; k < searched; ++k) {
-            if (templates[k]->GetDocString(DocStringPart::DocumentName) != "Classification")
-                continue;
-            for (CDocument* open : m_docManager->GetDocuments()) {
-                if (m_docManager->GetTemplateOf(*open) != templates[k].get())
-                    continue;
-                return open->GetViews().empty() ? nullptr
-                                                : dynamic_cast<QWidget*>(open->GetViews().front());
-            }
-            return nullptr;
-        }
-        return nullptr;
-    };
-    return {m_services.messages, m_services.sounds,        m_services.settings,
-            findYardView,        m_commentsPictures.get(), m_importExport.get(),
-            m_printing.get(),    m_breakdowns.get()};
+    // Asked for when an inventory window registers: the yard window is made at
+    // start-up, before any inventory window, and stays until the program ends.
+    auto findYard = [this]() -> CYardWindow* { return m_yardView; };
+    return {
+        m_services.messages,      m_services.sounds,    m_services.settings, findYard,
+        m_commentsPictures.get(), m_importExport.get(), m_printing.get(),    m_breakdowns.get()};
 }
 
 void CSidingWardApp::OpenInventoryWindow(CDocument& document) {

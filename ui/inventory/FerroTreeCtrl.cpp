@@ -8,9 +8,10 @@
 
 #include "model/framework/DocumentView.h"
 #include "ui/common/TreeLinesStyle.h"
+#include "ui/common/YardWindow.h"
 #include "ui/inventory/InventoryTreeModel.h"
+#include "ui/inventory/SidingWardView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
-#include "ui/yard/YardMessageEvent.h"
 
 namespace {
 
@@ -110,14 +111,6 @@ void CFerroTreeCtrl::EndDrag() {
     m_draggedItem = nullptr;
 }
 
-bool CFerroTreeCtrl::event(QEvent* event) {
-    if (event->type() == static_cast<QEvent::Type>(YM_INVENTORY_DROP_RESULT)) {
-        m_draggedItem = nullptr;
-        return true;
-    }
-    return QTreeView::event(event);
-}
-
 void CFerroTreeCtrl::mousePressEvent(QMouseEvent* event) {
     // The context menu acts on the node selected before the right click.
     if (event->button() == Qt::RightButton) {
@@ -165,9 +158,15 @@ void CFerroTreeCtrl::mouseReleaseEvent(QMouseEvent* event) {
     // again before. The dragged item stays until the receiver is done with it.
     ReleasePointer();
     if (receiver != nullptr && receiver != ViewOf(this)) {
-        CYardMessageEvent drop = CYardMessageEvent::InventoryDrop(
-            this, m_draggedItem, m_document, PackDropPoint(point.x(), point.y()));
-        QCoreApplication::sendEvent(receiver, &drop);
+        // The yard takes the item for changes, another inventory's tree view moves
+        // it there; the list and other windows take no drops.
+        if (auto* yard = dynamic_cast<CYardWindow*>(receiver)) {
+            if (m_draggedItem != nullptr && m_document != nullptr &&
+                yard->TakeItemForChange(*m_draggedItem, *m_document))
+                m_draggedItem = nullptr;
+        } else if (auto* inventory = qobject_cast<CSidingWardView*>(receiver)) {
+            inventory->TakeDroppedItem(*this);
+        }
     }
     EndDrag();
     QTreeView::mouseReleaseEvent(event);

@@ -13,8 +13,8 @@ enum class DragCursor { None, CrossOver, SameKind, NoDrop };
 // The tree of an inventory view. Besides being a tree it lets the user drag the
 // selected item onto another inventory view or the Classification Yard: while the
 // left button is held the mouse stays with the tree, the cursor tells what lies
-// under the pointer, and releasing it sends YM_INVENTORY_DROP to the view that
-// holds the window under the pointer. A right click leaves the selection alone.
+// under the pointer, and releasing it hands the item to the view that holds the
+// window under the pointer. A right click leaves the selection alone.
 class CFerroTreeCtrl : public QTreeView {
     Q_OBJECT
 
@@ -41,7 +41,6 @@ public:
     static QCursor SameKindCursor();
 
 protected:
-    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

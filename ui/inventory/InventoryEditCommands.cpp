@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include "model/core/Catalogue.h"
 #include "model/core/DelimitedText.h"
 #include "model/core/LabelCollation.h"
 #include "model/core/SidingWardDoc.h"
@@ -17,7 +18,6 @@
 #include "model/quickfacts/TotalAssetValue.h"
 #include "model/quickfacts/TotalExpenditures.h"
 #include "model/quickfacts/WorstPerformer.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/FindDialog.h"
 #include "ui/common/MessageSink.h"
@@ -30,8 +30,6 @@
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/InventoryYardLink.h"
 #include "ui/quickfacts/ReportDisplay.h"
-#include "ui/yard/FerroRSTreeCtrl.h"
-#include "ui/yard/YardMessageEvent.h"
 
 namespace {
 
@@ -262,11 +260,11 @@ void CInventoryEditCommands::ChangeAttribute(int attribute) {
     if (item == nullptr)
         return;
     const CCatalogue* yard = m_view.GetDocument().GetClassificationYard();
-    const CValueList* values = yard ? yard->GetValueList(attribute) : nullptr;
+    const std::vector<std::string>* values = yard ? yard->GetValueList(attribute) : nullptr;
     const bool keepOrder = attribute == static_cast<int>(Attribute::CurrentValue);
     CInventoryModificationDialog dialog(
         QStringLiteral("Maintain ") + text::FromBytes(m_view.Model()->Heading(attribute)),
-        item->GetAttributeText(attribute), values ? *values : CValueList{}, keepOrder,
+        item->GetAttributeText(attribute), values ? *values : std::vector<std::string>{}, keepOrder,
         m_view.Window());
     if (dialog.exec() != QDialog::Accepted || !dialog.GetChosenValue())
         return;
@@ -314,18 +312,14 @@ void CInventoryEditCommands::IntegrityCheck() {
     Show(message, kIntegrityCaption, MessageIcon::Warning);
 }
 
-void CInventoryEditCommands::TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventoryElement* item,
-                                          bool dropped) {
-    if (yardTree == nullptr)
-        return;
-    if (dropped)
-        item = yardTree->GetDraggedItem();
-    m_view.YardLink().Take(yardTree, item, m_view.Sender(), m_view.Window(),
-                           [this, item] { m_view.InsertItemNode(item); });
+YardItemAnswer CInventoryEditCommands::TakeFromYard(const CYardItem& item) {
+    const CInventoryElement* taken = &item.item;
+    return m_view.YardLink().Take(item, m_view.Sender(), m_view.Window(),
+                                  [this, taken] { m_view.InsertItemNode(taken); });
 }
 
-void CInventoryEditCommands::TakeFromInventory(CFerroTreeCtrl* sourceTree) {
-    auto* source = dynamic_cast<CInventoryEditTarget*>(CFerroTreeCtrl::ViewOf(sourceTree));
+void CInventoryEditCommands::TakeFromInventory(CFerroTreeCtrl& sourceTree) {
+    auto* source = dynamic_cast<CInventoryEditTarget*>(CFerroTreeCtrl::ViewOf(&sourceTree));
     if (source == nullptr || source == &m_view)
         return;
     // Only what the source really gave up is pasted here.

@@ -4,7 +4,8 @@
 
 #include <QModelIndex>
 
-class CFerroRSTreeCtrl;
+#include "ui/common/InventoryWindow.h"
+
 class CFerroTreeCtrl;
 class CInventoryElement;
 class CInventoryEditTarget;
@@ -43,10 +44,10 @@ public:
     void ChangeAttribute(int attribute);
     void IntegrityCheck();
 
-    // An item from the yard's tree: dropped (the tree's dragged item) or sent (item).
-    void TakeFromYard(CFerroRSTreeCtrl* yardTree, CInventoryElement* item, bool dropped);
+    // An item the yard hands over, dropped or sent; taken, its node is selected.
+    YardItemAnswer TakeFromYard(const CYardItem& item);
     // An item dragged from another inventory's tree: cut there, pasted here.
-    void TakeFromInventory(CFerroTreeCtrl* sourceTree);
+    void TakeFromInventory(CFerroTreeCtrl& sourceTree);
 
     // Quick Facts.
     void ReportDollarGainLoss();

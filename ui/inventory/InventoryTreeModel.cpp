@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "model/core/Catalogue.h"
 #include "model/core/LabelCollation.h"
 #include "model/core/SidingWardDoc.h"
-#include "model/yard/ClassificationDoc.h"
+#include "ui/common/AttributeIcon.h"
 #include "ui/common/HaloIconEngine.h"
 #include "ui/common/Text.h"
-#include "ui/yard/FerroRSTreeCtrl.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ const CInventoryElement* DetailItem(const QModelIndex& index) {
 CInventoryTreeModel::CInventoryTreeModel(CSidingWardDoc& document, QObject* parent)
     : QAbstractItemModel(parent), m_document(document) {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute)
-        m_icons[static_cast<std::size_t>(attribute)] = CFerroRSTreeCtrl::AttributeIcon(attribute);
+        m_icons[static_cast<std::size_t>(attribute)] = AttributeIcon(attribute);
     m_icons[kRootImage] = CHaloIconEngine::Icon(QStringLiteral(":/icons/tree/inventory.svg"));
 }
 

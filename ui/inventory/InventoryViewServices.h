@@ -9,7 +9,7 @@ class CInventoryViewSettings;
 class CMessageSink;
 class CReportPrintCommands;
 class CSoundPlayer;
-class QWidget;
+class CYardWindow;
 
 // Everything an inventory window (the tree or the list) uses from the program; it
 // must outlive the window.
@@ -17,9 +17,9 @@ struct CInventoryViewServices {
     CMessageSink& messages;
     CSoundPlayer& sounds;
     CInventoryViewSettings& settings;
-    // The Classification Yard's build form, which takes the yard messages; null
-    // when there is no yard (registration then fails with a message).
-    std::function<QWidget*()> findYardView;
+    // The Classification Yard window; null when there is no yard (registration
+    // then fails with a message).
+    std::function<CYardWindow*()> findYard;
     // The comments and picture commands; null leaves them disabled.
     CCommentsPictureCommands* commentsPictures = nullptr;
     // Export and Import Inventory; null leaves them disabled.

@@ -1,99 +1,99 @@
 #include "ui/inventory/InventoryYardLink.h"
 
-#include <QCoreApplication>
-
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
-#include "ui/yard/ClassificationView.h"
-#include "ui/yard/FerroRSTreeCtrl.h"
-#include "ui/yard/YardMessageEvent.h"
+#include "ui/common/YardWindow.h"
 
 CInventoryYardLink::CInventoryYardLink(CSidingWardDoc& document,
-                                       std::function<QWidget*()> findYardView,
+                                       std::function<CYardWindow*()> findYard,
                                        CMessageSink& messages)
-    : m_document(document), m_findYardView(std::move(findYardView)), m_messages(messages) {}
+    : m_document(document), m_findYard(std::move(findYard)), m_messages(messages) {}
 
 void CInventoryYardLink::Register(QWidget* parent) {
-    m_yardView = m_findYardView ? m_findYardView() : nullptr;
-    if (!m_yardView) {
+    m_yard = m_findYard ? m_findYard() : nullptr;
+    m_yardWidget = m_yard != nullptr ? m_yard->YardWidget() : nullptr;
+    if (m_yard == nullptr) {
         m_messages.Show(parent,
                         {QStringLiteral("Could not register document with "
                                         "Classification Yard"),
                          captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok});
         return;
     }
-    CYardMessageEvent registration = CYardMessageEvent::Register(&m_document);
-    QCoreApplication::sendEvent(m_yardView, &registration);
+    m_yard->RegisterInventory(m_document);
     m_registered = true;
 }
 
+CYardWindow* CInventoryYardLink::Yard() const {
+    return m_yardWidget ? m_yard : nullptr;
+}
+
+CYardWindow* CInventoryYardLink::AnyYard() const {
+    if (CYardWindow* yard = Yard())
+        return yard;
+    return m_findYard ? m_findYard() : nullptr;
+}
+
 void CInventoryYardLink::UnregisterIfLast() {
-    if (m_document.GetViewCount() <= 1 && m_registered && m_yardView) {
-        CYardMessageEvent unregister = CYardMessageEvent::Unregister(&m_document);
-        QCoreApplication::sendEvent(m_yardView, &unregister);
+    if (m_document.GetViewCount() <= 1 && m_registered) {
+        if (CYardWindow* yard = Yard())
+            yard->UnregisterInventory(m_document);
     }
 }
 
 bool CInventoryYardLink::IsBuilding() const {
-    const auto* yard = qobject_cast<const CClassificationView*>(m_yardView.data());
+    const CYardWindow* yard = Yard();
     return yard != nullptr && yard->IsBuildInProgress();
 }
 
 void CInventoryYardLink::StartBuild() {
-    if (!m_yardView)
+    CYardWindow* yard = Yard();
+    if (yard == nullptr)
         return;
-    ActivateFrameOf(m_yardView);
-    CYardMessageEvent start = CYardMessageEvent::StartBuild();
-    QCoreApplication::sendEvent(m_yardView, &start);
+    ActivateFrameOf(yard->YardWidget());
+    yard->StartInventoryBuild();
 }
 
 void CInventoryYardLink::Send(CInventoryElement* item) {
-    if (!m_yardView || item == nullptr)
+    CYardWindow* yard = Yard();
+    if (yard == nullptr || item == nullptr)
         return;
-    ActivateFrameOf(m_yardView);
-    CYardMessageEvent send = CYardMessageEvent::SendToYard(item, &m_document);
-    QCoreApplication::sendEvent(m_yardView, &send);
+    ActivateFrameOf(yard->YardWidget());
+    yard->TakeItemForChange(*item, m_document);
 }
 
 void CInventoryYardLink::Forget(std::span<CInventoryElement* const> items) const {
-    QWidget* found = m_yardView ? m_yardView.data() : (m_findYardView ? m_findYardView() : nullptr);
-    auto* yard = qobject_cast<CClassificationView*>(found);
+    CYardWindow* yard = AnyYard();
     if (yard == nullptr)
         return;
     for (const CInventoryElement* item : items)
         yard->ForgetInventoryItem(item);
 }
 
-bool CInventoryYardLink::Take(CFerroRSTreeCtrl* yardTree, CInventoryElement* item,
-                              CDocumentView* sender, QWidget* parent,
-                              const std::function<void()>& show) {
-    if (yardTree == nullptr || item == nullptr)
-        return false;
-    bool refused = false;
-    if (yardTree->IsTakenFromInventory()) {
-        if (m_document.ContainsItem(item)) {
-            m_document.MarkModified(sender);
-        } else {
+void CInventoryYardLink::TakeDrop(CInventoryWindow& window) const {
+    if (CYardWindow* yard = AnyYard())
+        yard->DeliverDraggedItem(window);
+}
+
+YardItemAnswer CInventoryYardLink::Take(const CYardItem& item, CDocumentView* sender,
+                                        QWidget* parent, const std::function<void()>& show) {
+    if (item.owned == nullptr) {
+        // Changed in the yard: it can only come back to the inventory it came from.
+        if (!m_document.ContainsItem(&item.item)) {
             m_messages.Show(parent,
                             {QStringLiteral("The finished rolling stock originated in another "
                                             "inventory file and cannot be added here!"),
                              captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
-            refused = true;
+            return YardItemAnswer::Refused;
         }
-    } else if (yardTree->GetHeldItem() == item) {
-        if (auto owned = yardTree->ReleaseItem())
-            m_document.AddItem(std::move(owned), sender);
-        else
-            refused = true;
+        m_document.MarkModified(sender);
+    } else if (*item.owned != nullptr) {
+        m_document.AddItem(std::move(*item.owned), sender);
     } else {
-        // Not the item the yard holds: nothing is taken, the yard keeps what it has.
-        refused = true;
+        return YardItemAnswer::Refused;
     }
-    if (!refused && show)
+    if (show)
         show();
-    CYardMessageEvent answer = CYardMessageEvent::DropResult(refused);
-    QCoreApplication::sendEvent(yardTree, &answer);
-    return !refused;
+    return YardItemAnswer::Taken;
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/inventory/DesktopAssociations.h"
+#include "ui/common/DesktopAssociations.h"
 
 class CMessageSink;
 class QWidget;

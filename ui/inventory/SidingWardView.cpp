@@ -3,16 +3,14 @@
 #include <algorithm>
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMimeData>
-#include <QPointer>
 #include <QTimer>
 
+#include "model/core/Catalogue.h"
 #include "model/core/SidingWardDoc.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/common/ActionRegistry.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
@@ -32,10 +30,8 @@
 #include "ui/inventory/InventoryViewSettings.h"
 #include "ui/inventory/ReportPrintCommands.h"
 #include "ui/quickfacts/BreakdownCommands.h"
-#include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
-#include "ui/yard/YardMessageEvent.h"
 
 namespace {
 
@@ -58,7 +54,7 @@ CSidingWardView::CSidingWardView(CSidingWardDoc& document, Services services, QW
       m_model(new CInventoryTreeModel(document, this)), m_tree(new CFerroTreeCtrl(this)),
       m_countCaption(new QLabel(QStringLiteral("Inventory Count"), this)),
       m_count(new QLabel(this)), m_animation(new QTimer(this)),
-      m_yardLink(document, m_services.findYardView, m_services.messages) {
+      m_yardLink(document, m_services.findYard, m_services.messages) {
     m_showDetails.fill(true);
     CreateControls();
     connect(m_animation, &QTimer::timeout, this, &CSidingWardView::AnimateSignal);
@@ -334,33 +330,17 @@ void CSidingWardView::OnDocumentUpdate(CDocumentView*, int) {
     CommandsChanged();
 }
 
-bool CSidingWardView::event(QEvent* event) {
-    if (!CYardMessageEvent::IsYardMessage(event->type()))
-        return QWidget::event(event);
-    auto* message = static_cast<CYardMessageEvent*>(event);
-    switch (message->Message()) {
-    case YM_SEND_TO_INVENTORY:
-        m_editing->TakeFromYard(qobject_cast<CFerroRSTreeCtrl*>(message->tree.data()),
-                                message->item, false);
-        return true;
-    case YM_YARD_DROP:
-        m_editing->TakeFromYard(qobject_cast<CFerroRSTreeCtrl*>(message->tree.data()), nullptr,
-                                true);
-        return true;
-    case YM_INVENTORY_DROP:
-        m_editing->TakeFromInventory(qobject_cast<CFerroTreeCtrl*>(message->tree.data()));
-        return true;
-    case YM_CUT:
-        CutSelectedItem();
-        return true;
-    case YM_REDISPLAY: {
-        CWaitCursor wait;
-        RebuildTree();
-        return true;
-    }
-    default:
-        return QWidget::event(event);
-    }
+YardItemAnswer CSidingWardView::TakeFinishedItem(const CYardItem& item) {
+    return m_editing->TakeFromYard(item);
+}
+
+void CSidingWardView::RedisplayHeadings() {
+    CWaitCursor wait;
+    RebuildTree();
+}
+
+void CSidingWardView::TakeDroppedItem(CFerroTreeCtrl& sourceTree) {
+    m_editing->TakeFromInventory(sourceTree);
 }
 
 void CSidingWardView::dragEnterEvent(QDragEnterEvent* event) {
@@ -380,20 +360,11 @@ void CSidingWardView::dropEvent(QDropEvent* event) {
     if (yardTree == nullptr || !event->mimeData()->hasFormat(CFerroRSTreeCtrl::MimeType()))
         return;
     event->acceptProposedAction();
-    const QPoint point = mapToGlobal(event->position().toPoint());
-    const unsigned dropPoint = PackDropPoint(point.x(), point.y());
     // The item is taken once the drag has ended: a box shown from inside the drop
     // would open under the drag's cursor and pointer grab. The yard's tree keeps
-    // its dragged item until the drop's answer arrives.
+    // its dragged item until then.
     QMetaObject::invokeMethod(
-        this,
-        [this, yard = QPointer<CFerroRSTreeCtrl>(yardTree), dropPoint] {
-            if (yard == nullptr)
-                return;
-            CYardMessageEvent drop = CYardMessageEvent::YardDrop(yard, dropPoint);
-            QCoreApplication::sendEvent(this, &drop);
-        },
-        Qt::QueuedConnection);
+        this, [this] { m_yardLink.TakeDrop(*this); }, Qt::QueuedConnection);
 }
 
 void CSidingWardView::contextMenuEvent(QContextMenuEvent* event) {

@@ -6,13 +6,13 @@
 #include <span>
 #include <vector>
 
-#include <QPointer>
 #include <QWidget>
 
 #include "model/core/InventoryElement.h"
 #include "model/framework/DocumentView.h"
 #include "ui/common/CommandInfo.h"
 #include "ui/common/CommandTarget.h"
+#include "ui/common/InventoryWindow.h"
 #include "ui/common/MenuLayout.h"
 #include "ui/inventory/InventoryEditTarget.h"
 #include "ui/inventory/InventoryViewServices.h"
@@ -37,7 +37,8 @@ class QTimer;
 class CSidingWardView : public QWidget,
                         public CDocumentView,
                         public CCommandTarget,
-                        public CInventoryEditTarget {
+                        public CInventoryEditTarget,
+                        public CInventoryWindow {
     Q_OBJECT
 
 public:
@@ -64,8 +65,6 @@ public:
     CSoundPlayer& Sounds() const override { return m_services.sounds; }
     QWidget* Window() override { return this; }
     CDocumentView* Sender() override { return this; }
-    // The yard's build form once registered; null without a yard.
-    QWidget* YardView() const { return m_yardLink.YardView(); }
     bool IsYardBuilding() const { return m_yardLink.IsBuilding(); }
     void ReleaseFromYard(std::span<CInventoryElement* const> items) const override {
         m_yardLink.Forget(items);
@@ -85,7 +84,8 @@ public:
     void ExpandAll();
     void CollapseAll();
     bool IsExpanded() const { return m_expanded; }
-    // Cut on the selected item (also what YM_CUT asks for); false when nothing was cut.
+    // Cut on the selected item (also what another inventory asks for when the
+    // item was dragged onto it); false when nothing was cut.
     bool CutSelectedItem() override;
     // Sorts the document by attribute and rebuilds.
     void SortBy(int attribute);
@@ -105,6 +105,13 @@ public:
     static bool ParseViewSettings(const QString& value, DetailFlags& flags, int& sortAttribute);
     static QString FormatViewSettings(const DetailFlags& flags, int sortAttribute);
 
+    // What the yard asks of the window.
+    QWidget* InventoryWidget() override { return this; }
+    YardItemAnswer TakeFinishedItem(const CYardItem& item) override;
+    void RedisplayHeadings() override;
+    // An item dragged from another inventory's tree was dropped here: it moves here.
+    void TakeDroppedItem(CFerroTreeCtrl& sourceTree);
+
     void OnDocumentUpdate(CDocumentView* sender, int hint) override;
 
     bool HandlesCommand(int id) const override;
@@ -112,7 +119,6 @@ public:
     void OnUpdateCommand(int id, CCommandUpdate& update) override;
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "model/core/Catalogue.h"
 #include "model/core/ItemList.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/quickfacts/BestPerformer.h"
@@ -25,7 +26,6 @@
 #include "model/quickfacts/TotalAssetValue.h"
 #include "model/quickfacts/TotalExpenditures.h"
 #include "model/quickfacts/WorstPerformer.h"
-#include "model/yard/ClassificationDoc.h"
 #include "ui/common/ActionRegistry.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
@@ -44,9 +44,7 @@
 #include "ui/inventory/SidingWardView.h"
 #include "ui/quickfacts/BreakdownCommands.h"
 #include "ui/quickfacts/ReportDisplay.h"
-#include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
-#include "ui/yard/YardMessageEvent.h"
 
 using namespace Qt::StringLiterals;
 
@@ -133,7 +131,7 @@ CSidingWardView2::CSidingWardView2(CSidingWardDoc& document, CInventoryViewServi
     : QWidget(parent), m_document(document), m_services(std::move(services)),
       m_model(new CInventoryListModel(document, this)), m_filter(new QLineEdit(this)),
       m_count(new QLabel(this)), m_list(new QTableView(this)),
-      m_yardLink(document, m_services.findYardView, m_services.messages) {
+      m_yardLink(document, m_services.findYard, m_services.messages) {
     m_shownColumns.fill(true);
     m_sortDirection.fill(1);
     CreateControls();
@@ -405,11 +403,12 @@ void CSidingWardView2::ChangeAttribute(int attribute) {
     if (item == nullptr)
         return;
     const CCatalogue* yard = m_document.GetClassificationYard();
-    const CValueList* values = yard ? yard->GetValueList(attribute) : nullptr;
+    const std::vector<std::string>* values = yard ? yard->GetValueList(attribute) : nullptr;
     const bool keepOrder = attribute == static_cast<int>(Attribute::CurrentValue);
     CInventoryModificationDialog dialog(
         u"Maintain "_s + text::FromBytes(m_model->Heading(attribute)),
-        item->GetAttributeText(attribute), values ? *values : CValueList{}, keepOrder, this);
+        item->GetAttributeText(attribute), values ? *values : std::vector<std::string>{}, keepOrder,
+        this);
     if (dialog.exec() != QDialog::Accepted || !dialog.GetChosenValue())
         return;
     CWaitCursor wait;
@@ -664,33 +663,21 @@ void CSidingWardView2::CommandsChanged() {
         m_actions->UpdateAll();
 }
 
-bool CSidingWardView2::event(QEvent* event) {
-    if (!CYardMessageEvent::IsYardMessage(event->type()))
-        return QWidget::event(event);
-    auto* message = static_cast<CYardMessageEvent*>(event);
-    switch (message->Message()) {
-    case YM_SEND_TO_INVENTORY: {
-        // A changed item leaves its row for one at the end, as a new item gets.
-        CInventoryElement* item = message->item;
-        m_yardLink.Take(qobject_cast<CFerroRSTreeCtrl*>(message->tree.data()), item, this, this,
-                        [this, item] {
-                            m_model->RemoveRow(item);
-                            AppendRow(item);
-                        });
-        CommandsChanged();
-        return true;
-    }
-    case YM_REDISPLAY: {
-        CWaitCursor wait;
-        Rebuild();
-        // The headings may have changed, and with them the menu texts.
-        CommandsChanged();
-        return true;
-    }
-    default:
-        // Drops are not taken here.
-        return QWidget::event(event);
-    }
+YardItemAnswer CSidingWardView2::TakeFinishedItem(const CYardItem& item) {
+    CInventoryElement* taken = &item.item;
+    const YardItemAnswer answer = m_yardLink.Take(item, this, this, [this, taken] {
+        m_model->RemoveRow(taken);
+        AppendRow(taken);
+    });
+    CommandsChanged();
+    return answer;
+}
+
+void CSidingWardView2::RedisplayHeadings() {
+    CWaitCursor wait;
+    Rebuild();
+    // The headings changed, and with them the menu texts.
+    CommandsChanged();
 }
 
 bool CSidingWardView2::eventFilter(QObject* watched, QEvent* event) {

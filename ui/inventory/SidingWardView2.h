@@ -8,6 +8,7 @@
 
 #include "model/framework/DocumentView.h"
 #include "ui/common/CommandTarget.h"
+#include "ui/common/InventoryWindow.h"
 #include "ui/inventory/InventoryListModel.h"
 #include "ui/inventory/InventoryViewServices.h"
 #include "ui/inventory/InventoryYardLink.h"
@@ -25,7 +26,10 @@ class QTableView;
 // selected row. Its column choice and sort are its own and never stored. It
 // registers the document with the Classification Yard and takes the items the yard
 // sends; nothing can be dropped on it.
-class CSidingWardView2 : public QWidget, public CDocumentView, public CCommandTarget {
+class CSidingWardView2 : public QWidget,
+                         public CDocumentView,
+                         public CCommandTarget,
+                         public CInventoryWindow {
     Q_OBJECT
 
 public:
@@ -46,7 +50,12 @@ public:
     // "N of M items": the rows shown and the items of the inventory.
     QString CountText() const;
     const ColumnFlags& GetColumnFlags() const { return m_shownColumns; }
-    QWidget* YardView() const { return m_yardLink.YardView(); }
+
+    // What the yard asks of the window. A changed item leaves its row for one at
+    // the end, as a new item gets.
+    QWidget* InventoryWidget() override { return this; }
+    YardItemAnswer TakeFinishedItem(const CYardItem& item) override;
+    void RedisplayHeadings() override;
 
     // The columns and rows anew, in the document's order; row 0 selected.
     void Rebuild();
@@ -72,7 +81,6 @@ public:
     void OnUpdateCommand(int id, CCommandUpdate& update) override;
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

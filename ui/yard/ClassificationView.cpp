@@ -30,15 +30,11 @@
 #include "ui/common/Text.h"
 #include "ui/common/ValueEntries.h"
 #include "ui/yard/ChooseInventoryDialog.h"
-#include "ui/yard/CustomizeHeadings.h"
-#include "ui/yard/CustomizePreferences.h"
 #include "ui/yard/CustomizeSheet.h"
-#include "ui/yard/CustomizeValues.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/ItemNumberBuilder.h"
 #include "ui/yard/ManufacturerSheet.h"
 #include "ui/yard/YardCommandIds.h"
-#include "ui/yard/YardMessageEvent.h"
 
 using valueentries::AddEntry;
 using valueentries::EntryBytes;
@@ -47,8 +43,6 @@ using valueentries::FindNoCase;
 namespace {
 
 constexpr int kItemNumber = static_cast<int>(Attribute::ItemNumber);
-const QString kItemNotLocated = QStringLiteral(
-    "This item cannot be located in the sending inventory.\nThe operation will be canceled.");
 
 // The rows of the form, top to bottom.
 constexpr std::array<int, kAttributeCount> kFormRows = {1, 2, 0, 3,  4,  5,  6,
@@ -65,34 +59,40 @@ bool IsSortedList(int attribute) {
 CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock& clock,
                                          CMessageSink& messages, QWidget* parent)
     : QWidget(parent), m_yard(yard), m_clock(clock), m_messages(messages) {
-    m_chooser = [this](QWidget* owner, const std::vector<CSidingWardDoc*>& inventories) {
-        CChooseInventoryDialog dialog(inventories, m_messages, owner);
-        return dialog.exec() == QDialog::Accepted ? dialog.GetChosen() : nullptr;
-    };
-    m_builder = [this](QWidget* owner, const std::string& heading) {
-        return CItemNumberBuilder::Run(owner, heading, m_messages);
-    };
-    m_listing = [this](QWidget* owner) {
-        return CManufacturerSheet::Open(owner, m_yard, m_messages, m_lastManufacturerTab);
-    };
-    m_wizard = [this](QWidget* owner, bool productChosen) {
-        return CClassificationWizard::Run(
-            owner, m_yard, productChosen,
-            [this](QWidget* sheetParent, int attribute) { Customize(sheetParent, attribute); });
-    };
-
     CProgressWindow progress(QStringLiteral("Please wait for ") + captions::ApplicationTitle() +
                                  QStringLiteral(" to load..."),
                              10, parent);
     progress.show();
     CreateControls();
+    m_inventories = std::make_unique<CRegisteredInventories>(
+        m_yard, [this](QWidget* owner, const std::vector<CSidingWardDoc*>& inventories) {
+            CChooseInventoryDialog dialog(inventories, m_messages, owner);
+            return dialog.exec() == QDialog::Accepted ? dialog.GetChosen() : nullptr;
+        });
+    // The form is a private base: only the view hands it out.
+    CYardBuildForm& form = *this;
+    m_build = std::make_unique<CYardBuild>(form, m_yard, m_clock, m_messages, [this] {
+        if (!m_inventories->IsEmpty())
+            SendItemToInventory();
+    });
+    m_build->SetItemNumberBuilder([this](QWidget* owner, const std::string& heading) {
+        return CItemNumberBuilder::Run(owner, heading, m_messages);
+    });
+    m_build->SetManufacturerListing([this](QWidget* owner) {
+        return CManufacturerSheet::Open(owner, m_yard, m_messages, m_build->LastManufacturerTab());
+    });
+    m_build->SetWizard([this](QWidget* owner, bool productChosen) {
+        return CClassificationWizard::Run(
+            owner, m_yard, productChosen,
+            [this](QWidget* sheetParent, int attribute) { Customize(sheetParent, attribute); });
+    });
     progress.StepIt();
     m_yard.SetTitle("The Classification Yard");
     progress.StepIt();
     FillLists(false);
     for (int step = 0; step < 6; ++step)
         progress.StepIt();
-    EnterIdleState();
+    m_build->EnterIdleState();
     SetLabels();
     progress.StepIt();
     progress.StepIt();
@@ -161,23 +161,23 @@ void CClassificationView::CreateControls() {
     m_tree->setObjectName(QStringLiteral("yardTree"));
     groupLayout->addWidget(m_tree);
 
-    m_build = new QPushButton(QStringLiteral("Build...."), this);
-    m_build->setObjectName(QStringLiteral("build"));
-    m_build->setDefault(true);
+    m_buildButton = new QPushButton(QStringLiteral("Build...."), this);
+    m_buildButton->setObjectName(QStringLiteral("build"));
+    m_buildButton->setDefault(true);
     m_finished = new QPushButton(QStringLiteral("Finished"), this);
     m_finished->setObjectName(QStringLiteral("finished"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    connect(m_build, &QPushButton::clicked, this, &CClassificationView::StartBuild);
+    connect(m_buildButton, &QPushButton::clicked, this, &CClassificationView::StartBuild);
     connect(m_finished, &QPushButton::clicked, this, &CClassificationView::FinishBuild);
     connect(m_cancel, &QPushButton::clicked, this, &CClassificationView::CancelBuild);
     // After the button's own work, whatever it changed.
-    for (QPushButton* button : {m_build, m_finished, m_cancel})
+    for (QPushButton* button : {m_buildButton, m_finished, m_cancel})
         connect(button, &QPushButton::clicked, this, &CClassificationView::CommandsChanged);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_build);
+    buttons->addWidget(m_buildButton);
     buttons->addWidget(m_finished);
     buttons->addWidget(m_cancel);
 
@@ -269,62 +269,22 @@ void CClassificationView::GrowWindowToForm() {
 void CClassificationView::Relabel() {
     SetLabels();
     m_tree->Redisplay(m_yard);
-    for (CSidingWardDoc* inventory : m_registered) {
-        for (CDocumentView* view : inventory->GetViews()) {
-            if (auto* widget = dynamic_cast<QWidget*>(view)) {
-                CYardMessageEvent redisplay = CYardMessageEvent::Redisplay();
-                QCoreApplication::sendEvent(widget, &redisplay);
-            }
-        }
-    }
+    m_inventories->RedisplayHeadings();
 }
 
 void CClassificationView::Customize(QWidget* parent, int startAttribute) {
     CCustomizeSheet sheet(m_yard, m_clock, m_messages, startAttribute,
                           parent != nullptr ? parent : this);
-    m_yard.SnapshotValues();
-    m_yard.SnapshotHeadings();
-    const bool ok = sheet.exec() == QDialog::Accepted;
-    const CCustomizeValues& values = sheet.Values();
-    const CCustomizeHeadings& headings = sheet.Headings();
-    const CCustomizePreferences& preferences = sheet.Preferences();
-    bool refresh = false;
-    bool relabel = false;
-    bool preferencesSet = false;
-    if (ok) {
-        refresh = values.HasPendingChanges() || values.WasApplied();
-        relabel = headings.HasPendingChanges() || headings.WasApplied();
-        if (preferences.HasPendingChanges() || preferences.WasApplied()) {
-            m_yard.SetUseManufacturerFile(preferences.UseManufacturerFile());
-            m_yard.SetUseWizard(preferences.UseWizard());
-            preferencesSet = true;
-        }
-    } else {
-        // Back to the last snapshot: the one taken before, or at the last Apply.
-        if (values.HasPendingChanges() || values.WasApplied())
-            m_yard.RestoreValues();
-        refresh = values.WasApplied();
-        if (headings.HasPendingChanges() || headings.WasApplied())
-            m_yard.RestoreHeadings();
-        relabel = headings.WasApplied();
-    }
-    if (refresh)
+    const CCustomizeSheet::Outcome outcome = sheet.Run();
+    if (outcome.refresh)
         FillLists(true);
-    if (relabel)
+    if (outcome.relabel)
         Relabel();
-    if (refresh || relabel || preferencesSet)
+    if (outcome.refresh || outcome.relabel || outcome.preferencesSet)
         SaveYard();
 }
 
-// The comments and picture of a build are its own: idle forgets them.
-void CClassificationView::EnterIdleState() {
-    EnterState(false);
-    m_pendingComments.clear();
-    m_pendingPicture.clear();
-}
-
-void CClassificationView::EnterState(bool building) {
-    m_building = building;
+void CClassificationView::EnableControls(bool building, bool comments, bool picture) {
     for (QComboBox* list : m_lists) {
         if (list != nullptr)
             list->setEnabled(building);
@@ -333,223 +293,88 @@ void CClassificationView::EnterState(bool building) {
     m_itemNumberButton->setEnabled(building);
     m_finished->setEnabled(building);
     m_cancel->setEnabled(building);
-    m_comments->setEnabled(building && m_commentsEditor != nullptr);
-    m_picture->setEnabled(building && m_pictureChooser != nullptr);
-    m_build->setEnabled(!building);
+    m_comments->setEnabled(comments);
+    m_picture->setEnabled(picture);
+    m_buildButton->setEnabled(!building);
+}
+
+void CClassificationView::FocusList(Attribute attribute) {
+    m_lists[static_cast<std::size_t>(attribute)]->setFocus();
+}
+
+std::string CClassificationView::ItemNumber() const {
+    // The field refuses what the file cannot hold, so the conversion succeeds.
+    return text::ToBytes(m_itemNumber->text()).value_or(std::string());
+}
+
+void CClassificationView::SetItemNumber(const std::string& number) {
+    m_itemNumber->setText(text::FromBytes(number));
+    m_lastItemNumber = number;
+}
+
+void CClassificationView::SetInventoryChooser(InventoryChooser chooser) {
+    m_inventories->SetChooser(std::move(chooser));
+}
+
+void CClassificationView::SetItemNumberBuilder(ItemNumberBuilderHook builder) {
+    m_build->SetItemNumberBuilder(std::move(builder));
+}
+
+void CClassificationView::SetManufacturerListing(ManufacturerListingHook listing) {
+    m_build->SetManufacturerListing(std::move(listing));
+}
+
+void CClassificationView::SetWizard(WizardHook wizard) {
+    m_build->SetWizard(std::move(wizard));
 }
 
 void CClassificationView::SetCommentsEditor(PendingTextEditor editor) {
-    m_commentsEditor = std::move(editor);
-    EnterState(m_building);
+    m_build->SetCommentsEditor(std::move(editor));
 }
 
 void CClassificationView::SetPictureChooser(PendingTextEditor chooser) {
-    m_pictureChooser = std::move(chooser);
-    EnterState(m_building);
+    m_build->SetPictureChooser(std::move(chooser));
 }
 
-bool CClassificationView::ConfirmReplaceHeldItem() {
-    if (!m_tree->HoldsItem())
-        return true;
-    const MessageAnswer answer = m_messages.Show(
-        this, {QStringLiteral("This action will delete the item\ncurrently in the "
-                              "Classification Yard.\n\nDo you want to continue?"),
-               captions::YardWarning(), MessageIcon::Question, MessageButtons::YesNo});
-    if (answer != MessageAnswer::Yes)
-        return false;
-    // Destroys an item of the yard's own; an inventory's item stays in its inventory.
-    m_tree->Empty();
-    return true;
+bool CClassificationView::IsBuildInProgress() const {
+    return m_build->IsInProgress();
 }
 
 void CClassificationView::StartBuild() {
-    if (m_building || !ConfirmReplaceHeldItem())
-        return;
-    m_tree->Empty();
-    EnterState(true);
-    m_pendingComments.clear();
-    m_pendingPicture.clear();
-    m_lists[static_cast<std::size_t>(Attribute::Manufacturer)]->setFocus();
-    m_assistantRun = true;
-    RunAssistants();
-    m_assistantRun = false;
-}
-
-bool CClassificationView::AskToContinue(const QString& reason) {
-    return m_messages.Show(this, {reason + QStringLiteral("\n\nDo you want to continue "
-                                                          "building the item?"),
-                                  captions::YardWarning(), MessageIcon::Question,
-                                  MessageButtons::YesNo}) == MessageAnswer::Yes;
-}
-
-void CClassificationView::RunAssistants() {
-    if (m_yard.GetUseManufacturerFile()) {
-        if (!RunManufacturerListing() &&
-            !AskToContinue(QStringLiteral("You did not select anything from the list."))) {
-            CancelBuild();
-            return;
-        }
-    } else {
-        m_productChosen = false;
-    }
-    if (!m_yard.GetUseWizard())
-        return;
-    const std::optional<CWizardChoices> choices = m_wizard(this, m_productChosen);
-    // Nothing the wizard can reach ends the build, but the form must not go on
-    // with a build that is no longer there.
-    if (!m_building)
-        return;
-    if (!choices) {
-        if (!AskToContinue(QStringLiteral("You did not finish the wizard build.")))
-            CancelBuild();
-        return;
-    }
-    ApplyWizardChoices(*choices);
-    if (!m_productChosen)
-        RunItemNumberBuilder();
-    if (m_commentsEditor)
-        EditComments();
-    if (m_pictureChooser)
-        ChoosePicture();
-    FinishBuild();
-}
-
-bool CClassificationView::RunManufacturerListing() {
-    m_productChosen = false;
-    const std::optional<CManufacturerChoice> choice = m_listing(this);
-    if (!choice || !m_building)
-        return false;
-    m_productChosen = true;
-    ApplyProduct(*choice);
-    return true;
-}
-
-void CClassificationView::ApplyProduct(const CManufacturerChoice& choice) {
-    const CManufacturerProduct& product = choice.product;
-    SelectOrAddValue(static_cast<int>(Attribute::Manufacturer), choice.manufacturer);
-    SelectOrAddValue(static_cast<int>(Attribute::BodyClassification), product.bodyClassification);
-    SelectOrAddValue(static_cast<int>(Attribute::RoadName), product.roadName);
-    SelectOrAddValue(static_cast<int>(Attribute::PaintScheme), product.paintScheme);
-    SelectOrAddValue(static_cast<int>(Attribute::Scale), product.scale);
-    m_itemNumber->setText(text::FromBytes(product.itemNumber));
-    m_lastItemNumber = product.itemNumber;
-    if (!m_assistantRun)
-        m_lists[static_cast<std::size_t>(Attribute::Condition)]->setFocus();
-}
-
-void CClassificationView::ApplyWizardChoices(const CWizardChoices& choices) {
-    // A chosen product keeps the five attributes it gave.
-    constexpr std::array<Attribute, 5> kFromProduct = {
-        Attribute::Manufacturer, Attribute::BodyClassification, Attribute::RoadName,
-        Attribute::PaintScheme, Attribute::Scale};
-    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
-        if (attribute == kItemNumber)
-            continue;
-        if (m_productChosen && std::find(kFromProduct.begin(), kFromProduct.end(),
-                                         static_cast<Attribute>(attribute)) != kFromProduct.end())
-            continue;
-        QComboBox* list = m_lists[static_cast<std::size_t>(attribute)];
-        // No equal entry (an empty choice among them) leaves the list without a selection.
-        list->setCurrentIndex(FindNoCase(list, choices[static_cast<std::size_t>(attribute)]));
-    }
-}
-
-void CClassificationView::UseManufacturerFile() {
-    if (m_building)
-        RunManufacturerListing();
-}
-
-void CClassificationView::EditComments() {
-    if (!m_building || !m_commentsEditor)
-        return;
-    if (const auto edited = m_commentsEditor(this, m_pendingComments))
-        m_pendingComments = *edited;
-}
-
-void CClassificationView::ChoosePicture() {
-    if (!m_building || !m_pictureChooser)
-        return;
-    if (const auto chosen = m_pictureChooser(this, m_pendingPicture))
-        m_pendingPicture = *chosen;
+    m_build->Start();
 }
 
 void CClassificationView::FinishBuild() {
-    if (!m_building)
-        return;
-    CInventoryElement* item = nullptr;
-    std::unique_ptr<CInventoryElement> newItem;
-    if (m_tree->IsTakenFromInventory()) {
-        item = m_tree->GetHeldItem();
-        if (!m_tree->GetTakenFromDocument()->ContainsItem(item)) {
-            ShowError(kItemNotLocated, captions::YardError());
-            CancelBuild();
-            return;
-        }
-    } else {
-        newItem = std::make_unique<CInventoryElement>();
-        item = newItem.get();
-    }
-    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
-        if (attribute != kItemNumber)
-            item->SetAttributeText(attribute, SelectedValue(attribute));
-    }
-    // The field refuses what the file cannot hold, so the conversion succeeds.
-    item->SetItemNumber(text::ToBytes(m_itemNumber->text()).value_or(std::string()));
-    item->SetComments(m_pendingComments);
-    item->SetPicture(m_pendingPicture);
-    const CDate today = m_clock.Today();
-    item->SetEntryDate(today.month, today.day, today.year);
-
-    if (newItem)
-        m_tree->ShowNewItem(std::move(newItem), m_yard);
-    else
-        m_tree->Redisplay(m_yard);
-    EnterIdleState();
-    m_tree->SelectRoot();
-    m_tree->SetDragEnabled(true);
-    if (!m_registered.empty())
-        SendItemToInventory();
+    m_build->Finish();
 }
 
 void CClassificationView::CancelBuild() {
-    if (!m_building)
-        return;
-    EnterIdleState();
-    m_tree->Empty();
-}
-
-bool CClassificationView::CanSend() const {
-    return m_tree->HoldsItem() && !m_building && !m_registered.empty();
-}
-
-void CClassificationView::SendItemToInventory() {
-    if (!CanSend())
-        return;
-    CSidingWardDoc* target = nullptr;
-    if (m_tree->IsTakenFromInventory())
-        target = m_tree->GetTakenFromDocument();
-    else if (m_registered.size() == 1)
-        target = m_registered.front();
-    else
-        target = m_chooser(this, m_registered);
-    if (target == nullptr || target->GetViews().empty())
-        return;
-    auto* view = dynamic_cast<QWidget*>(target->GetViews().front());
-    if (view == nullptr)
-        return;
-    ActivateFrameOf(view);
-    CYardMessageEvent message =
-        CYardMessageEvent::SendToInventory(m_tree, m_tree->GetSelectedItem());
-    QCoreApplication::sendEvent(view, &message);
+    m_build->Cancel();
 }
 
 void CClassificationView::RunItemNumberBuilder() {
-    if (!m_building)
-        return;
-    if (const auto result = m_builder(this, m_yard.GetHeading(kItemNumber))) {
-        m_itemNumber->setText(text::FromBytes(*result));
-        m_lastItemNumber = *result;
-    }
+    m_build->RunItemNumberBuilder();
+}
+
+void CClassificationView::UseManufacturerFile() {
+    m_build->UseManufacturerFile();
+}
+
+void CClassificationView::EditComments() {
+    m_build->EditComments();
+}
+
+void CClassificationView::ChoosePicture() {
+    m_build->ChoosePicture();
+}
+
+bool CClassificationView::CanSend() const {
+    return m_tree->HoldsItem() && !IsBuildInProgress() && !m_inventories->IsEmpty();
+}
+
+void CClassificationView::SendItemToInventory() {
+    if (CanSend())
+        m_inventories->Send(*m_tree, this);
 }
 
 void CClassificationView::SaveYard() {
@@ -571,7 +396,7 @@ const std::vector<CClassificationView::Command>& CClassificationView::CommandTab
     using namespace CommandId;
     using namespace Qt::StringLiterals;
     using View = CClassificationView;
-    const auto building = [](const View& view) { return view.m_building; };
+    const auto building = [](const View& view) { return view.IsBuildInProgress(); };
     // "Use " + the heading + what follows, for the entries named after a heading.
     const auto useHeading = [](int attribute, const QString& rest) {
         return [attribute, rest](const View& view) {
@@ -583,7 +408,7 @@ const std::vector<CClassificationView::Command>& CClassificationView::CommandTab
         {{BuildItem, u"&Build an Inventory Item"_s,
           u"Build a new item in the Classification Yard\nBuild an Inventory Item"_s,
           ToolbarIcon(u"build-item"_s)},
-         [](const View& view) { return !view.m_building; },
+         [](const View& view) { return !view.IsBuildInProgress(); },
          [](View& view) { view.StartBuild(); }},
         {{YardFinish, u"&Finish the Build"_s, u"Finish the item being built\nFinished"_s},
          building,
@@ -649,8 +474,8 @@ CMenuItem CClassificationView::ContextMenuLayout() {
 
 void CClassificationView::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && m_build->isEnabled()) {
-        m_build->click();
+    if (enter && event->modifiers() == Qt::NoModifier && m_buildButton->isEnabled()) {
+        m_buildButton->click();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -678,100 +503,45 @@ void CClassificationView::SelectOrAddValue(int attribute, const std::string& val
     list->setCurrentIndex(AddEntry(list, value, IsSortedList(attribute)));
 }
 
+void CClassificationView::SelectValue(int attribute, const std::string& value) {
+    QComboBox* list = m_lists[static_cast<std::size_t>(attribute)];
+    list->setCurrentIndex(FindNoCase(list, value));
+}
+
 std::string CClassificationView::SelectedValue(int attribute) const {
     const QComboBox* list = m_lists[static_cast<std::size_t>(attribute)];
     return list->currentIndex() >= 0 ? EntryBytes(list, list->currentIndex()) : std::string();
 }
 
-void CClassificationView::TakeItem(CInventoryElement* item, CSidingWardDoc* inventory,
-                                   QWidget* sourceTree) {
-    if (item == nullptr || inventory == nullptr)
-        return;
-    if (m_building) {
-        ShowError(QStringLiteral("You cannot perform this action while a Build is in progress!\n"
-                                 "Press Finish or press Cancel to terminate the Build."),
-                  captions::YardError());
-        return;
-    }
-    if (!ConfirmReplaceHeldItem())
-        return;
-    m_tree->ShowTakenItem(item, inventory, m_yard);
-    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
-        if (attribute != kItemNumber)
-            SelectOrAddValue(attribute, item->GetAttributeText(attribute));
-    }
-    m_itemNumber->setText(text::FromBytes(item->GetItemNumber()));
-    m_lastItemNumber = item->GetItemNumber();
-    m_pendingComments = item->GetComments();
-    m_pendingPicture = item->GetPicture();
-    m_tree->SelectRoot();
-    EnterState(true);
-    m_lists[static_cast<std::size_t>(Attribute::Manufacturer)]->setFocus();
-    if (sourceTree != nullptr) {
-        CYardMessageEvent taken = CYardMessageEvent::InventoryDropResult();
-        QCoreApplication::sendEvent(sourceTree, &taken);
-    }
+void CClassificationView::RegisterInventory(CSidingWardDoc& inventory) {
+    m_inventories->Add(inventory);
+    emit CommandsChanged();
 }
 
-void CClassificationView::Register(CSidingWardDoc* inventory) {
-    if (inventory == nullptr ||
-        std::find(m_registered.begin(), m_registered.end(), inventory) != m_registered.end())
-        return;
-    m_registered.push_back(inventory);
-    inventory->SetClassificationYard(&m_yard);
+void CClassificationView::UnregisterInventory(CSidingWardDoc& inventory) {
+    m_inventories->Remove(inventory);
+    if (m_tree->GetTakenFromDocument() == &inventory)
+        m_build->ReleaseTakenItem();
+    emit CommandsChanged();
 }
 
-void CClassificationView::Unregister(CSidingWardDoc* inventory) {
-    const auto found = std::find(m_registered.begin(), m_registered.end(), inventory);
-    if (found != m_registered.end())
-        m_registered.erase(found);
-    if (inventory != nullptr && m_tree->GetTakenFromDocument() == inventory)
-        ReleaseTakenItem();
+void CClassificationView::StartInventoryBuild() {
+    StartBuild();
+    emit CommandsChanged();
+}
+
+bool CClassificationView::TakeItemForChange(CInventoryElement& item, CSidingWardDoc& inventory) {
+    const bool taken = m_build->TakeForChange(item, inventory);
+    emit CommandsChanged();
+    return taken;
+}
+
+void CClassificationView::DeliverDraggedItem(CInventoryWindow& target) {
+    m_tree->DeliverDraggedItem(target);
 }
 
 void CClassificationView::ForgetInventoryItem(const CInventoryElement* item) {
-    if (item == nullptr || !m_tree->IsTakenFromInventory() || m_tree->GetHeldItem() != item)
-        return;
-    // The user's edits of a change in progress are lost: say so, once the yard has
-    // let go of the item.
-    const bool changing = m_building;
-    ReleaseTakenItem();
-    if (changing)
-        ShowError(kItemNotLocated, captions::YardError());
-}
-
-void CClassificationView::ReleaseTakenItem() {
-    CancelBuild();
-    // A finished change is held as well: the item is going away, so the tree must
-    // let go of it.
-    m_tree->Empty();
-}
-
-bool CClassificationView::event(QEvent* event) {
-    if (!CYardMessageEvent::IsYardMessage(event->type()))
-        return QWidget::event(event);
-    auto* message = static_cast<CYardMessageEvent*>(event);
-    switch (message->Message()) {
-    case YM_REGISTER:
-        Register(message->document);
-        break;
-    case YM_UNREGISTER:
-        Unregister(message->document);
-        break;
-    case YM_START_BUILD:
-        StartBuild();
-        break;
-    case YM_SEND_TO_YARD:
-        TakeItem(message->item, message->document, nullptr);
-        break;
-    case YM_INVENTORY_DROP:
-        TakeItem(message->item, message->document, message->tree);
-        break;
-    default:
-        return QWidget::event(event);
-    }
-    emit CommandsChanged();
-    return true;
+    m_build->ForgetInventoryItem(item);
 }
 
 void CClassificationView::OnItemNumberEdited(const QString& typed) {

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <array>
-#include <functional>
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,11 +10,12 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/framework/DocumentView.h"
-#include "model/yard/Manufacturer.h"
 #include "ui/common/CommandInfo.h"
 #include "ui/common/CommandTarget.h"
 #include "ui/common/MenuLayout.h"
-#include "ui/yard/ClassificationWizard.h"
+#include "ui/common/YardWindow.h"
+#include "ui/yard/RegisteredInventories.h"
+#include "ui/yard/YardBuild.h"
 
 class CActionRegistry;
 class CClassificationDoc;
@@ -23,43 +23,34 @@ class CClock;
 class CFerroRSTreeCtrl;
 class CMessageSink;
 class CSidingWardDoc;
-class CYardMessageEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The Classification Yard build form on the yard document: one drop-down list per
-// attribute filled from the catalogue, the Item Number field, Build, Finished and
-// Cancel, and the tree of the item the yard holds. It is the receiver of the yard
-// messages (CYardMessageEvent) of the inventory windows.
-class CClassificationView : public QWidget, public CDocumentView, public CCommandTarget {
+// The Classification Yard window: the build form on the yard document (one drop-down
+// list per attribute filled from the catalogue, the Item Number field, Build,
+// Finished and Cancel, and the tree of the item the yard holds) with the yard's
+// commands. The build itself is CYardBuild's; the inventory windows reach the yard
+// through CYardWindow.
+class CClassificationView : public QWidget,
+                            public CDocumentView,
+                            public CCommandTarget,
+                            public CYardWindow,
+                            private CYardBuildForm {
     Q_OBJECT
 
 public:
-    // Picks the inventory to send to among several; null sends nothing.
-    using InventoryChooser =
-        std::function<CSidingWardDoc*(QWidget* parent, const std::vector<CSidingWardDoc*>&)>;
-    // Runs the Item Number Builder titled after the heading; nothing on Cancel.
-    using ItemNumberBuilderHook =
-        std::function<std::optional<std::string>(QWidget* parent, const std::string& heading)>;
-    // Runs the manufacturer listing; the chosen product, or nothing.
-    using ManufacturerListingHook =
-        std::function<std::optional<CManufacturerChoice>(QWidget* parent)>;
-    // Runs the Classification Yard Wizard; the chosen values after Finish, nothing
-    // after Cancel.
-    using WizardHook =
-        std::function<std::optional<CWizardChoices>(QWidget* parent, bool productChosen)>;
-    // Edits a pending text of the build (the comments, or the picture path); the
-    // edited text on OK, nothing when the user leaves it unchanged.
-    using PendingTextEditor =
-        std::function<std::optional<std::string>(QWidget* parent, const std::string& current)>;
+    using InventoryChooser = CRegisteredInventories::InventoryChooser;
+    using ItemNumberBuilderHook = CYardBuild::ItemNumberBuilderHook;
+    using ManufacturerListingHook = CYardBuild::ManufacturerListingHook;
+    using WizardHook = CYardBuild::WizardHook;
+    using PendingTextEditor = CYardBuild::PendingTextEditor;
 
     // yard, clock and messages must outlive the view. Sets the document title,
     // fills the lists, labels them from the headings and enters the idle state.
     CClassificationView(CClassificationDoc& yard, const CClock& clock, CMessageSink& messages,
                         QWidget* parent = nullptr);
-    // Waits for the manufacturer loader to end (with a progress window).
     // Waits for the manufacturer file loader, as WaitForManufacturerLoader does.
     ~CClassificationView() override;
 
@@ -69,10 +60,10 @@ public:
     void WaitForManufacturerLoader();
 
     // Replace the dialogs (tests; the defaults run the real ones).
-    void SetInventoryChooser(InventoryChooser chooser) { m_chooser = std::move(chooser); }
-    void SetItemNumberBuilder(ItemNumberBuilderHook builder) { m_builder = std::move(builder); }
-    void SetManufacturerListing(ManufacturerListingHook listing) { m_listing = std::move(listing); }
-    void SetWizard(WizardHook wizard) { m_wizard = std::move(wizard); }
+    void SetInventoryChooser(InventoryChooser chooser);
+    void SetItemNumberBuilder(ItemNumberBuilderHook builder);
+    void SetManufacturerListing(ManufacturerListingHook listing);
+    void SetWizard(WizardHook wizard);
     // The comments editor and the picture dialog of the build. Until they are set
     // the Comments and Picture buttons stay disabled and the end of a wizard build
     // goes without them.
@@ -80,7 +71,7 @@ public:
     void SetPictureChooser(PendingTextEditor chooser);
 
     // True from the start of a build until Finished or Cancel.
-    bool IsBuildInProgress() const { return m_building; }
+    bool IsBuildInProgress() const override;
 
     // The build lifecycle; each does nothing when its command is disabled.
     void StartBuild();
@@ -97,19 +88,23 @@ public:
     void EditComments();
     void ChoosePicture();
 
-    // An inventory is about to destroy item. When the tree holds that item for
-    // changes, the change ends and the tree lets go of it, as when the item's
-    // inventory closes: nothing may redisplay or finish onto a destroyed item. A
-    // change in progress is cancelled with a message, since its edits are lost.
-    void ForgetInventoryItem(const CInventoryElement* item);
+    // What the inventory windows ask of the yard.
+    QWidget* YardWidget() override { return this; }
+    void RegisterInventory(CSidingWardDoc& inventory) override;
+    void UnregisterInventory(CSidingWardDoc& inventory) override;
+    void StartInventoryBuild() override;
+    bool TakeItemForChange(CInventoryElement& item, CSidingWardDoc& inventory) override;
+    void DeliverDraggedItem(CInventoryWindow& target) override;
+    // A change in progress is cancelled with a message, since its edits are lost.
+    void ForgetInventoryItem(const CInventoryElement* item) override;
 
     // The whole form: the window opens showing every control.
     QSize sizeHint() const override;
     // The pending comments and picture path of the build.
-    const std::string& PendingComments() const { return m_pendingComments; }
-    const std::string& PendingPicture() const { return m_pendingPicture; }
+    const std::string& PendingComments() const { return m_build->PendingComments(); }
+    const std::string& PendingPicture() const { return m_build->PendingPicture(); }
     // Whether the listing gave a product in the current build start.
-    bool IsManufacturerProductChosen() const { return m_productChosen; }
+    bool IsManufacturerProductChosen() const { return m_build->IsManufacturerProductChosen(); }
     // Writes Classyrd.mst at once; a failure is shown.
     void SaveYard();
     // The customization sheet over parent (the view when null), its values page on
@@ -126,7 +121,9 @@ public:
     void SetActions(CActionRegistry* actions) { m_actions = actions; }
 
     // Registered inventories, in registration order.
-    const std::vector<CSidingWardDoc*>& RegisteredInventories() const { return m_registered; }
+    const std::vector<CSidingWardDoc*>& RegisteredInventories() const {
+        return m_inventories->All();
+    }
     CFerroRSTreeCtrl* Tree() const { return m_tree; }
 
     void OnDocumentUpdate(CDocumentView* sender, int hint) override;
@@ -138,16 +135,26 @@ public:
 
 signals:
     // The enabling of the yard's commands may have changed: a button of the form was
-    // pressed, an inventory sent a message or a popup entry ran.
+    // pressed, an inventory window called or a popup entry ran.
     void CommandsChanged();
 
 protected:
-    bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Enter presses "Build....", the form's default button, while it is enabled.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The form as the build sees it.
+    QWidget* FormWindow() override { return this; }
+    CFerroRSTreeCtrl& FormTree() override { return *m_tree; }
+    void EnableControls(bool building, bool comments, bool picture) override;
+    void FocusList(Attribute attribute) override;
+    std::string SelectedValue(int attribute) const override;
+    void SelectOrAddValue(int attribute, const std::string& value) override;
+    void SelectValue(int attribute, const std::string& value) override;
+    std::string ItemNumber() const override;
+    void SetItemNumber(const std::string& number) override;
+
     void CreateControls();
     // Refills every list from the catalogue, keeping the selected texts when asked.
     void FillLists(bool keepSelections);
@@ -157,25 +164,6 @@ private:
     QSize MeasuredFormSize() const;
     // Labels the form and asks every view of every registered inventory to redisplay.
     void Relabel();
-    void EnterState(bool building);
-    void EnterIdleState();
-    // The listing, the wizard and what follows them at the start of a build.
-    void RunAssistants();
-    // Runs the listing and fills the form with the chosen product; false when none was.
-    bool RunManufacturerListing();
-    void ApplyProduct(const CManufacturerChoice& choice);
-    void ApplyWizardChoices(const CWizardChoices& choices);
-    bool AskToContinue(const QString& reason);
-    bool ConfirmReplaceHeldItem();
-    // Selects the entry equal to value without regard to case, adding the value
-    // to the catalogue and the list when there is none.
-    void SelectOrAddValue(int attribute, const std::string& value);
-    std::string SelectedValue(int attribute) const;
-    void TakeItem(CInventoryElement* item, CSidingWardDoc* inventory, QWidget* sourceTree);
-    void Register(CSidingWardDoc* inventory);
-    void Unregister(CSidingWardDoc* inventory);
-    // Ends the build and empties the tree of an item its inventory gives up.
-    void ReleaseTakenItem();
     void OnItemNumberEdited(const QString& typed);
     void ShowError(const QString& text, const QString& caption);
     bool CanSend() const;
@@ -189,31 +177,20 @@ private:
     CActionRegistry* m_actions = nullptr;
     const CClock& m_clock;
     CMessageSink& m_messages;
-    InventoryChooser m_chooser;
-    ItemNumberBuilderHook m_builder;
-    ManufacturerListingHook m_listing;
-    WizardHook m_wizard;
-    PendingTextEditor m_commentsEditor;
-    PendingTextEditor m_pictureChooser;
 
     std::array<QComboBox*, kAttributeCount> m_lists{};
     std::array<QLabel*, kAttributeCount> m_labels{};
     QLineEdit* m_itemNumber = nullptr;
     QPushButton* m_itemNumberButton = nullptr;
-    QPushButton* m_build = nullptr;
+    QPushButton* m_buildButton = nullptr;
     QPushButton* m_finished = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_comments = nullptr;
     QPushButton* m_picture = nullptr;
     CFerroRSTreeCtrl* m_tree = nullptr;
     QWidget* m_formPage = nullptr; // the scrolled form
-
-    bool m_building = false;
-    bool m_productChosen = false;
-    bool m_assistantRun = false;
-    int m_lastManufacturerTab = 0;
-    std::string m_pendingComments;
-    std::string m_pendingPicture;
     std::string m_lastItemNumber;
-    std::vector<CSidingWardDoc*> m_registered;
+
+    std::unique_ptr<CRegisteredInventories> m_inventories;
+    std::unique_ptr<CYardBuild> m_build;
 };

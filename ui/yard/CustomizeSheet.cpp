@@ -5,13 +5,14 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "model/yard/ClassificationDoc.h"
 #include "ui/yard/CustomizeHeadings.h"
 #include "ui/yard/CustomizePreferences.h"
 #include "ui/yard/CustomizeValues.h"
 
 CCustomizeSheet::CCustomizeSheet(CClassificationDoc& yard, const CClock& clock,
                                  CMessageSink& messages, int startAttribute, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), m_yard(yard) {
     setWindowTitle(QStringLiteral("Classification Yard Customization"));
     m_tabs = new QTabWidget(this);
     m_values = new CCustomizeValues(yard, messages, clock, startAttribute, m_tabs);
@@ -65,4 +66,28 @@ bool CCustomizeSheet::Apply() {
 void CCustomizeSheet::accept() {
     if (Apply())
         QDialog::accept();
+}
+
+CCustomizeSheet::Outcome CCustomizeSheet::Run() {
+    m_yard.SnapshotValues();
+    m_yard.SnapshotHeadings();
+    const bool ok = exec() == QDialog::Accepted;
+    Outcome outcome;
+    if (ok) {
+        outcome.refresh = m_values->HasPendingChanges() || m_values->WasApplied();
+        outcome.relabel = m_headings->HasPendingChanges() || m_headings->WasApplied();
+        if (m_preferences->HasPendingChanges() || m_preferences->WasApplied()) {
+            m_yard.SetUseManufacturerFile(m_preferences->UseManufacturerFile());
+            m_yard.SetUseWizard(m_preferences->UseWizard());
+            outcome.preferencesSet = true;
+        }
+    } else {
+        if (m_values->HasPendingChanges() || m_values->WasApplied())
+            m_yard.RestoreValues();
+        outcome.refresh = m_values->WasApplied();
+        if (m_headings->HasPendingChanges() || m_headings->WasApplied())
+            m_yard.RestoreHeadings();
+        outcome.relabel = m_headings->WasApplied();
+    }
+    return outcome;
 }

@@ -17,11 +17,22 @@ class QTabWidget;
 // "Classification Yard Customization": the pages "Attribute Values", "Attribute
 // Headings" and "Preferences" with OK, Cancel and Apply. Apply (enabled while a
 // page holds unapplied changes) saves the catalogue; OK applies every page first.
-// What the owner does afterwards (refresh, relabel, undo) it reads from the pages.
+// What the owner does afterwards (refresh, relabel, undo) it reads from the pages,
+// or from Run.
 class CCustomizeSheet : public QDialog {
     Q_OBJECT
 
 public:
+    // What a run of the sheet leaves for its owner to do.
+    struct Outcome {
+        // The value lists changed: the form's lists are filled again.
+        bool refresh = false;
+        // The headings changed: the form and the inventories show the new ones.
+        bool relabel = false;
+        // The preferences were set.
+        bool preferencesSet = false;
+    };
+
     // The values page opens on startAttribute. yard, clock and messages must outlive it.
     CCustomizeSheet(CClassificationDoc& yard, const CClock& clock, CMessageSink& messages,
                     int startAttribute, QWidget* parent = nullptr);
@@ -30,6 +41,11 @@ public:
     CCustomizeHeadings& Headings() const { return *m_headings; }
     CCustomizePreferences& Preferences() const { return *m_preferences; }
     QDialogButtonBox* Buttons() const { return m_buttons; }
+
+    // Snapshots the catalogue's values and headings and runs the sheet. After OK the
+    // preferences are set from their page; after Cancel the values and headings go
+    // back to the last snapshot (the first, or the one of the last Apply).
+    Outcome Run();
 
     // Applies every page; closes with OK only when each could be saved.
     void accept() override;
@@ -40,6 +56,7 @@ private:
     void UpdateApply();
     void OnTabChanged(int index);
 
+    CClassificationDoc& m_yard;
     QTabWidget* m_tabs = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
     CCustomizeValues* m_values = nullptr;

@@ -1,7 +1,5 @@
 #include "ui/yard/FerroRSTreeCtrl.h"
 
-#include <array>
-
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -11,23 +9,12 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/yard/ClassificationDoc.h"
-#include "ui/common/HaloIconEngine.h"
+#include "ui/common/AttributeIcon.h"
+#include "ui/common/InventoryWindow.h"
 #include "ui/common/Text.h"
 #include "ui/common/TreeLinesStyle.h"
-#include "ui/yard/YardMessageEvent.h"
 
 namespace {
-
-// The one table of tree icons, by attribute index.
-constexpr std::array<const char*, kAttributeCount> kIconFiles = {
-    ":/icons/tree/body-classification.svg", ":/icons/tree/manufacturer.svg",
-    ":/icons/tree/item-number.svg",         ":/icons/tree/road-name.svg",
-    ":/icons/tree/paint-scheme.svg",        ":/icons/tree/scale.svg",
-    ":/icons/tree/condition.svg",           ":/icons/tree/original-box.svg",
-    ":/icons/tree/date-built.svg",          ":/icons/tree/purchase-date.svg",
-    ":/icons/tree/purchase-price.svg",      ":/icons/tree/current-value.svg",
-    ":/icons/tree/user-defined-1.svg",      ":/icons/tree/user-defined-2.svg",
-};
 
 constexpr int kItemRole = Qt::UserRole;
 
@@ -37,12 +24,6 @@ const int CFerroRSTreeCtrl::kLineOrder[13] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10,
 
 QString CFerroRSTreeCtrl::MimeType() {
     return QStringLiteral("application/x-gaugewright-yard-item");
-}
-
-QIcon CFerroRSTreeCtrl::AttributeIcon(int attribute) {
-    if (attribute < 0 || attribute >= kAttributeCount)
-        return {};
-    return CHaloIconEngine::Icon(QLatin1String(kIconFiles[static_cast<std::size_t>(attribute)]));
 }
 
 CFerroRSTreeCtrl::CFerroRSTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
@@ -100,19 +81,25 @@ void CFerroRSTreeCtrl::SelectRoot() {
         setCurrentItem(root);
 }
 
-std::unique_ptr<CInventoryElement> CFerroRSTreeCtrl::ReleaseItem() {
-    return std::move(m_ownedItem);
-}
-
-void CFerroRSTreeCtrl::OnDropResult(bool refused) {
+void CFerroRSTreeCtrl::DeliverHeldItem(CInventoryWindow& target) {
+    if (m_item == nullptr)
+        return;
+    // A new item is offered with its ownership; a taken one is its inventory's already.
+    const YardItemAnswer answer =
+        target.TakeFinishedItem({*m_item, m_takenFrom == nullptr ? &m_ownedItem : nullptr});
     m_draggedItem = nullptr;
-    if (refused)
+    if (answer == YardItemAnswer::Refused)
         return;
     // The inventory has the item now; whatever it did not take over is ours to destroy.
     m_takenFrom = nullptr;
     clear();
     m_item = nullptr;
     m_ownedItem.reset();
+}
+
+void CFerroRSTreeCtrl::DeliverDraggedItem(CInventoryWindow& target) {
+    if (m_draggedItem != nullptr)
+        DeliverHeldItem(target);
 }
 
 void CFerroRSTreeCtrl::BuildNodes(const CClassificationDoc& yard) {
@@ -133,14 +120,6 @@ void CFerroRSTreeCtrl::BuildNodes(const CClassificationDoc& yard) {
         line->setData(0, kItemRole, data);
     }
     expandAll();
-}
-
-bool CFerroRSTreeCtrl::event(QEvent* event) {
-    if (event->type() == static_cast<QEvent::Type>(YM_DROP_RESULT)) {
-        OnDropResult(static_cast<CYardMessageEvent*>(event)->result == 1);
-        return true;
-    }
-    return QTreeWidget::event(event);
 }
 
 void CFerroRSTreeCtrl::dragEnterEvent(QDragEnterEvent* event) {
@@ -205,6 +184,6 @@ void CFerroRSTreeCtrl::StartDrag() {
     drag->setDragCursor(QIcon(QStringLiteral(":/icons/cursor/drag-samekind.svg")).pixmap(32, 32),
                         Qt::CopyAction);
     drag->setHotSpot(QPoint(0, 0));
-    // The dragged item stays set until the inventory's drop result arrives.
+    // The dragged item stays set until the inventory the drop landed on has it.
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
 }

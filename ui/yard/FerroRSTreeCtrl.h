@@ -8,13 +8,14 @@
 
 class CClassificationDoc;
 class CInventoryElement;
+class CInventoryWindow;
 class CSidingWardDoc;
 
 // The tree of the Classification Yard build form: shows the one item the yard
 // holds (its Body Classification as the root, the other thirteen attributes as
 // "heading: value" lines below) and lets a finished item be dragged onto an
 // inventory. A new item belongs to the tree until an inventory takes it over
-// with ReleaseItem(); an item taken from an inventory stays that inventory's.
+// (DeliverHeldItem); an item taken from an inventory stays that inventory's.
 class CFerroRSTreeCtrl : public QTreeWidget {
     Q_OBJECT
 
@@ -45,31 +46,24 @@ public:
     CInventoryElement* GetSelectedItem() const;
     void SelectRoot();
 
-    // Hands a new item to the inventory that accepts it; null for a taken item,
-    // which already is the inventory's. The tree keeps showing it until the drop
-    // result arrives.
-    std::unique_ptr<CInventoryElement> ReleaseItem();
+    // Hands the held item to target. Taken: the item is target's (a new one has
+    // passed to it) and the tree is emptied; refused: the tree keeps it. Either way
+    // the dragged item is forgotten. Nothing when no item is held.
+    void DeliverHeldItem(CInventoryWindow& target);
+    // The drag from this tree ended over target: delivers the held item as above;
+    // nothing when no item was dragged.
+    void DeliverDraggedItem(CInventoryWindow& target);
 
     bool IsDragEnabled() const { return m_dragEnabled; }
     void SetDragEnabled(bool enabled) { m_dragEnabled = enabled; }
     bool IsTakenFromInventory() const { return m_takenFrom != nullptr; }
     CSidingWardDoc* GetTakenFromDocument() const { return m_takenFrom; }
 
-    // The item being dragged, from the press that began the drag until the drop
-    // result; null otherwise.
+    // The item being dragged, from the press that began the drag until it was
+    // delivered; null otherwise.
     CInventoryElement* GetDraggedItem() const { return m_draggedItem; }
-    void ClearDraggedItem() { m_draggedItem = nullptr; }
-
-    // The answer of an inventory to a drop or a send: refused keeps the item held;
-    // accepted empties the tree (the item now belongs to the inventory).
-    void OnDropResult(bool refused);
-
-    // The icon of an attribute's line (the root shows Body Classification's), readable
-    // on the selection colour too.
-    static QIcon AttributeIcon(int attribute);
 
 protected:
-    bool event(QEvent* event) override;
     // A drag from a yard tree shows the same-kind cursor over this tree; nothing
     // is dropped here.
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -26,7 +26,6 @@
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
-#include "ui/yard/YardMessageEvent.h"
 
 using namespace CommandId;
 
@@ -500,8 +499,7 @@ private slots:
         m_view->SelectNode(Model().ItemIndex(item));
         QVERIFY(m_bench->Run(SendToYard));
         m_bench->messages.Clear();
-        CYardMessageEvent send = CYardMessageEvent::SendToInventory(yard.Tree(), item);
-        QCoreApplication::sendEvent(otherView.get(), &send);
+        yard.Tree()->DeliverHeldItem(*otherView);
         QCOMPARE(m_bench->messages.Last(),
                  (CMessage{S("The finished rolling stock originated in another inventory file "
                              "and cannot be added here!"),
@@ -542,9 +540,7 @@ private slots:
         } else if (how.startsWith(S("cut"))) {
             QVERIFY(m_bench->Run(EditCut));
         } else {
-            CYardMessageEvent drop = CYardMessageEvent::InventoryDrop(
-                m_view->Tree(), item, m_doc.get(), PackDropPoint(5, 5));
-            QCoreApplication::sendEvent(otherView.get(), &drop);
+            otherView->TakeDroppedItem(*m_view->Tree());
             QCOMPARE(other.GetItemCount(), 1);
         }
         QVERIFY(!m_doc->ContainsItem(item));
@@ -594,8 +590,7 @@ private slots:
 
     void aDropFromTheYardWithoutADraggedItemDoesNothing() {
         Open({});
-        CYardMessageEvent drop = CYardMessageEvent::YardDrop(m_bench->yardView->Tree(), 0);
-        QCoreApplication::sendEvent(m_view.get(), &drop);
+        m_bench->yardView->DeliverDraggedItem(*m_view);
         QCOMPARE(m_doc->GetItemCount(), 0);
         QVERIFY(m_bench->messages.Recorded().isEmpty());
     }
@@ -606,9 +601,7 @@ private slots:
         target.SetTitle("Target.inv");
         auto targetView = m_bench->MakeView(target);
         m_view->SelectNode(Detail(1, 2));
-        CYardMessageEvent drop = CYardMessageEvent::InventoryDrop(
-            m_view->Tree(), m_doc->GetItemAt(1), m_doc.get(), PackDropPoint(5, 5));
-        QCoreApplication::sendEvent(targetView.get(), &drop);
+        targetView->TakeDroppedItem(*m_view->Tree());
         QCOMPARE(ItemLabels(), L({"a"}));
         QCOMPARE(target.GetItemCount(), 1);
         QCOMPARE(target.GetItemAt(0)->GetBodyClassification(), std::string("b"));
@@ -618,7 +611,7 @@ private slots:
         QCOMPARE(targetView->CurrentItem(), target.GetItemAt(0));
         // With the source's root selected nothing moves and nothing old is pasted.
         m_view->SelectNode(Root());
-        QCoreApplication::sendEvent(targetView.get(), &drop);
+        targetView->TakeDroppedItem(*m_view->Tree());
         QCOMPARE(target.GetItemCount(), 1);
         targetView.reset();
     }

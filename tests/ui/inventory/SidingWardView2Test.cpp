@@ -19,7 +19,6 @@
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
-#include "ui/yard/YardMessageEvent.h"
 
 using namespace CommandId;
 
@@ -235,8 +234,7 @@ private slots:
         m_list->SelectItem(item);
         QVERIFY(m_bench->Run(SendToYard));
         QCOMPARE(yard.Tree()->GetHeldItem(), item);
-        CYardMessageEvent send = CYardMessageEvent::SendToInventory(yard.Tree(), item);
-        QCoreApplication::sendEvent(otherList.get(), &send);
+        yard.Tree()->DeliverHeldItem(*otherList);
         QCOMPARE(m_bench->messages.Last(),
                  (CMessage{S("The finished rolling stock originated in another inventory file "
                              "and cannot be added here!"),
@@ -245,7 +243,7 @@ private slots:
         QCOMPARE(otherList->Model()->rowCount(), 0);
         // Back in its own inventory it is the last row.
         m_doc->SetModifiedFlag(false);
-        QCoreApplication::sendEvent(m_list.get(), &send);
+        yard.Tree()->DeliverHeldItem(*m_list);
         QCOMPARE(m_list->Model()->ShownItems().back(), item);
         QCOMPARE(m_list->CurrentItem(), item);
         QVERIFY(m_doc->IsModified());

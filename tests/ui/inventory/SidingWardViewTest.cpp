@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/AttributeIcon.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/Text.h"
@@ -32,7 +33,6 @@
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
-#include "ui/yard/YardMessageEvent.h"
 
 using namespace CommandId;
 
@@ -298,8 +298,7 @@ private slots:
         QVERIFY(built != nullptr);
         QCOMPARE(PressOnTheYardTree(), built);
         m_doc->SetModifiedFlag(false);
-        CYardMessageEvent drop = CYardMessageEvent::YardDrop(tree, PackDropPoint(5, 5));
-        QCoreApplication::sendEvent(m_view.get(), &drop);
+        m_bench->yardView->DeliverDraggedItem(*m_view);
         QCOMPARE(m_doc->GetItemCount(), 2);
         QCOMPARE(m_doc->GetItemAt(1), built);
         QVERIFY(m_doc->IsModified());
@@ -325,8 +324,7 @@ private slots:
         QCOMPARE(tree->GetHeldItem(), item);
         QCOMPARE(PressOnTheYardTree(), item);
         m_doc->SetModifiedFlag(false);
-        CYardMessageEvent drop = CYardMessageEvent::YardDrop(tree, PackDropPoint(5, 5));
-        QCoreApplication::sendEvent(m_view.get(), &drop);
+        m_bench->yardView->DeliverDraggedItem(*m_view);
         QCOMPARE(m_bench->messages.Last(),
                  (CMessage{QStringLiteral("The finished rolling stock originated in another "
                                           "inventory file and cannot be added here!"),
@@ -354,8 +352,7 @@ private slots:
         QFETCH(QStringList, left);
         Open({"b", "a"});
         m_view->SelectNode(Node(row, -1));
-        CYardMessageEvent cut = CYardMessageEvent::Cut();
-        QCoreApplication::sendEvent(m_view.get(), &cut);
+        m_view->CutSelectedItem();
         QCOMPARE(ChildLabels(Root()), left);
         QCOMPARE(m_doc->GetItemCount(), static_cast<int>(left.size()));
         QCOMPARE(m_view->CountText(), QString::number(left.size()));
@@ -367,8 +364,7 @@ private slots:
     void redisplayTakesNewHeadingsWithoutSorting() {
         Open({"b", "a"});
         m_bench->yard->SetHeading(1, "Maker");
-        CYardMessageEvent redisplay = CYardMessageEvent::Redisplay();
-        QCoreApplication::sendEvent(m_view.get(), &redisplay);
+        m_view->RedisplayHeadings();
         QCOMPARE(Model().Label(Model().index(0, 0, ItemNode(0))), QStringLiteral("Maker: b1"));
         QCOMPARE(m_doc->GetItemAt(0)->GetBodyClassification(), std::string("b"));
     }
@@ -593,7 +589,7 @@ private slots:
         Open({"a"});
         QList<QIcon> icons{qvariant_cast<QIcon>(Model().data(Root(), Qt::DecorationRole))};
         for (int attribute = 0; attribute < kAttributeCount; ++attribute)
-            icons << CFerroRSTreeCtrl::AttributeIcon(attribute);
+            icons << AttributeIcon(attribute);
         const QPalette palette = m_view->Tree()->palette();
         QStringList faded;
         for (const int size : {16, 32}) {

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "ui/inventory/XdgDirectories.h"
+#include "ui/common/XdgDirectories.h"
 
 // A desktop of its own in a temporary folder: the XDG folders (user and system
 // config, user and system data), MIME globs, mimeapps lists and desktop entries,

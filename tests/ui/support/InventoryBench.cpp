@@ -35,10 +35,10 @@ CInventoryBench::~CInventoryBench() {
 
 std::unique_ptr<CSidingWardView> CInventoryBench::MakeView(CSidingWardDoc& document,
                                                            bool withYard) {
-    QWidget* yardWidget = withYard ? yardView.get() : nullptr;
+    CYardWindow* yardWindow = withYard ? yardView.get() : nullptr;
     auto view = std::make_unique<CSidingWardView>(
         document,
-        CSidingWardView::Services{messages, sounds, *settings, [yardWidget] { return yardWidget; },
+        CSidingWardView::Services{messages, sounds, *settings, [yardWindow] { return yardWindow; },
                                   nullptr, importExport, nullptr, breakdowns});
     view->SetActions(actions.get());
     view->resize(420, 360);
@@ -49,10 +49,10 @@ std::unique_ptr<CSidingWardView> CInventoryBench::MakeView(CSidingWardDoc& docum
 
 std::unique_ptr<CSidingWardView2> CInventoryBench::MakeListView(CSidingWardDoc& document,
                                                                 bool withYard) {
-    QWidget* yardWidget = withYard ? yardView.get() : nullptr;
+    CYardWindow* yardWindow = withYard ? yardView.get() : nullptr;
     auto view = std::make_unique<CSidingWardView2>(
         document,
-        CInventoryViewServices{messages, sounds, *settings, [yardWidget] { return yardWidget; },
+        CInventoryViewServices{messages, sounds, *settings, [yardWindow] { return yardWindow; },
                                nullptr, importExport, nullptr, breakdowns});
     view->SetActions(actions.get());
     view->resize(620, 360);

@@ -30,6 +30,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandRouter.h"
 #include "ui/common/CommandUpdate.h"
+#include "ui/common/InventoryWindow.h"
 #include "ui/common/ProgressWindow.h"
 #include "ui/common/Text.h"
 #include "ui/support/MessageRecorder.h"
@@ -37,7 +38,6 @@
 #include "ui/yard/ClassificationFrame.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
-#include "ui/yard/YardMessageEvent.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,44 +50,40 @@ const QString kBuildInProgress =
     QStringLiteral("You cannot perform this action while a Build is in progress!\n"
                    "Press Finish or press Cancel to terminate the Build.");
 
-// An inventory window as the yard sees it: answers sends from the yard by taking
-// the item (or refusing it), and records the drop results it gets.
-class CFakeInventoryView : public QWidget, public CDocumentView {
+// An inventory window as the yard sees it: takes the items the yard hands over
+// (or refuses them), and drops items of its inventory on the yard.
+class CFakeInventoryView : public QWidget, public CDocumentView, public CInventoryWindow {
 public:
     explicit CFakeInventoryView(CSidingWardDoc& doc) : m_doc(doc) { m_doc.AddView(this); }
     ~CFakeInventoryView() override { m_doc.RemoveView(this); }
     void OnDocumentUpdate(CDocumentView*, int) override {}
+
+    QWidget* InventoryWidget() override { return this; }
+    YardItemAnswer TakeFinishedItem(const CYardItem& item) override {
+        ++sends;
+        lastItem = &item.item;
+        if (refuse)
+            return YardItemAnswer::Refused;
+        if (item.owned != nullptr)
+            m_doc.AddItem(std::move(*item.owned), this);
+        return YardItemAnswer::Taken;
+    }
+    void RedisplayHeadings() override {}
+
+    // Drops item (null: none was dragged) on the yard, as the inventory's tree does.
+    void DropOn(CYardWindow& yard, CInventoryElement* item) {
+        if (item != nullptr && yard.TakeItemForChange(*item, m_doc))
+            ++inventoryDropResults;
+    }
 
     bool refuse = false;
     int sends = 0;
     int inventoryDropResults = 0;
     CInventoryElement* lastItem = nullptr;
 
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() == static_cast<QEvent::Type>(YM_INVENTORY_DROP_RESULT)) {
-            ++inventoryDropResults;
-            return true;
-        }
-        if (event->type() != static_cast<QEvent::Type>(YM_SEND_TO_INVENTORY))
-            return QWidget::event(event);
-        auto* message = static_cast<CYardMessageEvent*>(event);
-        auto* tree = qobject_cast<CFerroRSTreeCtrl*>(message->tree.data());
-        ++sends;
-        lastItem = message->item;
-        if (!refuse && !tree->IsTakenFromInventory())
-            m_doc.AddItem(tree->ReleaseItem(), this);
-        tree->OnDropResult(refuse);
-        return true;
-    }
-
 private:
     CSidingWardDoc& m_doc;
 };
-
-void Send(QObject* receiver, CYardMessageEvent message) {
-    QCoreApplication::sendEvent(receiver, &message);
-}
 
 } // namespace
 
@@ -204,7 +200,7 @@ void ClassificationViewTest::EnterState(State state) {
         break;
     case State::Changing: {
         m_inventory.AddItem(InventoryItem(), nullptr);
-        Send(m_view.get(), CYardMessageEvent::SendToYard(m_inventory.GetItemAt(0), &m_inventory));
+        m_view->TakeItemForChange(*m_inventory.GetItemAt(0), m_inventory);
         break;
     }
     case State::Finished:
@@ -380,7 +376,7 @@ void ClassificationViewTest::buildOverHeldItem() {
     QFETCH(bool, building);
     EnterState(State::Finished);
     m_messages->QueueAnswers({static_cast<MessageAnswer>(answer)});
-    Send(m_view.get(), CYardMessageEvent::StartBuild());
+    m_view->StartInventoryBuild();
     QCOMPARE(m_messages->Count(), 1);
     QCOMPARE(m_messages->Last(), (CMessage{kReplaceText, captions::YardWarning(),
                                            MessageIcon::Question, MessageButtons::YesNo}));
@@ -391,16 +387,16 @@ void ClassificationViewTest::buildOverHeldItem() {
 
 void ClassificationViewTest::registration() {
     CSidingWardDoc other;
-    Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
-    Send(m_view.get(), CYardMessageEvent::Register(&other));
-    Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
+    m_view->RegisterInventory(m_inventory);
+    m_view->RegisterInventory(other);
+    m_view->RegisterInventory(m_inventory);
     QCOMPARE(m_view->RegisteredInventories(), (std::vector<CSidingWardDoc*>{&m_inventory, &other}));
     QCOMPARE(m_inventory.GetClassificationYard(), static_cast<CCatalogue*>(m_yard.get()));
     QCOMPARE(other.GetClassificationYard(), static_cast<CCatalogue*>(m_yard.get()));
-    Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
-    Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
+    m_view->UnregisterInventory(m_inventory);
+    m_view->UnregisterInventory(m_inventory);
     QCOMPARE(m_view->RegisteredInventories(), (std::vector<CSidingWardDoc*>{&other}));
-    Send(m_view.get(), CYardMessageEvent::Unregister(&other));
+    m_view->UnregisterInventory(other);
 }
 
 void ClassificationViewTest::sendToInventory_data() {
@@ -417,7 +413,7 @@ void ClassificationViewTest::sendToInventory() {
         chooserAsked = true;
         return nullptr;
     });
-    Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
+    m_view->RegisterInventory(m_inventory);
     EnterState(State::Finished);
     QVERIFY(!chooserAsked);
     QCOMPARE(m_inventoryView->sends, 1);
@@ -430,7 +426,7 @@ void ClassificationViewTest::sendToInventory() {
         QCOMPARE(m_view->Tree()->GetHeldItem(), m_inventoryView->lastItem);
         QVERIFY(m_view->Tree()->IsDragEnabled());
     }
-    Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
+    m_view->UnregisterInventory(m_inventory);
 }
 
 void ClassificationViewTest::sendChoosesAmongSeveral() {
@@ -442,9 +438,9 @@ void ClassificationViewTest::sendChoosesAmongSeveral() {
         offered = inventories;
         return &second;
     });
-    Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
-    Send(m_view.get(), CYardMessageEvent::Register(&second));
-    Send(m_view.get(), CYardMessageEvent::Register(&second));
+    m_view->RegisterInventory(m_inventory);
+    m_view->RegisterInventory(second);
+    m_view->RegisterInventory(second);
     EnterState(State::Finished);
     QCOMPARE(offered, (std::vector<CSidingWardDoc*>{&m_inventory, &second}));
     QCOMPARE(secondView.sends, 1);
@@ -452,8 +448,8 @@ void ClassificationViewTest::sendChoosesAmongSeveral() {
     QCOMPARE(second.GetItemCount(), 1);
     while (second.GetItemCount() > 0)
         second.RemoveItem(second.GetItemAt(0), nullptr);
-    Send(m_view.get(), CYardMessageEvent::Unregister(&second));
-    Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
+    m_view->UnregisterInventory(second);
+    m_view->UnregisterInventory(m_inventory);
 }
 
 void ClassificationViewTest::takeItem_data() {
@@ -471,8 +467,8 @@ void ClassificationViewTest::takeItem() {
     CInventoryElement* item = owned.get();
     m_inventory.AddItem(std::move(owned), nullptr);
     m_inventory.SetModifiedFlag(false);
-    Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
-    Send(m_view.get(), CYardMessageEvent::SendToYard(item, &m_inventory));
+    m_view->RegisterInventory(m_inventory);
+    m_view->TakeItemForChange(*item, m_inventory);
     QVERIFY(m_view->IsBuildInProgress());
     QVERIFY(m_view->Tree()->IsTakenFromInventory());
     QCOMPARE(List(5)->currentText(), added ? scale : QStringLiteral("b5"));
@@ -491,7 +487,7 @@ void ClassificationViewTest::takeItem() {
     QCOMPARE(item->GetEntryYear(), 2024);
     QCOMPARE(m_inventoryView->sends, 1);
     QVERIFY(!m_view->Tree()->HoldsItem());
-    Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
+    m_view->UnregisterInventory(m_inventory);
 }
 
 void ClassificationViewTest::takenItemGoneAtFinish() {
@@ -528,9 +524,7 @@ void ClassificationViewTest::inventoryDrop() {
     EnterState(static_cast<State>(state));
     m_inventory.AddItem(InventoryItem(), nullptr);
     CInventoryElement* item = m_inventory.GetItemAt(m_inventory.GetItemCount() - 1);
-    Send(m_view.get(),
-         CYardMessageEvent::InventoryDrop(m_inventoryView.get(), withItem ? item : nullptr,
-                                          &m_inventory, PackDropPoint(10, 20)));
+    m_inventoryView->DropOn(*m_view, withItem ? item : nullptr);
     QCOMPARE(m_messages->Last().text, message);
     QCOMPARE(m_inventoryView->inventoryDropResults, taken ? 1 : 0);
     QCOMPARE(m_view->Tree()->IsTakenFromInventory(), taken);
@@ -540,11 +534,11 @@ void ClassificationViewTest::inventoryDrop() {
 }
 
 void ClassificationViewTest::unregisterCancelsChange() {
-    Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
+    m_view->RegisterInventory(m_inventory);
     EnterState(State::Changing);
     const std::string road = m_inventory.GetItemAt(0)->GetRoadName();
     Select(3, QStringLiteral("A3"));
-    Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
+    m_view->UnregisterInventory(m_inventory);
     QVERIFY(!m_view->IsBuildInProgress());
     QVERIFY(!m_view->Tree()->HoldsItem());
     QVERIFY(!m_view->Tree()->IsTakenFromInventory());
@@ -591,19 +585,19 @@ void ClassificationViewTest::commandsFollowState() {
     m_view->OnCommand(YardFinish);
     // Held, but no inventory registered: nothing to send to.
     QVERIFY(!update(SendItemToInventory).IsEnabled());
-    Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
+    m_view->RegisterInventory(m_inventory);
     m_inventoryView->refuse = true;
     QVERIFY(update(SendItemToInventory).IsEnabled());
     QCOMPARE(text(SendItemToInventory), QStringLiteral("&Send Item to Inventory"));
-    Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
+    m_view->UnregisterInventory(m_inventory);
 
     // A finished change of an inventory's item names that inventory.
     m_messages->QueueAnswers({MessageAnswer::Yes});
     EnterState(State::Changing);
     QTest::mouseClick(Button("finished"), Qt::LeftButton);
-    Send(m_view.get(), CYardMessageEvent::Register(&m_inventory));
+    m_view->RegisterInventory(m_inventory);
     QCOMPARE(text(SendItemToInventory), QStringLiteral("Send to Freight"));
-    Send(m_view.get(), CYardMessageEvent::Unregister(&m_inventory));
+    m_view->UnregisterInventory(m_inventory);
 }
 
 // A right click on the form opens "Classification Modification" with the same

@@ -25,6 +25,7 @@
 #include "model/framework/FixedClock.h"
 #include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
+#include "ui/common/InventoryWindow.h"
 #include "ui/common/Text.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/Screenshot.h"
@@ -39,7 +40,6 @@
 #include "ui/yard/DateControlDialog.h"
 #include "ui/yard/DollarControlDialog.h"
 #include "ui/yard/YardCommandIds.h"
-#include "ui/yard/YardMessageEvent.h"
 
 using namespace Qt::StringLiterals;
 
@@ -79,21 +79,15 @@ CValueList Bytes(const QStringList& texts) {
 }
 
 // An inventory window that counts the redisplay requests it gets.
-class CRedisplayCounter : public QWidget, public CDocumentView {
+class CRedisplayCounter : public QWidget, public CDocumentView, public CInventoryWindow {
 public:
     explicit CRedisplayCounter(CSidingWardDoc& doc) : m_doc(doc) { m_doc.AddView(this); }
     ~CRedisplayCounter() override { m_doc.RemoveView(this); }
     void OnDocumentUpdate(CDocumentView*, int) override {}
+    QWidget* InventoryWidget() override { return this; }
+    YardItemAnswer TakeFinishedItem(const CYardItem&) override { return YardItemAnswer::Refused; }
+    void RedisplayHeadings() override { ++redisplays; }
     int redisplays = 0;
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() == static_cast<QEvent::Type>(YM_REDISPLAY)) {
-            ++redisplays;
-            return true;
-        }
-        return QWidget::event(event);
-    }
 
 private:
     CSidingWardDoc& m_doc;
@@ -572,8 +566,7 @@ void CustomizeSheetTest::okOutcomes() {
     CSidingWardDoc inventory;
     CRedisplayCounter first(inventory);
     CRedisplayCounter second(inventory);
-    CYardMessageEvent registration = CYardMessageEvent::Register(&inventory);
-    QCoreApplication::sendEvent(&view, &registration);
+    view.RegisterInventory(inventory);
     WhenShown<CCustomizeSheet>(this, [this](CCustomizeSheet& sheet) {
         AnswerAddChange(this, u"Gauge 1"_s);
         sheet.Values().ShowList(5);
@@ -604,8 +597,7 @@ void CustomizeSheetTest::okOutcomes() {
     QCOMPARE(saved.GetHeading(5), std::string("Gauge"));
     QCOMPARE(saved.GetValueList(5)->back(), std::string("Gauge 1"));
     QVERIFY(!saved.GetUseWizard());
-    CYardMessageEvent unregistration = CYardMessageEvent::Unregister(&inventory);
-    QCoreApplication::sendEvent(&view, &unregistration);
+    view.UnregisterInventory(inventory);
 }
 
 void CustomizeSheetTest::applyThenCancelKeepsApplied() {
@@ -662,8 +654,7 @@ void CustomizeSheetTest::appliedHeadingsStayAfterCancelAndReachTheInventories() 
     CClassificationView view(*m_yard, m_clock, *m_messages);
     CSidingWardDoc inventory;
     CRedisplayCounter counter(inventory);
-    CYardMessageEvent registration = CYardMessageEvent::Register(&inventory);
-    QCoreApplication::sendEvent(&view, &registration);
+    view.RegisterInventory(inventory);
     const auto rename = [this](const QString& to) {
         WhenShown<CChangeAttributeNameDialog>(this, [to](CChangeAttributeNameDialog& dialog) {
             dialog.findChild<QLineEdit*>(u"to"_s)->setText(to);
@@ -693,8 +684,7 @@ void CustomizeSheetTest::appliedHeadingsStayAfterCancelAndReachTheInventories() 
     QVERIFY(saved.OnOpenDocument(m_yard->GetPathName()).Succeeded());
     QCOMPARE(saved.GetHeading(5), std::string("Gauge"));
     QCOMPARE(saved.GetHeading(0), std::string("HBody Classification"));
-    CYardMessageEvent unregistration = CYardMessageEvent::Unregister(&inventory);
-    QCoreApplication::sendEvent(&view, &unregistration);
+    view.UnregisterInventory(inventory);
 }
 
 void CustomizeSheetTest::screenshots() {

@@ -29,7 +29,6 @@
 #include "ui/yard/ManufacturerPage.h"
 #include "ui/yard/ManufacturerSheet.h"
 #include "ui/yard/YardCommandIds.h"
-#include "ui/yard/YardMessageEvent.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "ui/inventory/DesktopEntry.h"
+#include "ui/common/DesktopEntry.h"
 
 #include <map>
 

@@ -1,10 +1,10 @@
-#include "ui/inventory/DesktopAssociations.h"
+#include "ui/common/DesktopAssociations.h"
 
 #include <QProcessEnvironment>
 #include <QtTest>
 
-#include "ui/inventory/DesktopEntry.h"
-#include "ui/inventory/XdgDirectories.h"
+#include "ui/common/DesktopEntry.h"
+#include "ui/common/XdgDirectories.h"
 #include "ui/support/FakeDesktop.h"
 
 using Outcome = CDesktopAssociations::Outcome;

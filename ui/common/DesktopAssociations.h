@@ -7,8 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/inventory/DesktopEntry.h"
-#include "ui/inventory/XdgDirectories.h"
+#include "ui/common/DesktopEntry.h"
+#include "ui/common/XdgDirectories.h"
 
 // The desktop's file-type associations as freedesktop.org desktops keep them: the
 // MIME type of a file name extension from shared-mime-info's glob files, and the

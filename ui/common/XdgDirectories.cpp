@@ -1,4 +1,4 @@
-#include "ui/inventory/XdgDirectories.h"
+#include "ui/common/XdgDirectories.h"
 
 #include <QDir>
 #include <QProcessEnvironment>

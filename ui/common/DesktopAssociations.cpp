@@ -1,4 +1,4 @@
-#include "ui/inventory/DesktopAssociations.h"
+#include "ui/common/DesktopAssociations.h"
 
 #include <QDir>
 #include <QFile>
