@@ -2,25 +2,28 @@
 
 #include <string>
 
-#include <QModelIndex>
+#include <QString>
 
 #include "ui/common/InventoryWindow.h"
 
 class CFerroTreeCtrl;
 class CInventoryElement;
 class CInventoryEditTarget;
+class CMessageSink;
 class CSidingWardDoc;
+class CSoundPlayer;
 enum class MessageIcon;
 
 // The commands with which the user changes, searches, checks and values an
-// inventory from its tree view: Delete, Cut, Copy, Paste, Find, Change Condition
-// and Change Current Value, Integrity Check, the Quick Facts answers, and the
-// items that arrive from the Classification Yard or another inventory. Each works
-// on the view's selection and document and reports through the view's message
-// sink and sound player.
+// inventory from either of its windows: Delete, Cut, Copy, Paste, Find, Change
+// Condition and Change Current Value, Integrity Check, the Quick Facts answers, and
+// the items that arrive from the Classification Yard or another inventory. Each
+// works on the window's selection and document, reports through the window's
+// message sink and sound player, and leaves what differs between the windows to
+// the window's traits.
 class CInventoryEditCommands {
 public:
-    // view must outlive the commands (the view owns them).
+    // view must outlive the commands.
     explicit CInventoryEditCommands(CInventoryEditTarget& view) : m_view(view) {}
 
     void Delete();
@@ -34,11 +37,8 @@ public:
     // Copy, then removes the selected item; false when nothing was cut.
     bool Cut();
     void Paste();
-    // The Find dialog, then the search.
+    // The Find dialog, then the window's search.
     void Find();
-    // Searches the tree's labels (see the walk in the source) and selects the first
-    // match; a message when there is none. Returns the match.
-    QModelIndex Search(const std::string& text, bool matchCase, bool findNext);
     // Change Condition / Change Current Value: the attribute's dialog on the
     // selected item.
     void ChangeAttribute(int attribute);
@@ -48,6 +48,8 @@ public:
     YardItemAnswer TakeFromYard(const CYardItem& item);
     // An item dragged from another inventory's tree: cut there, pasted here.
     void TakeFromInventory(CFerroTreeCtrl& sourceTree);
+    // The current heading of an attribute, as dialogs and menus name it.
+    static std::string Heading(const CSidingWardDoc& document, int attribute);
 
     // Quick Facts.
     void ReportDollarGainLoss();
@@ -58,16 +60,16 @@ public:
     void ReportItemCount();
 
 private:
-    // Removes the item's node and the item; shows the failure messages.
-    void DeleteItem(CInventoryElement* item);
-    // Removes the item's node; when the selection went with it (the node or one of
-    // its lines), the neighbouring item node is selected, or the root when none is left.
-    bool RemoveItemNode(const CInventoryElement* item);
+    // Removes the item's node or row and the item; shows the failure messages.
+    void RemoveItem(CInventoryElement* item);
+    void DeleteAll();
     void Show(const QString& text, const QString& caption, MessageIcon icon);
     // The gain or loss of the whole inventory (root selected) or of the selected item.
     template <typename Reporter> void ReportGain();
     // A whole-inventory total; the wait cursor is gone before its box shows.
     template <typename Reporter> void ReportTotal();
+    CMessageSink& Messages() const;
+    CSoundPlayer& Sounds() const;
 
     CInventoryEditTarget& m_view;
 };

@@ -1,50 +1,99 @@
 #pragma once
 
+#include <array>
 #include <span>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+#include "model/core/InventoryElement.h"
 
 class CDocumentView;
-class CFerroTreeCtrl;
-class CInventoryElement;
-class CInventoryTreeModel;
 class CInventoryYardLink;
-class CMessageSink;
 class CSidingWardDoc;
-class CSoundPlayer;
-class QModelIndex;
 class QWidget;
+struct CInventoryViewServices;
 
-// What the editing commands need of the window that shows an inventory: its
-// document, tree and services, and the tree operations they finish with. The
-// inventory window implements it.
+// What the user has selected in an inventory window.
+enum class EditSelection {
+    None,
+    Whole,  // the inventory itself (the tree's root)
+    Item,   // an item
+    Detail, // one of an item's detail lines
+};
+
+// How an inventory window's editing commands differ from another's. Everything
+// else the windows share.
+struct CInventoryWindowTraits {
+    // Delete on the whole inventory deletes every item.
+    bool deleteAll = true;
+    // Delete and Integrity Check play their sounds.
+    bool editSounds = true;
+    // Expand and Collapse Inventory apply.
+    bool expands = true;
+    // Sort Inventory by... applies (a window that sorts by its headers has no use for it).
+    bool sortsFromMenu = true;
+    // The message when the item's node or row could not be removed.
+    QString viewItemFailed;
+};
+
+// What the editing commands need of a window that shows an inventory (the tree or
+// the list): its document, services and selection, and how it shows the items the
+// commands add, change and remove.
 class CInventoryEditTarget {
 public:
+    using ShownAttributes = std::array<bool, kAttributeCount>;
+
+    virtual const CInventoryWindowTraits& Traits() const = 0;
     virtual CSidingWardDoc& GetDocument() const = 0;
-    virtual CFerroTreeCtrl* Tree() const = 0;
-    virtual CInventoryTreeModel* Model() const = 0;
-    virtual CMessageSink& Messages() const = 0;
-    virtual CSoundPlayer& Sounds() const = 0;
+    virtual const CInventoryViewServices& ViewServices() const = 0;
     // The window, as the parent of the boxes and dialogs the commands show.
     virtual QWidget* Window() = 0;
     // The window as the view that tells the document of a change.
     virtual CDocumentView* Sender() = 0;
+    // The window's link to the yard, which takes the items the yard sends.
+    virtual CInventoryYardLink& YardLink() = 0;
     // Call before the inventory destroys items: the yard lets go of any of them it
     // holds for changes.
     virtual void ReleaseFromYard(std::span<CInventoryElement* const> items) const = 0;
-    // The window's link to the yard, which takes the items the yard sends.
-    virtual CInventoryYardLink& YardLink() = 0;
 
-    // Replaces the item's node by a fresh one at its alphabetical place, selects it.
-    virtual QModelIndex InsertItemNode(const CInventoryElement* item) = 0;
-    // Selects the item's node and makes it visible; nothing when it has none.
-    virtual void SelectItem(const CInventoryElement* item) = 0;
-    virtual void SelectNode(const QModelIndex& node) = 0;
-    virtual void UpdateCount() = 0;
-    // The selected node; invalid when none is.
-    virtual QModelIndex SelectedNode() const = 0;
-    // The item of the selected node (item node or detail line); null otherwise.
+    virtual EditSelection Selection() const = 0;
+    // The item of the selection (also of a detail line); null otherwise.
     virtual CInventoryElement* CurrentItem() const = 0;
-    // Cut on the selected item; false when nothing was cut.
-    virtual bool CutSelectedItem() = 0;
+    // The item's text as the window shows it (the label a question names it by).
+    virtual QString ItemLabel(const CInventoryElement& item) const = 0;
+    // Every item in the window's order, which a walk over all of them follows.
+    virtual std::vector<CInventoryElement*> ItemsInViewOrder() const = 0;
+    // The attributes the window shows, which its printed report shows too.
+    virtual ShownAttributes Shown() const = 0;
+
+    // A new item of the document gets its node or row, selected.
+    virtual void ShowAddedItem(CInventoryElement* item) = 0;
+    // A changed item moves to the place the window gives changed items, selected.
+    virtual void ShowChangedItem(CInventoryElement* item) = 0;
+    // Removes the item's node or row before the document lets it go; when the
+    // selection went with it, a neighbour is selected. False when it had none.
+    virtual bool RemoveItemView(const CInventoryElement* item) = 0;
+    // Removes every item's node or row before the document lets them all go.
+    virtual void RemoveAllItemViews() = 0;
+    virtual void SelectItem(const CInventoryElement* item) = 0;
+    virtual void UpdateCount() = 0;
+    // Everything anew from the document.
+    virtual void Rebuild() = 0;
+    // Searches the window's texts for the Find dialog's text and selects the match;
+    // a message when there is none.
+    virtual void FindText(const std::string& text, bool matchCase, bool findNext) = 0;
+    // The commands' enabling and texts follow a change of selection or document.
+    virtual void CommandsChanged() = 0;
+
+    // What only some windows do; nothing by default.
+    virtual void ExpandAll() {}
+    virtual void CollapseAll() {}
+    virtual void SortBy(int /*attribute*/) {}
+    virtual void RunInventoryDetails() = 0;
+    // The item went to the yard: a drag that began on it must not send it again.
+    virtual void ForgetDraggedItem() {}
 
 protected:
     ~CInventoryEditTarget() = default;

@@ -9,27 +9,22 @@
 #include <QMimeData>
 #include <QTimer>
 
-#include "model/core/Catalogue.h"
+#include "model/core/LabelCollation.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/ActionRegistry.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
-#include "ui/common/CommandTable.h"
-#include "ui/common/CommandUpdate.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
-#include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/FerroTreeCtrl.h"
-#include "ui/inventory/ImportExportCommands.h"
 #include "ui/inventory/InventoryCommandIds.h"
+#include "ui/inventory/InventoryCommands.h"
 #include "ui/inventory/InventoryDetailsDialog.h"
 #include "ui/inventory/InventoryEditCommands.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/InventoryViewSettings.h"
-#include "ui/inventory/ReportPrintCommands.h"
-#include "ui/quickfacts/BreakdownCommands.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/YardCommandIds.h"
 
@@ -41,16 +36,20 @@ constexpr int kAnimationPeriod = 10000;
 constexpr int kTreeMargin = 20;
 constexpr int kSignalSize = 48;
 
-// Menu texts hold "&" as the mnemonic mark; a heading's own "&" is shown as it is.
-QString MenuText(const std::string& heading) {
-    return text::ShowAmpersands(text::FromBytes(heading));
+// Only the start of a long label is searched.
+constexpr std::size_t kSearchedLength = 499;
+
+bool Matches(const std::string& label, const std::string& wanted, bool matchCase) {
+    const std::string searched = label.substr(0, kSearchedLength);
+    if (matchCase)
+        return searched.find(wanted) != std::string::npos;
+    return collation::UpperOf(searched).find(collation::UpperOf(wanted)) != std::string::npos;
 }
 
 } // namespace
 
 CSidingWardView::CSidingWardView(CSidingWardDoc& document, Services services, QWidget* parent)
     : QWidget(parent), m_document(document), m_services(std::move(services)),
-      m_editing(std::make_unique<CInventoryEditCommands>(*this)),
       m_model(new CInventoryTreeModel(document, this)), m_tree(new CFerroTreeCtrl(this)),
       m_countCaption(new QLabel(QStringLiteral("Inventory Count"), this)),
       m_count(new QLabel(this)), m_animation(new QTimer(this)),
@@ -250,7 +249,7 @@ void CSidingWardView::ExpandOrCollapseAll(bool expand) {
 }
 
 bool CSidingWardView::CutSelectedItem() {
-    return m_editing->Cut();
+    return CInventoryEditCommands(*this).Cut();
 }
 
 void CSidingWardView::SortBy(int attribute) {
@@ -331,7 +330,7 @@ void CSidingWardView::OnDocumentUpdate(CDocumentView*, int) {
 }
 
 YardItemAnswer CSidingWardView::TakeFinishedItem(const CYardItem& item) {
-    return m_editing->TakeFromYard(item);
+    return CInventoryEditCommands(*this).TakeFromYard(item);
 }
 
 void CSidingWardView::RedisplayHeadings() {
@@ -340,7 +339,7 @@ void CSidingWardView::RedisplayHeadings() {
 }
 
 void CSidingWardView::TakeDroppedItem(CFerroTreeCtrl& sourceTree) {
-    m_editing->TakeFromInventory(sourceTree);
+    CInventoryEditCommands(*this).TakeFromInventory(sourceTree);
 }
 
 void CSidingWardView::dragEnterEvent(QDragEnterEvent* event) {
@@ -402,409 +401,166 @@ void CSidingWardView::CommandsChanged() {
         m_actions->UpdateAll();
 }
 
-namespace {
-
-// When an inventory command may run.
-enum class Rule {
-    Always,
-    Selected,         // a node other than the root is selected
-    Items,            // the inventory has items
-    SelectedAndItems, // a node is selected and the inventory has items
-    Clipboard,        // the application clipboard holds an item
-    YardIdle,         // the yard is not building
-    SelectedYardIdle, // Selected and YardIdle
-    SelectedEditable, // Selected, and the comments and picture dialogs are there
-    SelectedComments, // SelectedEditable, and the item has comments
-    SelectedPicture,  // SelectedEditable, and the item has a picture
-    Printable,        // the report printing is there
-    Breakdown,        // the inventory has items and the breakdown reports are there
-    Exportable,       // the inventory has items and export is there
-    Importable,       // the inventory is empty and import is there
-};
-
-// What the rules look at, taken once per update.
-struct CommandState {
-    bool anySelected = false;
-    bool itemSelected = false;
-    bool hasItems = false;
-    bool clipboard = false;
-    bool yardIdle = false;
-    bool editable = false; // an item is selected and the comments and picture dialogs are there
-    bool comments = false;
-    bool picture = false;
-    bool importExport = false; // the export and import commands are there
-    bool printing = false;     // the report printing is there
-    bool breakdowns = false;   // the breakdown reports are there
-};
-
-bool Holds(Rule rule, const CommandState& state) {
-    switch (rule) {
-    case Rule::Always:
-        return true;
-    case Rule::Selected:
-        return state.itemSelected;
-    case Rule::Items:
-        return state.hasItems;
-    case Rule::SelectedAndItems:
-        return state.anySelected && state.hasItems;
-    case Rule::Clipboard:
-        return state.clipboard;
-    case Rule::YardIdle:
-        return state.yardIdle;
-    case Rule::SelectedYardIdle:
-        return state.itemSelected && state.yardIdle;
-    case Rule::SelectedEditable:
-        return state.editable;
-    case Rule::SelectedComments:
-        return state.editable && state.comments;
-    case Rule::SelectedPicture:
-        return state.editable && state.picture;
-    case Rule::Printable:
-        return state.printing;
-    case Rule::Breakdown:
-        return state.breakdowns && state.hasItems;
-    case Rule::Exportable:
-        return state.importExport && state.hasItems;
-    case Rule::Importable:
-        return state.importExport && !state.hasItems;
-    }
-    return false;
-}
-
-} // namespace
-
-// One command of the window: how it shows itself, when it may run, the text it
-// carries at update time (none: the standard text) and what it does.
-struct CSidingWardView::Command {
-    CCommandInfo info;
-    Rule rule = Rule::Always;
-    std::function<void(CSidingWardView&)> run{};
-    std::function<QString(const CSidingWardView&)> text{};
-};
-
-const std::vector<CSidingWardView::Command>& CSidingWardView::CommandTable() {
-    using namespace CommandId;
-    using namespace Qt::StringLiterals;
-    using View = CSidingWardView;
-    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
-    const auto shift = [](Qt::Key key) { return QKeySequence(Qt::SHIFT | key); };
-    // The menu text that names the heading of an attribute.
-    const auto headed = [](const QString& prefix, int attribute) {
-        return [prefix, attribute](const View& view) {
-            return prefix + MenuText(view.m_model->Heading(attribute));
-        };
-    };
-    const auto fixed = [](const QString& text) { return [text](const View&) { return text; }; };
-    const auto editing = [](auto command) {
-        return [command](View& view) { (view.m_editing.get()->*command)(); };
-    };
-    const auto breakdown = [](BreakdownMeasure measure, int attribute) {
-        return [measure, attribute](View& view) {
-            view.m_services.breakdowns->Show(&view, view.m_document, measure, attribute);
-        };
-    };
-    constexpr int kCondition = static_cast<int>(Attribute::Condition);
-    constexpr int kCurrentValue = static_cast<int>(Attribute::CurrentValue);
-    constexpr int kPurchaseDate = static_cast<int>(Attribute::PurchaseDate);
-    constexpr int kManufacturer = static_cast<int>(Attribute::Manufacturer);
-    constexpr int kBody = static_cast<int>(Attribute::BodyClassification);
-
-    static const std::vector<Command> table = [&] {
-        std::vector<Command> commands = {
-            {{FilePrint,
-              u"&Print...\tCtrl+P"_s,
-              u"Print the active document\nPrint"_s,
-              ToolbarIcon(u"print"_s),
-              {ctrl(Qt::Key_P)}},
-             Rule::Printable,
-             [](View& view) {
-                 view.m_services.printing->Print(&view, view.m_document, view.m_showDetails);
-             }},
-            {{FilePrintPreview, u"Print Pre&view"_s, u"Display full pages\nPrint Preview"_s},
-             Rule::Printable,
-             [](View& view) {
-                 view.m_services.printing->Preview(&view, view.m_document, view.m_showDetails);
-             }},
-            {{ExportInventory, u"&Export Inventory"_s,
-              u"Write the inventory to a delimited text file\nExport Inventory"_s},
-             Rule::Exportable,
-             [](View& view) { view.m_services.importExport->Export(&view, view.m_document); }},
-            {{ImportInventory, u"&Import Inventory"_s,
-              u"Read the items of a delimited text file into the empty inventory\n"
-              u"Import Inventory"_s},
-             Rule::Importable,
-             [](View& view) {
-                 if (view.m_services.importExport->Import(&view, view.m_document, &view))
-                     view.RebuildTree();
-             }},
-
-            {{EditCut,
-              u"Cu&t\tCtrl+X"_s,
-              u"Cut the selected item and put it on the Clipboard\nCut"_s,
-              ToolbarIcon(u"cut"_s),
-              {ctrl(Qt::Key_X), shift(Qt::Key_Delete)}},
-             Rule::Selected,
-             editing(&CInventoryEditCommands::Cut)},
-            {{EditCopy,
-              u"&Copy\tCtrl+C"_s,
-              u"Copy the selected item and put it on the Clipboard\nCopy"_s,
-              ToolbarIcon(u"copy"_s),
-              {ctrl(Qt::Key_C), ctrl(Qt::Key_Insert)}},
-             Rule::Selected,
-             editing(&CInventoryEditCommands::Copy)},
-            {{EditPaste,
-              u"&Paste\tCtrl+V"_s,
-              u"Insert the item on the Clipboard\nPaste"_s,
-              ToolbarIcon(u"paste"_s),
-              {ctrl(Qt::Key_V), shift(Qt::Key_Insert)}},
-             Rule::Clipboard,
-             editing(&CInventoryEditCommands::Paste)},
-            {{EditFind,
-              u"&Find\tCtrl+F"_s,
-              u"Find an item by its text\nFind"_s,
-              ToolbarIcon(u"find"_s),
-              {ctrl(Qt::Key_F)}},
-             Rule::Items,
-             editing(&CInventoryEditCommands::Find)},
-            {{EditDelete,
-              u"&Delete\tCtrl+Del"_s,
-              u"Delete the selected item\nDelete"_s,
-              ToolbarIcon(u"delete"_s),
-              {ctrl(Qt::Key_Delete)}},
-             Rule::SelectedAndItems,
-             editing(&CInventoryEditCommands::Delete)},
-
-            {{ExpandInventory, u"&Expand Inventory"_s,
-              u"Show the details of every item\nExpand Inventory"_s, ToolbarIcon(u"expand"_s)},
-             Rule::Always,
-             [](View& view) { view.ExpandAll(); }},
-            {{CollapseInventory, u"&Collapse Inventory"_s,
-              u"Hide the details of every item\nCollapse Inventory"_s, ToolbarIcon(u"collapse"_s)},
-             Rule::Always,
-             [](View& view) { view.CollapseAll(); }},
-            {{InventoryDetails, u"&Inventory Details..."_s,
-              u"Choose the details shown for every item\nInventory Details"_s},
-             Rule::Always,
-             [](View& view) { view.RunInventoryDetails(); }},
-
-            {{SendToYard, u"&Send to Classification Yard"_s,
-              u"Send the selected item to the Classification Yard for changes\n"
-              u"Send to Classification Yard"_s,
-              ToolbarIcon(u"send-to-yard"_s)},
-             Rule::SelectedYardIdle,
-             [](View& view) {
-                 view.m_yardLink.Send(view.CurrentItem());
-                 // A drag that began on the item must not send it a second time.
-                 view.m_tree->ClearDraggedItem();
-             }},
-            // Build is the yard's command; this window hands the build to the yard.
-            {{BuildItem}, Rule::YardIdle, [](View& view) { view.m_yardLink.StartBuild(); }},
-            {{ViewItemComments, u"&View Item Comments"_s,
-              u"Show the comments of the selected item\nView Item Comments"_s,
-              ToolbarIcon(u"view-comments"_s)},
-             Rule::SelectedComments,
-             [](View& view) {
-                 view.WithSelectedItem(
-                     [&view](CCommentsPictureCommands& commands, CInventoryElement& item) {
-                         commands.ViewComments(&view, item);
-                     });
-             }},
-            {{ViewItemPicture,
-              u"View Item &Picture"_s,
-              u"Show the picture of the selected item\nView Item Picture"_s,
-              {},
-              {},
-              false,
-              true,
-              u"V&iew Item Picture"_s},
-             Rule::SelectedPicture,
-             [](View& view) {
-                 view.WithSelectedItem(
-                     [&view](CCommentsPictureCommands& commands, CInventoryElement& item) {
-                         commands.ViewPicture(&view, view.m_document, item, &view);
-                     });
-             }},
-            {{IntegrityCheck, u"&Integrity Check"_s,
-              u"Check the item, or every item, against the Classification Yard\n"
-              u"Integrity Check"_s},
-             Rule::SelectedAndItems,
-             editing(&CInventoryEditCommands::IntegrityCheck)},
-
-            {{ChangeCondition, u"C&hange Condition"_s,
-              u"Change the condition of the selected item\nChange Condition"_s},
-             Rule::Selected,
-             [](View& view) { view.m_editing->ChangeAttribute(kCondition); },
-             headed(u"&Maintain "_s, kCondition)},
-            {{ChangeCurrentValue, u"Ch&ange Current Value"_s,
-              u"Change the current value of the selected item\nChange Current Value"_s},
-             Rule::Selected,
-             [](View& view) { view.m_editing->ChangeAttribute(kCurrentValue); },
-             headed(u"M&aintain "_s, kCurrentValue)},
-            {{ChangeComments, u"Cha&nge Comments"_s,
-              u"Change the comments of the selected item\nChange Comments"_s},
-             Rule::SelectedEditable,
-             [](View& view) {
-                 view.WithSelectedItem(
-                     [&view](CCommentsPictureCommands& commands, CInventoryElement& item) {
-                         commands.ChangeComments(&view, view.m_document, item, &view);
-                     });
-             },
-             fixed(u"Ma&intain Comments"_s)},
-            {{ChangePicture, u"Chan&ge Picture"_s,
-              u"Change the picture of the selected item\nChange Picture"_s},
-             Rule::SelectedEditable,
-             [](View& view) {
-                 view.WithSelectedItem(
-                     [&view](CCommentsPictureCommands& commands, CInventoryElement& item) {
-                         commands.ChangePicture(&view, view.m_document, item, &view);
-                     });
-             },
-             fixed(u"Mai&ntain Picture"_s)},
-
-            {{DollarGainLoss, u"&Dollar Gain/Loss"_s,
-              u"Dollar gain or loss of the selected item or the inventory\nDollar Gain/Loss"_s,
-              ToolbarIcon(u"dollar-gain-loss"_s)},
-             Rule::SelectedAndItems,
-             editing(&CInventoryEditCommands::ReportDollarGainLoss)},
-            {{PercentGainLoss, u"&Percent Gain/Loss"_s,
-              u"Percent gain or loss of the selected item or the inventory\nPercent Gain/Loss"_s,
-              ToolbarIcon(u"percent-gain-loss"_s)},
-             Rule::SelectedAndItems,
-             editing(&CInventoryEditCommands::ReportPercentGainLoss)},
-            {{WorstPerformer, u"&Worst Performer"_s,
-              u"Find the item with the worst loss\nWorst Performer"_s,
-              ToolbarIcon(u"worst-performer"_s)},
-             Rule::Items,
-             [](View& view) { view.m_editing->ReportPerformer(false); }},
-            {{BestPerformer, u"&Best Performer"_s,
-              u"Find the item with the best gain\nBest Performer"_s,
-              ToolbarIcon(u"best-performer"_s)},
-             Rule::Items,
-             [](View& view) { view.m_editing->ReportPerformer(true); }},
-            {{TotalExpenditures, u"&Total"_s,
-              u"Total purchase price of the inventory\nTotal Expenditures"_s,
-              ToolbarIcon(u"total-expenditures"_s)},
-             Rule::Items,
-             editing(&CInventoryEditCommands::ReportTotalExpenditures)},
-            {{ExpendituresByPurchaseDate, u"by  Purchase &Date"_s,
-              u"Expenditures by purchase date\nExpenditures by Purchase Date"_s},
-             Rule::Breakdown,
-             breakdown(BreakdownMeasure::Expenditures, -1),
-             headed(u"by &"_s, kPurchaseDate)},
-            {{ExpendituresByManufacturer, u"by  &Manufacturer"_s,
-              u"Expenditures by manufacturer\nExpenditures by Manufacturer"_s},
-             Rule::Breakdown,
-             breakdown(BreakdownMeasure::Expenditures, kManufacturer),
-             headed(u"by &"_s, kManufacturer)},
-            {{ExpendituresByBodyClassification, u"by  &Body Classification"_s,
-              u"Expenditures by body classification\nExpenditures by Body Classification"_s},
-             Rule::Breakdown,
-             breakdown(BreakdownMeasure::Expenditures, kBody),
-             headed(u"by &"_s, kBody)},
-            {{TotalAssetValue, u"&Total"_s,
-              u"Total current value of the inventory\nTotal Asset Value"_s,
-              ToolbarIcon(u"total-asset-value"_s)},
-             Rule::Items,
-             editing(&CInventoryEditCommands::ReportTotalAssetValue)},
-            {{AssetValueByPurchaseDate, u"by  Purchase &Date"_s,
-              u"Asset value by purchase date\nAsset Value by Purchase Date"_s},
-             Rule::Breakdown,
-             breakdown(BreakdownMeasure::AssetValue, -1),
-             headed(u"by &"_s, kPurchaseDate)},
-            {{AssetValueByManufacturer, u"by  &Manufacturer"_s,
-              u"Asset value by manufacturer\nAsset Value by Manufacturer"_s},
-             Rule::Breakdown,
-             breakdown(BreakdownMeasure::AssetValue, kManufacturer),
-             headed(u"by &"_s, kManufacturer)},
-            {{AssetValueByBodyClassification, u"by  &Body Classification"_s,
-              u"Asset value by body classification\nAsset Value by Body Classification"_s},
-             Rule::Breakdown,
-             breakdown(BreakdownMeasure::AssetValue, kBody),
-             headed(u"by &"_s, kBody)},
-            {{ItemCountTotal, u"&Total"_s, u"Number of items of the inventory\nTotal Item Count"_s},
-             Rule::Always,
-             editing(&CInventoryEditCommands::ReportItemCount)},
-            {{ItemCountByManufacturer, u"by  &Manufacturer"_s,
-              u"Item count by manufacturer\nItem Count by Manufacturer"_s},
-             Rule::Breakdown,
-             breakdown(BreakdownMeasure::ItemCount, kManufacturer),
-             headed(u"by &"_s, kManufacturer)},
-            {{ItemCountByBodyClassification, u"by  &Body Classification"_s,
-              u"Item count by body classification\nItem Count by Body Classification"_s},
-             Rule::Breakdown,
-             breakdown(BreakdownMeasure::ItemCount, kBody),
-             headed(u"by &"_s, kBody)},
-            {{CustomReport, u"&Custom Report"_s,
-              u"Totals grouped by an attribute of your choice\nCustom Report"_s},
-             Rule::Breakdown,
-             [](View& view) { view.m_services.breakdowns->CustomReport(&view, view.m_document); }},
-        };
-        // Sort Inventory by...: the attributes' default names; the menu shows the
-        // current headings instead.
-        static const char16_t* const kSortTexts[SortByCount] = {
-            u"&Body Classification", u"&Manufacturer",  u"&Item Number",    u"&RoadName",
-            u"&Paint Scheme",        u"&Scale",         u"&Condition",      u"&Original Box",
-            u"&Date Built",          u"P&urchase Date", u"Purc&hase Price", u"Current &Value",
-            u"User Defined &1",      u"User Defined &2"};
-        for (int attribute = 0; attribute < SortByCount; ++attribute) {
-            const QString name = QString::fromUtf16(kSortTexts[attribute]);
-            commands.push_back(
-                {{SortByFirst + attribute, name,
-                  u"Sort the inventory by this attribute\nSort by "_s + QString(name).remove(u'&')},
-                 Rule::Always,
-                 [attribute](View& view) { view.SortBy(attribute); },
-                 headed(QString(), attribute)});
-        }
-        return commands;
-    }();
-    return table;
-}
-
-const CSidingWardView::Command* CSidingWardView::FindCommand(int id) {
-    return commandtable::Find(CommandTable(), id);
-}
-
 std::vector<CCommandInfo> CSidingWardView::Commands() {
-    return commandtable::Descriptions(CommandTable());
+    return inventorycommands::Descriptions();
 }
 
 bool CSidingWardView::HandlesCommand(int id) const {
-    return FindCommand(id) != nullptr;
+    return inventorycommands::Handles(id);
 }
 
 void CSidingWardView::OnUpdateCommand(int id, CCommandUpdate& update) {
-    const Command* command = FindCommand(id);
-    if (command == nullptr)
-        return;
-    const QModelIndex selected = SelectedNode();
-    CommandState state;
-    state.anySelected = selected.isValid();
-    state.itemSelected =
-        state.anySelected && CInventoryTreeModel::LevelOf(selected) != TreeLevel::Root;
-    state.hasItems = m_document.GetItemCount() > 0;
-    const CCatalogue* yard = m_document.GetClassificationYard();
-    state.clipboard = yard != nullptr && yard->HasClipboardItem();
-    state.yardIdle = !IsYardBuilding();
-    const CInventoryElement* item = state.itemSelected ? m_model->ItemOf(selected) : nullptr;
-    state.editable = item != nullptr && m_services.commentsPictures != nullptr;
-    state.comments = item != nullptr && !item->GetComments().empty();
-    state.picture = item != nullptr && !item->GetPicture().empty();
-    state.importExport = m_services.importExport != nullptr;
-    state.printing = m_services.printing != nullptr;
-    state.breakdowns = m_services.breakdowns != nullptr;
-    update.Enable(Holds(command->rule, state));
-    if (command->text)
-        update.SetText(command->text(*this));
+    inventorycommands::Update(*this, id, update);
 }
 
 void CSidingWardView::OnCommand(int id) {
-    if (const Command* command = FindCommand(id))
-        command->run(*this);
+    inventorycommands::Run(*this, id);
 }
 
-void CSidingWardView::WithSelectedItem(
-    const std::function<void(CCommentsPictureCommands&, CInventoryElement&)>& run) {
-    CInventoryElement* item = m_model->ItemOf(SelectedNode());
-    if (m_services.commentsPictures != nullptr && item != nullptr)
-        run(*m_services.commentsPictures, *item);
+const CInventoryWindowTraits& CSidingWardView::Traits() const {
+    static const CInventoryWindowTraits traits{
+        .viewItemFailed = QStringLiteral("Delete inventory tree item failed")};
+    return traits;
+}
+
+EditSelection CSidingWardView::Selection() const {
+    switch (CInventoryTreeModel::LevelOf(SelectedNode())) {
+    case TreeLevel::Root:
+        return EditSelection::Whole;
+    case TreeLevel::Item:
+        return EditSelection::Item;
+    case TreeLevel::Detail:
+        return EditSelection::Detail;
+    default:
+        return EditSelection::None;
+    }
+}
+
+QString CSidingWardView::ItemLabel(const CInventoryElement& item) const {
+    return m_model->Label(m_model->ItemIndex(&item));
+}
+
+std::vector<CInventoryElement*> CSidingWardView::ItemsInViewOrder() const {
+    return m_model->ItemsInTreeOrder();
+}
+
+void CSidingWardView::ShowAddedItem(CInventoryElement* item) {
+    InsertItemNode(item);
+}
+
+void CSidingWardView::ShowChangedItem(CInventoryElement* item) {
+    InsertItemNode(item);
+}
+
+bool CSidingWardView::RemoveItemView(const CInventoryElement* item) {
+    const int row = m_model->ItemIndex(item).row();
+    if (!m_model->RemoveItemNode(item))
+        return false;
+    // The selection went with the node (or one of its lines): the neighbouring item
+    // node takes it, or the root when none is left.
+    if (!SelectedNode().isValid()) {
+        const int count = m_model->ItemNodeCount();
+        SelectNode(count == 0 ? m_model->RootIndex()
+                              : m_model->index(std::min(row, count - 1), 0, m_model->RootIndex()));
+    }
+    return true;
+}
+
+void CSidingWardView::RemoveAllItemViews() {
+    m_model->RemoveAllItemNodes();
+}
+
+void CSidingWardView::ForgetDraggedItem() {
+    m_tree->ClearDraggedItem();
+}
+
+void CSidingWardView::FindText(const std::string& text, bool matchCase, bool findNext) {
+    Search(text, matchCase, findNext);
+}
+
+QModelIndex CSidingWardView::Search(const std::string& text, bool matchCase, bool findNext) {
+    // Up while the tree is searched, gone before a box waits for the user.
+    std::optional<CWaitCursor> wait(std::in_place);
+    const CInventoryTreeModel& model = *m_model;
+    CFerroTreeCtrl& tree = *m_tree;
+    const QModelIndex root = model.RootIndex();
+    const int items = model.ItemNodeCount();
+    const int lines = static_cast<int>(model.DetailAttributes().size());
+    const auto matches = [&](const QModelIndex& node) {
+        return Matches(model.LabelBytes(node), text, matchCase);
+    };
+    // An item node and its detail lines, in order.
+    const auto searchItem = [&](int row) -> QModelIndex {
+        const QModelIndex item = model.index(row, 0, root);
+        if (matches(item))
+            return item;
+        for (int line = 0; line < lines; ++line) {
+            const QModelIndex detail = model.index(line, 0, item);
+            if (matches(detail))
+                return detail;
+        }
+        return {};
+    };
+    const auto searchItemsFrom = [&](int row) -> QModelIndex {
+        for (; row < items; ++row) {
+            if (const QModelIndex found = searchItem(row); found.isValid())
+                return found;
+        }
+        return {};
+    };
+
+    // Where the walk starts: after the selected node for Find Next, else at the root.
+    QModelIndex start = root;
+    const QModelIndex selected = SelectedNode();
+    if (findNext && selected.isValid()) {
+        switch (CInventoryTreeModel::LevelOf(selected)) {
+        case TreeLevel::Root:
+            start = tree.isExpanded(root) && items > 0 ? model.index(0, 0, root) : root;
+            break;
+        case TreeLevel::Item:
+            if (tree.isExpanded(selected) && lines > 0)
+                start = model.index(0, 0, selected);
+            else if (selected.row() + 1 < items)
+                start = model.index(selected.row() + 1, 0, root);
+            break;
+        default:
+            if (selected.row() + 1 < lines)
+                start = model.index(selected.row() + 1, 0, selected.parent());
+            break;
+        }
+    }
+
+    // The start node with its subtree, then its following siblings with theirs.
+    QModelIndex found;
+    switch (CInventoryTreeModel::LevelOf(start)) {
+    case TreeLevel::Root:
+        found = matches(root) ? root : searchItemsFrom(0);
+        break;
+    case TreeLevel::Item:
+        found = searchItemsFrom(start.row());
+        break;
+    default: {
+        const QModelIndex item = start.parent();
+        for (int line = start.row(); line < lines && !found.isValid(); ++line) {
+            const QModelIndex detail = model.index(line, 0, item);
+            if (matches(detail))
+                found = detail;
+        }
+        // Then on with the item nodes after the start's own.
+        if (!found.isValid())
+            found = searchItemsFrom(item.row() + 1);
+        break;
+    }
+    }
+    wait.reset();
+    if (!found.isValid()) {
+        m_services.messages.Show(
+            this,
+            {QStringLiteral("Search to end of inventory list.\nThe specified text was not found!"),
+             captions::SearchResult(), MessageIcon::Warning, MessageButtons::Ok});
+        return {};
+    }
+    tree.expand(found);
+    SelectNode(found);
+    return found;
 }

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
-#include <memory>
 #include <span>
 #include <vector>
 
@@ -20,7 +18,6 @@
 
 class CActionRegistry;
 class CFerroTreeCtrl;
-class CInventoryEditCommands;
 class CInventoryTreeModel;
 class CMessageSink;
 class CSidingWardDoc;
@@ -58,39 +55,61 @@ public:
     // The window's commands as the action registry shows them.
     static std::vector<CCommandInfo> Commands();
 
+    CFerroTreeCtrl* Tree() const { return m_tree; }
+    CInventoryTreeModel* Model() const { return m_model; }
+    CMessageSink& Messages() const { return m_services.messages; }
+    CSoundPlayer& Sounds() const { return m_services.sounds; }
+    bool IsYardBuilding() const { return m_yardLink.IsBuilding(); }
+
+    // What the editing commands ask of the tree (see CInventoryEditTarget). The
+    // tree selects the whole inventory at its root and plays the editing sounds.
+    const CInventoryWindowTraits& Traits() const override;
     CSidingWardDoc& GetDocument() const override { return m_document; }
-    CFerroTreeCtrl* Tree() const override { return m_tree; }
-    CInventoryTreeModel* Model() const override { return m_model; }
-    CMessageSink& Messages() const override { return m_services.messages; }
-    CSoundPlayer& Sounds() const override { return m_services.sounds; }
+    const CInventoryViewServices& ViewServices() const override { return m_services; }
     QWidget* Window() override { return this; }
     CDocumentView* Sender() override { return this; }
-    bool IsYardBuilding() const { return m_yardLink.IsBuilding(); }
+    CInventoryYardLink& YardLink() override { return m_yardLink; }
     void ReleaseFromYard(std::span<CInventoryElement* const> items) const override {
         m_yardLink.Forget(items);
     }
-    CInventoryYardLink& YardLink() override { return m_yardLink; }
+    EditSelection Selection() const override;
+    CInventoryElement* CurrentItem() const override;
+    QString ItemLabel(const CInventoryElement& item) const override;
+    std::vector<CInventoryElement*> ItemsInViewOrder() const override;
+    ShownAttributes Shown() const override { return m_showDetails; }
+    // A new or changed item gets a fresh node at its alphabetical place.
+    void ShowAddedItem(CInventoryElement* item) override;
+    void ShowChangedItem(CInventoryElement* item) override;
+    bool RemoveItemView(const CInventoryElement* item) override;
+    void RemoveAllItemViews() override;
+    void SelectItem(const CInventoryElement* item) override;
+    void UpdateCount() override;
+    void Rebuild() override { RebuildTree(); }
+    void FindText(const std::string& text, bool matchCase, bool findNext) override;
+    void CommandsChanged() override;
+    void ExpandAll() override;
+    void CollapseAll() override;
+    // Sorts the document by attribute and rebuilds.
+    void SortBy(int attribute) override;
+    // Runs the Inventory Details dialog and rebuilds after OK.
+    void RunInventoryDetails() override;
+    void ForgetDraggedItem() override;
 
     // The operations of the tree.
     // Builds every node anew from the document (without sorting it).
     void RebuildTree();
-    // The tree operations the editing commands use (see CInventoryEditTarget).
-    QModelIndex InsertItemNode(const CInventoryElement* item) override;
-    void SelectItem(const CInventoryElement* item) override;
-    void SelectNode(const QModelIndex& node) override;
-    void UpdateCount() override;
-    QModelIndex SelectedNode() const override;
-    CInventoryElement* CurrentItem() const override;
-    void ExpandAll();
-    void CollapseAll();
+    // Replaces the item's node by a fresh one at its alphabetical place, selects it.
+    QModelIndex InsertItemNode(const CInventoryElement* item);
+    void SelectNode(const QModelIndex& node);
+    // The selected node; invalid when none is.
+    QModelIndex SelectedNode() const;
     bool IsExpanded() const { return m_expanded; }
-    // Cut on the selected item (also what another inventory asks for when the
-    // item was dragged onto it); false when nothing was cut.
-    bool CutSelectedItem() override;
-    // Sorts the document by attribute and rebuilds.
-    void SortBy(int attribute);
-    // Runs the Inventory Details dialog and rebuilds after OK.
-    void RunInventoryDetails();
+    // Cut on the selected item (what another inventory asks for when the item was
+    // dragged onto it); false when nothing was cut.
+    bool CutSelectedItem();
+    // Searches the tree's labels (see the walk in the source) and selects the first
+    // match; a message when there is none. Returns the match.
+    QModelIndex Search(const std::string& text, bool matchCase, bool findNext);
     const DetailFlags& GetDetailFlags() const { return m_showDetails; }
 
     QString CountText() const;
@@ -132,23 +151,12 @@ private:
     void ReadViewSettings();
     void ApplyLayoutRule();
     void ShowSignalFrame(int frame);
-    void CommandsChanged();
     // Expands or collapses every item node and restores a selection.
     void ExpandOrCollapseAll(bool expand);
-    // Runs a comments or picture command on the selected item, when there is one
-    // and the dialogs are there.
-    void
-    WithSelectedItem(const std::function<void(CCommentsPictureCommands&, CInventoryElement&)>& run);
-
-    struct Command;
-    // The window's commands: description, enabling rule, update text and handler.
-    static const std::vector<Command>& CommandTable();
-    static const Command* FindCommand(int id);
 
     CSidingWardDoc& m_document;
     Services m_services;
     CActionRegistry* m_actions = nullptr;
-    std::unique_ptr<CInventoryEditCommands> m_editing;
     CInventoryTreeModel* m_model;
     CFerroTreeCtrl* m_tree;
     QLabel* m_countCaption;

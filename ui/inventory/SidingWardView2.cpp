@@ -4,7 +4,6 @@
 #include <optional>
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -15,36 +14,16 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "model/core/Catalogue.h"
 #include "model/core/ItemList.h"
 #include "model/core/SidingWardDoc.h"
-#include "model/quickfacts/BestPerformer.h"
-#include "model/quickfacts/DollarGainLoss.h"
-#include "model/quickfacts/ItemCount.h"
-#include "model/quickfacts/PercentGainLoss.h"
-#include "model/quickfacts/QuickFactsReport.h"
-#include "model/quickfacts/TotalAssetValue.h"
-#include "model/quickfacts/TotalExpenditures.h"
-#include "model/quickfacts/WorstPerformer.h"
 #include "ui/common/ActionRegistry.h"
-#include "ui/common/Captions.h"
-#include "ui/common/CommandIds.h"
-#include "ui/common/CommandUpdate.h"
-#include "ui/common/FindDialog.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
-#include "ui/inventory/CommentsPictureCommands.h"
-#include "ui/inventory/ImportExportCommands.h"
-#include "ui/inventory/InventoryCommandIds.h"
+#include "ui/inventory/InventoryCommands.h"
 #include "ui/inventory/InventoryDetailsDialog.h"
 #include "ui/inventory/InventoryEditCommands.h"
-#include "ui/inventory/InventoryModificationDialog.h"
-#include "ui/inventory/ReportPrintCommands.h"
 #include "ui/inventory/SidingWardView.h"
-#include "ui/quickfacts/BreakdownCommands.h"
-#include "ui/quickfacts/ReportDisplay.h"
-#include "ui/yard/YardCommandIds.h"
 
 using namespace Qt::StringLiterals;
 
@@ -55,76 +34,7 @@ constexpr int kColumnWidth = 150;
 constexpr int kListMargin = 20;
 constexpr int kListCorner = 7;
 
-// When a command of the list may run.
-enum class Rule {
-    Always,
-    Never,       // the tree's commands that the list has no use for
-    Row,         // there is a current row
-    Items,       // the inventory has items
-    RowItems,    // Row and Items
-    Clipboard,   // the application clipboard holds an item
-    YardIdle,    // the yard is not building
-    RowYardIdle, // RowItems and YardIdle
-    RowComments, // Row, and the item has comments
-    RowPicture,  // Row, and the item has a picture
-    Empty,       // the inventory is empty
-};
-
-struct CommandState {
-    bool row = false;
-    bool items = false;
-    bool clipboard = false;
-    bool yardIdle = false;
-    bool comments = false;
-    bool picture = false;
-};
-
-bool Holds(Rule rule, const CommandState& state) {
-    switch (rule) {
-    case Rule::Always:
-        return true;
-    case Rule::Never:
-        return false;
-    case Rule::Row:
-        return state.row;
-    case Rule::Items:
-        return state.items;
-    case Rule::RowItems:
-        return state.row && state.items;
-    case Rule::Clipboard:
-        return state.clipboard;
-    case Rule::YardIdle:
-        return state.yardIdle;
-    case Rule::RowYardIdle:
-        return state.row && state.items && state.yardIdle;
-    case Rule::RowComments:
-        return state.row && state.comments;
-    case Rule::RowPicture:
-        return state.row && state.picture;
-    case Rule::Empty:
-        return !state.items;
-    }
-    return false;
-}
-
-QString MenuText(const std::string& heading) {
-    return text::ShowAmpersands(text::FromBytes(heading));
-}
-
-enum TotalKind { kExpenditures, kAssetValue, kItemCount };
-
 } // namespace
-
-// One command of the list: its id (the tree describes it), when it may run, what it
-// does and the text it carries at update time (none: the standard text). A command
-// that needs a service the program did not give is disabled.
-struct CSidingWardView2::Command {
-    int id;
-    Rule rule = Rule::Always;
-    std::function<void(CSidingWardView2&)> run{};
-    std::function<QString(const CSidingWardView2&)> text{};
-    std::function<bool(const CSidingWardView2&)> available{};
-};
 
 CSidingWardView2::CSidingWardView2(CSidingWardDoc& document, CInventoryViewServices services,
                                    QWidget* parent)
@@ -327,69 +237,35 @@ void CSidingWardView2::OnDocumentUpdate(CDocumentView* sender, int) {
     CommandsChanged();
 }
 
-void CSidingWardView2::ShowMessage(const QString& text, const QString& caption) {
-    m_services.messages.Show(this, {text, caption, MessageIcon::Warning, MessageButtons::Ok});
+const CInventoryWindowTraits& CSidingWardView2::Traits() const {
+    static const CInventoryWindowTraits traits{.deleteAll = false,
+                                               .editSounds = false,
+                                               .expands = false,
+                                               // The headers sort the list.
+                                               .sortsFromMenu = false,
+                                               .viewItemFailed =
+                                                   u"Delete inventory list item failed"_s};
+    return traits;
 }
 
-void CSidingWardView2::RemoveItem(CInventoryElement* item) {
-    if (!m_document.ContainsItem(item)) {
-        ShowMessage(u"Delete inventory element failed"_s, captions::ApplicationTitle());
-        return;
-    }
-    // The yard lets go of an item it holds for a change before the item is gone.
-    m_yardLink.Forget({&item, 1});
-    // The row goes first: while the document tells the other windows, the commands
-    // are updated, and no row may stand for an item that is gone.
-    const int row = m_model->RowOf(item);
-    const bool rowRemoved = m_model->RemoveRow(item);
-    if (!m_document.RemoveItem(item, this))
-        ShowMessage(u"Delete inventory element failed"_s, captions::ApplicationTitle());
-    if (!rowRemoved)
-        ShowMessage(u"Delete inventory list item failed"_s, captions::ApplicationTitle());
-    SelectRow(std::min(row, m_model->rowCount() - 1));
-    m_count->setText(CountText());
+EditSelection CSidingWardView2::Selection() const {
+    return CurrentItem() != nullptr ? EditSelection::Item : EditSelection::None;
 }
 
-void CSidingWardView2::Delete() {
-    const int row = CurrentRow();
-    CInventoryElement* item = m_model->ItemAt(row);
-    if (item == nullptr)
-        return;
-    const QString question = u"Are you sure you want to delete inventory item "_s +
-                             m_model->data(m_model->index(row, 0), Qt::DisplayRole).toString() +
-                             u'?';
-    if (m_services.messages.Show(this, {question, captions::Warning(), MessageIcon::Question,
-                                        MessageButtons::YesNo}) == MessageAnswer::Yes)
-        RemoveItem(item);
+QString CSidingWardView2::ItemLabel(const CInventoryElement& item) const {
+    return m_model->data(m_model->index(m_model->RowOf(&item), 0), Qt::DisplayRole).toString();
 }
 
-bool CSidingWardView2::Cut() {
-    CInventoryElement* item = CurrentItem();
-    // Without a clipboard a cut would only destroy the item.
-    if (item == nullptr || !CInventoryEditCommands::CopyItem(m_document, *item))
-        return false;
-    RemoveItem(item);
-    return true;
+std::vector<CInventoryElement*> CSidingWardView2::ItemsInViewOrder() const {
+    return m_model->ShownItems();
 }
 
-void CSidingWardView2::Paste() {
-    CCatalogue* yard = m_document.GetClassificationYard();
-    std::unique_ptr<CInventoryElement> item = yard ? yard->TakeClipboardItem() : nullptr;
-    if (!item)
-        return;
-    CInventoryElement* pasted = item.get();
-    m_document.AddItem(std::move(item), this);
-    AppendRow(pasted);
+void CSidingWardView2::ShowAddedItem(CInventoryElement* item) {
+    m_model->RemoveRow(item);
+    AppendRow(item);
 }
 
-void CSidingWardView2::Find() {
-    CFindDialog dialog(m_document.GetSearchHistory(), m_services.messages, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    Search(dialog.GetSearchText(), dialog.GetMatchCase(), dialog.IsFindNext());
-}
-
-void CSidingWardView2::MoveRowToEnd(CInventoryElement* item) {
+void CSidingWardView2::ShowChangedItem(CInventoryElement* item) {
     const int row = m_model->RowOf(item);
     m_model->RemoveRow(item);
     // Hidden by the filter now: the selection goes to the row that took its place,
@@ -398,264 +274,36 @@ void CSidingWardView2::MoveRowToEnd(CInventoryElement* item) {
         SelectRow(std::min(std::max(row, 0), m_model->rowCount() - 1));
 }
 
-void CSidingWardView2::ChangeAttribute(int attribute) {
-    CInventoryElement* item = CurrentItem();
-    if (item == nullptr)
-        return;
-    const CCatalogue* yard = m_document.GetClassificationYard();
-    const std::vector<std::string>* values = yard ? yard->GetValueList(attribute) : nullptr;
-    const bool keepOrder = attribute == static_cast<int>(Attribute::CurrentValue);
-    CInventoryModificationDialog dialog(
-        u"Maintain "_s + text::FromBytes(m_model->Heading(attribute)),
-        item->GetAttributeText(attribute), values ? *values : std::vector<std::string>{}, keepOrder,
-        this);
-    if (dialog.exec() != QDialog::Accepted || !dialog.GetChosenValue())
-        return;
-    CWaitCursor wait;
-    item->SetAttributeText(attribute, *dialog.GetChosenValue());
-    m_document.MarkModified(this);
-    MoveRowToEnd(item);
+bool CSidingWardView2::RemoveItemView(const CInventoryElement* item) {
+    const int row = m_model->RowOf(item);
+    const bool removed = m_model->RemoveRow(item);
+    SelectRow(std::min(row, m_model->rowCount() - 1));
+    return removed;
 }
 
-void CSidingWardView2::IntegrityCheck() {
-    const CInventoryElement* item = CurrentItem();
-    if (item == nullptr)
-        return;
-    QString message = text::FromBytes(quickfacts::ItemHeadline(*item));
-    if (m_document.CheckItemAgainstYard(*item))
-        message += u"Item integrity OK"_s;
-    else
-        message += u"Item integrity corrupted.\nOne or more attributes for this item are missing "
-                   u"from the Classification Yard."_s;
-    ShowMessage(message, u"Integrity Check"_s);
+void CSidingWardView2::RemoveAllItemViews() {
+    for (int index = m_document.GetItemCount() - 1; index >= 0; --index)
+        m_model->RemoveRow(m_document.GetItemAt(index));
 }
 
-void CSidingWardView2::Import() {
-    if (!m_services.importExport->Import(this, m_document, this))
-        return;
-    Rebuild();
+void CSidingWardView2::UpdateCount() {
+    m_count->setText(CountText());
 }
 
-void CSidingWardView2::ReportItemGain(bool percent) {
-    const CInventoryElement* item = CurrentItem();
-    if (item == nullptr)
-        return;
-    const auto report =
-        percent ? CPercentGainLoss().ReportItem(item) : CDollarGainLoss().ReportItem(item);
-    if (report)
-        quickfacts::ShowReport(*report, m_services.messages, m_services.sounds, this);
-}
-
-void CSidingWardView2::ReportPerformer(bool best) {
-    std::optional<CWaitCursor> wait(std::in_place);
-    const auto answer = best ? CBestPerformer().ReportInventory(&m_document)
-                             : CWorstPerformer().ReportInventory(&m_document);
-    wait.reset();
-    if (!answer)
-        return;
-    quickfacts::ShowReport(answer->report, m_services.messages, m_services.sounds, this);
-    if (answer->item != nullptr)
-        SelectItem(answer->item);
-}
-
-void CSidingWardView2::ReportTotal(int kind) {
-    std::optional<CWaitCursor> wait(std::in_place);
-    std::optional<CQuickFactsReport> report;
-    if (kind == kExpenditures)
-        report = CTotalExpenditures().ReportInventory(&m_document);
-    else if (kind == kAssetValue)
-        report = CTotalAssetValue().ReportInventory(&m_document);
-    else
-        report = CItemCount().ReportInventory(&m_document);
-    wait.reset();
-    if (report)
-        quickfacts::ShowReport(*report, m_services.messages, m_services.sounds, this);
-}
-
-void CSidingWardView2::WithCurrentItem(const std::function<void(CInventoryElement&)>& run) {
-    if (CInventoryElement* item = CurrentItem())
-        run(*item);
-}
-
-const std::vector<CSidingWardView2::Command>& CSidingWardView2::CommandTable() {
-    using namespace CommandId;
-    using View = CSidingWardView2;
-    const auto headed = [](const QString& prefix, int attribute) {
-        return [prefix, attribute](const View& view) {
-            return prefix + MenuText(view.m_model->Heading(attribute));
-        };
-    };
-    const auto fixed = [](const QString& text) { return [text](const View&) { return text; }; };
-    const auto printing = [](const View& view) { return view.m_services.printing != nullptr; };
-    const auto importExport = [](const View& view) {
-        return view.m_services.importExport != nullptr;
-    };
-    const auto commentsPictures = [](const View& view) {
-        return view.m_services.commentsPictures != nullptr;
-    };
-    const auto breakdowns = [](const View& view) { return view.m_services.breakdowns != nullptr; };
-    constexpr int kCondition = static_cast<int>(Attribute::Condition);
-    constexpr int kCurrentValue = static_cast<int>(Attribute::CurrentValue);
-    constexpr int kManufacturer = static_cast<int>(Attribute::Manufacturer);
-    constexpr int kBody = static_cast<int>(Attribute::BodyClassification);
-    // A "by" entry: its report, and its text naming the current heading (-1: by
-    // purchase year, under the Purchase Date heading).
-    const auto breakdown = [breakdowns, headed](int id, BreakdownMeasure measure, int attribute) {
-        Command command{id, Rule::Items,
-                        [measure, attribute](View& view) {
-                            view.m_services.breakdowns->Show(&view, view.m_document, measure,
-                                                             attribute);
-                        },
-                        headed(u"by &"_s, attribute < 0 ? static_cast<int>(Attribute::PurchaseDate)
-                                                        : attribute),
-                        breakdowns};
-        return command;
-    };
-
-    static const std::vector<Command> table = [&] {
-        std::vector<Command> commands = {
-            {FilePrint,
-             Rule::Always,
-             [](View& view) {
-                 view.m_services.printing->Print(&view, view.m_document, view.m_shownColumns);
-             },
-             {},
-             printing},
-            {FilePrintPreview,
-             Rule::Always,
-             [](View& view) {
-                 view.m_services.printing->Preview(&view, view.m_document, view.m_shownColumns);
-             },
-             {},
-             printing},
-            {ExportInventory,
-             Rule::Items,
-             [](View& view) { view.m_services.importExport->Export(&view, view.m_document); },
-             {},
-             importExport},
-            {ImportInventory, Rule::Empty, [](View& view) { view.Import(); }, {}, importExport},
-            {EditCut, Rule::RowItems, [](View& view) { view.Cut(); }},
-            {EditCopy, Rule::RowItems,
-             [](View& view) {
-                 view.WithCurrentItem([&view](CInventoryElement& item) {
-                     CInventoryEditCommands::CopyItem(view.m_document, item);
-                 });
-             }},
-            {EditPaste, Rule::Clipboard, [](View& view) { view.Paste(); }},
-            {EditFind, Rule::Items, [](View& view) { view.Find(); }},
-            {EditDelete, Rule::RowItems, [](View& view) { view.Delete(); }},
-            {ExpandInventory, Rule::Never},
-            {CollapseInventory, Rule::Never},
-            {InventoryDetails, Rule::Always, [](View& view) { view.RunInventoryDetails(); }},
-            {BuildItem, Rule::YardIdle, [](View& view) { view.m_yardLink.StartBuild(); }},
-            {CommandId::SendToYard, Rule::RowYardIdle,
-             [](View& view) { view.m_yardLink.Send(view.CurrentItem()); }},
-            {ViewItemComments,
-             Rule::RowComments,
-             [](View& view) {
-                 view.WithCurrentItem([&view](CInventoryElement& item) {
-                     view.m_services.commentsPictures->ViewComments(&view, item);
-                 });
-             },
-             {},
-             commentsPictures},
-            {ViewItemPicture,
-             Rule::RowPicture,
-             [](View& view) {
-                 view.WithCurrentItem([&view](CInventoryElement& item) {
-                     view.m_services.commentsPictures->ViewPicture(&view, view.m_document, item,
-                                                                   &view);
-                 });
-             },
-             {},
-             commentsPictures},
-            {ChangeCondition, Rule::RowItems, [](View& view) { view.ChangeAttribute(kCondition); },
-             headed(u"&Maintain "_s, kCondition)},
-            {ChangeCurrentValue, Rule::RowItems,
-             [](View& view) { view.ChangeAttribute(kCurrentValue); },
-             headed(u"M&aintain "_s, kCurrentValue)},
-            {ChangeComments, Rule::RowItems,
-             [](View& view) {
-                 view.WithCurrentItem([&view](CInventoryElement& item) {
-                     view.m_services.commentsPictures->ChangeComments(&view, view.m_document, item,
-                                                                      &view);
-                 });
-             },
-             fixed(u"Ma&intain Comments"_s), commentsPictures},
-            {ChangePicture, Rule::RowItems,
-             [](View& view) {
-                 view.WithCurrentItem([&view](CInventoryElement& item) {
-                     view.m_services.commentsPictures->ChangePicture(&view, view.m_document, item,
-                                                                     &view);
-                 });
-             },
-             fixed(u"Mai&ntain Picture"_s), commentsPictures},
-            {CommandId::IntegrityCheck, Rule::RowItems, [](View& view) { view.IntegrityCheck(); }},
-            {DollarGainLoss, Rule::RowItems, [](View& view) { view.ReportItemGain(false); }},
-            {PercentGainLoss, Rule::RowItems, [](View& view) { view.ReportItemGain(true); }},
-            {WorstPerformer, Rule::Items, [](View& view) { view.ReportPerformer(false); }},
-            {BestPerformer, Rule::Items, [](View& view) { view.ReportPerformer(true); }},
-            {TotalExpenditures, Rule::Items, [](View& view) { view.ReportTotal(kExpenditures); }},
-            {TotalAssetValue, Rule::Items, [](View& view) { view.ReportTotal(kAssetValue); }},
-            {ItemCountTotal, Rule::Always, [](View& view) { view.ReportTotal(kItemCount); }},
-            breakdown(ExpendituresByPurchaseDate, BreakdownMeasure::Expenditures, -1),
-            breakdown(ExpendituresByManufacturer, BreakdownMeasure::Expenditures, kManufacturer),
-            breakdown(ExpendituresByBodyClassification, BreakdownMeasure::Expenditures, kBody),
-            breakdown(AssetValueByPurchaseDate, BreakdownMeasure::AssetValue, -1),
-            breakdown(AssetValueByManufacturer, BreakdownMeasure::AssetValue, kManufacturer),
-            breakdown(AssetValueByBodyClassification, BreakdownMeasure::AssetValue, kBody),
-            breakdown(ItemCountByManufacturer, BreakdownMeasure::ItemCount, kManufacturer),
-            breakdown(ItemCountByBodyClassification, BreakdownMeasure::ItemCount, kBody),
-        };
-        Command custom{CustomReport, Rule::Items, [](View& view) {
-                           view.m_services.breakdowns->CustomReport(&view, view.m_document);
-                       }};
-        custom.available = breakdowns;
-        commands.push_back(custom);
-        // The tree's sort entries have no use in the list: its headers sort it.
-        for (int attribute = 0; attribute < SortByCount; ++attribute)
-            commands.push_back({SortByFirst + attribute, Rule::Never});
-        return commands;
-    }();
-    return table;
-}
-
-const CSidingWardView2::Command* CSidingWardView2::FindCommand(int id) {
-    const auto& table = CommandTable();
-    const auto found = std::find_if(table.begin(), table.end(),
-                                    [id](const Command& command) { return command.id == id; });
-    return found == table.end() ? nullptr : &*found;
+void CSidingWardView2::FindText(const std::string& text, bool matchCase, bool findNext) {
+    Search(text, matchCase, findNext);
 }
 
 bool CSidingWardView2::HandlesCommand(int id) const {
-    return FindCommand(id) != nullptr;
+    return inventorycommands::Handles(id);
 }
 
 void CSidingWardView2::OnUpdateCommand(int id, CCommandUpdate& update) {
-    const Command* command = FindCommand(id);
-    if (command == nullptr)
-        return;
-    const CInventoryElement* item = CurrentItem();
-    CommandState state;
-    state.row = item != nullptr;
-    state.items = m_document.GetItemCount() > 0;
-    const CCatalogue* yard = m_document.GetClassificationYard();
-    state.clipboard = yard != nullptr && yard->HasClipboardItem();
-    state.yardIdle = !m_yardLink.IsBuilding();
-    state.comments = item != nullptr && !item->GetComments().empty();
-    state.picture = item != nullptr && !item->GetPicture().empty();
-    const bool available = !command->available || command->available(*this);
-    update.Enable(available && Holds(command->rule, state));
-    if (command->text)
-        update.SetText(command->text(*this));
+    inventorycommands::Update(*this, id, update);
 }
 
 void CSidingWardView2::OnCommand(int id) {
-    const Command* command = FindCommand(id);
-    if (command == nullptr || !command->run || (command->available && !command->available(*this)))
-        return;
-    command->run(*this);
-    CommandsChanged();
+    inventorycommands::Run(*this, id);
 }
 
 void CSidingWardView2::CommandsChanged() {
@@ -664,11 +312,7 @@ void CSidingWardView2::CommandsChanged() {
 }
 
 YardItemAnswer CSidingWardView2::TakeFinishedItem(const CYardItem& item) {
-    CInventoryElement* taken = &item.item;
-    const YardItemAnswer answer = m_yardLink.Take(item, this, this, [this, taken] {
-        m_model->RemoveRow(taken);
-        AppendRow(taken);
-    });
+    const YardItemAnswer answer = CInventoryEditCommands(*this).TakeFromYard(item);
     CommandsChanged();
     return answer;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -9,6 +9,7 @@
 #include "model/framework/DocumentView.h"
 #include "ui/common/CommandTarget.h"
 #include "ui/common/InventoryWindow.h"
+#include "ui/inventory/InventoryEditTarget.h"
 #include "ui/inventory/InventoryListModel.h"
 #include "ui/inventory/InventoryViewServices.h"
 #include "ui/inventory/InventoryYardLink.h"
@@ -29,6 +30,7 @@ class QTableView;
 class CSidingWardView2 : public QWidget,
                          public CDocumentView,
                          public CCommandTarget,
+                         public CInventoryEditTarget,
                          public CInventoryWindow {
     Q_OBJECT
 
@@ -43,7 +45,6 @@ public:
     // The actions the context menu shows and whose state follows the selection.
     void SetActions(CActionRegistry* actions) { m_actions = actions; }
 
-    CSidingWardDoc& GetDocument() const { return m_document; }
     CInventoryListModel* Model() const { return m_model; }
     QTableView* List() const { return m_list; }
     QLineEdit* FilterField() const { return m_filter; }
@@ -57,22 +58,49 @@ public:
     YardItemAnswer TakeFinishedItem(const CYardItem& item) override;
     void RedisplayHeadings() override;
 
+    // What the editing commands ask of the list (see CInventoryEditTarget). The
+    // list has no whole-inventory selection, so no Delete ALL, and its Delete and
+    // Integrity Check are silent; its commands work on the current row.
+    const CInventoryWindowTraits& Traits() const override;
+    CSidingWardDoc& GetDocument() const override { return m_document; }
+    const CInventoryViewServices& ViewServices() const override { return m_services; }
+    QWidget* Window() override { return this; }
+    CDocumentView* Sender() override { return this; }
+    CInventoryYardLink& YardLink() override { return m_yardLink; }
+    void ReleaseFromYard(std::span<CInventoryElement* const> items) const override {
+        m_yardLink.Forget(items);
+    }
+    EditSelection Selection() const override;
+    CInventoryElement* CurrentItem() const override;
+    // The text of the item's first column.
+    QString ItemLabel(const CInventoryElement& item) const override;
+    std::vector<CInventoryElement*> ItemsInViewOrder() const override;
+    ShownAttributes Shown() const override { return m_shownColumns; }
+    // A new item, or one the yard sent back, gets a row at the end.
+    void ShowAddedItem(CInventoryElement* item) override;
+    // The changed item's row moves to the end.
+    void ShowChangedItem(CInventoryElement* item) override;
+    bool RemoveItemView(const CInventoryElement* item) override;
+    void RemoveAllItemViews() override;
+    void SelectItem(const CInventoryElement* item) override;
+    void UpdateCount() override;
     // The columns and rows anew, in the document's order; row 0 selected.
-    void Rebuild();
+    void Rebuild() override;
+    void FindText(const std::string& text, bool matchCase, bool findNext) override;
+    void CommandsChanged() override;
+
     // A row for the item at the end; selected. Its row, or -1 when the filter hides it.
     int AppendRow(CInventoryElement* item);
     void SelectRow(int row);
-    void SelectItem(const CInventoryElement* item);
     // The selected row, else the row with the keyboard focus; -1 for none.
     int CurrentRow() const;
-    CInventoryElement* CurrentItem() const;
     // A click on a column's header: sorts by it, each attribute with its own direction.
     void SortByColumn(int column);
     // Searches the shown cells from the top or after the current row; a message
     // when nothing is found. Returns the row found, or -1.
     int Search(const std::string& text, bool matchCase, bool findNext);
     // Runs the Inventory Details dialog on the column flags and rebuilds after OK.
-    void RunInventoryDetails();
+    void RunInventoryDetails() override;
 
     void OnDocumentUpdate(CDocumentView* sender, int hint) override;
 
@@ -86,33 +114,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    struct Command;
-    static const std::vector<Command>& CommandTable();
-    static const Command* FindCommand(int id);
-
     void CreateControls();
     void OnInitialUpdate();
-    void CommandsChanged();
-    void ShowMessage(const QString& text, const QString& caption);
     // Double-click: the row under the pointer, or below the rows the last visible one.
     void SelectRowAt(int y);
-
-    // The commands that work on the rows.
-    void Delete();
-    bool Cut();
-    void Paste();
-    void Find();
-    void ChangeAttribute(int attribute);
-    void IntegrityCheck();
-    void Import();
-    // Removes the item from the document and its row, with the failure messages.
-    void RemoveItem(CInventoryElement* item);
-    // The row moves to the end and is selected (after a change of the item).
-    void MoveRowToEnd(CInventoryElement* item);
-    void ReportItemGain(bool percent);
-    void ReportPerformer(bool best);
-    void ReportTotal(int kind);
-    void WithCurrentItem(const std::function<void(CInventoryElement&)>& run);
 
     CSidingWardDoc& m_document;
     CInventoryViewServices m_services;

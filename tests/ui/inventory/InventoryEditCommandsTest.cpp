@@ -253,8 +253,7 @@ private slots:
         if (startRow >= -1)
             m_view->SelectNode(Node(startRow, startLine));
         const QModelIndex before = m_view->SelectedNode();
-        const QModelIndex found =
-            CInventoryEditCommands(*m_view).Search(text.toStdString(), matchCase, findNext);
+        const QModelIndex found = m_view->Search(text.toStdString(), matchCase, findNext);
         if (foundRow == -3) {
             QVERIFY(!found.isValid());
             QCOMPARE(
