@@ -214,6 +214,78 @@ private slots:
         QCOMPARE(Column(kBody), L({"Boxcar", "Hopper"}));
     }
 
+    // The list carries out the tree's editing commands; it only has no sound on
+    // Delete and Integrity Check, and works on its current row.
+    void deleteAndIntegrityCheckSoundOnlyInTheTree_data() {
+        QTest::addColumn<bool>("inList");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("sounds");
+        const QString question = S("Are you sure you want to delete inventory item a?");
+        const QString corrupted = S("a\nm\n\nItem integrity corrupted.\nOne or more attributes "
+                                    "for this item are missing from the Classification Yard.");
+        QTest::newRow("tree delete")
+            << false << int(EditDelete) << question << QStringList{S("GAUGEDEL.WAV")};
+        QTest::newRow("list delete") << true << int(EditDelete) << question << QStringList{};
+        QTest::newRow("tree check")
+            << false << int(IntegrityCheck) << corrupted << QStringList{S("GAUGEINT.WAV")};
+        QTest::newRow("list check") << true << int(IntegrityCheck) << corrupted << QStringList{};
+    }
+    void deleteAndIntegrityCheckSoundOnlyInTheTree() {
+        QFETCH(bool, inList);
+        QFETCH(int, command);
+        QFETCH(QString, message);
+        QFETCH(QStringList, sounds);
+        Add({{"a", "m", "r", "1.00"}, {"b", "m", "r", "2.00"}});
+        OpenList(true);
+        CInventoryElement* item = m_doc->GetItemAt(0);
+        if (inList) {
+            m_bench->SetActive(m_list.get());
+            m_list->SelectRow(0);
+        } else {
+            m_bench->SetActive(m_view.get());
+            m_view->SelectItem(item);
+        }
+        const bool deleted = command == EditDelete;
+        if (deleted)
+            m_bench->messages.QueueAnswers({MessageAnswer::Yes});
+        QVERIFY(m_bench->Run(command));
+        QCOMPARE(m_bench->messages.Texts().last(), message);
+        QCOMPARE(m_bench->sounds.Played(), sounds);
+        QCOMPARE(m_doc->GetItemCount(), deleted ? 1 : 2);
+        QCOMPARE(m_list->Model()->rowCount(), deleted ? 1 : 2);
+        QCOMPARE(m_list->CountText(), deleted ? S("1 of 1 items") : S("2 of 2 items"));
+        QCOMPARE(m_list->CurrentRow(), 0);
+    }
+
+    // An item cut from the list is pasted into another inventory's tree at its
+    // alphabetical place, and back into the list as its last row.
+    void cutFromTheListPastesIntoATree() {
+        Add({{"b", "m", "r", "1.00"}, {"c", "m", "r", "2.00"}});
+        OpenList();
+        CSidingWardDoc other;
+        other.SetTitle("Other.inv");
+        CInventoryBench::Fill(other, {"a", "d"});
+        auto tree = m_bench->MakeView(other);
+        m_bench->SetActive(m_list.get());
+        m_list->SelectRow(1);
+        QVERIFY(m_bench->Run(EditCut));
+        QCOMPARE(Column(kBody), L({"b"}));
+        QCOMPARE(m_list->CurrentRow(), 0);
+        m_bench->SetActive(tree.get());
+        QVERIFY(m_bench->Run(EditPaste));
+        QCOMPARE(other.GetItemCount(), 3);
+        QCOMPARE(tree->Model()->Label(tree->SelectedNode()), S("c"));
+        QCOMPARE(tree->Model()->index(1, 0, tree->Model()->RootIndex()), tree->SelectedNode());
+        QVERIFY(m_bench->Run(EditCopy));
+        m_bench->SetActive(m_list.get());
+        QVERIFY(m_bench->Run(EditPaste));
+        QCOMPARE(Column(kBody), L({"b", "c"}));
+        QCOMPARE(m_list->CurrentRow(), 1);
+        QVERIFY(m_doc->IsModified());
+        tree.reset();
+    }
+
     // An item finished in the yard joins the list's inventory at the end; an item
     // of another inventory is refused.
     void itemsFromTheYard() {
