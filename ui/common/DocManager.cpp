@@ -127,8 +127,10 @@ CDocument* CDocManager::OpenRecovered(const QString& copyPath, const QString& or
         return nullptr;
     }
     document->SetPathName(original);
-    if (original.empty())
+    if (original.empty()) {
         document->SetTitle(title.toStdString());
+        docTemplate->NoteUntitledTitle(document->GetTitle());
+    }
     document->SetModifiedFlag(true);
     const QFileInfo target(originalPath);
     const bool unwritable =
