@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -62,6 +63,54 @@ class RecoveryTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The copy lives exactly as long as there is something to recover.
+    void theCopyGoesWithTheUnsavedChanges_data() {
+        QTest::addColumn<QString>("step");
+        for (const char* step : {"save", "back to saved", "close"})
+            QTest::newRow(step) << QString::fromLatin1(step);
+    }
+    void theCopyGoesWithTheUnsavedChanges() {
+        QFETCH(QString, step);
+        const QTemporaryDir dir;
+        const QString folder = dir.filePath(u"recovery"_s);
+        const QString path = dir.filePath(u"Sample.inv"_s);
+        QVERIFY(QFile::copy(QStringLiteral(GAUGEWRIGHT_SOURCE_DATA_DIR "/Sample.inv"), path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        CRecoveryWriter writer(folder, 0);
+        CSidingWardDoc inventory;
+        QVERIFY(inventory.OnOpenDocument(path.toStdString()).Succeeded());
+        writer.Watch(inventory);
+        inventory.RemoveItem(inventory.GetItemAt(0), nullptr);
+        QTRY_COMPARE(Copies(folder).size(), 2);
+        if (step == u"save"_s)
+            QVERIFY(inventory.OnSaveDocument(path.toStdString()).Succeeded());
+        else if (step == u"back to saved"_s)
+            inventory.SetModifiedFlag(false);
+        else
+            writer.Forget(inventory);
+        writer.WaitForWrites();
+        QCOMPARE(Copies(folder), QStringList());
+    }
+
+    // A folder that cannot be written costs one status message, however many changes.
+    void anUnwritableFolderIsReportedOnce() {
+        const QTemporaryDir dir;
+        QFile blocker(dir.filePath(u"file"_s));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        CRecoveryWriter writer(blocker.fileName() + u"/recovery"_s, 0);
+        QSignalSpy failures(&writer, &CRecoveryWriter::WriteFailed);
+        CSidingWardDoc inventory;
+        writer.Watch(inventory);
+        for (int change = 0; change < 3; ++change) {
+            inventory.MarkModified(nullptr);
+            QTest::qWait(20);
+            writer.WaitForWrites();
+        }
+        QTRY_COMPARE(failures.size(), 1);
+        QTest::qWait(20);
+        QCOMPARE(failures.size(), 1);
+    }
+
     // A run killed after a change leaves a copy; the next start offers it, and each
     // answer does what it says.
     void aKilledRunsChangeIsOffered_data() {
