@@ -74,6 +74,13 @@ QList<CLeftOverCopy> CLeftOverCopies::Find(const QString& folder, qint64 ownPid)
         if (!bases.contains(base))
             bases << base;
     }
+    // Locks of runs that ended with nothing to recover: taking one clears it away.
+    for (const QString& lock : QDir(folder).entryList({QStringLiteral("*.lock")}, QDir::Files)) {
+        bool numbered = false;
+        const qint64 pid = QFileInfo(lock).completeBaseName().toLongLong(&numbered);
+        if (numbered && pid != ownPid)
+            RunHasEnded(folder, pid, ownPid);
+    }
     QList<CLeftOverCopy> copies;
     for (const QString& base : bases) {
         bool numbered = false;

@@ -49,12 +49,15 @@ QString WriteFiles(const QString& folder, const QString& base, const std::string
 CRecoveryWriter::CRecoveryWriter(QString folder, int delayMs, QObject* parent)
     : QObject(parent), m_folder(std::move(folder)), m_delayMs(delayMs) {
     m_pool.setMaxThreadCount(1);
-    if (QDir().mkpath(m_folder)) {
+    m_lock = std::make_unique<QLockFile>(LockPath(m_folder, QCoreApplication::applicationPid()));
+    // Only a dead owner makes a lock stale, never its age: a run may last for weeks.
+    m_lock->setStaleLockTime(0);
+    TakeLock();
+}
+
+void CRecoveryWriter::TakeLock() {
+    if (!m_lock->isLocked() && QDir().mkpath(m_folder)) {
         QFile::setPermissions(m_folder, kFolderMode);
-        m_lock =
-            std::make_unique<QLockFile>(LockPath(m_folder, QCoreApplication::applicationPid()));
-        // Only a dead owner makes a lock stale, never its age: a run may last for weeks.
-        m_lock->setStaleLockTime(0);
         m_lock->tryLock(0);
     }
 }
@@ -118,8 +121,9 @@ void CRecoveryWriter::WriteCopy(CSidingWardDoc& inventory, Watched& watched) {
     // would be a damaged file.
     if (inventory.GetItems().size() > inventoryformat::kMaxItems)
         return;
-    if (m_lock && !m_lock->isLocked())
-        m_lock->tryLock(0);
+    // The folder may have come into being since the start: the copy is never
+    // written without the lock that keeps other starts away from it.
+    TakeLock();
     std::string copy = inventoryformat::Write(inventory.GetItems(), inventory.GetSearchHistory());
     const QJsonObject record{
         {QStringLiteral("path"), QString::fromStdString(inventory.GetPathName())},

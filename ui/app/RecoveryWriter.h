@@ -53,6 +53,7 @@ private:
         bool written = false;
     };
 
+    void TakeLock();
     void WriteCopy(CSidingWardDoc& inventory, Watched& watched);
     void RemoveCopy(Watched& watched);
     void ReportFailure(const QString& message);
