@@ -57,7 +57,7 @@ CLeftOverCopy ReadCopy(const QString& folder, const QString& base) {
     copy.damaged = title.isEmpty() || !copy.written.isValid() || !CopyReadable(copy.copyPath);
     if (!copy.damaged && !copy.originalPath.isEmpty()) {
         const QFileInfo original(copy.originalPath);
-        copy.originalNewer = original.exists() && original.lastModified() > copy.written;
+        copy.originalNewer = original.isFile() && original.lastModified() > copy.written;
     }
     return copy;
 }

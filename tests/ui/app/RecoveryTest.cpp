@@ -122,6 +122,7 @@ private slots:
         QTest::newRow("recover damaged") << MessageAnswer::Recover << u"damaged"_s;
         QTest::newRow("discard") << MessageAnswer::Discard << QString();
         QTest::newRow("later") << MessageAnswer::Later << QString();
+        QTest::newRow("later, file changed since") << MessageAnswer::Later << u"newer"_s;
     }
     void aKilledRunsChangeIsOffered() {
         QFETCH(MessageAnswer, answer);
@@ -151,6 +152,12 @@ private slots:
             QVERIFY(QFile::remove(original) && QDir().mkdir(original));
         if (fault == u"damaged"_s)
             QFile::resize(copy, 20);
+        if (fault == u"newer"_s) {
+            QFile file(original);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                     QFileDevice::FileModificationTime));
+        }
 
         CAppSettings settings(dir.filePath(u"settings.ini"_s));
         settings.SetRelease(CAppSettings::CurrentRelease());
@@ -181,6 +188,8 @@ private slots:
                                      "changes of 1 inventories?\n\nSample.inv"_s),
                  qPrintable(question));
         QCOMPARE(question.contains(u"damaged, can only be discarded"_s), fault == u"damaged"_s);
+        QCOMPARE(question.contains(u"the file on disk is newer than this copy"_s),
+                 fault == u"newer"_s);
         QCOMPARE(messages.Last().buttons, MessageButtons::RecoverDiscardLater);
 
         std::vector<CDocument*> inventories = app->DocManager().GetDocuments();
