@@ -10,6 +10,8 @@
 
 #include "ui/common/Captions.h"
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(MessageIcon)
 Q_DECLARE_METATYPE(MessageButtons)
 Q_DECLARE_METATYPE(MessageAnswer)
@@ -110,43 +112,22 @@ private slots:
         QCOMPARE(seenTitle, captions::ApplicationTitle());
     }
 
-    // The start-up recovery question: buttons no standard button names.
-    void recoverDiscardLater_data() {
-        QTest::addColumn<QString>("click"); // a button's text, or empty for Escape
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::newRow("recover") << QStringLiteral("&Recover") << MessageAnswer::Recover;
-        QTest::newRow("discard") << QStringLiteral("&Discard") << MessageAnswer::Discard;
-        QTest::newRow("later") << QStringLiteral("&Later") << MessageAnswer::Later;
-        QTest::newRow("escaped") << QString() << MessageAnswer::Later;
-    }
-
+    // The start-up recovery question's buttons are named, not standard ones.
     void recoverDiscardLater() {
-        QFETCH(QString, click);
-        QStringList shown;
-        QTimer answerer;
-        answerer.setInterval(10);
-        connect(&answerer, &QTimer::timeout, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            answerer.stop();
-            for (QAbstractButton* button : box->buttons())
-                shown << button->text();
-            if (click.isEmpty())
-                QTest::keyClick(box, Qt::Key_Escape);
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == click)
-                    button->click();
-            }
-        });
-        answerer.start();
-        CMessageBoxSink sink;
-        QTEST(sink.Show(nullptr, {QStringLiteral("Recover?"), QString(), MessageIcon::Question,
-                                  MessageButtons::RecoverDiscardLater}),
-              "answer");
-        shown.sort();
-        QCOMPARE(shown, (QStringList{QStringLiteral("&Discard"), QStringLiteral("&Later"),
-                                     QStringLiteral("&Recover")}));
+        for (const QString& click : {QStringLiteral("&Discard"), QString()}) {
+            QTimer::singleShot(50, this, [click] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == click)
+                        button->click();
+                if (click.isEmpty())
+                    QTest::keyClick(box, Qt::Key_Escape);
+            });
+            const MessageAnswer answer = CMessageBoxSink().Show(
+                nullptr, {u"?"_s, {}, MessageIcon::Question, MessageButtons::RecoverDiscardLater});
+            QCOMPARE(answer, click.isEmpty() ? MessageAnswer::Later : MessageAnswer::Discard);
+        }
     }
 };
 
