@@ -42,3 +42,17 @@ std::unique_ptr<CDocument> CDocTemplate::CreateDocument() const {
 std::string CDocTemplate::NextUntitledTitle() {
     return GetDocString(DocStringPart::DocumentName) + std::to_string(++m_untitledCount);
 }
+
+void CDocTemplate::NoteUntitledTitle(const std::string& title) {
+    const std::string name = GetDocString(DocStringPart::DocumentName);
+    if (title.size() <= name.size() || title.compare(0, name.size(), name) != 0 ||
+        title.size() - name.size() > 9)
+        return;
+    int number = 0;
+    for (std::size_t k = name.size(); k < title.size(); ++k) {
+        if (title[k] < '0' || title[k] > '9')
+            return;
+        number = number * 10 + (title[k] - '0');
+    }
+    m_untitledCount = std::max(m_untitledCount, number);
+}

@@ -37,6 +37,9 @@ public:
     // The title of the next new document: the document name followed by a running
     // number that starts at 1 and counts every new document of this type.
     std::string NextUntitledTitle();
+    // A document came back under an untitled title of an earlier run: the running
+    // number moves past it, so that no new document takes the same title.
+    void NoteUntitledTitle(const std::string& title);
 
 private:
     int m_resourceId;

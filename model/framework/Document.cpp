@@ -4,10 +4,17 @@
 #include <filesystem>
 
 #include "model/framework/DocumentView.h"
+#include "model/framework/DocumentWatcher.h"
 
 void CDocument::SetPathName(const std::string& path) {
     m_pathName = path;
     m_title = std::filesystem::path(path).filename().string();
+}
+
+void CDocument::SetModifiedFlag(bool modified) {
+    m_modified = modified;
+    if (m_watcher)
+        m_watcher->OnDocumentChanged(*this);
 }
 
 FileResult CDocument::OnOpenDocument(const std::string& path) {
@@ -44,4 +51,6 @@ void CDocument::UpdateAllViews(CDocumentView* sender, int hint) {
         if (view != sender && std::find(m_views.begin(), m_views.end(), view) != m_views.end())
             view->OnDocumentUpdate(sender, hint);
     }
+    if (m_watcher)
+        m_watcher->OnDocumentChanged(*this);
 }

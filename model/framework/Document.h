@@ -6,6 +6,7 @@
 #include "model/framework/FileResult.h"
 
 class CDocumentView;
+class CDocumentWatcher;
 
 // A document of the program: title, file path, modified flag and the views that
 // show it. Documents read and write their own file format; this class keeps the
@@ -25,7 +26,8 @@ public:
     void SetPathName(const std::string& path);
 
     bool IsModified() const { return m_modified; }
-    void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+    // Tells the watcher too, also when the flag keeps its value.
+    void SetModifiedFlag(bool modified = true);
 
     // Reads the document from path. On success the path and title are the file's
     // and the modified flag is clear; on failure the caller discards the document.
@@ -40,7 +42,10 @@ public:
     const std::vector<CDocumentView*>& GetViews() const { return m_views; }
     int GetViewCount() const { return static_cast<int>(m_views.size()); }
 
-    // Tells every view but the sender that the document changed.
+    // The one watcher (null: none); not owned. It is told after the views.
+    void SetWatcher(CDocumentWatcher* watcher) { m_watcher = watcher; }
+
+    // Tells every view but the sender, then the watcher, that the document changed.
     void UpdateAllViews(CDocumentView* sender, int hint = 0);
 
 protected:
@@ -53,4 +58,5 @@ private:
     std::string m_pathName;
     bool m_modified = false;
     std::vector<CDocumentView*> m_views;
+    CDocumentWatcher* m_watcher = nullptr;
 };

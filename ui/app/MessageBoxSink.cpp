@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QPushButton>
+
 #include "ui/common/Captions.h"
 
 namespace {
@@ -30,11 +32,25 @@ QMessageBox::StandardButtons BoxButtons(MessageButtons buttons) {
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::RecoverDiscardLater:
+        return QMessageBox::NoButton; // named buttons, added by CreateBox
     case MessageButtons::Ok:
         break;
     }
     return QMessageBox::Ok;
 }
+
+// The buttons a standard button cannot name, in the order they stand.
+struct NamedButton {
+    const char* text;
+    QMessageBox::ButtonRole role;
+    MessageAnswer answer;
+};
+constexpr NamedButton kRecoverDiscardLater[] = {
+    {"&Recover", QMessageBox::AcceptRole, MessageAnswer::Recover},
+    {"&Discard", QMessageBox::DestructiveRole, MessageAnswer::Discard},
+    {"&Later", QMessageBox::RejectRole, MessageAnswer::Later},
+};
 
 QMessageBox::StandardButton FirstButton(MessageButtons buttons) {
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
@@ -47,6 +63,15 @@ QMessageBox::StandardButton FirstButton(MessageButtons buttons) {
 MessageAnswer CMessageBoxSink::Show(QWidget* parent, const CMessage& message) {
     const std::unique_ptr<QMessageBox> box(CreateBox(parent, message));
     box->exec();
+    if (message.buttons == MessageButtons::RecoverDiscardLater) {
+        const QAbstractButton* clicked = box->clickedButton();
+        for (const NamedButton& named : kRecoverDiscardLater) {
+            if (clicked && clicked->text() == QLatin1String(named.text))
+                return named.answer;
+        }
+        // Escape or the close box: nothing is decided now.
+        return MessageAnswer::Later;
+    }
     return AnswerFor(message.buttons, box->standardButton(box->clickedButton()));
 }
 
@@ -57,6 +82,16 @@ QMessageBox* CMessageBoxSink::CreateBox(QWidget* parent, const CMessage& message
                         message.text, BoxButtons(message.buttons), parent);
     // File names and typed texts appear in messages; none of them is markup.
     box->setTextFormat(Qt::PlainText);
+    if (message.buttons == MessageButtons::RecoverDiscardLater) {
+        for (const NamedButton& named : kRecoverDiscardLater) {
+            QPushButton* button = box->addButton(QLatin1String(named.text), named.role);
+            if (named.answer == MessageAnswer::Recover)
+                box->setDefaultButton(button);
+            if (named.answer == MessageAnswer::Later)
+                box->setEscapeButton(button);
+        }
+        return box;
+    }
     box->setDefaultButton(FirstButton(message.buttons));
     return box;
 }
@@ -81,6 +116,8 @@ MessageAnswer CMessageBoxSink::AnswerFor(MessageButtons buttons,
         return MessageAnswer::Ok;
     case MessageButtons::YesNo:
         return MessageAnswer::No;
+    case MessageButtons::RecoverDiscardLater:
+        return MessageAnswer::Later;
     case MessageButtons::OkCancel:
     case MessageButtons::YesNoCancel:
         break;

@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "model/app/TipsFile.h"
@@ -22,8 +23,10 @@
 #include "ui/app/AppSettings.h"
 #include "ui/app/DesktopIntegration.h"
 #include "ui/app/InventoryDocCommands.h"
+#include "ui/app/LeftOverCopies.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/OpenRequestQueue.h"
+#include "ui/app/RecoveryWriter.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/app/TipOfTheDayDialog.h"
@@ -310,12 +313,41 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     }
     // 14.
     m_mainFrame->ShowAtStartUp();
+    StartRecovery();
     // 15. The inventory of the command line; when it cannot be opened the program ends.
     if (!inventory.isEmpty())
         return m_docManager->OpenDocumentFile(inventory, nullptr, m_mainFrame.get()) != nullptr;
     // 16.
     OfferStartUpDialogs(splashAllowed);
     return m_mainFrame->isVisible();
+}
+
+void CSidingWardApp::StartRecovery() {
+    const QString& folder = m_services.recoveryFolder;
+    if (folder.isEmpty())
+        return;
+    // Looked for before this run's writer takes its lock in the folder.
+    const QList<CLeftOverCopy> copies =
+        CLeftOverCopies::Find(folder, QCoreApplication::applicationPid());
+    m_recovery = std::make_unique<CRecoveryWriter>(folder);
+    connect(m_recovery.get(), &CRecoveryWriter::WriteFailed, this, [this](const QString& text) {
+        if (m_mainFrame)
+            m_mainFrame->statusBar()->showMessage(text);
+    });
+    if (copies.isEmpty() || !WaitForSplash())
+        return;
+    const MessageAnswer answer =
+        m_services.messages.Show(m_mainFrame.get(), CLeftOverCopies::Question(copies));
+    for (const CLeftOverCopy& copy : copies) {
+        if (answer == MessageAnswer::Discard) {
+            CLeftOverCopies::Discard(copy);
+        } else if (answer == MessageAnswer::Recover && !copy.damaged &&
+                   m_docManager->OpenRecovered(copy.copyPath, copy.originalPath, copy.title,
+                                               m_mainFrame.get())) {
+            // The inventory is open and modified: this run keeps its own copy of it.
+            CLeftOverCopies::Discard(copy);
+        }
+    }
 }
 
 void CSidingWardApp::OfferStartUpDialogs(bool tipAllowed) {
@@ -404,6 +436,8 @@ void CSidingWardApp::ShowLoaderMessage(const QString& text) {
 void CSidingWardApp::OnDocumentOpened(CDocument* document, CDocTemplate* docTemplate) {
     if (docTemplate->GetResourceId() != kYardTemplate) {
         OpenInventoryWindow(*document);
+        if (m_recovery)
+            m_recovery->Watch(static_cast<CSidingWardDoc&>(*document));
         return;
     }
     m_yard = static_cast<CClassificationDoc*>(document);
@@ -484,6 +518,8 @@ CChildFrame* CSidingWardApp::AddInventoryFrame(CDocument& document, QWidget* vie
 }
 
 void CSidingWardApp::OnDocumentClosing(CDocument* document) {
+    if (m_recovery && document != m_yard)
+        m_recovery->Forget(static_cast<CSidingWardDoc&>(*document));
     m_mainFrame->CloseFramesOf(*document);
     m_inventoryCommands.erase(document);
 }

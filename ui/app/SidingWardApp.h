@@ -36,6 +36,7 @@ class CMainFrame;
 class CMessageSink;
 class COpenRequestQueue;
 class CPictureViewer;
+class CRecoveryWriter;
 class CCommentsPictureCommands;
 class CSingleInstance;
 class CSoundPlayer;
@@ -58,6 +59,9 @@ public:
         CDesktopIntegration* desktop = nullptr;    // null: the desktop is not told of us
         // Shows a URL (the help) in the desktop's viewer; null: help cannot be shown.
         std::function<bool(const QUrl&)> openUrl = {};
+        // Where copies of modified inventories are kept for recovery after a crash;
+        // empty: none are kept and none are offered.
+        QString recoveryFolder = {};
     };
 
     // dataDirectory: where Classyrd.mst, ExtMFile.mst and the sounds are.
@@ -114,6 +118,9 @@ private:
     // window was closed meanwhile.
     bool WaitForSplash();
     void RunWelcome();
+    // Offers the copies a run that did not end properly left, then keeps copies of
+    // this run's modified inventories.
+    void StartRecovery();
     void ShowLoaderMessage(const QString& text);
 
     Services m_services;
@@ -123,6 +130,8 @@ private:
     // Before the document manager, whose messages pass through it.
     std::unique_ptr<COpenRequestQueue> m_openRequests;
     std::unique_ptr<CDocManager> m_docManager;
+    // After the document manager: it lets go of the documents before they go.
+    std::unique_ptr<CRecoveryWriter> m_recovery;
     std::unique_ptr<CDocCommands> m_docCommands;
     std::unique_ptr<CAppCommands> m_appCommands;
     std::unique_ptr<CPictureViewer> m_pictureViewer;

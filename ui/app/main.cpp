@@ -18,6 +18,7 @@
 #include "ui/app/WaveSoundPlayer.h"
 #include "ui/common/Captions.h"
 #include "ui/common/DialogFileChooser.h"
+#include "ui/common/XdgDirectories.h"
 
 namespace {
 
@@ -88,10 +89,12 @@ int main(int argc, char** argv) {
     const bool registerDesktop =
         CDesktopIntegration::IsWanted(QCoreApplication::applicationFilePath());
 
-    CSidingWardApp app({settings, messages, sounds, files, clock, &singleInstance,
-                        registerDesktop ? &desktop : nullptr,
-                        [](const QUrl& url) { return QDesktopServices::openUrl(url); }},
-                       data.Path());
+    CSidingWardApp app(
+        {settings, messages, sounds, files, clock, &singleInstance,
+         registerDesktop ? &desktop : nullptr,
+         [](const QUrl& url) { return QDesktopServices::openUrl(url); },
+         CXdgDirectories::ForCurrentUser().stateHome + QStringLiteral("/gaugewright/recovery")},
+        data.Path());
     if (!app.InitInstance(arguments))
         return 0;
     return application.exec();

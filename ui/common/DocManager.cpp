@@ -80,16 +80,8 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path, CDocTemplate* docT
             return open.document.get();
         }
     }
-    if (!docTemplate) {
-        for (const auto& candidate : m_templates) {
-            if (candidate->MatchesFile(bytes)) {
-                docTemplate = candidate.get();
-                break;
-            }
-        }
-        if (!docTemplate && !m_templates.empty())
-            docTemplate = m_templates.front().get();
-    }
+    if (!docTemplate)
+        docTemplate = TemplateFor(bytes);
     if (!docTemplate)
         return nullptr;
 
@@ -109,6 +101,43 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path, CDocTemplate* docT
     m_recentFiles.Add(path);
     CDocument* adopted = Adopt(std::move(document), *docTemplate);
     Find(*adopted)->fileNotOurs = notOurs;
+    return adopted;
+}
+
+CDocTemplate* CDocManager::TemplateFor(const std::string& path) const {
+    for (const auto& candidate : m_templates) {
+        if (candidate->MatchesFile(path))
+            return candidate.get();
+    }
+    return m_templates.empty() ? nullptr : m_templates.front().get();
+}
+
+CDocument* CDocManager::OpenRecovered(const QString& copyPath, const QString& originalPath,
+                                      const QString& title, QWidget* parent) {
+    const std::string original = originalPath.isEmpty() ? std::string() : PathBytes(originalPath);
+    CDocTemplate* docTemplate = TemplateFor(original.empty() ? PathBytes(copyPath) : original);
+    if (!docTemplate)
+        return nullptr;
+    std::unique_ptr<CDocument> document = docTemplate->CreateDocument();
+    if (!document)
+        return nullptr;
+    const FileResult result = document->OnOpenDocument(PathBytes(copyPath));
+    if (!result.Succeeded()) {
+        ReportFailure(result, parent);
+        return nullptr;
+    }
+    document->SetPathName(original);
+    if (original.empty()) {
+        document->SetTitle(title.toStdString());
+        docTemplate->NoteUntitledTitle(document->GetTitle());
+    }
+    document->SetModifiedFlag(true);
+    const QFileInfo target(originalPath);
+    const bool unwritable =
+        !original.empty() && target.exists() && (!target.isFile() || !target.isWritable());
+    CDocument* adopted = Adopt(std::move(document), *docTemplate);
+    if (OpenDocument* open = Find(*adopted))
+        open->fileNotOurs = unwritable;
     return adopted;
 }
 

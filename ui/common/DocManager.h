@@ -44,6 +44,13 @@ public:
     CDocument* OpenDocumentFile(const QString& path, CDocTemplate* docTemplate = nullptr,
                                 QWidget* parent = nullptr);
 
+    // Opens a copy kept for recovery as a modified document of the first template
+    // that matches originalPath: under originalPath, or, when that is empty, untitled
+    // under title. Save asks for a new name when originalPath is now a folder or a
+    // file the user may not write. Problems are shown as for OpenDocumentFile.
+    CDocument* OpenRecovered(const QString& copyPath, const QString& originalPath,
+                             const QString& title, QWidget* parent = nullptr);
+
     // Save: to the document's file, or through Save As when it has none. True when saved.
     bool SaveDocument(CDocument& document, QWidget* parent);
     bool SaveDocumentAs(CDocument& document, QWidget* parent);
@@ -73,11 +80,13 @@ private:
     struct OpenDocument {
         std::unique_ptr<CDocument> document;
         CDocTemplate* docTemplate;
-        // Its file was not one of ours: Save asks for a name rather than write over it.
+        // Its file was not one of ours, or is one Save cannot write any more: Save
+        // asks for a name rather than write over it.
         bool fileNotOurs = false;
     };
 
     CDocument* Adopt(std::unique_ptr<CDocument> document, CDocTemplate& docTemplate);
+    CDocTemplate* TemplateFor(const std::string& path) const;
     OpenDocument* Find(const CDocument& document);
     void ReportFailure(const FileResult& result, QWidget* parent);
 

@@ -5,8 +5,8 @@
 class QWidget;
 
 enum class MessageIcon { None, Information, Warning, Critical, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RecoverDiscardLater };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Recover, Discard, Later };
 
 // One message box: text, caption, icon and buttons.
 struct CMessage {

@@ -38,6 +38,8 @@ CXdgDirectories CXdgDirectories::FromEnvironment(const QProcessEnvironment& envi
     directories.dataDirs =
         Folders(environment, QStringLiteral("XDG_DATA_DIRS"),
                 {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")});
+    directories.stateHome = Folder(environment, QStringLiteral("XDG_STATE_HOME"),
+                                   home + QStringLiteral("/.local/state"));
     for (const QString& desktop :
          environment.value(QStringLiteral("XDG_CURRENT_DESKTOP")).split(QLatin1Char(':'))) {
         if (!desktop.isEmpty())

@@ -14,6 +14,7 @@ struct CXdgDirectories {
     QStringList configDirs;      // $XDG_CONFIG_DIRS, else /etc/xdg
     QString dataHome;            // $XDG_DATA_HOME, else ~/.local/share
     QStringList dataDirs;        // $XDG_DATA_DIRS, else /usr/local/share, /usr/share
+    QString stateHome;           // $XDG_STATE_HOME, else ~/.local/state
     QStringList currentDesktops; // $XDG_CURRENT_DESKTOP, lower case
     QString terminal;            // $TERMINAL: the user's terminal program, may be empty
 

@@ -63,4 +63,13 @@ TEST(DocTemplate, NumbersNewDocumentsFromOneAndMakesFreshOnes) {
     EXPECT_EQ(CDocTemplate(1, "", nullptr).CreateDocument(), nullptr);
 }
 
+// A recovered "NewInventory5" must not meet a second one made by New.
+TEST(DocTemplate, NumberingMovesPastARecoveredUntitledTitle) {
+    CDocTemplate inventory(129, kInventoryString, nullptr);
+    for (const char* other : {"NewInventory", "NewInventory3x", "Boxcars5", "NewInventory2"})
+        inventory.NoteUntitledTitle(other);
+    inventory.NoteUntitledTitle("NewInventory5");
+    EXPECT_EQ(inventory.NextUntitledTitle(), "NewInventory6");
+}
+
 } // namespace

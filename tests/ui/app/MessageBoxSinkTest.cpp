@@ -10,6 +10,8 @@
 
 #include "ui/common/Captions.h"
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(MessageIcon)
 Q_DECLARE_METATYPE(MessageButtons)
 Q_DECLARE_METATYPE(MessageAnswer)
@@ -108,6 +110,24 @@ private slots:
                                 MessageIcon::Question, buttons});
         QTEST(answer, "answer");
         QCOMPARE(seenTitle, captions::ApplicationTitle());
+    }
+
+    // The start-up recovery question's buttons are named, not standard ones.
+    void recoverDiscardLater() {
+        for (const QString& click : {QStringLiteral("&Discard"), QString()}) {
+            QTimer::singleShot(50, this, [click] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == click)
+                        button->click();
+                if (click.isEmpty())
+                    QTest::keyClick(box, Qt::Key_Escape);
+            });
+            const MessageAnswer answer = CMessageBoxSink().Show(
+                nullptr, {u"?"_s, {}, MessageIcon::Question, MessageButtons::RecoverDiscardLater});
+            QCOMPARE(answer, click.isEmpty() ? MessageAnswer::Later : MessageAnswer::Discard);
+        }
     }
 };
 

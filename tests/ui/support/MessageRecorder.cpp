@@ -41,6 +41,8 @@ void CMessageRecorder::Clear() {
 }
 
 MessageAnswer CMessageRecorder::FirstButton(MessageButtons buttons) {
+    if (buttons == MessageButtons::RecoverDiscardLater)
+        return MessageAnswer::Recover;
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
                ? MessageAnswer::Yes
                : MessageAnswer::Ok;
@@ -55,7 +57,11 @@ bool CMessageRecorder::Offers(MessageButtons buttons, MessageAnswer answer) {
     case MessageButtons::YesNo:
         return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
     case MessageButtons::YesNoCancel:
-        return answer != MessageAnswer::Ok;
+        return answer == MessageAnswer::Yes || answer == MessageAnswer::No ||
+               answer == MessageAnswer::Cancel;
+    case MessageButtons::RecoverDiscardLater:
+        return answer == MessageAnswer::Recover || answer == MessageAnswer::Discard ||
+               answer == MessageAnswer::Later;
     }
     return false;
 }
