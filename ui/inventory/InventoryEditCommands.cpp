@@ -94,7 +94,7 @@ void CInventoryEditCommands::DeleteAll() {
     {
         CWaitCursor wait;
         const std::vector<CInventoryElement*> items = m_view.ItemsInViewOrder();
-        m_view.ReleaseFromYard(items);
+        m_view.YardLink().Forget(items);
         // The nodes and the items go in one step each: one by one would renumber
         // the rest and have the other windows rebuild every time.
         m_view.RemoveAllItemViews();
@@ -113,7 +113,7 @@ void CInventoryEditCommands::RemoveItem(CInventoryElement* item) {
              MessageIcon::Warning);
         return;
     }
-    m_view.ReleaseFromYard({&item, 1});
+    m_view.YardLink().Forget({&item, 1});
     // The node or row goes first: while the document tells the other windows, the
     // commands are updated, and nothing shown may stand for an item that is gone.
     const bool viewRemoved = m_view.RemoveItemView(item);

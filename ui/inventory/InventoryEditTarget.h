@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -52,11 +51,9 @@ public:
     virtual QWidget* Window() = 0;
     // The window as the view that tells the document of a change.
     virtual CDocumentView* Sender() = 0;
-    // The window's link to the yard, which takes the items the yard sends.
+    // The window's link to the yard, which takes the items the yard sends; told
+    // before the inventory destroys items, so the yard lets go of any it holds.
     virtual CInventoryYardLink& YardLink() = 0;
-    // Call before the inventory destroys items: the yard lets go of any of them it
-    // holds for changes.
-    virtual void ReleaseFromYard(std::span<CInventoryElement* const> items) const = 0;
 
     virtual EditSelection Selection() const = 0;
     // The item of the selection (also of a detail line); null otherwise.

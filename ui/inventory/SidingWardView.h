@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <vector>
 
 #include <QWidget>
@@ -69,9 +68,6 @@ public:
     QWidget* Window() override { return this; }
     CDocumentView* Sender() override { return this; }
     CInventoryYardLink& YardLink() override { return m_yardLink; }
-    void ReleaseFromYard(std::span<CInventoryElement* const> items) const override {
-        m_yardLink.Forget(items);
-    }
     EditSelection Selection() const override;
     CInventoryElement* CurrentItem() const override;
     QString ItemLabel(const CInventoryElement& item) const override;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string>
 #include <vector>
 
@@ -67,9 +66,6 @@ public:
     QWidget* Window() override { return this; }
     CDocumentView* Sender() override { return this; }
     CInventoryYardLink& YardLink() override { return m_yardLink; }
-    void ReleaseFromYard(std::span<CInventoryElement* const> items) const override {
-        m_yardLink.Forget(items);
-    }
     EditSelection Selection() const override;
     CInventoryElement* CurrentItem() const override;
     // The text of the item's first column.
