@@ -411,7 +411,7 @@ void BM_RecoveryCopyHandOver(benchmark::State& state) {
     CRecoveryWriter writer(folder.path(), 0);
     writer.Watch(*document);
     for (auto _ : state) {
-        document->MarkModified(nullptr);
+        document->SetModifiedFlag(true);
         // The zero-delay timer fires here: this is the time the GUI is held up.
         QCoreApplication::processEvents();
         state.PauseTiming();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/core/Catalogue.h"
+#include "model/core/InventoryChange.h"
 #include "model/core/InventoryElement.h"
 #include "model/core/InventoryFormat.h"
 #include "model/core/SidingWardDoc.h"
@@ -433,8 +434,9 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
     if (result.outcome == ImportOutcome::Refused)
         return result;
     if (result.outcome != ImportOutcome::Imported) {
-        // Even a failed import marks the inventory modified, as the command does.
-        doc.MarkModified(sender);
+        // Even a failed import marks the inventory modified, as the command does: an
+        // import that brought nothing, which Undo takes back as well.
+        doc.Apply(CInventoryChange::Insert("Import", {}, true), sender);
         return result;
     }
     const std::size_t count = source.check.recordCount;
@@ -474,7 +476,7 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
         items.push_back(std::move(item));
     }
     result.added = items.size();
-    doc.AppendItems(std::move(items), sender);
+    doc.Apply(CInventoryChange::Insert("Import", std::move(items), true), sender);
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "model/core/Catalogue.h"
+#include "model/core/InventoryChange.h"
 #include "model/core/InventoryFormat.h"
 #include "model/framework/SafeFile.h"
 
@@ -16,18 +17,66 @@ CInventoryElement* CSidingWardDoc::GetItemAt(int position) const {
     return m_items[static_cast<std::size_t>(position)].get();
 }
 
-void CSidingWardDoc::AddItem(std::unique_ptr<CInventoryElement> item, CDocumentView* sender) {
-    if (!item)
-        return;
-    m_items.push_back(std::move(item));
-    MarkModified(sender);
+void CSidingWardDoc::Apply(std::unique_ptr<CInventoryChange> change, CDocumentView* origin) {
+    CInventoryChange::Target target{m_items, m_sortAttribute};
+    LetGo(change->Leaving(target, false));
+    Notify(change->Do(target), origin);
+    if (m_recorder != nullptr)
+        m_recorder->Record(std::move(change));
+    else
+        SetModifiedFlag(true);
 }
 
-void CSidingWardDoc::AppendItems(ItemList items, CDocumentView* sender) {
-    m_items.reserve(m_items.size() + items.size());
-    for (auto& item : items)
-        m_items.push_back(std::move(item));
-    MarkModified(sender);
+void CSidingWardDoc::Undo(CInventoryChange& change, CDocumentView* origin) {
+    CInventoryChange::Target target{m_items, m_sortAttribute};
+    LetGo(change.Leaving(target, true));
+    Notify(change.Undo(target), origin);
+}
+
+void CSidingWardDoc::Redo(CInventoryChange& change, CDocumentView* origin) {
+    CInventoryChange::Target target{m_items, m_sortAttribute};
+    LetGo(change.Leaving(target, false));
+    Notify(change.Do(target), origin);
+}
+
+void CSidingWardDoc::LetGo(const std::vector<CInventoryElement*>& items) {
+    if (items.empty())
+        return;
+    // A view may close itself while it is told; walk a copy.
+    const std::vector<CDocumentView*> views = GetViews();
+    for (CDocumentView* view : views) {
+        if (auto* inventoryView = dynamic_cast<CInventoryView*>(view))
+            inventoryView->OnItemsLeaving(items);
+    }
+}
+
+void CSidingWardDoc::Notify(const CItemsUpdate& update, CDocumentView* origin) {
+    const std::vector<CDocumentView*> views = GetViews();
+    for (CDocumentView* view : views) {
+        if (std::find(GetViews().begin(), GetViews().end(), view) == GetViews().end())
+            continue;
+        if (auto* inventoryView = dynamic_cast<CInventoryView*>(view))
+            inventoryView->OnItemsUpdate(update, origin);
+        else
+            view->OnDocumentUpdate(origin, 0);
+    }
+}
+
+void CSidingWardDoc::OnSaved() {
+    if (m_recorder != nullptr)
+        m_recorder->MarkSaved();
+}
+
+void CSidingWardDoc::AddItem(std::unique_ptr<CInventoryElement> item, CDocumentView* origin) {
+    if (!item)
+        return;
+    ItemList items;
+    items.push_back(std::move(item));
+    Apply(CInventoryChange::Insert("Add", std::move(items)), origin);
+}
+
+void CSidingWardDoc::AppendItems(ItemList items, CDocumentView* origin) {
+    Apply(CInventoryChange::Insert("Add", std::move(items), true), origin);
 }
 
 int CSidingWardDoc::IndexOfItem(const CInventoryElement* item) const {
@@ -36,22 +85,21 @@ int CSidingWardDoc::IndexOfItem(const CInventoryElement* item) const {
     return found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
 }
 
-bool CSidingWardDoc::RemoveItem(const CInventoryElement* item, CDocumentView* sender) {
-    const int index = IndexOfItem(item);
-    if (index < 0)
+bool CSidingWardDoc::RemoveItem(const CInventoryElement* item, CDocumentView* origin) {
+    if (!ContainsItem(item))
         return false;
-    m_items.erase(m_items.begin() + index);
-    MarkModified(sender);
+    Apply(CInventoryChange::Remove("Delete", {const_cast<CInventoryElement*>(item)}), origin);
     return true;
 }
 
-int CSidingWardDoc::RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* sender) {
+int CSidingWardDoc::RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* origin) {
     const std::unordered_set<const CInventoryElement*> doomed(items.begin(), items.end());
-    const std::size_t removed = std::erase_if(
-        m_items, [&doomed](const auto& owned) { return doomed.contains(owned.get()); });
-    if (removed > 0)
-        MarkModified(sender);
-    return static_cast<int>(doomed.size() - removed);
+    const auto held = static_cast<std::size_t>(
+        std::count_if(m_items.begin(), m_items.end(),
+                      [&doomed](const auto& owned) { return doomed.contains(owned.get()); }));
+    if (held > 0)
+        Apply(CInventoryChange::Remove("Delete", {items.begin(), items.end()}), origin);
+    return static_cast<int>(doomed.size() - held);
 }
 
 bool CSidingWardDoc::ContainsItem(const CInventoryElement* item) const {
@@ -126,30 +174,34 @@ std::size_t BuildSortKeys(const CSidingWardDoc::ItemList& items, int attribute,
 } // namespace
 
 void CSidingWardDoc::Sort() {
+    SortItems(m_items, m_sortAttribute);
+}
+
+std::vector<std::uint32_t> CSidingWardDoc::SortItems(ItemList& items, int attribute) {
     // The same order as repeated exchanges of neighbours whose keys are out of
     // order (stable, ascending, case-insensitive), computed with a merge sort.
     std::string keys;
     std::vector<SortEntry> entries;
     const std::size_t longestDollars =
-        BuildSortKeys(m_items, m_sortAttribute, kShortestDollarsKey, keys, entries);
+        BuildSortKeys(items, attribute, kShortestDollarsKey, keys, entries);
     // Money keys must all have one width. Dollars longer than the usual width are
     // rare, so only then are the keys built a second time, at the width they need.
     if (longestDollars > kShortestDollarsKey)
-        BuildSortKeys(m_items, m_sortAttribute, longestDollars, keys, entries);
+        BuildSortKeys(items, attribute, longestDollars, keys, entries);
     const char* base = keys.data();
     std::stable_sort(
         entries.begin(), entries.end(),
         [base](const SortEntry& a, const SortEntry& b) { return KeyLess(a, b, base); });
     ItemList sorted;
-    sorted.reserve(m_items.size());
-    for (const SortEntry& entry : entries)
-        sorted.push_back(std::move(m_items[entry.index]));
-    m_items = std::move(sorted);
-}
-
-void CSidingWardDoc::MarkModified(CDocumentView* sender) {
-    SetModifiedFlag(true);
-    UpdateAllViews(sender);
+    sorted.reserve(items.size());
+    std::vector<std::uint32_t> previous;
+    previous.reserve(items.size());
+    for (const SortEntry& entry : entries) {
+        sorted.push_back(std::move(items[entry.index]));
+        previous.push_back(entry.index);
+    }
+    items = std::move(sorted);
+    return previous;
 }
 
 int CSidingWardDoc::GetLongestValue(int attribute) const {

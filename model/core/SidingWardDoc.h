@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -9,6 +10,9 @@
 #include "model/framework/Document.h"
 
 class CCatalogue;
+class CChangeRecorder;
+class CInventoryChange;
+struct CItemsUpdate;
 
 // One open inventory: its items in their current order, its search history and
 // its link to the Classification Yard. The document owns its items.
@@ -23,18 +27,29 @@ public:
     // The item at a list position (0-based); null when there is none.
     CInventoryElement* GetItemAt(int position) const;
 
-    // Appends the item and takes ownership; marks modified and tells every view but sender.
-    void AddItem(std::unique_ptr<CInventoryElement> item, CDocumentView* sender);
-    // Appends the items in their order and takes ownership; marks modified and tells
-    // every view but sender, also when items is empty.
-    void AppendItems(ItemList items, CDocumentView* sender);
-    // Destroys that very item when the list holds it, marks modified and returns
-    // true; otherwise changes nothing and returns false.
-    bool RemoveItem(const CInventoryElement* item, CDocumentView* sender);
-    // Destroys, in one step, those of items the list holds; when any went, marks
-    // modified and tells every view but sender once. Returns how many of items the
-    // list did not hold (each counted once).
-    int RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* sender);
+    // Every change to the items goes through here: the views let go of what leaves,
+    // the change is done, every view is told (origin: the view where the user acted),
+    // and the change goes to the recorder, or without one is forgotten and the
+    // document marked modified.
+    void Apply(std::unique_ptr<CInventoryChange> change, CDocumentView* origin);
+    // A recorded change taken back or done again; the recorder keeps the flag.
+    void Undo(CInventoryChange& change, CDocumentView* origin);
+    void Redo(CInventoryChange& change, CDocumentView* origin);
+    // The history that keeps the changes (not owned; null: none).
+    void SetChangeRecorder(CChangeRecorder* recorder) { m_recorder = recorder; }
+    CChangeRecorder* GetChangeRecorder() const { return m_recorder; }
+
+    // Shorthands of Apply. Appends the item and takes ownership.
+    void AddItem(std::unique_ptr<CInventoryElement> item, CDocumentView* origin);
+    // Appends the items in their order and takes ownership (the views show the list
+    // anew); marks modified also when items is empty.
+    void AppendItems(ItemList items, CDocumentView* origin);
+    // Removes that very item when the list holds it and returns true; otherwise
+    // changes nothing and returns false.
+    bool RemoveItem(const CInventoryElement* item, CDocumentView* origin);
+    // Removes, in one step, those of items the list holds. Returns how many of
+    // items the list did not hold (each counted once).
+    int RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* origin);
     bool ContainsItem(const CInventoryElement* item) const;
     // The list position of that very item, or -1.
     int IndexOfItem(const CInventoryElement* item) const;
@@ -45,9 +60,8 @@ public:
     // Sorts ascending by the sort attribute's key without regard to case; items with
     // equal keys keep their order. Does not mark the document modified.
     void Sort();
-
-    // Sets the modified flag and tells every view but sender.
-    void MarkModified(CDocumentView* sender);
+    // Sorts items as Sort does; returns, for each new place, the item's old place.
+    static std::vector<std::uint32_t> SortItems(ItemList& items, int attribute);
 
     // The longest text of an attribute over all items; 1 when there are no items.
     int GetLongestValue(int attribute) const;
@@ -68,10 +82,16 @@ protected:
     FileResult ReadFromFile(const std::string& path) override;
     // Refuses, writing nothing, an inventory the file's 16-bit item count cannot hold.
     FileResult WriteToFile(const std::string& path) override;
+    void OnSaved() override;
 
 private:
+    // Tells every inventory view of the update, then the watcher.
+    void Notify(const CItemsUpdate& update, CDocumentView* origin);
+    void LetGo(const std::vector<CInventoryElement*>& items);
+
     ItemList m_items;
     CCatalogue* m_yard = nullptr;
     std::vector<std::string> m_searchHistory;
     int m_sortAttribute = 0;
+    CChangeRecorder* m_recorder = nullptr;
 };

@@ -30,6 +30,7 @@ FileResult CDocument::OnSaveDocument(const std::string& path) {
     FileResult result = WriteToFile(path);
     if (result.Succeeded()) {
         SetPathName(path);
+        OnSaved();
         SetModifiedFlag(false);
     }
     return result;

@@ -52,6 +52,8 @@ protected:
     // The document's own file format. A zero-byte file is handled by the format.
     virtual FileResult ReadFromFile(const std::string& path) = 0;
     virtual FileResult WriteToFile(const std::string& path) = 0;
+    // The document was written to its file, which now holds what it shows.
+    virtual void OnSaved() {}
 
 private:
     std::string m_title;

@@ -12,6 +12,9 @@ struct CYardItem {
     // takes the item. Null for an item the yard took from an inventory for changes,
     // which never stopped being that inventory's.
     std::unique_ptr<CInventoryElement>* owned = nullptr;
+    // For an item taken for changes: its values before the yard wrote the finished
+    // ones into it, which Undo gives back. Null when not known.
+    const CInventoryElement* previous = nullptr;
 };
 
 // An inventory's answer to a finished item. A refusal has shown its message.

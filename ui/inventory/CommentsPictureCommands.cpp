@@ -1,5 +1,6 @@
 #include "ui/inventory/CommentsPictureCommands.h"
 
+#include "model/core/InventoryChange.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsViewer.h"
@@ -19,9 +20,12 @@ bool CCommentsPictureCommands::ChangeComments(QWidget* parent, CSidingWardDoc& d
         CCommentsEditor::Run(parent, item.GetComments(), m_messages);
     if (!edited)
         return false;
-    // The item changes before the views hear of it, so they show the new text.
-    item.SetComments(std::move(*edited));
-    document.MarkModified(sender);
+    // The item may have gone while the editor was open (an undo in another window).
+    if (!document.ContainsItem(&item))
+        return false;
+    CInventoryElement values = item;
+    values.SetComments(std::move(*edited));
+    document.Apply(CInventoryChange::Replace("Change Comments", item, std::move(values)), sender);
     return true;
 }
 
@@ -30,9 +34,10 @@ bool CCommentsPictureCommands::ChangePicture(QWidget* parent, CSidingWardDoc& do
                                              bool viewOnly) {
     std::optional<std::string> chosen =
         CPictureDialog::Run(parent, item.GetPicture(), viewOnly, m_viewer, m_files, m_messages);
-    if (!chosen || *chosen == item.GetPicture())
+    if (!chosen || *chosen == item.GetPicture() || !document.ContainsItem(&item))
         return false;
-    item.SetPicture(std::move(*chosen));
-    document.MarkModified(sender);
+    CInventoryElement values = item;
+    values.SetPicture(std::move(*chosen));
+    document.Apply(CInventoryChange::Replace("Change Picture", item, std::move(values)), sender);
     return true;
 }

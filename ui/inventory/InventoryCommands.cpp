@@ -187,9 +187,8 @@ const std::vector<Command>& CommandTable() {
               u"Import Inventory"_s},
              Rule::Empty,
              [](View& view) {
-                 if (view.ViewServices().importExport->Import(view.Window(), view.GetDocument(),
-                                                              view.Sender()))
-                     view.Rebuild();
+                 view.ViewServices().importExport->Import(view.Window(), view.GetDocument(),
+                                                          view.Sender());
              },
              {},
              Service::ImportExport},

@@ -9,6 +9,7 @@
 
 #include "model/core/Catalogue.h"
 #include "model/core/DelimitedText.h"
+#include "model/core/InventoryChange.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/quickfacts/BestPerformer.h"
 #include "model/quickfacts/DollarGainLoss.h"
@@ -83,22 +84,22 @@ void CInventoryEditCommands::Delete() {
     if (all)
         DeleteAll();
     else
-        RemoveItem(m_view.CurrentItem());
-    m_view.UpdateCount();
+        RemoveItem(m_view.CurrentItem(), "Delete");
     if (m_view.Traits().editSounds)
         Sounds().Play(kDeleteSound);
 }
 
 void CInventoryEditCommands::DeleteAll() {
-    int failures = 0;
+    CSidingWardDoc& document = m_view.GetDocument();
+    std::vector<CInventoryElement*> items = m_view.ItemsInViewOrder();
+    const auto failures =
+        std::count_if(items.begin(), items.end(), [&document](const CInventoryElement* item) {
+            return !document.ContainsItem(item);
+        });
     {
         CWaitCursor wait;
-        const std::vector<CInventoryElement*> items = m_view.ItemsInViewOrder();
-        m_view.YardLink().Forget(items);
-        // The nodes and the items go in one step each: one by one would renumber
-        // the rest and have the other windows rebuild every time.
-        m_view.RemoveAllItemViews();
-        failures = m_view.GetDocument().RemoveItems(items, m_view.Sender());
+        // One change for all of them, which one Undo gives back.
+        document.Apply(CInventoryChange::Remove("Delete ALL", std::move(items)), m_view.Sender());
     }
     // The boxes wait for the user: the wait cursor must not stand over them.
     for (int failure = 0; failure < failures; ++failure)
@@ -106,20 +107,14 @@ void CInventoryEditCommands::DeleteAll() {
              MessageIcon::Warning);
 }
 
-void CInventoryEditCommands::RemoveItem(CInventoryElement* item) {
+void CInventoryEditCommands::RemoveItem(CInventoryElement* item, const char* what) {
     CSidingWardDoc& document = m_view.GetDocument();
     if (!document.ContainsItem(item)) {
         Show(QStringLiteral("Delete inventory element failed"), captions::ApplicationTitle(),
              MessageIcon::Warning);
         return;
     }
-    m_view.YardLink().Forget({&item, 1});
-    // The node or row goes first: while the document tells the other windows, the
-    // commands are updated, and nothing shown may stand for an item that is gone.
-    const bool viewRemoved = m_view.RemoveItemView(item);
-    document.RemoveItem(item, m_view.Sender());
-    if (!viewRemoved)
-        Show(m_view.Traits().viewItemFailed, captions::ApplicationTitle(), MessageIcon::Warning);
+    document.Apply(CInventoryChange::Remove(what, {item}), m_view.Sender());
 }
 
 bool CInventoryEditCommands::Copy() {
@@ -145,8 +140,7 @@ bool CInventoryEditCommands::Cut() {
     // Without a clipboard a cut would only destroy the item.
     if (item == nullptr || !Copy())
         return false;
-    RemoveItem(item);
-    m_view.UpdateCount();
+    RemoveItem(item, "Cut");
     return true;
 }
 
@@ -155,9 +149,10 @@ void CInventoryEditCommands::Paste() {
     std::unique_ptr<CInventoryElement> item = yard ? yard->TakeClipboardItem() : nullptr;
     if (!item)
         return;
-    CInventoryElement* pasted = item.get();
-    m_view.GetDocument().AddItem(std::move(item), m_view.Sender());
-    m_view.ShowAddedItem(pasted);
+    CInventoryChange::ItemList items;
+    items.push_back(std::move(item));
+    m_view.GetDocument().Apply(CInventoryChange::Insert("Paste", std::move(items)),
+                               m_view.Sender());
 }
 
 void CInventoryEditCommands::Find() {
@@ -178,12 +173,17 @@ void CInventoryEditCommands::ChangeAttribute(int attribute) {
         QStringLiteral("Maintain ") + text::FromBytes(Heading(m_view.GetDocument(), attribute)),
         item->GetAttributeText(attribute), values ? *values : std::vector<std::string>{}, keepOrder,
         m_view.Window());
-    if (dialog.exec() != QDialog::Accepted || !dialog.GetChosenValue())
+    // The item may have gone while the dialog was open (an undo in another window).
+    if (dialog.exec() != QDialog::Accepted || !dialog.GetChosenValue() ||
+        !m_view.GetDocument().ContainsItem(item))
         return;
     CWaitCursor wait;
-    item->SetAttributeText(attribute, *dialog.GetChosenValue());
-    m_view.GetDocument().MarkModified(m_view.Sender());
-    m_view.ShowChangedItem(item);
+    CInventoryElement changed = *item;
+    changed.SetAttributeText(attribute, *dialog.GetChosenValue());
+    m_view.GetDocument().Apply(
+        CInventoryChange::Replace(keepOrder ? "Change Current Value" : "Change Condition", *item,
+                                  std::move(changed)),
+        m_view.Sender());
 }
 
 void CInventoryEditCommands::IntegrityCheck() {
@@ -226,9 +226,7 @@ void CInventoryEditCommands::IntegrityCheck() {
 }
 
 YardItemAnswer CInventoryEditCommands::TakeFromYard(const CYardItem& item) {
-    CInventoryElement* taken = &item.item;
-    return m_view.YardLink().Take(item, m_view.Sender(), m_view.Window(),
-                                  [this, taken] { m_view.ShowAddedItem(taken); });
+    return m_view.YardLink().Take(item, m_view.Sender(), m_view.Window());
 }
 
 void CInventoryEditCommands::TakeFromInventory(CFerroTreeCtrl& sourceTree) {

@@ -60,8 +60,8 @@ public:
     void ReportItemCount();
 
 private:
-    // Removes the item's node or row and the item; shows the failure messages.
-    void RemoveItem(CInventoryElement* item);
+    // Removes the item as one change called what; a message when it is not there.
+    void RemoveItem(CInventoryElement* item, const char* what);
     void DeleteAll();
     void Show(const QString& text, const QString& caption, MessageIcon icon);
     // The gain or loss of the whole inventory (root selected) or of the selected item.

@@ -33,13 +33,11 @@ struct CInventoryWindowTraits {
     bool expands = true;
     // Sort Inventory by... applies (a window that sorts by its headers has no use for it).
     bool sortsFromMenu = true;
-    // The message when the item's node or row could not be removed.
-    QString viewItemFailed;
 };
 
 // What the editing commands need of a window that shows an inventory (the tree or
-// the list): its document, services and selection, and how it shows the items the
-// commands add, change and remove.
+// the list): its document, services and selection. The commands change the
+// document; the window follows the change as every window of the document does.
 class CInventoryEditTarget {
 public:
     using ShownAttributes = std::array<bool, kAttributeCount>;
@@ -51,8 +49,7 @@ public:
     virtual QWidget* Window() = 0;
     // The window as the view that tells the document of a change.
     virtual CDocumentView* Sender() = 0;
-    // The window's link to the yard, which takes the items the yard sends; told
-    // before the inventory destroys items, so the yard lets go of any it holds.
+    // The window's link to the yard, which takes the items the yard sends.
     virtual CInventoryYardLink& YardLink() = 0;
 
     virtual EditSelection Selection() const = 0;
@@ -65,19 +62,7 @@ public:
     // The attributes the window shows, which its printed report shows too.
     virtual ShownAttributes Shown() const = 0;
 
-    // A new item of the document gets its node or row, selected.
-    virtual void ShowAddedItem(CInventoryElement* item) = 0;
-    // A changed item moves to the place the window gives changed items, selected.
-    virtual void ShowChangedItem(CInventoryElement* item) = 0;
-    // Removes the item's node or row before the document lets it go; when the
-    // selection went with it, a neighbour is selected. False when it had none.
-    virtual bool RemoveItemView(const CInventoryElement* item) = 0;
-    // Removes every item's node or row before the document lets them all go.
-    virtual void RemoveAllItemViews() = 0;
     virtual void SelectItem(const CInventoryElement* item) = 0;
-    virtual void UpdateCount() = 0;
-    // Everything anew from the document.
-    virtual void Rebuild() = 0;
     // Searches the window's texts for the Find dialog's text and selects the match;
     // a message when there is none.
     virtual void FindText(const std::string& text, bool matchCase, bool findNext) = 0;

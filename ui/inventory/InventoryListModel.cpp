@@ -58,6 +58,7 @@ void CInventoryListModel::Rebuild(const ColumnFlags& shown) {
     m_rows.reserve(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k)
         m_rows.push_back(m_document.GetItemAt(k));
+    m_documentOrder = true;
     ApplyFilter();
     endResetModel();
 }
@@ -68,6 +69,7 @@ void CInventoryListModel::SortByColumn(int column, bool descending) {
         return;
     beginResetModel();
     itemlist::Sort(m_rows, attribute, descending);
+    m_documentOrder = false;
     ApplyFilter();
     endResetModel();
 }
@@ -113,6 +115,60 @@ int CInventoryListModel::AppendRow(CInventoryElement* item) {
     m_shown.push_back(item);
     endInsertRows();
     return row;
+}
+
+void CInventoryListModel::InsertRow(CInventoryElement* item, int documentPosition) {
+    if (!m_documentOrder || documentPosition >= static_cast<int>(m_rows.size())) {
+        AppendRow(item);
+        return;
+    }
+    const auto index = static_cast<std::size_t>(std::max(documentPosition, 0));
+    m_rows.insert(m_rows.begin() + static_cast<long>(index), item);
+    if (!Passes(*item))
+        return;
+    const int row = ShownRowBefore(index);
+    beginInsertRows({}, row, row);
+    m_shown.insert(m_shown.begin() + row, item);
+    endInsertRows();
+}
+
+int CInventoryListModel::ShownRowBefore(std::size_t index) const {
+    // Every other row shown: the rows and the shown rows line up.
+    if (m_shown.size() + 1 == m_rows.size())
+        return static_cast<int>(index);
+    // After the nearest shown row above it.
+    for (std::size_t k = index; k-- > 0;) {
+        if (Passes(*m_rows[k]))
+            return RowOf(m_rows[k]) + 1;
+    }
+    return 0;
+}
+
+void CInventoryListModel::RefreshRow(CInventoryElement* item) {
+    const int row = RowOf(item);
+    const bool passes = Passes(*item);
+    if (row >= 0 && passes) {
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    } else if (row >= 0) {
+        beginRemoveRows({}, row, row);
+        m_shown.erase(m_shown.begin() + row);
+        endRemoveRows();
+    } else if (passes) {
+        const auto all = std::find(m_rows.begin(), m_rows.end(), item);
+        if (all == m_rows.end())
+            return;
+        const int shown = ShownRowBefore(static_cast<std::size_t>(all - m_rows.begin()));
+        beginInsertRows({}, shown, shown);
+        m_shown.insert(m_shown.begin() + shown, item);
+        endInsertRows();
+    }
+}
+
+int CInventoryListModel::MoveRowToEnd(CInventoryElement* item) {
+    if (!RemoveRow(item))
+        return -1;
+    m_documentOrder = false;
+    return AppendRow(item);
 }
 
 bool CInventoryListModel::RemoveRow(const CInventoryElement* item) {

@@ -39,8 +39,17 @@ public:
 
     // Adds a row for the item at the end; its shown row, or -1 when the filter hides it.
     int AppendRow(CInventoryElement* item);
+    // Adds a row for an item that came into the document at documentPosition: there
+    // while the rows are in the document's order, else at the end.
+    void InsertRow(CInventoryElement* item, int documentPosition);
     // Removes the item's row; false when it has none.
     bool RemoveRow(const CInventoryElement* item);
+    // The item's values changed: its row shows them where it stands, or is hidden
+    // or shown again as the filter now decides.
+    void RefreshRow(CInventoryElement* item);
+    // The item's row goes to the end, where the window shows a changed item; its
+    // shown row, or -1 when the filter hides it.
+    int MoveRowToEnd(CInventoryElement* item);
 
     // The attribute shown in a column; -1 for none.
     int AttributeOf(int column) const;
@@ -59,6 +68,8 @@ private:
     // The shown rows anew from every row and the filter.
     void ApplyFilter();
     bool Passes(const CInventoryElement& item) const;
+    // The shown row a row at index of every row would take.
+    int ShownRowBefore(std::size_t index) const;
 
     CSidingWardDoc& m_document;
     std::vector<int> m_attributes;
@@ -67,4 +78,7 @@ private:
     QString m_filter;
     std::string m_upperFilter;
     bool m_filterMatchesNothing = false;
+    // The rows are in the document's order (no sort, no changed row moved since
+    // the last rebuild).
+    bool m_documentOrder = true;
 };

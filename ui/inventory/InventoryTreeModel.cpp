@@ -70,17 +70,58 @@ void CInventoryTreeModel::IndexRowsFrom(int row) {
         m_rows[m_nodes[static_cast<std::size_t>(k)].item] = k;
 }
 
-QModelIndex CInventoryTreeModel::InsertItemNode(const CInventoryElement* item) {
-    if (item == nullptr || !m_built)
-        return {};
-    RemoveItemNode(item);
+QModelIndex CInventoryTreeModel::AddItemNode(const CInventoryElement* item, int documentPosition) {
+    if (item == nullptr || !m_built || RowOf(item) >= 0)
+        return ItemIndex(item);
     std::string key = collation::KeyOf(item->GetAttributeText(m_sortAttribute));
-    const int row = InsertionRow(key);
+    // Among equal labels the nodes stand in document order: find the first whose
+    // item comes later in the document (an item given back by Undo returns to its
+    // place; a new one, last in the document, goes after all of them).
+    const auto first = std::lower_bound(
+        m_nodes.begin(), m_nodes.end(), key,
+        [](const Node& node, const std::string& wanted) { return node.key < wanted; });
+    const auto last = m_nodes.begin() + InsertionRow(key);
+    auto at = last;
+    if (documentPosition + 1 < m_document.GetItemCount()) {
+        at = std::partition_point(first, last, [this, documentPosition](const Node& node) {
+            return m_document.IndexOfItem(node.item) < documentPosition;
+        });
+    }
+    const int row = static_cast<int>(at - m_nodes.begin());
     beginInsertRows(RootIndex(), row, row);
-    m_nodes.insert(m_nodes.begin() + row, {const_cast<CInventoryElement*>(item), std::move(key)});
+    m_nodes.insert(at, {const_cast<CInventoryElement*>(item), std::move(key)});
     IndexRowsFrom(row);
     endInsertRows();
     return index(row, 0, RootIndex());
+}
+
+QModelIndex CInventoryTreeModel::PlaceItemNode(const CInventoryElement* item) {
+    const int from = RowOf(item);
+    if (from < 0)
+        return {};
+    std::string key = collation::KeyOf(item->GetAttributeText(m_sortAttribute));
+    // The place among the other nodes: the node's old key still sorts where it stands.
+    const int after = InsertionRow(key);
+    const int to = after > from ? after - 1 : after;
+    if (to != from) {
+        // A move keeps the node's selection and expansion in every view.
+        beginMoveRows(RootIndex(), from, from, RootIndex(), to > from ? to + 1 : to);
+        Node node = std::move(m_nodes[static_cast<std::size_t>(from)]);
+        m_nodes.erase(m_nodes.begin() + from);
+        m_nodes.insert(m_nodes.begin() + to, std::move(node));
+        IndexRowsFrom(std::min(from, to));
+        endMoveRows();
+    }
+    m_nodes[static_cast<std::size_t>(to)].key = std::move(key);
+    EmitNodeChanged(to);
+    return index(to, 0, RootIndex());
+}
+
+void CInventoryTreeModel::EmitNodeChanged(int row) {
+    const QModelIndex node = index(row, 0, RootIndex());
+    emit dataChanged(node, node);
+    if (!m_details.empty())
+        emit dataChanged(index(0, 0, node), index(static_cast<int>(m_details.size()) - 1, 0, node));
 }
 
 bool CInventoryTreeModel::RemoveItemNode(const CInventoryElement* item) {
@@ -93,15 +134,6 @@ bool CInventoryTreeModel::RemoveItemNode(const CInventoryElement* item) {
     IndexRowsFrom(row);
     endRemoveRows();
     return true;
-}
-
-void CInventoryTreeModel::RemoveAllItemNodes() {
-    if (m_nodes.empty())
-        return;
-    beginRemoveRows(RootIndex(), 0, ItemNodeCount() - 1);
-    m_nodes.clear();
-    m_rows.clear();
-    endRemoveRows();
 }
 
 std::vector<CInventoryElement*> CInventoryTreeModel::ItemsInTreeOrder() const {

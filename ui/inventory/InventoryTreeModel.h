@@ -41,13 +41,15 @@ public:
     // Builds every node anew from the document (its title, its order, its sort
     // attribute) showing the attributes whose flag is set.
     void Rebuild(const DetailFlags& showDetails);
-    // Removes the item node of that item, if any, and inserts a fresh one at its
-    // alphabetical place, after the nodes with an equal label; returns its index.
-    QModelIndex InsertItemNode(const CInventoryElement* item);
+    // Inserts a node for an item that came into the document at documentPosition:
+    // at its alphabetical place, among equal labels in document order (a new item,
+    // last in the document, goes after them). Returns its index.
+    QModelIndex AddItemNode(const CInventoryElement* item, int documentPosition);
+    // Moves the node of a changed item to its alphabetical place after the nodes with
+    // an equal label and shows its new values; returns its index (invalid: no node).
+    QModelIndex PlaceItemNode(const CInventoryElement* item);
     // Removes the item node of that item; false when there is none.
     bool RemoveItemNode(const CInventoryElement* item);
-    // Removes every item node at once.
-    void RemoveAllItemNodes();
     // The item of each item node, in tree order.
     std::vector<CInventoryElement*> ItemsInTreeOrder() const;
     // Tells the views that the labels may have changed (headings, the title).
@@ -84,6 +86,8 @@ private:
     };
     // The row at which a node with that key goes: after every equal label.
     int InsertionRow(const std::string& key) const;
+    // The last row of a node and its detail lines changed.
+    void EmitNodeChanged(int row);
     int RowOf(const CInventoryElement* item) const;
     // Renumbers the rows of the item nodes from row on.
     void IndexRowsFrom(int row);

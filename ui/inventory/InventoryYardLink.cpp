@@ -1,5 +1,6 @@
 #include "ui/inventory/InventoryYardLink.h"
 
+#include "model/core/InventoryChange.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/FrameActivation.h"
@@ -76,8 +77,8 @@ void CInventoryYardLink::TakeDrop(CInventoryWindow& window) const {
         yard->DeliverDraggedItem(window);
 }
 
-YardItemAnswer CInventoryYardLink::Take(const CYardItem& item, CDocumentView* sender,
-                                        QWidget* parent, const std::function<void()>& show) {
+YardItemAnswer CInventoryYardLink::Take(const CYardItem& item, CDocumentView* origin,
+                                        QWidget* parent) {
     if (item.owned == nullptr) {
         // Changed in the yard: it can only come back to the inventory it came from.
         if (!m_document.ContainsItem(&item.item)) {
@@ -87,13 +88,19 @@ YardItemAnswer CInventoryYardLink::Take(const CYardItem& item, CDocumentView* se
                              captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
             return YardItemAnswer::Refused;
         }
-        m_document.MarkModified(sender);
+        // The yard wrote its values into the item when the change was finished; they
+        // come in as one change of the inventory, from the values the item had.
+        CInventoryElement finished = item.item;
+        if (item.previous != nullptr)
+            item.item = *item.previous;
+        m_document.Apply(
+            CInventoryChange::Replace("Change in Yard", item.item, std::move(finished)), origin);
     } else if (*item.owned != nullptr) {
-        m_document.AddItem(std::move(*item.owned), sender);
+        CInventoryChange::ItemList items;
+        items.push_back(std::move(*item.owned));
+        m_document.Apply(CInventoryChange::Insert("Add from Yard", std::move(items)), origin);
     } else {
         return YardItemAnswer::Refused;
     }
-    if (show)
-        show();
     return YardItemAnswer::Taken;
 }

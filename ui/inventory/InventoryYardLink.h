@@ -42,11 +42,10 @@ public:
     // A drag from the yard's tree ended over window: the yard hands its item to it.
     void TakeDrop(CInventoryWindow& window) const;
 
-    // An item the yard hands over: one taken from this inventory marks it modified,
-    // one from another inventory is refused with its message over parent, a new one
-    // is added (sender tells the other windows). show runs for an item taken.
-    YardItemAnswer Take(const CYardItem& item, CDocumentView* sender, QWidget* parent,
-                        const std::function<void()>& show);
+    // An item the yard hands over: the changes to one taken from this inventory
+    // become a change of it, one from another inventory is refused with its message
+    // over parent, a new one is added. origin is the window it was handed to.
+    YardItemAnswer Take(const CYardItem& item, CDocumentView* origin, QWidget* parent);
 
 private:
     // The registered yard, else the one findYard finds now.

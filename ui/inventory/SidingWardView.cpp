@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QTimer>
 
+#include "model/core/InventoryChange.h"
 #include "model/core/LabelCollation.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/ActionRegistry.h"
@@ -179,17 +180,6 @@ void CSidingWardView::RebuildTree() {
     ApplyLayoutRule();
 }
 
-QModelIndex CSidingWardView::InsertItemNode(const CInventoryElement* item) {
-    const QModelIndex node = m_model->InsertItemNode(item);
-    if (node.isValid()) {
-        if (m_expanded)
-            m_tree->expand(node);
-        SelectNode(node);
-    }
-    UpdateCount();
-    return node;
-}
-
 void CSidingWardView::SelectItem(const CInventoryElement* item) {
     const QModelIndex node = m_model->ItemIndex(item);
     if (node.isValid())
@@ -254,9 +244,8 @@ bool CSidingWardView::CutSelectedItem() {
 
 void CSidingWardView::SortBy(int attribute) {
     CWaitCursor wait;
-    m_document.SetSortAttribute(attribute);
-    m_document.Sort();
-    RebuildTree();
+    m_document.Apply(CInventoryChange::Sort("Sort by " + m_model->Heading(attribute), attribute),
+                     this);
 }
 
 void CSidingWardView::RunInventoryDetails() {
@@ -319,12 +308,41 @@ void CSidingWardView::ApplyLayoutRule() {
                    std::max(0, height() - kTreeMargin - corner.y()));
 }
 
-void CSidingWardView::OnDocumentUpdate(CDocumentView*, int) {
+void CSidingWardView::OnItemsLeaving(std::span<CInventoryElement* const> items) {
+    m_yardLink.Forget(items);
+    if (std::find(items.begin(), items.end(), m_tree->GetDraggedItem()) != items.end())
+        m_tree->ClearDraggedItem();
+}
+
+void CSidingWardView::OnItemsUpdate(const CItemsUpdate& update, CDocumentView* origin) {
     if (!m_initialized)
         return;
-    CWaitCursor wait;
-    m_document.Sort();
-    RebuildTree();
+    switch (update.kind) {
+    case ItemsUpdateKind::AllReplaced: {
+        CWaitCursor wait;
+        RebuildTree();
+        break;
+    }
+    case ItemsUpdateKind::Inserted:
+        for (std::size_t k = 0; k < update.items.size(); ++k) {
+            const QModelIndex node = m_model->AddItemNode(update.items[k], update.positions[k]);
+            if (m_expanded)
+                m_tree->expand(node);
+        }
+        break;
+    case ItemsUpdateKind::Removed:
+        for (const CInventoryElement* item : update.items)
+            RemoveItemNode(item);
+        break;
+    case ItemsUpdateKind::Changed:
+        for (const CInventoryElement* item : update.items)
+            m_model->PlaceItemNode(item);
+        break;
+    }
+    // Only the window where the user acted moves its selection to the item.
+    if (origin == this && update.focus != nullptr)
+        SelectItem(update.focus);
+    UpdateCount();
     // The item count (and the modified flag) changed whatever the selection did.
     CommandsChanged();
 }
@@ -418,8 +436,7 @@ void CSidingWardView::OnCommand(int id) {
 }
 
 const CInventoryWindowTraits& CSidingWardView::Traits() const {
-    static const CInventoryWindowTraits traits{
-        .viewItemFailed = QStringLiteral("Delete inventory tree item failed")};
+    static const CInventoryWindowTraits traits;
     return traits;
 }
 
@@ -444,30 +461,13 @@ std::vector<CInventoryElement*> CSidingWardView::ItemsInViewOrder() const {
     return m_model->ItemsInTreeOrder();
 }
 
-void CSidingWardView::ShowAddedItem(CInventoryElement* item) {
-    InsertItemNode(item);
-}
-
-void CSidingWardView::ShowChangedItem(CInventoryElement* item) {
-    InsertItemNode(item);
-}
-
-bool CSidingWardView::RemoveItemView(const CInventoryElement* item) {
+void CSidingWardView::RemoveItemNode(const CInventoryElement* item) {
     const int row = m_model->ItemIndex(item).row();
-    if (!m_model->RemoveItemNode(item))
-        return false;
-    // The selection went with the node (or one of its lines): the neighbouring item
-    // node takes it, or the root when none is left.
-    if (!SelectedNode().isValid()) {
-        const int count = m_model->ItemNodeCount();
-        SelectNode(count == 0 ? m_model->RootIndex()
-                              : m_model->index(std::min(row, count - 1), 0, m_model->RootIndex()));
-    }
-    return true;
-}
-
-void CSidingWardView::RemoveAllItemViews() {
-    m_model->RemoveAllItemNodes();
+    if (!m_model->RemoveItemNode(item) || SelectedNode().isValid())
+        return;
+    const int count = m_model->ItemNodeCount();
+    SelectNode(count == 0 ? m_model->RootIndex()
+                          : m_model->index(std::min(row, count - 1), 0, m_model->RootIndex()));
 }
 
 void CSidingWardView::ForgetDraggedItem() {

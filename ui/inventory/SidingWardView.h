@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "model/core/InventoryElement.h"
-#include "model/framework/DocumentView.h"
+#include "model/core/InventoryView.h"
 #include "ui/common/CommandInfo.h"
 #include "ui/common/CommandTarget.h"
 #include "ui/common/InventoryWindow.h"
@@ -31,7 +31,7 @@ class QTimer;
 // document with the Classification Yard and takes the items the yard and other
 // inventories send or drop.
 class CSidingWardView : public QWidget,
-                        public CDocumentView,
+                        public CInventoryView,
                         public CCommandTarget,
                         public CInventoryEditTarget,
                         public CInventoryWindow {
@@ -73,19 +73,13 @@ public:
     QString ItemLabel(const CInventoryElement& item) const override;
     std::vector<CInventoryElement*> ItemsInViewOrder() const override;
     ShownAttributes Shown() const override { return m_showDetails; }
-    // A new or changed item gets a fresh node at its alphabetical place.
-    void ShowAddedItem(CInventoryElement* item) override;
-    void ShowChangedItem(CInventoryElement* item) override;
-    bool RemoveItemView(const CInventoryElement* item) override;
-    void RemoveAllItemViews() override;
     void SelectItem(const CInventoryElement* item) override;
-    void UpdateCount() override;
-    void Rebuild() override { RebuildTree(); }
+    void UpdateCount();
     void FindText(const std::string& text, bool matchCase, bool findNext) override;
     void CommandsChanged() override;
     void ExpandAll() override;
     void CollapseAll() override;
-    // Sorts the document by attribute and rebuilds.
+    // Sorts the document by attribute, as a change that Undo takes back.
     void SortBy(int attribute) override;
     // Runs the Inventory Details dialog and rebuilds after OK.
     void RunInventoryDetails() override;
@@ -94,8 +88,6 @@ public:
     // The operations of the tree.
     // Builds every node anew from the document (without sorting it).
     void RebuildTree();
-    // Replaces the item's node by a fresh one at its alphabetical place, selects it.
-    QModelIndex InsertItemNode(const CInventoryElement* item);
     void SelectNode(const QModelIndex& node);
     // The selected node; invalid when none is.
     QModelIndex SelectedNode() const;
@@ -127,7 +119,9 @@ public:
     // An item dragged from another inventory's tree was dropped here: it moves here.
     void TakeDroppedItem(CFerroTreeCtrl& sourceTree);
 
-    void OnDocumentUpdate(CDocumentView* sender, int hint) override;
+    // The document's changes, followed node by node; a new list is built anew.
+    void OnItemsLeaving(std::span<CInventoryElement* const> items) override;
+    void OnItemsUpdate(const CItemsUpdate& update, CDocumentView* origin) override;
 
     bool HandlesCommand(int id) const override;
     void OnCommand(int id) override;
@@ -149,6 +143,9 @@ private:
     void ShowSignalFrame(int frame);
     // Expands or collapses every item node and restores a selection.
     void ExpandOrCollapseAll(bool expand);
+    // Removes the item's node; when the selection went with it, the neighbouring
+    // item node takes it, or the root when none is left.
+    void RemoveItemNode(const CInventoryElement* item);
 
     CSidingWardDoc& m_document;
     Services m_services;

@@ -139,14 +139,6 @@ void CSidingWardView2::Rebuild() {
     m_count->setText(CountText());
 }
 
-int CSidingWardView2::AppendRow(CInventoryElement* item) {
-    const int row = m_model->AppendRow(item);
-    if (row >= 0)
-        SelectRow(row);
-    m_count->setText(CountText());
-    return row;
-}
-
 void CSidingWardView2::SelectRow(int row) {
     const QModelIndex index = m_model->index(row, 0);
     if (!index.isValid())
@@ -229,11 +221,50 @@ void CSidingWardView2::RunInventoryDetails() {
     Rebuild();
 }
 
-void CSidingWardView2::OnDocumentUpdate(CDocumentView* sender, int) {
-    if (!m_initialized || sender == this)
+void CSidingWardView2::OnItemsLeaving(std::span<CInventoryElement* const> items) {
+    m_yardLink.Forget(items);
+}
+
+void CSidingWardView2::OnItemsUpdate(const CItemsUpdate& update, CDocumentView* origin) {
+    if (!m_initialized)
         return;
-    CWaitCursor wait;
-    Rebuild();
+    const bool here = origin == this;
+    switch (update.kind) {
+    case ItemsUpdateKind::AllReplaced: {
+        CWaitCursor wait;
+        Rebuild();
+        break;
+    }
+    case ItemsUpdateKind::Inserted:
+        for (std::size_t k = 0; k < update.items.size(); ++k)
+            m_model->InsertRow(update.items[k], update.positions[k]);
+        break;
+    case ItemsUpdateKind::Removed: {
+        const int current = CurrentRow();
+        const CInventoryElement* selected = CurrentItem();
+        for (const CInventoryElement* item : update.items)
+            m_model->RemoveRow(item);
+        // The selection went with its row: the row that took its place takes it.
+        if (selected != nullptr && m_model->RowOf(selected) < 0 && m_model->rowCount() > 0)
+            SelectRow(std::min(current, m_model->rowCount() - 1));
+        break;
+    }
+    case ItemsUpdateKind::Changed:
+        for (CInventoryElement* item : update.items) {
+            const int row = m_model->RowOf(item);
+            if (!here) {
+                m_model->RefreshRow(item);
+            } else if (m_model->MoveRowToEnd(item) < 0 && m_model->rowCount() > 0) {
+                // Hidden by the filter now: the selection goes to the row that took its
+                // place, never to a row the user did not choose.
+                SelectRow(std::min(std::max(row, 0), m_model->rowCount() - 1));
+            }
+        }
+        break;
+    }
+    if (here && update.focus != nullptr)
+        SelectItem(update.focus);
+    UpdateCount();
     CommandsChanged();
 }
 
@@ -242,9 +273,7 @@ const CInventoryWindowTraits& CSidingWardView2::Traits() const {
                                                .editSounds = false,
                                                .expands = false,
                                                // The headers sort the list.
-                                               .sortsFromMenu = false,
-                                               .viewItemFailed =
-                                                   u"Delete inventory list item failed"_s};
+                                               .sortsFromMenu = false};
     return traits;
 }
 
@@ -258,32 +287,6 @@ QString CSidingWardView2::ItemLabel(const CInventoryElement& item) const {
 
 std::vector<CInventoryElement*> CSidingWardView2::ItemsInViewOrder() const {
     return m_model->ShownItems();
-}
-
-void CSidingWardView2::ShowAddedItem(CInventoryElement* item) {
-    m_model->RemoveRow(item);
-    AppendRow(item);
-}
-
-void CSidingWardView2::ShowChangedItem(CInventoryElement* item) {
-    const int row = m_model->RowOf(item);
-    m_model->RemoveRow(item);
-    // Hidden by the filter now: the selection goes to the row that took its place,
-    // never to a row the user did not choose.
-    if (AppendRow(item) < 0 && m_model->rowCount() > 0)
-        SelectRow(std::min(std::max(row, 0), m_model->rowCount() - 1));
-}
-
-bool CSidingWardView2::RemoveItemView(const CInventoryElement* item) {
-    const int row = m_model->RowOf(item);
-    const bool removed = m_model->RemoveRow(item);
-    SelectRow(std::min(row, m_model->rowCount() - 1));
-    return removed;
-}
-
-void CSidingWardView2::RemoveAllItemViews() {
-    for (int index = m_document.GetItemCount() - 1; index >= 0; --index)
-        m_model->RemoveRow(m_document.GetItemAt(index));
 }
 
 void CSidingWardView2::UpdateCount() {

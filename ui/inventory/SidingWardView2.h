@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "model/framework/DocumentView.h"
+#include "model/core/InventoryView.h"
 #include "ui/common/CommandTarget.h"
 #include "ui/common/InventoryWindow.h"
 #include "ui/inventory/InventoryEditTarget.h"
@@ -27,7 +27,7 @@ class QTableView;
 // registers the document with the Classification Yard and takes the items the yard
 // sends; nothing can be dropped on it.
 class CSidingWardView2 : public QWidget,
-                         public CDocumentView,
+                         public CInventoryView,
                          public CCommandTarget,
                          public CInventoryEditTarget,
                          public CInventoryWindow {
@@ -72,21 +72,12 @@ public:
     QString ItemLabel(const CInventoryElement& item) const override;
     std::vector<CInventoryElement*> ItemsInViewOrder() const override;
     ShownAttributes Shown() const override { return m_shownColumns; }
-    // A new item, or one the yard sent back, gets a row at the end.
-    void ShowAddedItem(CInventoryElement* item) override;
-    // The changed item's row moves to the end.
-    void ShowChangedItem(CInventoryElement* item) override;
-    bool RemoveItemView(const CInventoryElement* item) override;
-    void RemoveAllItemViews() override;
     void SelectItem(const CInventoryElement* item) override;
-    void UpdateCount() override;
     // The columns and rows anew, in the document's order; row 0 selected.
-    void Rebuild() override;
+    void Rebuild();
     void FindText(const std::string& text, bool matchCase, bool findNext) override;
     void CommandsChanged() override;
 
-    // A row for the item at the end; selected. Its row, or -1 when the filter hides it.
-    int AppendRow(CInventoryElement* item);
     void SelectRow(int row);
     // The selected row, else the row with the keyboard focus; -1 for none.
     int CurrentRow() const;
@@ -98,7 +89,11 @@ public:
     // Runs the Inventory Details dialog on the column flags and rebuilds after OK.
     void RunInventoryDetails() override;
 
-    void OnDocumentUpdate(CDocumentView* sender, int hint) override;
+    // The document's changes, followed row by row: a new item's row comes at the end
+    // (or at its place while the rows are in the document's order); an item changed
+    // here moves to the end, selected; a new list is built anew.
+    void OnItemsLeaving(std::span<CInventoryElement* const> items) override;
+    void OnItemsUpdate(const CItemsUpdate& update, CDocumentView* origin) override;
 
     bool HandlesCommand(int id) const override;
     void OnCommand(int id) override;
@@ -114,6 +109,7 @@ private:
     void OnInitialUpdate();
     // Double-click: the row under the pointer, or below the rows the last visible one.
     void SelectRowAt(int y);
+    void UpdateCount();
 
     CSidingWardDoc& m_document;
     CInventoryViewServices m_services;

@@ -65,6 +65,7 @@ void CFerroRSTreeCtrl::Empty() {
     m_item = nullptr;
     m_ownedItem.reset();
     m_takenFrom = nullptr;
+    m_previousValues.reset();
     m_draggedItem = nullptr;
     m_dragEnabled = false;
 }
@@ -86,12 +87,14 @@ void CFerroRSTreeCtrl::DeliverHeldItem(CInventoryWindow& target) {
         return;
     // A new item is offered with its ownership; a taken one is its inventory's already.
     const YardItemAnswer answer =
-        target.TakeFinishedItem({*m_item, m_takenFrom == nullptr ? &m_ownedItem : nullptr});
+        target.TakeFinishedItem({*m_item, m_takenFrom == nullptr ? &m_ownedItem : nullptr,
+                                 m_previousValues ? &*m_previousValues : nullptr});
     m_draggedItem = nullptr;
     if (answer == YardItemAnswer::Refused)
         return;
     // The inventory has the item now; whatever it did not take over is ours to destroy.
     m_takenFrom = nullptr;
+    m_previousValues.reset();
     clear();
     m_item = nullptr;
     m_ownedItem.reset();

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QPoint>
 #include <QString>
 #include <QTreeWidget>
+
+#include "model/core/InventoryElement.h"
 
 class CClassificationDoc;
 class CInventoryElement;
@@ -57,6 +60,9 @@ public:
     bool IsDragEnabled() const { return m_dragEnabled; }
     void SetDragEnabled(bool enabled) { m_dragEnabled = enabled; }
     bool IsTakenFromInventory() const { return m_takenFrom != nullptr; }
+    // The values a taken item had before the finished change was written into it;
+    // they go with the item to its inventory, which can undo the change.
+    void KeepPreviousValues(const CInventoryElement& values) { m_previousValues = values; }
     CSidingWardDoc* GetTakenFromDocument() const { return m_takenFrom; }
 
     // The item being dragged, from the press that began the drag until it was
@@ -80,6 +86,7 @@ private:
     std::unique_ptr<CInventoryElement> m_ownedItem;
     CInventoryElement* m_item = nullptr;
     CSidingWardDoc* m_takenFrom = nullptr;
+    std::optional<CInventoryElement> m_previousValues;
     CInventoryElement* m_draggedItem = nullptr;
     bool m_dragEnabled = false;
     bool m_pressed = false;

@@ -195,6 +195,7 @@ void CYardBuild::Finish() {
             Cancel();
             return;
         }
+        tree.KeepPreviousValues(*item);
     } else {
         newItem = std::make_unique<CInventoryElement>();
         item = newItem.get();

@@ -182,7 +182,7 @@ TEST_F(DelimitedTextDoc, ImportAppendsNewItemsAndMarksModified) {
     EXPECT_EQ(result.outcome, ImportOutcome::Imported);
     EXPECT_EQ(result.added, 3u);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(view.updates, 0);
+    EXPECT_EQ(view.updates, 1);
     EXPECT_EQ(other.updates, 1);
     ASSERT_EQ(doc.GetItemCount(), 4);
     EXPECT_EQ(doc.GetItemAt(0)->GetManufacturer(), "old");

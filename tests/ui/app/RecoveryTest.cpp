@@ -102,7 +102,7 @@ private slots:
         CSidingWardDoc inventory;
         writer.Watch(inventory);
         for (int change = 0; change < 3; ++change) {
-            inventory.MarkModified(nullptr);
+            inventory.SetModifiedFlag(true);
             QTest::qWait(20);
         }
         QCOMPARE(failures.size(), 1);
