@@ -26,6 +26,9 @@ struct CItemsUpdate {
     // The item the window where the user acted selects; null: that window keeps or
     // moves its selection as it does for an item that went.
     CInventoryElement* focus = nullptr;
+    // An undo or redo, which gives back a state: windows put rows back where they
+    // were rather than where they put a fresh change.
+    bool replay = false;
 };
 
 // A window that shows an inventory's items and follows its changes item by item.

@@ -30,13 +30,17 @@ void CSidingWardDoc::Apply(std::unique_ptr<CInventoryChange> change, CDocumentVi
 void CSidingWardDoc::Undo(CInventoryChange& change, CDocumentView* origin) {
     CInventoryChange::Target target{m_items, m_sortAttribute};
     LetGo(change.Leaving(target, true));
-    Notify(change.Undo(target), origin);
+    CItemsUpdate update = change.Undo(target);
+    update.replay = true;
+    Notify(update, origin);
 }
 
 void CSidingWardDoc::Redo(CInventoryChange& change, CDocumentView* origin) {
     CInventoryChange::Target target{m_items, m_sortAttribute};
     LetGo(change.Leaving(target, false));
-    Notify(change.Do(target), origin);
+    CItemsUpdate update = change.Do(target);
+    update.replay = true;
+    Notify(update, origin);
 }
 
 void CSidingWardDoc::LetGo(const std::vector<CInventoryElement*>& items) {

@@ -3,13 +3,18 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/DocManager.h"
+#include "ui/common/Text.h"
 #include "ui/inventory/InventoryCommandIds.h"
+#include "ui/inventory/InventoryHistory.h"
+
+using namespace Qt::StringLiterals;
 
 CInventoryDocCommands::CInventoryDocCommands(CDocManager& docManager, CDocument& document,
                                              std::function<QWidget*()> parent,
-                                             std::function<void()> openList)
+                                             std::function<void()> openList,
+                                             CInventoryHistory* history)
     : m_docManager(docManager), m_document(document), m_parent(std::move(parent)),
-      m_openList(std::move(openList)) {}
+      m_openList(std::move(openList)), m_history(history) {}
 
 std::vector<CCommandInfo> CInventoryDocCommands::Commands() {
     return {{CommandId::ViewAsList, QStringLiteral("&View as a List"),
@@ -18,7 +23,8 @@ std::vector<CCommandInfo> CInventoryDocCommands::Commands() {
 
 bool CInventoryDocCommands::HandlesCommand(int id) const {
     return id == CommandId::FileSave || id == CommandId::FileSaveAs || id == CommandId::FileClose ||
-           (id == CommandId::ViewAsList && m_openList);
+           (id == CommandId::ViewAsList && m_openList) ||
+           ((id == CommandId::EditUndo || id == CommandId::EditRedo) && m_history);
 }
 
 void CInventoryDocCommands::OnCommand(int id) {
@@ -29,6 +35,10 @@ void CInventoryDocCommands::OnCommand(int id) {
         m_docManager.SaveDocumentAs(m_document, parent);
     else if (id == CommandId::ViewAsList)
         m_openList();
+    else if (id == CommandId::EditUndo)
+        m_history->Undo();
+    else if (id == CommandId::EditRedo)
+        m_history->Redo();
     else if (id == CommandId::FileClose)
         // The manager destroys the document and, through its signal, this handler.
         m_docManager.CloseDocument(m_document, parent);
@@ -36,4 +46,14 @@ void CInventoryDocCommands::OnCommand(int id) {
 
 void CInventoryDocCommands::OnUpdateCommand(int id, CCommandUpdate& update) {
     update.Enable(HandlesCommand(id));
+    if (!m_history || (id != CommandId::EditUndo && id != CommandId::EditRedo))
+        return;
+    // "&Undo Delete\tCtrl+Z": the entry names what it takes back.
+    const bool undo = id == CommandId::EditUndo;
+    const QString what = undo ? m_history->UndoText() : m_history->RedoText();
+    update.Enable(undo ? m_history->CanUndo() : m_history->CanRedo());
+    QString text = undo ? u"&Undo"_s : u"&Redo"_s;
+    if (!what.isEmpty())
+        text += QLatin1Char(' ') + text::ShowAmpersands(what);
+    update.SetText(text + (undo ? u"\tCtrl+Z"_s : u"\tCtrl+Shift+Z"_s));
 }

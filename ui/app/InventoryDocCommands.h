@@ -8,16 +8,20 @@
 
 class CDocManager;
 class CDocument;
+class CInventoryHistory;
 class QWidget;
 
 // The commands of one open inventory: Save, Save As and Close, carried out by the
-// document manager, and View as a List, which opens one more window on it.
+// document manager, View as a List, which opens one more window on it, and Undo
+// and Redo on its history.
 class CInventoryDocCommands : public CCommandTarget {
 public:
     // parent gives the window that dialogs and messages belong to; openList opens
     // a list window on the document (none: the command is disabled).
+    // history (null: none) must outlive the commands.
     CInventoryDocCommands(CDocManager& docManager, CDocument& document,
-                          std::function<QWidget*()> parent, std::function<void()> openList = {});
+                          std::function<QWidget*()> parent, std::function<void()> openList = {},
+                          CInventoryHistory* history = nullptr);
 
     // The commands described here (View as a List) for the action registry.
     static std::vector<CCommandInfo> Commands();
@@ -31,4 +35,5 @@ private:
     CDocument& m_document;
     std::function<QWidget*()> m_parent;
     std::function<void()> m_openList;
+    CInventoryHistory* m_history;
 };

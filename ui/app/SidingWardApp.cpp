@@ -45,6 +45,7 @@
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/ImportExportCommands.h"
 #include "ui/inventory/InventoryCommandIds.h"
+#include "ui/inventory/InventoryHistory.h"
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/PictureViewer.h"
 #include "ui/inventory/ReportPrintCommands.h"
@@ -113,7 +114,8 @@ CMenuLayout InventoryMenuLayout() {
                      Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)});
     const auto edit = Item::Popup(
         QStringLiteral("&Edit"),
-        {Item::Command(EditCut), Item::Command(EditCopy), Item::Command(EditPaste),
+        {Item::Command(EditUndo), Item::Command(EditRedo), Item::Separator(),
+         Item::Command(EditCut), Item::Command(EditCopy), Item::Command(EditPaste),
          Item::Separator(), Item::Command(EditFind), Item::Separator(), Item::Command(EditDelete)});
     // The frame's View menu (toolbar, status bar) with the inventory's own entries.
     CMenuItem view = layout[1];
@@ -471,9 +473,20 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
     auto& inventory = static_cast<CSidingWardDoc&>(document);
     auto* view = new CSidingWardView(inventory, InventoryViewServices());
     view->SetActions(&m_mainFrame->Actions());
+    // Undo and redo act in the window the user works in, which selects the item.
+    auto activeView = [this, &inventory]() -> CDocumentView* {
+        const CChildFrame* frame = m_mainFrame->ActiveChildFrame();
+        return frame && &frame->GetDocument() == &inventory
+                   ? dynamic_cast<CDocumentView*>(frame->widget())
+                   : nullptr;
+    };
+    auto& history = m_histories[&document];
+    history = std::make_unique<CInventoryHistory>(inventory, activeView);
+    connect(history.get(), &CInventoryHistory::Changed, m_mainFrame.get(),
+            &CMainFrame::UpdateCommandUi);
     m_inventoryCommands[&document] = std::make_unique<CInventoryDocCommands>(
         *m_docManager, document, [this] { return m_mainFrame.get(); },
-        [this, &inventory] { OpenListWindow(inventory); });
+        [this, &inventory] { OpenListWindow(inventory); }, history.get());
     AddInventoryFrame(document, view);
 }
 
@@ -522,6 +535,7 @@ void CSidingWardApp::OnDocumentClosing(CDocument* document) {
         m_recovery->Forget(static_cast<CSidingWardDoc&>(*document));
     m_mainFrame->CloseFramesOf(*document);
     m_inventoryCommands.erase(document);
+    m_histories.erase(document);
 }
 
 bool CSidingWardApp::CloseAll() {

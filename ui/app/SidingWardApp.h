@@ -29,6 +29,7 @@ class CFileChooser;
 class CImportExportCommands;
 class CBreakdownCommands;
 class CInventoryDocCommands;
+class CInventoryHistory;
 class CReportPrintCommands;
 class CTextEditor;
 class CDocCommands;
@@ -141,6 +142,8 @@ private:
     std::unique_ptr<CReportPrintCommands> m_printing;
     std::unique_ptr<CBreakdownCommands> m_breakdowns;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
+    // What each open inventory can undo; it goes when the inventory closes.
+    std::map<const CDocument*, std::unique_ptr<CInventoryHistory>> m_histories;
     std::unique_ptr<CMainFrame> m_mainFrame;
     CClassificationDoc* m_yard = nullptr;
     CClassificationView* m_yardView = nullptr;

@@ -37,7 +37,9 @@ void CActionRegistry::Register(const std::vector<CCommandInfo>& commands) {
             action->setToolTip(toolTip);
             action->setIconText(toolTip);
         }
-        if (!info.icon.isEmpty())
+        if (!info.themeIcon.isEmpty())
+            action->setIcon(QIcon::fromTheme(info.themeIcon, QIcon(info.icon)));
+        else if (!info.icon.isEmpty())
             action->setIcon(QIcon(info.icon));
         action->setShortcuts(info.shortcuts);
         // A context menu shows no key texts.

@@ -27,6 +27,7 @@ inline constexpr int EditCut = 57635;
 inline constexpr int EditFind = 57636;
 inline constexpr int EditPaste = 57637;
 inline constexpr int EditUndo = 57643;
+inline constexpr int EditRedo = 57644;
 inline constexpr int EditDelete = 32788;
 
 // View

@@ -252,7 +252,7 @@ void CSidingWardView2::OnItemsUpdate(const CItemsUpdate& update, CDocumentView* 
     case ItemsUpdateKind::Changed:
         for (CInventoryElement* item : update.items) {
             const int row = m_model->RowOf(item);
-            if (!here) {
+            if (!here || update.replay) {
                 m_model->RefreshRow(item);
             } else if (m_model->MoveRowToEnd(item) < 0 && m_model->rowCount() > 0) {
                 // Hidden by the filter now: the selection goes to the row that took its

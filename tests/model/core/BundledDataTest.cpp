@@ -187,6 +187,8 @@ const char* const kIconAliases[] = {
     "toolbar/save.svg",
     "toolbar/print.svg",
     "toolbar/cut.svg",
+    "toolbar/undo.svg",
+    "toolbar/redo.svg",
     "toolbar/copy.svg",
     "toolbar/paste.svg",
     "toolbar/find.svg",

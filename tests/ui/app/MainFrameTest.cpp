@@ -199,10 +199,10 @@ void MainFrameTest::windowMenuJoinsBeforeHelp() {
 
 void MainFrameTest::toolbarButtonsInOrder() {
     using namespace CommandId;
-    const QList<int> expected = {57600, 57601, 57603, 57607, 0,     57635, 57634, 57637, 57636,
-                                 32788, 0,     32785, 32786, 0,     32791, 32804, 32796, 32797,
-                                 32798, 32800, 0,     32840, 32841, 0,     32854, 32825, 32833,
-                                 32822, 0,     57650, 57652, 57651, 0,     57664, 57669};
+    const QList<int> expected = {
+        57600, 57601, 57603, 57607, 0,     57643, 57644, 0,     57635, 57634, 57637, 57636, 32788,
+        0,     32785, 32786, 0,     32791, 32804, 32796, 32797, 32798, 32800, 0,     32840, 32841,
+        0,     32854, 32825, 32833, 32822, 0,     57650, 57652, 57651, 0,     57664, 57669};
     QList<int> shown;
     for (QAction* action : m_frame->ToolBar()->actions())
         shown.append(action->isSeparator() ? 0 : action->data().toInt());
@@ -250,6 +250,8 @@ void MainFrameTest::acceleratorsTriggerCommands_data() {
     QTest::newRow("Ctrl+Delete") << QKeySequence(Qt::CTRL | Qt::Key_Delete) << EditDelete;
     QTest::newRow("Ctrl+Z") << QKeySequence(Qt::CTRL | Qt::Key_Z) << EditUndo;
     QTest::newRow("Alt+Backspace") << QKeySequence(Qt::ALT | Qt::Key_Backspace) << EditUndo;
+    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << EditRedo;
+    QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y) << EditRedo;
     QTest::newRow("F6 unhandled") << QKeySequence(Qt::Key_F6) << 0;
     QTest::newRow("Shift+F6 unhandled") << QKeySequence(Qt::SHIFT | Qt::Key_F6) << 0;
 }
@@ -259,7 +261,7 @@ void MainFrameTest::acceleratorsTriggerCommands() {
     QFETCH(int, command);
     using namespace CommandId;
     CLoggingTarget application({FileNew, FileOpen, FileSave, FilePrint, EditCopy, EditCut,
-                                EditPaste, EditFind, EditDelete, EditUndo});
+                                EditPaste, EditFind, EditDelete, EditUndo, EditRedo});
     m_frame->SetApplicationTarget(&application);
     m_frame->show();
     QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
