@@ -1,8 +1,10 @@
 // The inventory window on the largest inventory the file format holds: opening
-// it to a shown tree, a re-sort with its rebuild, Expand Inventory, and the
-// memory the program holds with the window open and expanded.
+// it to a shown tree, a re-sort with its rebuild, Expand Inventory, single-item
+// edits followed by the tree and a list window, and the memory the program holds
+// with the window open and expanded.
 #include <cstdio>
 #include <fstream>
+#include <malloc.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,16 +19,21 @@
 
 #include "bench/LargestInventory.h"
 #include "model/core/DelimitedText.h"
+#include "model/core/InventoryChange.h"
 #include "model/core/InventoryReport.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/FixedClock.h"
 #include "model/quickfacts/BreakdownTable.h"
+#include "model/yard/ClassificationDoc.h"
 #include "ui/app/AppSettings.h"
 #include "ui/app/RecoveryWriter.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
+#include "ui/common/WaitCursor.h"
 #include "ui/common/YardWindow.h"
+#include "ui/inventory/InventoryHistory.h"
+#include "ui/inventory/InventoryListModel.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/ReportPrinter.h"
 #include "ui/inventory/SidingWardView.h"
@@ -366,6 +373,271 @@ void BM_DeleteAllItems(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeleteAllItems)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The largest inventory in an expanded tree with a list window beside it: both
+// windows have to follow every single-item edit.
+struct COpenInventory {
+    std::unique_ptr<CSidingWardDoc> document;
+    std::unique_ptr<CSidingWardView> view;
+    std::unique_ptr<CSidingWardView2> list;
+    // Undo and redo act in the tree, as the program's would in the active window.
+    std::unique_ptr<CInventoryHistory> history;
+
+    COpenInventory(CWindowServices& services, CCatalogue* catalogue, bool keepHistory = true,
+                   bool expanded = true)
+        : document(LoadLargest()) {
+        if (!document)
+            return;
+        document->SetClassificationYard(catalogue);
+        view = services.Open(*document);
+        if (expanded)
+            view->ExpandAll();
+        view->repaint();
+        list = services.OpenList(*document);
+        if (keepHistory) {
+            history = std::make_unique<CInventoryHistory>(
+                *document, [this]() -> CDocumentView* { return view.get(); });
+        }
+    }
+    ~COpenInventory() {
+        history.reset();
+        list.reset();
+        view.reset();
+    }
+
+    bool Loaded() const { return document != nullptr; }
+
+    // Selects the item node halfway down the tree and returns its item.
+    CInventoryElement* SelectMiddleItem() const {
+        const CInventoryTreeModel& model = *view->Model();
+        view->SelectNode(model.index(model.ItemNodeCount() / 2, 0, model.RootIndex()));
+        return view->CurrentItem();
+    }
+
+    // Whether the document, the tree and the list all hold count items.
+    bool EveryWindowHolds(int count) const {
+        return document->GetItemCount() == count && view->Model()->ItemNodeCount() == count &&
+               list->Model()->rowCount() == count;
+    }
+
+    void Repaint() const {
+        view->repaint();
+        list->repaint();
+    }
+};
+
+// Delete on one item node in the middle of the tree, answered Yes: the item gone
+// from the tree and the list, both painted. Each pass deletes the next middle item.
+void BM_DeleteOneItem(benchmark::State& state) {
+    CWindowServices services;
+    const COpenInventory open(services, nullptr, true, state.range(0) != 0);
+    if (!open.Loaded()) {
+        state.SkipWithError("the inventory did not load");
+        return;
+    }
+    int expected = open.document->GetItemCount();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool selected = open.SelectMiddleItem() != nullptr;
+        state.ResumeTiming();
+        open.view->OnCommand(CommandId::EditDelete);
+        open.Repaint();
+        --expected;
+        if (!selected || !open.EveryWindowHolds(expected)) {
+            state.SkipWithError("the item was not deleted everywhere");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_DeleteOneItem)
+    ->ArgName("expanded")
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Paste of the application clipboard's item: the item added, its node put at its
+// place in the tree, the list following, both painted.
+void BM_PasteOneItem(benchmark::State& state) {
+    const CFixedClock clock{CDate{2026, 12, 8}};
+    CClassificationDoc catalogue{clock};
+    CWindowServices services;
+    const COpenInventory open(services, &catalogue, true, state.range(0) != 0);
+    if (!open.Loaded()) {
+        state.SkipWithError("the inventory did not load");
+        return;
+    }
+    const CInventoryElement* middle = open.SelectMiddleItem();
+    if (middle == nullptr) {
+        state.SkipWithError("no item to copy");
+        return;
+    }
+    const CInventoryElement copied = *middle;
+    int expected = open.document->GetItemCount();
+    for (auto _ : state) {
+        state.PauseTiming();
+        catalogue.SetClipboardItem(copied);
+        state.ResumeTiming();
+        open.view->OnCommand(CommandId::EditPaste);
+        open.Repaint();
+        ++expected;
+        if (!open.EveryWindowHolds(expected)) {
+            state.SkipWithError("the item was not pasted everywhere");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_PasteOneItem)
+    ->ArgName("expanded")
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// What Change Condition does once its dialog was closed with OK on a value. The
+// dialog itself cannot run here.
+void ApplyChosenValue(CSidingWardView& view, int attribute, const std::string& value) {
+    CInventoryElement* item = view.CurrentItem();
+    if (item == nullptr)
+        return;
+    CWaitCursor wait;
+    CInventoryElement changed = *item;
+    changed.SetAttributeText(attribute, value);
+    view.GetDocument().Apply(CInventoryChange::Replace("Change Condition", *item, changed), &view);
+}
+
+// Change Condition on the item in the middle of the tree, the value turning
+// between two every pass: both windows following and painted.
+void BM_ChangeCondition(benchmark::State& state) {
+    constexpr int kCondition = static_cast<int>(Attribute::Condition);
+    CWindowServices services;
+    const COpenInventory open(services, nullptr);
+    if (!open.Loaded()) {
+        state.SkipWithError("the inventory did not load");
+        return;
+    }
+    const CInventoryElement* item = open.SelectMiddleItem();
+    if (item == nullptr) {
+        state.SkipWithError("no item to change");
+        return;
+    }
+    const int count = open.document->GetItemCount();
+    bool mint = false;
+    for (auto _ : state) {
+        mint = !mint;
+        const std::string value = mint ? "Mint" : "Poor";
+        ApplyChosenValue(*open.view, kCondition, value);
+        open.Repaint();
+        if (open.view->CurrentItem() != item || item->GetAttributeText(kCondition) != value ||
+            !open.EveryWindowHolds(count)) {
+            state.SkipWithError("the condition was not changed");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_ChangeCondition)->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Undo of Delete on an item in the middle of the tree: the item back in the
+// document, its node back at its place, its row back in the list, both painted.
+void BM_UndoDeleteOneItem(benchmark::State& state) {
+    CWindowServices services;
+    const COpenInventory open(services, nullptr, true, state.range(0) != 0);
+    if (!open.Loaded()) {
+        state.SkipWithError("the inventory did not load");
+        return;
+    }
+    const int count = open.document->GetItemCount();
+    for (auto _ : state) {
+        state.PauseTiming();
+        open.SelectMiddleItem();
+        open.view->OnCommand(CommandId::EditDelete);
+        open.Repaint();
+        state.ResumeTiming();
+        open.history->Undo();
+        open.Repaint();
+        if (!open.EveryWindowHolds(count)) {
+            state.SkipWithError("the item did not come back everywhere");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_UndoDeleteOneItem)
+    ->ArgName("expanded")
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Undo of Delete ALL: every item back, both windows built anew and painted.
+void BM_UndoDeleteAll(benchmark::State& state) {
+    CWindowServices services;
+    const COpenInventory open(services, nullptr);
+    if (!open.Loaded()) {
+        state.SkipWithError("the inventory did not load");
+        return;
+    }
+    const int count = open.document->GetItemCount();
+    for (auto _ : state) {
+        state.PauseTiming();
+        open.view->SelectNode(open.view->Model()->RootIndex());
+        open.view->OnCommand(CommandId::EditDelete);
+        open.Repaint();
+        state.ResumeTiming();
+        open.history->Undo();
+        open.Repaint();
+        if (!open.EveryWindowHolds(count)) {
+            state.SkipWithError("the items did not come back everywhere");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_UndoDeleteAll)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The heap a history of 1000 single-item changes holds (Delete, Paste and Change
+// Condition in turn), against the same changes made without a history: the
+// difference is the history's cost.
+void BM_HistoryMemory(benchmark::State& state) {
+    const bool keepHistory = state.range(0) != 0;
+    const CFixedClock clock{CDate{2026, 12, 8}};
+    CClassificationDoc catalogue{clock};
+    CWindowServices services;
+    const COpenInventory open(services, &catalogue, keepHistory);
+    if (!open.Loaded()) {
+        state.SkipWithError("the inventory did not load");
+        return;
+    }
+    constexpr int kCondition = static_cast<int>(Attribute::Condition);
+    const std::size_t before = mallinfo2().uordblks;
+    for (auto _ : state) {
+        for (int change = 0; change < 1000; ++change) {
+            open.SelectMiddleItem();
+            switch (change % 3) {
+            case 0:
+                open.view->OnCommand(CommandId::EditCopy);
+                open.view->OnCommand(CommandId::EditDelete);
+                break;
+            case 1:
+                open.view->OnCommand(CommandId::EditPaste);
+                break;
+            default:
+                ApplyChosenValue(*open.view, kCondition, change % 2 == 0 ? "Mint" : "Poor");
+                break;
+            }
+        }
+    }
+    state.counters["heap_MB"] =
+        static_cast<double>(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
+    state.counters["changes_kept"] = keepHistory ? open.history->Count() : 0;
+}
+BENCHMARK(BM_HistoryMemory)
+    ->ArgName("history")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // The whole program's resident memory with the largest inventory open in the tree,
 // expanded, and in a list window beside it.

@@ -96,13 +96,14 @@ bool CSidingWardDoc::RemoveItem(const CInventoryElement* item, CDocumentView* or
     return true;
 }
 
-int CSidingWardDoc::RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* origin) {
+int CSidingWardDoc::RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* origin,
+                                const char* what) {
     const std::unordered_set<const CInventoryElement*> doomed(items.begin(), items.end());
     const auto held = static_cast<std::size_t>(
         std::count_if(m_items.begin(), m_items.end(),
                       [&doomed](const auto& owned) { return doomed.contains(owned.get()); }));
     if (held > 0)
-        Apply(CInventoryChange::Remove("Delete", {items.begin(), items.end()}), origin);
+        Apply(CInventoryChange::Remove(what, {items.begin(), items.end()}), origin);
     return static_cast<int>(doomed.size() - held);
 }
 

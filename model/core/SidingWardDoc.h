@@ -47,9 +47,10 @@ public:
     // Removes that very item when the list holds it and returns true; otherwise
     // changes nothing and returns false.
     bool RemoveItem(const CInventoryElement* item, CDocumentView* origin);
-    // Removes, in one step, those of items the list holds. Returns how many of
-    // items the list did not hold (each counted once).
-    int RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* origin);
+    // Removes, in one step called what, those of items the list holds. Returns how
+    // many of items the list did not hold (each counted once).
+    int RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* origin,
+                    const char* what = "Delete");
     bool ContainsItem(const CInventoryElement* item) const;
     // The list position of that very item, or -1.
     int IndexOfItem(const CInventoryElement* item) const;

@@ -90,16 +90,12 @@ void CInventoryEditCommands::Delete() {
 }
 
 void CInventoryEditCommands::DeleteAll() {
-    CSidingWardDoc& document = m_view.GetDocument();
-    std::vector<CInventoryElement*> items = m_view.ItemsInViewOrder();
-    const auto failures =
-        std::count_if(items.begin(), items.end(), [&document](const CInventoryElement* item) {
-            return !document.ContainsItem(item);
-        });
+    int failures = 0;
     {
         CWaitCursor wait;
         // One change for all of them, which one Undo gives back.
-        document.Apply(CInventoryChange::Remove("Delete ALL", std::move(items)), m_view.Sender());
+        failures = m_view.GetDocument().RemoveItems(m_view.ItemsInViewOrder(), m_view.Sender(),
+                                                    "Delete ALL");
     }
     // The boxes wait for the user: the wait cursor must not stand over them.
     for (int failure = 0; failure < failures; ++failure)

@@ -481,6 +481,42 @@ private slots:
         QCOMPARE(shownByDesktop(frame), u"Gaugewright - Sample.inv*"_s);
     }
 
+    // The Edit menu names what Undo and Redo would do; undo gives the cut item back
+    // at its place, selected, and the unsaved mark goes with the last change.
+    void undoAndRedoNameTheChangeAndFollowTheSavedState() {
+        SetQuietStart();
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CMainFrame* frame = m_app->MainFrame();
+        CChildFrame* inventory = InventoryWindows().value(0);
+        frame->MdiArea()->setActiveSubWindow(inventory);
+        auto& document = static_cast<CSidingWardDoc&>(inventory->GetDocument());
+        auto* view = qobject_cast<CSidingWardView*>(inventory->widget());
+        QAction* undo = frame->Actions().Action(CommandId::EditUndo);
+        QAction* redo = frame->Actions().Action(CommandId::EditRedo);
+        frame->UpdateCommandUi();
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->text(), u"&Undo\tCtrl+Z"_s);
+
+        CInventoryElement* second = document.GetItemAt(1);
+        view->SelectItem(second);
+        frame->Actions().Action(CommandId::EditCut)->trigger();
+        QCOMPARE(document.GetItemCount(), 9);
+        QCOMPARE(undo->text(), u"&Undo Cut\tCtrl+Z"_s);
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+        QCOMPARE(CChildFrame::ShownTitle(*inventory), u"Sample.inv*"_s);
+
+        undo->trigger();
+        QCOMPARE(document.GetItemAt(1), second);
+        QCOMPARE(view->CurrentItem(), second);
+        QCOMPARE(CChildFrame::ShownTitle(*inventory), u"Sample.inv"_s);
+        QCOMPARE(redo->text(), u"&Redo Cut\tCtrl+Shift+Z"_s);
+        QVERIFY(!undo->isEnabled());
+
+        redo->trigger();
+        QCOMPARE(document.GetItemCount(), 9);
+        QCOMPARE(CChildFrame::ShownTitle(*inventory), u"Sample.inv*"_s);
+    }
+
     void theMaximizedYardHasNoCloseButtonInTheMenuBar() {
         SetQuietStart();
         QVERIFY(Start({DataPath("Sample.inv")}));
