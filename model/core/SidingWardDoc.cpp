@@ -28,17 +28,17 @@ void CSidingWardDoc::Apply(std::unique_ptr<CInventoryChange> change, CDocumentVi
 }
 
 void CSidingWardDoc::Undo(CInventoryChange& change, CDocumentView* origin) {
-    CInventoryChange::Target target{m_items, m_sortAttribute};
-    LetGo(change.Leaving(target, true));
-    CItemsUpdate update = change.Undo(target);
-    update.replay = true;
-    Notify(update, origin);
+    Replay(change, origin, true);
 }
 
 void CSidingWardDoc::Redo(CInventoryChange& change, CDocumentView* origin) {
+    Replay(change, origin, false);
+}
+
+void CSidingWardDoc::Replay(CInventoryChange& change, CDocumentView* origin, bool undo) {
     CInventoryChange::Target target{m_items, m_sortAttribute};
-    LetGo(change.Leaving(target, false));
-    CItemsUpdate update = change.Do(target);
+    LetGo(change.Leaving(target, undo));
+    CItemsUpdate update = undo ? change.Undo(target) : change.Do(target);
     update.replay = true;
     Notify(update, origin);
 }

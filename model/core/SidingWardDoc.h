@@ -89,6 +89,8 @@ private:
     // Tells every inventory view of the update, then the watcher.
     void Notify(const CItemsUpdate& update, CDocumentView* origin);
     void LetGo(const std::vector<CInventoryElement*>& items);
+    // A recorded change undone or done again, without recording it.
+    void Replay(CInventoryChange& change, CDocumentView* origin, bool undo);
 
     ItemList m_items;
     CCatalogue* m_yard = nullptr;
