@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "model/core/SidingWardDoc.h"
-#include "support/TempDir.h"
 
 namespace {
 
@@ -43,9 +42,8 @@ public:
     void Record(std::unique_ptr<CInventoryChange> change) override {
         changes.push_back(std::move(change));
     }
-    void MarkSaved() override { ++saved; }
+    void MarkSaved() override {}
     std::vector<std::unique_ptr<CInventoryChange>> changes;
-    int saved = 0;
 };
 
 // The body classifications in document order: which items, in which order.
@@ -161,50 +159,6 @@ TEST(InventoryChange, DoUndoRedoGiveBackTheSameItemsInTheSameOrder) {
         }
         EXPECT_EQ(CCountedItem::alive, 0);
     }
-}
-
-TEST(InventoryChange, UpdatesNameThePositionsTheWindowsNeed) {
-    CSidingWardDoc doc;
-    for (const char* name : {"A", "B", "C", "D"})
-        doc.AddItem(Item(name), nullptr);
-    CRecordingInventoryView view;
-    doc.AddView(&view);
-    CKeepingRecorder recorder;
-    doc.SetChangeRecorder(&recorder);
-    CInventoryElement* b = doc.GetItemAt(1);
-    CInventoryElement* d = doc.GetItemAt(3);
-    doc.Apply(CInventoryChange::Remove("Delete", {d, b}), &view);
-    EXPECT_EQ(view.updates.back().positions, (std::vector<int>{1, 3}));
-    EXPECT_EQ(view.updates.back().items, (std::vector<CInventoryElement*>{b, d}));
-    EXPECT_EQ(view.leaving, (std::vector<CInventoryElement*>{b, d}));
-    doc.Undo(*recorder.changes.back(), &view);
-    // Undo selects what came back.
-    EXPECT_EQ(view.updates.back().positions, (std::vector<int>{1, 3}));
-    EXPECT_EQ(view.updates.back().focus, b);
-    EXPECT_EQ(Names(doc), "A B C D ");
-}
-
-TEST(InventoryChange, WithoutARecorderAChangeMarksModifiedAndIsForgotten) {
-    CCountedItem::alive = 0;
-    CSidingWardDoc doc;
-    doc.AddItem(Item("A"), nullptr);
-    doc.SetModifiedFlag(false);
-    EXPECT_TRUE(doc.RemoveItem(doc.GetItemAt(0), nullptr));
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(CCountedItem::alive, 0);
-    // An import that brought nothing still counts as a change.
-    doc.SetModifiedFlag(false);
-    doc.Apply(CInventoryChange::Insert("Import", {}, true), nullptr);
-    EXPECT_TRUE(doc.IsModified());
-}
-
-TEST(InventoryChange, SavingTellsTheRecorder) {
-    CSidingWardDoc doc;
-    CKeepingRecorder recorder;
-    doc.SetChangeRecorder(&recorder);
-    CTempDir dir;
-    ASSERT_TRUE(doc.OnSaveDocument(dir.Path("saved.inv")).Succeeded());
-    EXPECT_EQ(recorder.saved, 1);
 }
 
 } // namespace
