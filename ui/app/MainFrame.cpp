@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -19,15 +20,18 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "model/core/InventoryElement.h"
 #include "ui/app/ProgramCommands.h"
 #include "ui/common/Captions.h"
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/MessageSink.h"
+#include "ui/common/PicturePane.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
 #include "ui/inventory/InventoryCommandIds.h"
+#include "ui/inventory/InventoryEditTarget.h"
 #include "ui/yard/YardCommandIds.h"
 
 using namespace Qt::StringLiterals;
@@ -74,6 +78,7 @@ CMainFrame::CMainFrame(CMessageSink& messages, CSoundPlayer& sounds, QWidget* pa
     addActions(m_actions->AllActions());
     CreateToolBar();
     CreateStatusBar();
+    CreatePictureDock();
     RebuildMenus();
 
     // The keys of document windows on every desktop: the next and the previous
@@ -88,6 +93,8 @@ CMainFrame::CMainFrame(CMessageSink& messages, CSoundPlayer& sounds, QWidget* pa
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveWindowChanged);
     // Whatever changed the commands' state may have changed a modified flag as well.
     connect(m_actions, &CActionRegistry::AllUpdated, this, &CMainFrame::UpdateTitles);
+    // A new selection or another active window updates the commands, and the pane.
+    connect(m_actions, &CActionRegistry::AllUpdated, this, &CMainFrame::FollowCurrentPicture);
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandUi);
     if (QGuiApplication::platformName() == u"xcb"_s)
         qApp->installEventFilter(this);
@@ -116,7 +123,8 @@ CMenuLayout CMainFrame::DefaultMenuLayout() {
                      Item::Command(FilePrintSetup), Item::Separator(), Item::Command(FileMru1),
                      Item::Command(FileMru1 + 1), Item::Command(FileMru1 + 2),
                      Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)}),
-        Item::Popup(u"&View"_s, {Item::Command(ViewToolbar), Item::Command(ViewStatusBar)}),
+        Item::Popup(u"&View"_s, {Item::Command(ViewToolbar), Item::Command(ViewStatusBar),
+                                 Item::Command(ViewPicturePane)}),
         Item::Popup(kHelpMenuTitle, {Item::Command(HelpTopics), Item::Command(TipOfTheDay),
                                      Item::Separator(), Item::Command(AppAbout)}),
     };
@@ -147,6 +155,12 @@ std::vector<CCommandInfo> CMainFrame::Commands() {
          u"&Redo"_s,
          u"edit-redo"_s},
         {ViewToolbar, u"&Toolbar"_s, u"Show or hide the toolbar\nToggle Toolbar"_s, {}, {}, true},
+        {ViewPicturePane,
+         u"&Picture Pane"_s,
+         u"Show or hide the picture of the selected item beside the windows\nPicture Pane"_s,
+         {},
+         {},
+         true},
         {ViewStatusBar,
          u"&Status Bar"_s,
          u"Show or hide the status bar\nToggle Status Bar"_s,
@@ -231,6 +245,34 @@ void CMainFrame::CreateToolBar() {
         else
             m_toolBar->addAction(m_actions->Action(id));
     }
+}
+
+void CMainFrame::CreatePictureDock() {
+    m_pictureDock = new QDockWidget(u"Picture Pane"_s, this);
+    m_pictureDock->setObjectName(u"picturePane"_s);
+    m_picturePane = new CPicturePane(m_pictureDock);
+    m_pictureDock->setWidget(m_picturePane);
+    m_pictureDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, m_pictureDock);
+    m_pictureDock->hide();
+    connect(m_pictureDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            FollowCurrentPicture();
+        m_actions->UpdateAction(CommandId::ViewPicturePane);
+    });
+}
+
+void CMainFrame::FollowCurrentPicture() {
+    // A hidden pane decodes nothing.
+    if (m_pictureDock->isHidden())
+        return;
+    QString path;
+    const CChildFrame* child = ActiveChildFrame();
+    const auto* window =
+        child ? dynamic_cast<const CInventoryEditTarget*>(child->widget()) : nullptr;
+    if (const CInventoryElement* item = window ? window->CurrentItem() : nullptr)
+        path = text::FromBytes(item->GetPicture());
+    m_picturePane->ShowPicture(path);
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -563,7 +605,8 @@ void CMainFrame::ArrangeIcons() {
 
 bool CMainFrame::HandlesCommand(int id) const {
     return id == CommandId::AppExit || id == CommandId::ViewToolbar ||
-           id == CommandId::ViewStatusBar || IsWindowCommand(id);
+           id == CommandId::ViewStatusBar || id == CommandId::ViewPicturePane ||
+           IsWindowCommand(id);
 }
 
 void CMainFrame::OnCommand(int id) {
@@ -576,6 +619,9 @@ void CMainFrame::OnCommand(int id) {
         break;
     case CommandId::ViewStatusBar:
         statusBar()->setVisible(statusBar()->isHidden());
+        break;
+    case CommandId::ViewPicturePane:
+        m_pictureDock->setVisible(m_pictureDock->isHidden());
         break;
     case CommandId::WindowCascade:
         Cascade();
@@ -599,6 +645,8 @@ void CMainFrame::OnUpdateCommand(int id, CCommandUpdate& update) {
         update.SetCheck(!m_toolBar->isHidden());
     else if (id == CommandId::ViewStatusBar)
         update.SetCheck(!statusBar()->isHidden());
+    else if (id == CommandId::ViewPicturePane)
+        update.SetCheck(!m_pictureDock->isHidden());
     else if (IsWindowCommand(id))
         update.Enable(!m_mdiArea->subWindowList().isEmpty());
 }

@@ -21,6 +21,8 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class QDockWidget;
+class CPicturePane;
 
 // The three lock-key indicators of the status bar.
 enum class LockKey { Caps, Num, Scroll };
@@ -49,6 +51,9 @@ public:
     CActionRegistry& Actions() { return *m_actions; }
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QToolBar* ToolBar() const { return m_toolBar; }
+    // The dock that shows the current item's picture (View > Picture Pane).
+    CPicturePane* PicturePane() const { return m_picturePane; }
+    QDockWidget* PictureDock() const { return m_pictureDock; }
     // The Window menu; null while no document window is open.
     QMenu* WindowMenu() const { return m_windowMenu; }
     QLabel* LockIndicator(LockKey key) const;
@@ -98,6 +103,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreatePictureDock();
+    // The picture pane shows the picture of the active inventory window's item.
+    void FollowCurrentPicture();
     void CreateToolBar();
     void CreateStatusBar();
     void OnActiveWindowChanged();
@@ -116,6 +124,8 @@ private:
     CMenuLayout m_defaultMenus;
     QMdiArea* m_mdiArea;
     QToolBar* m_toolBar = nullptr;
+    QDockWidget* m_pictureDock = nullptr;
+    CPicturePane* m_picturePane = nullptr;
     QMenu* m_windowMenu = nullptr;
     QList<QMenu*> m_menus;
     QList<QAction*> m_windowListActions;

@@ -39,6 +39,7 @@
 #include "ui/common/DocManager.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
+#include "ui/common/PicturePane.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
 #include "ui/inventory/CommentsEditor.h"
@@ -291,6 +292,9 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
         m_services.desktop->RegisterIfMissing(QCoreApplication::applicationFilePath());
     // 10. The main window; 11. no empty inventory is made.
     m_mainFrame = std::make_unique<CMainFrame>(m_services.messages, m_services.sounds);
+    // A double-click on the picture pane opens the picture as View Item Picture does.
+    connect(m_mainFrame->PicturePane(), &CPicturePane::Activated, this,
+            [this](const QString& path) { m_pictureViewer->View(m_mainFrame.get(), path); });
     m_docCommands =
         std::make_unique<CDocCommands>(*m_docManager, [this] { return m_mainFrame.get(); });
     m_appCommands = std::make_unique<CAppCommands>(

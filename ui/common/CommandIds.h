@@ -33,6 +33,7 @@ inline constexpr int EditDelete = 32788;
 // View
 inline constexpr int ViewToolbar = 59392;
 inline constexpr int ViewStatusBar = 59393;
+inline constexpr int ViewPicturePane = 59394;
 inline constexpr int NextPane = 57680;
 inline constexpr int PreviousPane = 57681;
 

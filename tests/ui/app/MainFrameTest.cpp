@@ -156,7 +156,8 @@ void MainFrameTest::menusWithoutDocumentWindow_data() {
                                          u"Recent File"_s,
                                          u"-"_s,
                                          u"E&xit"_s};
-    QTest::newRow("view") << u"&View"_s << QStringList{u"&Toolbar"_s, u"&Status Bar"_s};
+    QTest::newRow("view") << u"&View"_s
+                          << QStringList{u"&Toolbar"_s, u"&Status Bar"_s, u"&Picture Pane"_s};
     QTest::newRow("help") << u"&Help"_s
                           << QStringList{u"&Help Topics"_s, u"&Tip of the Day"_s, u"-"_s,
                                          u"&About The Gaugewright..."_s};
