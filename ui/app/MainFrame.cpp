@@ -247,6 +247,9 @@ void CMainFrame::CreateToolBar() {
     }
 }
 
+// Wide enough for a photo to be made out beside the inventory windows.
+constexpr int kPicturePaneWidth = 300;
+
 void CMainFrame::CreatePictureDock() {
     m_pictureDock = new QDockWidget(u"Picture Pane"_s, this);
     m_pictureDock->setObjectName(u"picturePane"_s);
@@ -256,6 +259,8 @@ void CMainFrame::CreatePictureDock() {
     addDockWidget(Qt::RightDockWidgetArea, m_pictureDock);
     m_pictureDock->hide();
     connect(m_pictureDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && m_pictureDock->width() < kPicturePaneWidth)
+            resizeDocks({m_pictureDock}, {kPicturePaneWidth}, Qt::Horizontal);
         if (visible)
             FollowCurrentPicture();
         m_actions->UpdateAction(CommandId::ViewPicturePane);
