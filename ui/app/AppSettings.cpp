@@ -14,6 +14,7 @@ const QLatin1String kVersion("Version");
 const QLatin1String kLicense("License");
 const QLatin1String kSettings("Settings");
 const QLatin1String kExchange("Import Export");
+const QLatin1String kPicturePane("Picture Pane");
 const QLatin1String kRecentFileList("Recent File List");
 const QLatin1String kTip("Tip");
 
@@ -110,6 +111,16 @@ QString CAppSettings::ExchangeFolder() const {
 
 void CAppSettings::SetExchangeFolder(const QString& folder) {
     m_store->setValue(Key(kExchange, QStringLiteral("Folder")), folder);
+}
+
+bool CAppSettings::ShowPicturePane() const {
+    return m_store->value(Key(kPicturePane, QStringLiteral("Shown"))).toString() ==
+           QLatin1String("1");
+}
+
+void CAppSettings::SetShowPicturePane(bool show) {
+    m_store->setValue(Key(kPicturePane, QStringLiteral("Shown")),
+                      show ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 int CAppSettings::PreviewPages() const {

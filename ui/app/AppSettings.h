@@ -40,6 +40,10 @@ public:
     QString Release() const;
     void SetRelease(const QString& release);
 
+    // Picture Pane/Shown: "1" shows the picture pane at start-up.
+    bool ShowPicturePane() const;
+    void SetShowPicturePane(bool show);
+
     // License/Welcome: only "0" hides the Welcome dialog at start-up.
     bool ShowWelcome() const;
     void SetShowWelcome(bool show);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -319,6 +320,7 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     }
     // 14.
     m_mainFrame->ShowAtStartUp();
+    m_mainFrame->PictureDock()->setVisible(m_services.settings.ShowPicturePane());
     StartRecovery();
     // 15. The inventory of the command line; when it cannot be opened the program ends.
     if (!inventory.isEmpty())
@@ -557,6 +559,7 @@ bool CSidingWardApp::CloseAll() {
         }
     }
     m_services.settings.SetRecentFiles(m_docManager->GetRecentFiles().GetFiles());
+    m_services.settings.SetShowPicturePane(!m_mainFrame->PictureDock()->isHidden());
     // Documents are no longer asked about; their windows go with the main window.
     for (CDocument* document : m_docManager->GetDocuments())
         document->SetModifiedFlag(false);

@@ -51,6 +51,7 @@ private slots:
         QVERIFY(settings.ShowTipsAtStartUp());
         QCOMPARE(settings.TipFilePosition(), 0);
         QCOMPARE(settings.TipTimeStamp(), QString());
+        QVERIFY(!settings.ShowPicturePane());
     }
 
     void writesTheDocumentedNames() {
@@ -67,10 +68,12 @@ private slots:
             settings.SetShowTipsAtStartUp(false);
             settings.SetTipFilePosition(1234);
             settings.SetTipTimeStamp(QStringLiteral("Wed Jan 02 02:03:55 1980"));
+            settings.SetShowPicturePane(true);
             QVERIFY(settings.Flush());
         }
         QCOMPARE(Raw(m_file), (QStringList{
                                   QStringLiteral("License/Welcome=0"),
+                                  QStringLiteral("Picture Pane/Shown=1"),
                                   QStringLiteral("Recent File List/File1=/a.inv"),
                                   QStringLiteral("Recent File List/File2=/b.inv"),
                                   QStringLiteral("Settings/CYard=Z"),
