@@ -176,8 +176,13 @@ QImage CThumbnailStore::Load(const QString& path, ThumbnailSize size, Outcome* o
     image.setText(kSizeKey, QString::number(bytes));
     image.setText(kMimeKey, QMimeDatabase().mimeTypeForFile(info).name());
     if (original.isValid()) {
-        image.setText(QStringLiteral("Thumb::Image::Width"), QString::number(original.width()));
-        image.setText(QStringLiteral("Thumb::Image::Height"), QString::number(original.height()));
+        // The picture as it is shown: turned upright.
+        const QSize shown =
+            reader.transformation().testFlag(QImageIOHandler::TransformationRotate90)
+                ? original.transposed()
+                : original;
+        image.setText(QStringLiteral("Thumb::Image::Width"), QString::number(shown.width()));
+        image.setText(QStringLiteral("Thumb::Image::Height"), QString::number(shown.height()));
     }
     image.setText(QStringLiteral("Software"), m_program);
     if (store && MakeFolders(QFileInfo(thumbnail).path()))
