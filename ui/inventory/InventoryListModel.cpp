@@ -27,7 +27,7 @@ int CInventoryListModel::columnCount(const QModelIndex& parent) const {
 QVariant CInventoryListModel::data(const QModelIndex& index, int role) const {
     if (ShowsPictures() && index.column() == 0 && role == Qt::DecorationRole) {
         const CInventoryElement* item = ItemAt(index.row());
-        return item != nullptr ? Picture(*item) : QVariant();
+        return item != nullptr ? Picture(*item, index.row()) : QVariant();
     }
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
@@ -221,14 +221,17 @@ void CInventoryListModel::SetPictures(CThumbnailLoader* loader) {
     endResetModel();
 }
 
-QVariant CInventoryListModel::Picture(const CInventoryElement& item) const {
+QVariant CInventoryListModel::Picture(const CInventoryElement& item, int row) const {
     const std::string& bytes = item.GetPicture();
     if (bytes.empty())
         return {};
     const QString path = text::FromBytes(bytes);
     QPixmap thumbnail = m_thumbnails->Thumbnail(path, kThumbnailSize);
     if (thumbnail.isNull()) {
-        m_waitingPictures.emplace(path, bytes);
+        auto& cells = m_waitingPictures[path].cells;
+        const std::pair<int, const CInventoryElement*> cell{row, &item};
+        if (std::find(cells.begin(), cells.end(), cell) == cells.end())
+            cells.push_back(cell);
         thumbnail = m_thumbnails->Placeholder();
     }
     // An icon, so that the view fits it into its icon size.
@@ -239,12 +242,14 @@ void CInventoryListModel::OnThumbnailReady(const QString& path) {
     const auto waiting = m_waitingPictures.find(path);
     if (waiting == m_waitingPictures.end())
         return;
-    const std::string bytes = std::move(waiting->second);
+    const auto cells = std::move(waiting->second.cells);
     m_waitingPictures.erase(waiting);
-    // Several items may name the same picture.
-    for (std::size_t row = 0; row < m_shown.size(); ++row) {
-        if (m_shown[row]->GetPicture() == bytes) {
-            const QModelIndex cell = index(static_cast<int>(row), 0);
+    for (auto [row, item] : cells) {
+        // The rows may have moved since (a sort, the filter): the item is found anew.
+        if (ItemAt(row) != item)
+            row = RowOf(item);
+        if (row >= 0) {
+            const QModelIndex cell = index(row, 0);
             emit dataChanged(cell, cell, {Qt::DecorationRole});
         }
     }

@@ -83,7 +83,7 @@ private:
     bool Passes(const CInventoryElement& item) const;
     // The shown row a row at index of every row would take.
     int ShownRowBefore(std::size_t index) const;
-    QVariant Picture(const CInventoryElement& item) const;
+    QVariant Picture(const CInventoryElement& item, int row) const;
     // A thumbnail the column waited for is there: its cells show it.
     void OnThumbnailReady(const QString& path);
 
@@ -98,7 +98,11 @@ private:
     // the last rebuild).
     bool m_documentOrder = true;
     CThumbnailLoader* m_thumbnails = nullptr;
-    // The pictures whose cells show the placeholder until their thumbnail comes,
-    // with the path's bytes as the items hold them.
-    mutable std::unordered_map<QString, std::string> m_waitingPictures;
+    // A picture whose cells show the placeholder until its thumbnail comes: the
+    // cells the view asked for (the rows in sight), by row and item, so that the
+    // thumbnail's arrival touches those and never walks every row.
+    struct WaitingPicture {
+        std::vector<std::pair<int, const CInventoryElement*>> cells;
+    };
+    mutable std::unordered_map<QString, WaitingPicture> m_waitingPictures;
 };
