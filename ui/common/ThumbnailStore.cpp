@@ -94,7 +94,7 @@ int CThumbnailStore::Pixels(ThumbnailSize size) {
 QByteArray CThumbnailStore::UriOf(const QString& absolutePath) {
     // The URI rules the desktop's thumbnailers follow keep these marks of a path
     // segment as they are; ";" and everything else outside the letters and digits
-    // is escaped (QUrl would keep ";" and so name another thumbnail).
+    // is escaped (QUrl would keep ";", "[" and "]" and so name another thumbnail).
     return QByteArrayLiteral("file://") +
            QDir::cleanPath(absolutePath).toUtf8().toPercentEncoding("/!~*'()$&+,:=@");
 }

@@ -77,6 +77,10 @@ private slots:
             << QStringLiteral(u"/tmp/Z\u00FCge/\u00E9t\u00E9;1.jpg")
             << QByteArray("file:///tmp/Z%C3%BCge/%C3%A9t%C3%A9%3B1.jpg")
             << QStringLiteral("ef8105d0164e53ed5dbe78586bd642f6.png");
+        // QUrl would keep ";" and the brackets: another name than other programs'.
+        QTest::newRow("brackets") << QStringLiteral("/tmp/[HO] set.jpg")
+                                  << QByteArray("file:///tmp/%5BHO%5D%20set.jpg")
+                                  << QStringLiteral("34edf36710d094c452e146ecb05b4381.png");
         QTest::newRow("marks kept") << QStringLiteral("/tmp/a+b,c=d/(e)!~*'$&:@.jpg")
                                     << QByteArray("file:///tmp/a+b,c=d/(e)!~*'$&:@.jpg")
                                     << QStringLiteral("fcdbe22ef23c48c1031588bf65cc3dc3.png");
