@@ -15,6 +15,7 @@ const QLatin1String kLicense("License");
 const QLatin1String kSettings("Settings");
 const QLatin1String kExchange("Import Export");
 const QLatin1String kPicturePane("Picture Pane");
+const QLatin1String kListPictures("List Pictures");
 const QLatin1String kRecentFileList("Recent File List");
 const QLatin1String kTip("Tip");
 
@@ -121,6 +122,19 @@ bool CAppSettings::ShowPicturePane() const {
 void CAppSettings::SetShowPicturePane(bool show) {
     m_store->setValue(Key(kPicturePane, QStringLiteral("Shown")),
                       show ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+// A group of its own, beside the tree's values in "Settings", which the older
+// releases read and write in their own format.
+bool CAppSettings::ListShowsPictures(const QString& documentTitle) const {
+    return !documentTitle.isEmpty() &&
+           m_store->value(Key(kListPictures, documentTitle)).toString() == QLatin1String("1");
+}
+
+void CAppSettings::SetListShowsPictures(const QString& documentTitle, bool shown) {
+    if (!documentTitle.isEmpty())
+        m_store->setValue(Key(kListPictures, documentTitle),
+                          shown ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 int CAppSettings::PreviewPages() const {

@@ -58,6 +58,10 @@ public:
     void SetViewSettings(const QString& documentTitle, const QString& settings) override;
     QString ExchangeFolder() const override;
     void SetExchangeFolder(const QString& folder) override;
+    // "List Pictures"/<document title>: "1" when the inventory's list shows its
+    // pictures; absent or anything else, it does not.
+    bool ListShowsPictures(const QString& documentTitle) const override;
+    void SetListShowsPictures(const QString& documentTitle, bool shown) override;
 
     // Settings/PreviewPages: pages shown by print preview, 0 when absent.
     int PreviewPages() const;

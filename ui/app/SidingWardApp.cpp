@@ -43,6 +43,7 @@
 #include "ui/common/PicturePane.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
+#include "ui/common/ThumbnailLoader.h"
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/ImportExportCommands.h"
@@ -126,7 +127,7 @@ CMenuLayout InventoryMenuLayout() {
                        Item::Separator(), Item::Command(ExpandInventory),
                        Item::Command(CollapseInventory), Item::Separator(),
                        Item::Command(InventoryDetails), Item::Separator(),
-                       Item::Command(ViewAsList), Item::Separator()});
+                       Item::Command(ViewAsList), Item::Command(ShowPictures), Item::Separator()});
     layout[1] = view;
     const auto options =
         Item::Popup(QStringLiteral("&Options"),
@@ -177,7 +178,8 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
           [this]() -> QPrinter& { return m_appCommands->Printer(); })),
       m_breakdowns(std::make_unique<CBreakdownCommands>(
           [this]() -> QPrinter& { return m_appCommands->Printer(); }, services.clock,
-          &services.messages)) {
+          &services.messages)),
+      m_thumbnails(std::make_unique<CThumbnailLoader>(CThumbnailStore::ForCurrentUser())) {
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,
@@ -470,9 +472,9 @@ CInventoryViewServices CSidingWardApp::InventoryViewServices() {
     // Asked for when an inventory window registers: the yard window is made at
     // start-up, before any inventory window, and stays until the program ends.
     auto findYard = [this]() -> CYardWindow* { return m_yardView; };
-    return {
-        m_services.messages,      m_services.sounds,    m_services.settings, findYard,
-        m_commentsPictures.get(), m_importExport.get(), m_printing.get(),    m_breakdowns.get()};
+    return {m_services.messages,      m_services.sounds,    m_services.settings, findYard,
+            m_commentsPictures.get(), m_importExport.get(), m_printing.get(),    m_breakdowns.get(),
+            m_thumbnails.get()};
 }
 
 void CSidingWardApp::OpenInventoryWindow(CDocument& document) {

@@ -32,6 +32,7 @@ class CInventoryDocCommands;
 class CInventoryHistory;
 class CReportPrintCommands;
 class CTextEditor;
+class CThumbnailLoader;
 class CDocCommands;
 class CMainFrame;
 class CMessageSink;
@@ -141,6 +142,8 @@ private:
     std::unique_ptr<CImportExportCommands> m_importExport;
     std::unique_ptr<CReportPrintCommands> m_printing;
     std::unique_ptr<CBreakdownCommands> m_breakdowns;
+    // Every window's thumbnails, so a picture is made and kept once.
+    std::unique_ptr<CThumbnailLoader> m_thumbnails;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     // What each open inventory can undo; it goes when the inventory closes.
     std::map<const CDocument*, std::unique_ptr<CInventoryHistory>> m_histories;

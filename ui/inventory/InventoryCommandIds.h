@@ -22,6 +22,7 @@ inline constexpr int ChangeCondition = 32920;
 inline constexpr int ChangeCurrentValue = 32921;
 inline constexpr int ChangeComments = 32922;
 inline constexpr int ChangePicture = 32923;
+inline constexpr int ShowPictures = 32939;
 
 // Quick Facts
 inline constexpr int DollarGainLoss = 32791;

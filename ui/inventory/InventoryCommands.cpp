@@ -37,10 +37,11 @@ enum class Rule {
     SelectedPicture,  // Selected, and the item has a picture
     Expands,          // the window expands and collapses its items
     MenuSort,         // the window sorts from the menu
+    Pictures,         // the window can show its items' pictures
 };
 
 // The program's part a command needs; without it the command is disabled.
-enum class Service { None, Printing, ImportExport, CommentsPictures, Breakdowns };
+enum class Service { None, Printing, ImportExport, CommentsPictures, Breakdowns, Thumbnails };
 
 // What the rules look at, taken once per update.
 struct CommandState {
@@ -53,6 +54,7 @@ struct CommandState {
     bool picture = false;
     bool expands = false;
     bool sortsFromMenu = false;
+    bool pictures = false;
 };
 
 bool Holds(Rule rule, const CommandState& state) {
@@ -81,6 +83,8 @@ bool Holds(Rule rule, const CommandState& state) {
         return state.expands;
     case Rule::MenuSort:
         return state.sortsFromMenu;
+    case Rule::Pictures:
+        return state.pictures;
     }
     return false;
 }
@@ -97,6 +101,8 @@ bool Offers(Service service, const CInventoryViewServices& services) {
         return services.commentsPictures != nullptr;
     case Service::Breakdowns:
         return services.breakdowns != nullptr;
+    case Service::Thumbnails:
+        return services.thumbnails != nullptr;
     }
     return false;
 }
@@ -115,13 +121,15 @@ void WithItem(CInventoryEditTarget& view,
 }
 
 // One command: how it shows itself, when it may run, what it does, the text it
-// carries at update time (none: the standard text) and the service it needs.
+// carries at update time (none: the standard text), the service it needs and,
+// for a switch, whether it is on.
 struct Command {
     CCommandInfo info;
     Rule rule = Rule::Always;
     std::function<void(CInventoryEditTarget&)> run{};
     std::function<QString(const CInventoryEditTarget&)> text{};
     Service service = Service::None;
+    std::function<bool(const CInventoryEditTarget&)> checked{};
 };
 
 const std::vector<Command>& CommandTable() {
@@ -241,6 +249,17 @@ const std::vector<Command>& CommandTable() {
               u"Choose the details shown for every item\nInventory Details"_s},
              Rule::Always,
              [](View& view) { view.RunInventoryDetails(); }},
+            {{ShowPictures,
+              u"Show &Pictures"_s,
+              u"Show a thumbnail of each item's picture in the list\nShow Pictures"_s,
+              {},
+              {},
+              true},
+             Rule::Pictures,
+             [](View& view) { view.ShowPictures(!view.PicturesShown()); },
+             {},
+             Service::Thumbnails,
+             [](const View& view) { return view.PicturesShown(); }},
 
             {{SendToYard, u"&Send to Classification Yard"_s,
               u"Send the selected item to the Classification Yard for changes\n"
@@ -464,9 +483,12 @@ void Update(CInventoryEditTarget& window, int id, CCommandUpdate& update) {
     state.picture = item != nullptr && !item->GetPicture().empty();
     state.expands = traits.expands;
     state.sortsFromMenu = traits.sortsFromMenu;
+    state.pictures = traits.pictures;
     update.Enable(Offers(command->service, window.ViewServices()) && Holds(command->rule, state));
     if (command->text)
         update.SetText(command->text(window));
+    if (command->checked)
+        update.SetCheck(command->checked(window));
 }
 
 void Run(CInventoryEditTarget& window, int id) {

@@ -33,6 +33,9 @@ struct CInventoryWindowTraits {
     bool expands = true;
     // Sort Inventory by... applies (a window that sorts by its headers has no use for it).
     bool sortsFromMenu = true;
+    // View > Show Pictures applies (the list shows a picture column; the tree shows
+    // a picture in each item's tool tip whatever the setting).
+    bool pictures = false;
 };
 
 // What the editing commands need of a window that shows an inventory (the tree or
@@ -74,6 +77,9 @@ public:
     virtual void CollapseAll() {}
     virtual void SortBy(int /*attribute*/) {}
     virtual void RunInventoryDetails() = 0;
+    // Whether the window shows its items' pictures, and the switch.
+    virtual bool PicturesShown() const { return false; }
+    virtual void ShowPictures(bool /*shown*/) {}
     // The item went to the yard: a drag that began on it must not send it again.
     virtual void ForgetDraggedItem() {}
 

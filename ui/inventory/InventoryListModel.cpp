@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
+#include <QIcon>
+
 #include "model/core/Catalogue.h"
 #include "model/core/ItemList.h"
 #include "model/core/LabelCollation.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/Text.h"
+#include "ui/common/ThumbnailLoader.h"
+
+const ThumbnailSize CInventoryListModel::kThumbnailSize = ThumbnailSize::Normal;
 
 CInventoryListModel::CInventoryListModel(CSidingWardDoc& document, QObject* parent)
     : QAbstractTableModel(parent), m_document(document) {}
@@ -16,10 +21,14 @@ int CInventoryListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CInventoryListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_attributes.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_attributes.size()) + FirstAttributeColumn();
 }
 
 QVariant CInventoryListModel::data(const QModelIndex& index, int role) const {
+    if (ShowsPictures() && index.column() == 0 && role == Qt::DecorationRole) {
+        const CInventoryElement* item = ItemAt(index.row());
+        return item != nullptr ? Picture(*item, index.row()) : QVariant();
+    }
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
     const CInventoryElement* item = ItemAt(index.row());
@@ -36,6 +45,8 @@ QVariant CInventoryListModel::headerData(int section, Qt::Orientation orientatio
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     if (role != Qt::DisplayRole)
         return {};
+    if (ShowsPictures() && section == 0)
+        return QStringLiteral("Picture");
     const int attribute = AttributeOf(section);
     return attribute < 0 ? QVariant() : QVariant(text::FromBytes(Heading(attribute)));
 }
@@ -186,9 +197,62 @@ bool CInventoryListModel::RemoveRow(const CInventoryElement* item) {
 }
 
 int CInventoryListModel::AttributeOf(int column) const {
+    column -= FirstAttributeColumn();
     return column >= 0 && column < static_cast<int>(m_attributes.size())
                ? m_attributes[static_cast<std::size_t>(column)]
                : -1;
+}
+
+void CInventoryListModel::SetPictures(CThumbnailLoader* loader) {
+    if (loader == m_thumbnails)
+        return;
+    beginResetModel();
+    if (m_thumbnails != nullptr)
+        disconnect(m_thumbnails, nullptr, this, nullptr);
+    m_thumbnails = loader;
+    m_waitingPictures.clear();
+    if (m_thumbnails != nullptr) {
+        connect(m_thumbnails, &CThumbnailLoader::ThumbnailReady, this,
+                [this](const QString& path, ThumbnailSize size) {
+                    if (size == kThumbnailSize)
+                        OnThumbnailReady(path);
+                });
+    }
+    endResetModel();
+}
+
+QVariant CInventoryListModel::Picture(const CInventoryElement& item, int row) const {
+    const std::string& bytes = item.GetPicture();
+    if (bytes.empty())
+        return {};
+    const QString path = text::FromBytes(bytes);
+    QPixmap thumbnail = m_thumbnails->Thumbnail(path, kThumbnailSize);
+    if (thumbnail.isNull()) {
+        auto& cells = m_waitingPictures[path].cells;
+        const std::pair<int, const CInventoryElement*> cell{row, &item};
+        if (std::find(cells.begin(), cells.end(), cell) == cells.end())
+            cells.push_back(cell);
+        thumbnail = m_thumbnails->Placeholder();
+    }
+    // An icon, so that the view fits it into its icon size.
+    return QIcon(thumbnail);
+}
+
+void CInventoryListModel::OnThumbnailReady(const QString& path) {
+    const auto waiting = m_waitingPictures.find(path);
+    if (waiting == m_waitingPictures.end())
+        return;
+    const auto cells = std::move(waiting->second.cells);
+    m_waitingPictures.erase(waiting);
+    for (auto [row, item] : cells) {
+        // The rows may have moved since (a sort, the filter): the item is found anew.
+        if (ItemAt(row) != item)
+            row = RowOf(item);
+        if (row >= 0) {
+            const QModelIndex cell = index(row, 0);
+            emit dataChanged(cell, cell, {Qt::DecorationRole});
+        }
+    }
 }
 
 CInventoryElement* CInventoryListModel::ItemAt(int row) const {

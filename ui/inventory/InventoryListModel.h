@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <QAbstractTableModel>
@@ -9,12 +10,15 @@
 #include "model/core/InventoryElement.h"
 
 class CSidingWardDoc;
+class CThumbnailLoader;
+enum class ThumbnailSize;
 
 // The inventory as a table: one row per item, one column per shown attribute,
 // headed by the current headings. The rows are in the document's order after a
 // rebuild and in the order of the last sort afterwards; a filter text narrows them
 // to the rows whose shown cells hold it. The rows point at the document's items,
-// which they never own or reorder.
+// which they never own or reorder. When pictures are shown, a first column holds
+// each item's thumbnail (the placeholder until it is made).
 class CInventoryListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -27,6 +31,15 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The size of the thumbnails the picture column asks for.
+    static const ThumbnailSize kThumbnailSize;
+
+    // Shows a first column with each item's picture, made by loader; null hides it.
+    void SetPictures(CThumbnailLoader* loader);
+    bool ShowsPictures() const { return m_thumbnails != nullptr; }
+    // The column of the first attribute (after the picture column when it is shown).
+    int FirstAttributeColumn() const { return ShowsPictures() ? 1 : 0; }
 
     // Builds the columns of the flags and every row in the document's order.
     void Rebuild(const ColumnFlags& shown);
@@ -70,6 +83,9 @@ private:
     bool Passes(const CInventoryElement& item) const;
     // The shown row a row at index of every row would take.
     int ShownRowBefore(std::size_t index) const;
+    QVariant Picture(const CInventoryElement& item, int row) const;
+    // A thumbnail the column waited for is there: its cells show it.
+    void OnThumbnailReady(const QString& path);
 
     CSidingWardDoc& m_document;
     std::vector<int> m_attributes;
@@ -81,4 +97,12 @@ private:
     // The rows are in the document's order (no sort, no changed row moved since
     // the last rebuild).
     bool m_documentOrder = true;
+    CThumbnailLoader* m_thumbnails = nullptr;
+    // A picture whose cells show the placeholder until its thumbnail comes: the
+    // cells the view asked for (the rows in sight), by row and item, so that the
+    // thumbnail's arrival touches those and never walks every row.
+    struct WaitingPicture {
+        std::vector<std::pair<int, const CInventoryElement*>> cells;
+    };
+    mutable std::unordered_map<QString, WaitingPicture> m_waitingPictures;
 };

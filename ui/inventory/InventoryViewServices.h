@@ -9,6 +9,7 @@ class CInventoryViewSettings;
 class CMessageSink;
 class CReportPrintCommands;
 class CSoundPlayer;
+class CThumbnailLoader;
 class CYardWindow;
 
 // Everything an inventory window (the tree or the list) uses from the program; it
@@ -28,4 +29,7 @@ struct CInventoryViewServices {
     CReportPrintCommands* printing = nullptr;
     // The breakdown reports of the Quick Facts menu; null leaves them disabled.
     CBreakdownCommands* breakdowns = nullptr;
+    // The thumbnails of the items' pictures; null leaves Show Pictures disabled and
+    // the tree's tool tips without pictures.
+    CThumbnailLoader* thumbnails = nullptr;
 };

@@ -15,6 +15,10 @@ public:
     virtual QString ExchangeFolder() const = 0;
     virtual void SetExchangeFolder(const QString& folder) = 0;
 
+    // Whether the inventory's list shows its pictures; false when nothing is kept.
+    virtual bool ListShowsPictures(const QString& documentTitle) const = 0;
+    virtual void SetListShowsPictures(const QString& documentTitle, bool shown) = 0;
+
 protected:
     ~CInventoryViewSettings() = default;
 };

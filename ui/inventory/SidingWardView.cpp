@@ -2,12 +2,17 @@
 
 #include <algorithm>
 
+#include <QBuffer>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMimeData>
 #include <QTimer>
+#include <QToolTip>
 
 #include "model/core/InventoryChange.h"
 #include "model/core/LabelCollation.h"
@@ -18,6 +23,7 @@
 #include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
+#include "ui/common/ThumbnailLoader.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/inventory/FerroTreeCtrl.h"
 #include "ui/inventory/InventoryCommandIds.h"
@@ -47,6 +53,21 @@ bool Matches(const std::string& label, const std::string& wanted, bool matchCase
     return collation::UpperOf(searched).find(collation::UpperOf(wanted)) != std::string::npos;
 }
 
+// The tool tip of a picture: the thumbnail (embedded, as a tool tip has no
+// resources of its own) above the file's name.
+QString PictureTip(const QPixmap& thumbnail, const QString& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    thumbnail.save(&buffer, "PNG");
+    return QStringLiteral("<div align=\"center\"><img src=\"data:image/png;base64,%1\" "
+                          "width=\"%2\" height=\"%3\"><br>%4</div>")
+        .arg(QString::fromLatin1(png.toBase64()))
+        .arg(thumbnail.width())
+        .arg(thumbnail.height())
+        .arg(QFileInfo(path).fileName().toHtmlEscaped());
+}
+
 } // namespace
 
 CSidingWardView::CSidingWardView(CSidingWardDoc& document, Services services, QWidget* parent)
@@ -58,6 +79,14 @@ CSidingWardView::CSidingWardView(CSidingWardDoc& document, Services services, QW
     m_showDetails.fill(true);
     CreateControls();
     connect(m_animation, &QTimer::timeout, this, &CSidingWardView::AnimateSignal);
+    if (m_services.thumbnails != nullptr) {
+        m_tree->viewport()->installEventFilter(this);
+        connect(m_services.thumbnails, &CThumbnailLoader::ThumbnailReady, this,
+                [this](const QString& path, ThumbnailSize size) {
+                    if (size == ThumbnailSize::Normal)
+                        OnThumbnailReady(path);
+                });
+    }
     m_document.AddView(this);
 }
 
@@ -382,6 +411,41 @@ void CSidingWardView::dropEvent(QDropEvent* event) {
     // its dragged item until then.
     QMetaObject::invokeMethod(
         this, [this] { m_yardLink.TakeDrop(*this); }, Qt::QueuedConnection);
+}
+
+bool CSidingWardView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tree->viewport() && event->type() == QEvent::ToolTip) {
+        if (ShowPictureTip(static_cast<QHelpEvent*>(event)->pos()))
+            return true;
+        m_tipPicture.clear();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CSidingWardView::ShowPictureTip(const QPoint& pos) {
+    const QModelIndex node = m_tree->indexAt(pos);
+    const CInventoryElement* item = m_model->ItemOf(node);
+    if (CInventoryTreeModel::LevelOf(node) != TreeLevel::Item || item == nullptr ||
+        item->GetPicture().empty())
+        return false;
+    const QString path = text::FromBytes(item->GetPicture());
+    QPixmap thumbnail = m_services.thumbnails->Thumbnail(path, ThumbnailSize::Normal);
+    m_tipPicture = thumbnail.isNull() ? path : QString();
+    if (thumbnail.isNull())
+        thumbnail = m_services.thumbnails->Placeholder();
+    QToolTip::showText(m_tree->viewport()->mapToGlobal(pos), PictureTip(thumbnail, path),
+                       m_tree->viewport(), m_tree->visualRect(node));
+    return true;
+}
+
+void CSidingWardView::OnThumbnailReady(const QString& path) {
+    if (path != m_tipPicture)
+        return;
+    m_tipPicture.clear();
+    // Only while the tip is up and the pointer still on an item with that picture.
+    const QPoint pos = m_tree->viewport()->mapFromGlobal(QCursor::pos());
+    if (QToolTip::isVisible() && m_tree->viewport()->rect().contains(pos))
+        ShowPictureTip(pos);
 }
 
 void CSidingWardView::contextMenuEvent(QContextMenuEvent* event) {

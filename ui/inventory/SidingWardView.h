@@ -128,6 +128,7 @@ public:
     void OnUpdateCommand(int id, CCommandUpdate& update) override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -146,6 +147,12 @@ private:
     // Removes the item's node; when the selection went with it, the neighbouring
     // item node takes it, or the root when none is left.
     void RemoveItemNode(const CInventoryElement* item);
+    // The tool tip of the item node at pos (viewport coordinates): its picture's
+    // thumbnail, or the placeholder until the thumbnail is made. False when the
+    // node is no item node with a picture.
+    bool ShowPictureTip(const QPoint& pos);
+    // The thumbnail the tool tip waited for is there.
+    void OnThumbnailReady(const QString& path);
 
     CSidingWardDoc& m_document;
     Services m_services;
@@ -164,4 +171,6 @@ private:
     bool m_initialized = false;
     int m_phase = 1;
     bool m_forward = true;
+    // The picture the open tool tip shows the placeholder for.
+    QString m_tipPicture;
 };

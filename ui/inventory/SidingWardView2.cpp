@@ -23,6 +23,7 @@
 #include "ui/inventory/InventoryCommands.h"
 #include "ui/inventory/InventoryDetailsDialog.h"
 #include "ui/inventory/InventoryEditCommands.h"
+#include "ui/inventory/InventoryViewSettings.h"
 #include "ui/inventory/SidingWardView.h"
 
 using namespace Qt::StringLiterals;
@@ -33,6 +34,10 @@ constexpr int kColumnWidth = 150;
 // The list keeps this much room to the right and bottom edges of the view.
 constexpr int kListMargin = 20;
 constexpr int kListCorner = 7;
+// The pictures are shown at half their stored size: a row of the list still
+// shows a few attributes' text beside a recognisable picture.
+constexpr int kPictureSize = 64;
+constexpr int kPicturePadding = 4;
 
 } // namespace
 
@@ -51,6 +56,10 @@ CSidingWardView2::CSidingWardView2(CSidingWardDoc& document, CInventoryViewServi
 CSidingWardView2::~CSidingWardView2() {
     m_yardLink.UnregisterIfLast();
     m_document.RemoveView(this);
+    // Under the title the inventory has now (Save As may have renamed it).
+    if (m_initialized && m_services.thumbnails != nullptr)
+        m_services.settings.SetListShowsPictures(text::FromBytes(m_document.GetTitle()),
+                                                 m_showPictures);
 }
 
 void CSidingWardView2::CreateControls() {
@@ -120,6 +129,9 @@ void CSidingWardView2::showEvent(QShowEvent* event) {
 }
 
 void CSidingWardView2::OnInitialUpdate() {
+    m_showPictures = m_services.thumbnails != nullptr &&
+                     m_services.settings.ListShowsPictures(text::FromBytes(m_document.GetTitle()));
+    ApplyPictures();
     Rebuild();
     m_initialized = true;
     m_yardLink.Register(this);
@@ -129,8 +141,31 @@ QString CSidingWardView2::CountText() const {
     return u"%1 of %2 items"_s.arg(m_model->rowCount()).arg(m_document.GetItemCount());
 }
 
+void CSidingWardView2::ShowPictures(bool shown) {
+    if (m_services.thumbnails == nullptr || shown == m_showPictures)
+        return;
+    m_showPictures = shown;
+    const CInventoryElement* selected = CurrentItem();
+    ApplyPictures();
+    SelectItem(selected);
+    m_services.settings.SetListShowsPictures(text::FromBytes(m_document.GetTitle()), shown);
+    CommandsChanged();
+}
+
+void CSidingWardView2::ApplyPictures() {
+    m_model->SetPictures(m_showPictures ? m_services.thumbnails : nullptr);
+    const int textHeight = m_list->fontMetrics().height() + 4;
+    m_list->setIconSize(m_showPictures ? QSize(kPictureSize, kPictureSize) : QSize());
+    m_list->verticalHeader()->setDefaultSectionSize(
+        m_showPictures ? std::max(textHeight, kPictureSize + kPicturePadding) : textHeight);
+    if (m_showPictures)
+        m_list->horizontalHeader()->resizeSection(0, kPictureSize + 2 * kPicturePadding);
+}
+
 void CSidingWardView2::Rebuild() {
     m_model->Rebuild(m_shownColumns);
+    if (m_showPictures)
+        m_list->horizontalHeader()->resizeSection(0, kPictureSize + 2 * kPicturePadding);
     m_list->horizontalHeader()->setSortIndicatorShown(false);
     // Back to the list's origin: the first row and the first column.
     m_list->scrollToTop();
@@ -273,7 +308,8 @@ const CInventoryWindowTraits& CSidingWardView2::Traits() const {
                                                .editSounds = false,
                                                .expands = false,
                                                // The headers sort the list.
-                                               .sortsFromMenu = false};
+                                               .sortsFromMenu = false,
+                                               .pictures = true};
     return traits;
 }
 
@@ -282,7 +318,10 @@ EditSelection CSidingWardView2::Selection() const {
 }
 
 QString CSidingWardView2::ItemLabel(const CInventoryElement& item) const {
-    return m_model->data(m_model->index(m_model->RowOf(&item), 0), Qt::DisplayRole).toString();
+    return m_model
+        ->data(m_model->index(m_model->RowOf(&item), m_model->FirstAttributeColumn()),
+               Qt::DisplayRole)
+        .toString();
 }
 
 std::vector<CInventoryElement*> CSidingWardView2::ItemsInViewOrder() const {

@@ -23,7 +23,8 @@ class QTableView;
 // The inventory as a list: one row per item, one column per shown attribute, a
 // filter above it that narrows the rows as the user types. A header click sorts
 // by that column (the first click descending); the inventory commands work on the
-// selected row. Its column choice and sort are its own and never stored. It
+// selected row. Its column choice and sort are its own and never stored; whether
+// it shows the items' pictures (View > Show Pictures) is kept per inventory. It
 // registers the document with the Classification Yard and takes the items the yard
 // sends; nothing can be dropped on it.
 class CSidingWardView2 : public QWidget,
@@ -88,6 +89,10 @@ public:
     int Search(const std::string& text, bool matchCase, bool findNext);
     // Runs the Inventory Details dialog on the column flags and rebuilds after OK.
     void RunInventoryDetails() override;
+    // A first column with each item's thumbnail, the rows grown to fit; kept for
+    // the inventory's next list.
+    bool PicturesShown() const override { return m_showPictures; }
+    void ShowPictures(bool shown) override;
 
     // The document's changes, followed row by row: a new item's row comes at the end
     // (or at its place while the rows are in the document's order); an item changed
@@ -110,6 +115,8 @@ private:
     // Double-click: the row under the pointer, or below the rows the last visible one.
     void SelectRowAt(int y);
     void UpdateCount();
+    // The picture column and the rows' height as m_showPictures says.
+    void ApplyPictures();
 
     CSidingWardDoc& m_document;
     CInventoryViewServices m_services;
@@ -123,4 +130,5 @@ private:
     // 1: the next click on the attribute's column sorts descending; 0: ascending.
     std::array<int, kAttributeCount> m_sortDirection{};
     bool m_initialized = false;
+    bool m_showPictures = false;
 };

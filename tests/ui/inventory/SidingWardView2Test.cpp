@@ -10,6 +10,8 @@
 #include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
+#include "ui/common/Text.h"
+#include "ui/common/ThumbnailLoader.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryModificationDialog.h"
 #include "ui/support/InventoryBench.h"
@@ -60,9 +62,10 @@ private:
     QStringList Column(int attribute) const {
         QStringList texts;
         const CInventoryListModel& model = *m_list->Model();
-        const int column = static_cast<int>(
-            std::find(model.Attributes().begin(), model.Attributes().end(), attribute) -
-            model.Attributes().begin());
+        const int column = model.FirstAttributeColumn() +
+                           static_cast<int>(std::find(model.Attributes().begin(),
+                                                      model.Attributes().end(), attribute) -
+                                            model.Attributes().begin());
         for (int row = 0; row < model.rowCount(); ++row)
             texts << model.data(model.index(row, column), Qt::DisplayRole).toString();
         return texts;
@@ -341,6 +344,58 @@ private slots:
         QTest::mouseClick(viewport, Qt::LeftButton, {}, onFirst);
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, onFirst);
         QCOMPARE(m_list->CurrentRow(), 0);
+    }
+
+    // Show Pictures (the list's alone): a first column with each item's thumbnail,
+    // the placeholder until it is made, rows tall enough for it; the choice is kept
+    // for the inventory's next list.
+    void showPicturesAddsAPictureColumn() {
+        QTemporaryDir pictures;
+        const QString photo = pictures.filePath(S("loco.png"));
+        QImage image(400, 200, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QVERIFY(image.save(photo));
+        CThumbnailLoader loader(CThumbnailStore(pictures.filePath(S("cache")), S("test-1")));
+        m_bench->thumbnails = &loader;
+        Add({{"Boxcar", "M", "R", "1.00"},
+             {"Hopper", "M", "R", "2.00"},
+             {"Tank", "M", "R", "3.00"}});
+        m_doc->GetItemAt(0)->SetPicture(*text::ToBytes(photo));
+        m_doc->GetItemAt(1)->SetPicture(*text::ToBytes(pictures.filePath(S("gone.png"))));
+        m_view = m_bench->MakeView(*m_doc);
+        QVERIFY(!m_bench->Enabled(ShowPictures));
+        OpenList();
+        QAbstractItemModelTester tester(m_list->Model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QVERIFY(m_bench->Run(ShowPictures));
+        m_bench->actions->UpdateAction(ShowPictures);
+        QVERIFY(m_bench->actions->Action(ShowPictures)->isChecked());
+        const CInventoryListModel& model = *m_list->Model();
+        QCOMPARE(model.columnCount(), 15);
+        QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), S("Picture"));
+        QCOMPARE(Column(kBody), (QStringList{S("Boxcar"), S("Hopper"), S("Tank")}));
+        QCOMPARE(m_list->ItemLabel(*m_doc->GetItemAt(0)), S("Boxcar"));
+        const auto shown = [&model](int row) {
+            return model.data(model.index(row, 0), Qt::DecorationRole)
+                .value<QIcon>()
+                .pixmap(64, 64)
+                .size();
+        };
+        QCOMPARE(shown(0), QSize(32, 32));
+        QSignalSpy changed(m_list->Model(), &QAbstractItemModel::dataChanged);
+        QTRY_COMPARE(shown(0), QSize(64, 32));
+        QVERIFY(!changed.isEmpty());
+        QTRY_VERIFY(loader.IsReady(pictures.filePath(S("gone.png")), ThumbnailSize::Normal));
+        QCOMPARE(shown(1), QSize(32, 32));
+        QVERIFY(model.data(model.index(2, 0), Qt::DecorationRole).isNull());
+        QVERIFY(m_list->List()->rowHeight(0) >= 64);
+
+        m_list.reset();
+        OpenList();
+        QCOMPARE(m_list->Model()->columnCount(), 15);
+        m_list.reset();
+        m_view.reset();
+        m_bench->thumbnails = nullptr;
     }
 
     void screenshots() {

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -20,6 +21,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/Text.h"
+#include "ui/common/ThumbnailLoader.h"
 #include "ui/inventory/FerroTreeCtrl.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryDetailsDialog.h"
@@ -620,6 +622,43 @@ private slots:
             }
         }
         QCOMPARE(faded, QStringList());
+    }
+
+    // Hovering an item node whose item names a picture shows the picture's
+    // thumbnail in the tool tip: the placeholder until it is made, then the
+    // thumbnail itself. An item without a picture shows none.
+    void hoveringAnItemShowsItsPicture() {
+        QTemporaryDir pictures;
+        const QString photo = pictures.filePath(S("loco.png"));
+        QImage image(300, 150, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QVERIFY(image.save(photo));
+        CThumbnailLoader loader(CThumbnailStore(pictures.filePath(S("cache")), S("test-1")));
+        m_bench->thumbnails = &loader;
+        CInventoryBench::Fill(*m_doc, {"Boxcar", "Hopper"});
+        m_doc->GetItemAt(0)->SetPicture(*text::ToBytes(photo));
+        m_view = m_bench->MakeView(*m_doc);
+        QWidget* viewport = m_view->Tree()->viewport();
+        // Settled as a window the user points at: an activation arriving later
+        // would close the tip.
+        QApplication::setActiveWindow(m_view.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+        const auto hover = [&](int row) {
+            const QPoint pos = m_view->Tree()->visualRect(ItemNode(row)).center();
+            QCursor::setPos(viewport->mapToGlobal(pos));
+            QHelpEvent event(QEvent::ToolTip, pos, viewport->mapToGlobal(pos));
+            QCoreApplication::sendEvent(viewport, &event);
+        };
+        hover(0);
+        QVERIFY(QToolTip::text().contains(S("width=\"32\"")));
+        QTRY_VERIFY(QToolTip::text().contains(S("width=\"128\" height=\"64\"")));
+        QVERIFY(QToolTip::text().contains(S("data:image/png;base64,")));
+        QVERIFY(QToolTip::text().contains(S("loco.png")));
+        QToolTip::showText(viewport->mapToGlobal(QPoint(1, 1)), S("plain"), viewport);
+        hover(1);
+        QVERIFY(!QToolTip::text().contains(S("data:image")));
+        m_view.reset();
+        m_bench->thumbnails = nullptr;
     }
 
     void screenshots() {

@@ -21,6 +21,7 @@ class CClassificationView;
 class CImportExportCommands;
 class CSidingWardView;
 class CSidingWardView2;
+class CThumbnailLoader;
 class CCommandTarget;
 
 // What the inventory view tests share: a Classification Yard (headings "H" + the
@@ -64,6 +65,8 @@ public:
     CImportExportCommands* importExport = nullptr;
     // The breakdown reports the views made from now on get (not owned).
     CBreakdownCommands* breakdowns = nullptr;
+    // The thumbnails the views made from now on get (not owned).
+    CThumbnailLoader* thumbnails = nullptr;
 
 private:
     CCommandTarget* m_active = nullptr;
