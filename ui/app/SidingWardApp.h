@@ -23,6 +23,7 @@ class CClock;
 class CDataDirectory;
 class CDesktopIntegration;
 class CDocManager;
+class CInventoryArchiveCommands;
 class CDocTemplate;
 class CDocument;
 class CFileChooser;
@@ -141,6 +142,7 @@ private:
     std::unique_ptr<CImportExportCommands> m_importExport;
     std::unique_ptr<CReportPrintCommands> m_printing;
     std::unique_ptr<CBreakdownCommands> m_breakdowns;
+    std::unique_ptr<CInventoryArchiveCommands> m_archives;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     // What each open inventory can undo; it goes when the inventory closes.
     std::map<const CDocument*, std::unique_ptr<CInventoryHistory>> m_histories;
