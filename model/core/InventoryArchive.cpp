@@ -247,6 +247,17 @@ CArchiveWriteResult WriteArchive(const CSidingWardDoc& document, const std::stri
     std::map<std::string, std::string> entryOf;
     const std::vector<CPicture> pictures =
         CollectPictures(document, entryOf, written.missingPictures);
+    // Written over a file it is to hold, the archive would take that file's place.
+    std::vector<std::string> held = {document.GetPathName(), cataloguePath};
+    for (const CPicture& picture : pictures)
+        held.push_back(picture.path);
+    for (const std::string& file : held) {
+        if (!file.empty() && framework::IsSameFile(file, target)) {
+            written.result = FileResult::Failure(target + " is the same file as " + file +
+                                                 "; the archive must go to another file.");
+            return written;
+        }
+    }
     const std::string inventory = ArchivedInventory(document, entryOf);
 
     safefile::Replacement replacement;

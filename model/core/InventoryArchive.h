@@ -36,8 +36,9 @@ struct CArchiveWriteResult {
 // Writes the document's items, search history and pictures, and the catalogue at
 // cataloguePath (none when empty), to an archive at target. The archive is written
 // beside target and renamed over it at the end, with the refusals of every save: a
-// failure leaves target as it was. An inventory the file format cannot hold is
-// refused before anything is written.
+// failure leaves target as it was. An inventory the file format cannot hold, and a
+// target that is the inventory's file, the catalogue or a picture, are refused
+// before anything is written.
 CArchiveWriteResult WriteArchive(const CSidingWardDoc& document, const std::string& cataloguePath,
                                  const std::string& target);
 

@@ -209,6 +209,13 @@ TEST(InventoryArchive, RefusesTargetsItMustNotReplace) {
     ASSERT_TRUE(inventoryarchive::WriteArchive(document, "", archive).result.Succeeded());
     fs::create_directories(dir.Root() / "full");
     dir.Write("full/kept", "kept");
+    dir.Write("Classyrd.mst", "catalogue");
+    EXPECT_EQ(
+        inventoryarchive::WriteArchive(document, dir.Path("Classyrd.mst"), dir.Path("Classyrd.mst"))
+            .result.message,
+        dir.Path("Classyrd.mst") + " is the same file as " + dir.Path("Classyrd.mst") +
+            "; the archive must go to another file.");
+    EXPECT_EQ(dir.Read("Classyrd.mst"), "catalogue");
     inventoryarchive::CUnpackedArchive unpacked;
 #ifdef __unix__
     ASSERT_EQ(mkfifo(dir.Path("pipe.gwz").c_str(), 0600), 0);
