@@ -6,6 +6,7 @@
 #include <new>
 #include <optional>
 
+#include "cli/ArchiveCommands.h"
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
 #include "cli/InventoryCommands.h"
@@ -41,6 +42,11 @@ constexpr const char* kUsage =
     "  facts FILE [--item N]  the Quick Facts answers of the inventory or of item N (from 0)\n"
     "  breakdown FILE --kind expenditures|asset|count --by year|N [--yard CATALOGUE]\n"
     "                         a breakdown by purchase year or by attribute N (0-13)\n"
+    "Archives (.gwz: an inventory with its pictures and catalogue):\n"
+    "  archive FILE OUT.gwz [--yard CATALOGUE]\n"
+    "                         write the archive; prints the pictures that could not be read\n"
+    "  unarchive ARCHIVE DIR  unpack into DIR (new or empty); the inventory names the\n"
+    "                         unpacked pictures\n"
     "Classification Yard catalogue (Classyrd.mst):\n"
     "  yard-dump FILE         print the catalogue as JSON\n"
     "  yard-create OUT        save the JSON catalogue read from standard input\n"
@@ -68,6 +74,8 @@ const std::map<std::string, Command>& Commands() {
         {"yard-dump", clicommands::YardDump},
         {"yard-create", clicommands::YardCreate},
         {"mfile-dump", clicommands::ManufacturerFileDump},
+        {"archive", clicommands::Archive},
+        {"unarchive", clicommands::Unarchive},
     };
     // clang-format on
     return commands;

@@ -8,6 +8,8 @@ packages=(
   clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
+  # The .gwz archives (inventory, pictures and catalogue in one ZIP file).
+  libzip-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
   libgl-dev
   xvfb xauth

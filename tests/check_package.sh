@@ -26,7 +26,7 @@ for file in ./usr/bin/gaugewright ./usr/bin/gaugewright-cli \
   fi
 done
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6svg6 libc6; do
+for library in libqt6widgets6 libqt6svg6 libzip4 libc6; do
   if [[ "$depends" != *"$library"* ]]; then
     echo "Depends lacks $library: $depends"
     status=1

@@ -1,5 +1,6 @@
 #include "ui/app/InventoryDocCommands.h"
 
+#include "ui/app/InventoryArchiveCommands.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/DocManager.h"
@@ -12,18 +13,21 @@ using namespace Qt::StringLiterals;
 CInventoryDocCommands::CInventoryDocCommands(CDocManager& docManager, CDocument& document,
                                              std::function<QWidget*()> parent,
                                              std::function<void()> openList,
-                                             CInventoryHistory* history)
+                                             CInventoryHistory* history,
+                                             std::function<void()> saveArchive)
     : m_docManager(docManager), m_document(document), m_parent(std::move(parent)),
-      m_openList(std::move(openList)), m_history(history) {}
+      m_openList(std::move(openList)), m_saveArchive(std::move(saveArchive)), m_history(history) {}
 
 std::vector<CCommandInfo> CInventoryDocCommands::Commands() {
     return {{CommandId::ViewAsList, QStringLiteral("&View as a List"),
-             QStringLiteral("Show the inventory in a list window\nView as a List")}};
+             QStringLiteral("Show the inventory in a list window\nView as a List")},
+            CInventoryArchiveCommands::Command()};
 }
 
 bool CInventoryDocCommands::HandlesCommand(int id) const {
     return id == CommandId::FileSave || id == CommandId::FileSaveAs || id == CommandId::FileClose ||
            (id == CommandId::ViewAsList && m_openList) ||
+           (id == CommandId::SaveCopyAsArchive && m_saveArchive) ||
            ((id == CommandId::EditUndo || id == CommandId::EditRedo) && m_history);
 }
 
@@ -35,6 +39,8 @@ void CInventoryDocCommands::OnCommand(int id) {
         m_docManager.SaveDocumentAs(m_document, parent);
     else if (id == CommandId::ViewAsList)
         m_openList();
+    else if (id == CommandId::SaveCopyAsArchive)
+        m_saveArchive();
     else if (id == CommandId::EditUndo)
         m_history->Undo();
     else if (id == CommandId::EditRedo)

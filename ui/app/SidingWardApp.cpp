@@ -23,6 +23,7 @@
 #include "ui/app/AppCommands.h"
 #include "ui/app/AppSettings.h"
 #include "ui/app/DesktopIntegration.h"
+#include "ui/app/InventoryArchiveCommands.h"
 #include "ui/app/InventoryDocCommands.h"
 #include "ui/app/LeftOverCopies.h"
 #include "ui/app/MainFrame.h"
@@ -106,15 +107,26 @@ CMenuLayout InventoryMenuLayout() {
     for (int attribute = 0; attribute < SortByCount; ++attribute)
         sortEntries.push_back(Item::Command(SortByFirst + attribute));
     CMenuLayout layout = CMainFrame::DefaultMenuLayout();
-    layout.front() =
-        Item::Popup(QStringLiteral("&File"),
-                    {Item::Command(FileNew), Item::Command(FileOpen), Item::Command(FileClose),
-                     Item::Command(FileSave), Item::Command(FileSaveAs), Item::Separator(),
-                     Item::Command(ExportInventory), Item::Command(ImportInventory),
-                     Item::Separator(), Item::Command(FilePrint), Item::Command(FilePrintPreview),
-                     Item::Command(FilePrintSetup), Item::Separator(), Item::Command(FileMru1),
-                     Item::Command(FileMru1 + 1), Item::Command(FileMru1 + 2),
-                     Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)});
+    layout.front() = Item::Popup(QStringLiteral("&File"), {Item::Command(FileNew),
+                                                           Item::Command(FileOpen),
+                                                           Item::Command(FileClose),
+                                                           Item::Command(FileSave),
+                                                           Item::Command(FileSaveAs),
+                                                           Item::Command(SaveCopyAsArchive),
+                                                           Item::Separator(),
+                                                           Item::Command(ExportInventory),
+                                                           Item::Command(ImportInventory),
+                                                           Item::Separator(),
+                                                           Item::Command(FilePrint),
+                                                           Item::Command(FilePrintPreview),
+                                                           Item::Command(FilePrintSetup),
+                                                           Item::Separator(),
+                                                           Item::Command(FileMru1),
+                                                           Item::Command(FileMru1 + 1),
+                                                           Item::Command(FileMru1 + 2),
+                                                           Item::Command(FileMru1 + 3),
+                                                           Item::Separator(),
+                                                           Item::Command(AppExit)});
     const auto edit = Item::Popup(
         QStringLiteral("&Edit"),
         {Item::Command(EditUndo), Item::Command(EditRedo), Item::Separator(),
@@ -179,7 +191,15 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
       m_breakdowns(std::make_unique<CBreakdownCommands>(
           [this]() -> QPrinter& { return m_appCommands->Printer(); }, services.clock,
           &services.messages)),
-      m_thumbnails(std::make_unique<CThumbnailLoader>(CThumbnailStore::ForCurrentUser())) {
+      m_thumbnails(std::make_unique<CThumbnailLoader>(CThumbnailStore::ForCurrentUser())),
+      // An archive carries the catalogue this run uses.
+      m_archives(
+          std::make_unique<CInventoryArchiveCommands>(services.messages, services.files, [this] {
+              return m_yard ? m_yard->GetPathName() : std::string();
+          })) {
+    m_docManager->SetUnpacker(
+        CInventoryArchiveCommands::Filter(), CInventoryArchiveCommands::Suffix(),
+        [this](const QString& path, QWidget* parent) { return m_archives->Unpack(path, parent); });
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,
@@ -494,7 +514,8 @@ void CSidingWardApp::OpenInventoryWindow(CDocument& document) {
             &CMainFrame::UpdateCommandUi);
     m_inventoryCommands[&document] = std::make_unique<CInventoryDocCommands>(
         *m_docManager, document, [this] { return m_mainFrame.get(); },
-        [this, &inventory] { OpenListWindow(inventory); }, history.get());
+        [this, &inventory] { OpenListWindow(inventory); }, history.get(),
+        [this, &inventory] { m_archives->SaveCopy(m_mainFrame.get(), inventory); });
     AddInventoryFrame(document, view);
 }
 

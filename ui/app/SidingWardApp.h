@@ -23,6 +23,7 @@ class CClock;
 class CDataDirectory;
 class CDesktopIntegration;
 class CDocManager;
+class CInventoryArchiveCommands;
 class CDocTemplate;
 class CDocument;
 class CFileChooser;
@@ -144,6 +145,7 @@ private:
     std::unique_ptr<CBreakdownCommands> m_breakdowns;
     // Every window's thumbnails, so a picture is made and kept once.
     std::unique_ptr<CThumbnailLoader> m_thumbnails;
+    std::unique_ptr<CInventoryArchiveCommands> m_archives;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     // What each open inventory can undo; it goes when the inventory closes.
     std::map<const CDocument*, std::unique_ptr<CInventoryHistory>> m_histories;

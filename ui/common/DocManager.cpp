@@ -64,14 +64,28 @@ CDocument* CDocManager::NewDocument(CDocTemplate& docTemplate) {
 CDocument* CDocManager::OpenWithDialog(QWidget* parent) {
     if (m_templates.empty())
         return nullptr;
-    const QString filter =
-        text::FromBytes(m_templates.front()->GetDocString(DocStringPart::FilterName));
+    QString filter = text::FromBytes(m_templates.front()->GetDocString(DocStringPart::FilterName));
+    if (m_unpack)
+        filter += QStringLiteral(";;") + m_unpackFilter;
     const auto path = m_files.ChooseFileToOpen(parent, filter);
     return path ? OpenDocumentFile(*path, nullptr, parent) : nullptr;
 }
 
-CDocument* CDocManager::OpenDocumentFile(const QString& path, CDocTemplate* docTemplate,
+void CDocManager::SetUnpacker(QString filter, QString suffix, Unpacker unpack) {
+    m_unpackFilter = std::move(filter);
+    m_unpackSuffix = std::move(suffix);
+    m_unpack = std::move(unpack);
+}
+
+CDocument* CDocManager::OpenDocumentFile(const QString& requested, CDocTemplate* docTemplate,
                                          QWidget* parent) {
+    QString path = requested;
+    if (m_unpack && !docTemplate && path.endsWith(m_unpackSuffix, Qt::CaseInsensitive)) {
+        const auto unpacked = m_unpack(path, parent);
+        if (!unpacked)
+            return nullptr;
+        path = *unpacked;
+    }
     const std::string bytes = PathBytes(path);
     for (const OpenDocument& open : m_documents) {
         if (open.document->GetPathName() == bytes) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QObject>
@@ -43,6 +45,13 @@ public:
     // that is not one of ours opens as an empty document after the message.
     CDocument* OpenDocumentFile(const QString& path, CDocTemplate* docTemplate = nullptr,
                                 QWidget* parent = nullptr);
+
+    // Files opened by unpacking them first (archives): the File Open dialog offers
+    // filter beside the inventory's, and OpenDocumentFile hands a path ending in
+    // suffix to unpack, which returns the file to open in its place (nothing: the
+    // open ends, unpack having told the user why, or the user cancelled).
+    using Unpacker = std::function<std::optional<QString>(const QString& path, QWidget* parent)>;
+    void SetUnpacker(QString filter, QString suffix, Unpacker unpack);
 
     // Opens a copy kept for recovery as a modified document of the first template
     // that matches originalPath: under originalPath, or, when that is empty, untitled
@@ -92,6 +101,9 @@ private:
 
     CMessageSink& m_messages;
     CFileChooser& m_files;
+    QString m_unpackFilter;
+    QString m_unpackSuffix;
+    Unpacker m_unpack;
     std::vector<std::unique_ptr<CDocTemplate>> m_templates;
     std::vector<OpenDocument> m_documents;
     CRecentFileList m_recentFiles;

@@ -8,6 +8,8 @@ namespace CommandId {
 inline constexpr int ExpandInventory = 32785;
 inline constexpr int CollapseInventory = 32786;
 inline constexpr int ViewAsList = 32876;
+// File > Save Copy as Archive (the application carries it out).
+inline constexpr int SaveCopyAsArchive = 32960;
 inline constexpr int SendToYard = 32840;
 inline constexpr int ViewItemComments = 32841;
 inline constexpr int ViewItemPicture = 32918;

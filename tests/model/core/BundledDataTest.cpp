@@ -243,7 +243,8 @@ TEST(BundledData, IconResourceFileListsExactlyTheIconsWithTheirAliases) {
 TEST(BundledData, DesktopFilesNameTheProgramAndRecogniseItsInventories) {
     const std::string desktop = ReadBytes(kSourceData / "desktop" / "gaugewright.desktop");
     for (const char* line : {"[Desktop Entry]\n", "\nName=Gaugewright\n", "\nExec=gaugewright %f\n",
-                             "\nMimeType=application/x-gaugewright-inventory;\n",
+                             "\nMimeType=application/x-gaugewright-inventory;"
+                             "application/x-gaugewright-archive;\n",
                              "\nIcon=gaugewright\n", "\nCategories=Office;\n"})
         EXPECT_NE(desktop.find(line), std::string::npos) << line;
 
@@ -252,6 +253,9 @@ TEST(BundledData, DesktopFilesNameTheProgramAndRecogniseItsInventories) {
               std::string::npos);
     EXPECT_NE(mime.find("<comment>Gaugewright Inventory File</comment>"), std::string::npos);
     EXPECT_NE(mime.find("<glob pattern=\"*.inv\"/>"), std::string::npos);
+    EXPECT_NE(mime.find("<mime-type type=\"application/x-gaugewright-archive\">"),
+              std::string::npos);
+    EXPECT_NE(mime.find("<glob pattern=\"*.gwz\"/>"), std::string::npos);
     // The magic rule names the bytes an inventory file starts with.
     const std::smatch magic = [&] {
         std::smatch match;

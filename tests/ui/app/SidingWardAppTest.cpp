@@ -57,12 +57,29 @@ namespace {
 
 class NamedChooser : public CFileChooser {
 public:
-    std::optional<QString> ChooseFileToOpen(QWidget*, const QString&) override { return next; }
+    std::optional<QString> ChooseFileToOpen(QWidget*, const QString& filter) override {
+        openFilter = filter;
+        return Next();
+    }
     std::optional<QString> ChooseFileToSave(QWidget*, const QString&, const QString&,
                                             const QString&) override {
-        return next;
+        return Next();
+    }
+    std::optional<QString> ChooseFileToSaveTitled(QWidget*, const QString&, const QStringList&,
+                                                  const QString&, const QString& folder) override {
+        proposed = folder;
+        return Next();
     }
     std::optional<QString> next;
+    // Answers given in turn before next is.
+    QStringList queued;
+    QString openFilter;
+    QString proposed;
+
+private:
+    std::optional<QString> Next() {
+        return queued.isEmpty() ? next : std::optional<QString>(queued.takeFirst());
+    }
 };
 
 void Copy(const QString& from, const QString& to) {
@@ -418,6 +435,46 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(InventoryWindows().size(), 1);
         QCOMPARE(m_app->DocManager().GetDocuments().size(), std::size_t{2});
+    }
+
+    // An archive saved from an inventory's File menu lists the pictures it lacks;
+    // File > Open unpacks it into the folder the user names and opens the unpacked
+    // inventory, whose items name the unpacked pictures.
+    void anArchiveSavedFromTheFileMenuOpensUnpacked() {
+        SetQuietStart();
+        QFile picture(DataPath("loco.jpg"));
+        QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write("jpeg") == 4);
+        picture.close();
+        {
+            CSidingWardDoc made;
+            for (const char* name : {"loco.jpg", "gone.jpg"}) {
+                made.AddItem(std::make_unique<CInventoryElement>(), nullptr);
+                made.GetItemAt(made.GetItemCount() - 1)->SetPicture(DataPath(name).toStdString());
+            }
+            QVERIFY(made.OnSaveDocument(DataPath("pictured.inv").toStdString()).Succeeded());
+        }
+        QVERIFY(Start({DataPath("pictured.inv")}));
+        CActionRegistry& actions = m_app->MainFrame()->Actions();
+        m_app->MainFrame()->MdiArea()->setActiveSubWindow(InventoryWindows().value(0));
+        actions.UpdateAction(CommandId::SaveCopyAsArchive);
+        QVERIFY(actions.Action(CommandId::SaveCopyAsArchive)->isEnabled());
+        m_files.next = DataPath("copy.gwz");
+        actions.Action(CommandId::SaveCopyAsArchive)->trigger();
+        QCOMPARE(m_files.proposed, DataPath("pictured.gwz"));
+        QCOMPARE(m_messages->Last().text,
+                 u"The archive was saved without these pictures, which could not be read:\n\n"_s +
+                     DataPath("gone.jpg"));
+
+        m_files.queued = {DataPath("copy.gwz"), DataPath("unpacked")};
+        actions.Action(CommandId::FileOpen)->trigger();
+        QVERIFY(m_files.openFilter.endsWith(u";;Gaugewright archives (*.gwz)"_s));
+        QCOMPARE(m_files.proposed, DataPath("copy"));
+        QCOMPARE(InventoryWindows().size(), 2);
+        auto& unpacked = static_cast<CSidingWardDoc&>(InventoryWindows().value(1)->GetDocument());
+        QCOMPARE(unpacked.GetPathName(), DataPath("unpacked/inventory.inv").toStdString());
+        QCOMPARE(unpacked.GetItemAt(0)->GetPicture(),
+                 DataPath("unpacked/pictures/1-loco.jpg").toStdString());
+        QCOMPARE(unpacked.GetItemAt(1)->GetPicture(), DataPath("gone.jpg").toStdString());
     }
 
     void savedUnderAnotherNameTheWindowTakesTheName() {
