@@ -9,6 +9,8 @@
 namespace {
 
 template <typename... Steps> struct Overloaded : Steps... { using Steps::operator()...; };
+// Spelled out for compilers that do not deduce an aggregate's arguments yet.
+template <typename... Steps> Overloaded(Steps...) -> Overloaded<Steps...>;
 
 // The positions of the items the list holds, ascending, and those items in that order.
 std::pair<std::vector<int>, std::vector<CInventoryElement*>>
