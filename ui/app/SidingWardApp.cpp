@@ -318,6 +318,21 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
     // A double-click on the picture pane opens the picture as View Item Picture does.
     connect(m_mainFrame->PicturePane(), &CPicturePane::Activated, this,
             [this](const QString& path) { m_pictureViewer->View(m_mainFrame.get(), path); });
+    // The pane shows the large thumbnail at once, when there is one, while the
+    // picture itself is decoded.
+    CPicturePane* pane = m_mainFrame->PicturePane();
+    const auto largeThumbnail = [this](const QString& path) {
+        const QPixmap thumbnail = m_thumbnails->Thumbnail(path, ThumbnailSize::Large);
+        const bool stands =
+            !thumbnail.isNull() && thumbnail.cacheKey() != m_thumbnails->Placeholder().cacheKey();
+        return stands ? thumbnail.toImage() : QImage();
+    };
+    pane->SetQuickImage(largeThumbnail);
+    connect(m_thumbnails.get(), &CThumbnailLoader::ThumbnailReady, pane,
+            [pane, largeThumbnail](const QString& path, ThumbnailSize size) {
+                if (size == ThumbnailSize::Large && path == pane->Path())
+                    pane->OfferQuickImage(path, largeThumbnail(path));
+            });
     m_docCommands =
         std::make_unique<CDocCommands>(*m_docManager, [this] { return m_mainFrame.get(); });
     m_appCommands = std::make_unique<CAppCommands>(

@@ -68,6 +68,11 @@ void CPicturePane::ShowPicture(const QString& path) {
     Decode();
 }
 
+void CPicturePane::OfferQuickImage(const QString& path, const QImage& image) {
+    if (path == m_path && m_full.isNull() && !image.isNull())
+        Show(image);
+}
+
 void CPicturePane::Decode() {
     if (m_path.isEmpty())
         return;

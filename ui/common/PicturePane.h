@@ -26,6 +26,9 @@ public:
     void SetQuickImage(QuickImage quickImage) { m_quickImage = std::move(quickImage); }
     // The picture to show; empty: none.
     void ShowPicture(const QString& path);
+    // A small image of path that became ready: it stands in while the picture shown
+    // is still being decoded.
+    void OfferQuickImage(const QString& path, const QImage& image);
     const QString& Path() const { return m_path; }
     // The picture as it is shown now (null while there is none).
     QImage ShownImage() const;

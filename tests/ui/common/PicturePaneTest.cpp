@@ -85,6 +85,25 @@ private slots:
         QVERIFY(image.width() <= 320 && image.height() <= 320);
         QCOMPARE(image.width() > image.height(), wide);
     }
+
+    // A thumbnail stands in at once; the decoded picture replaces it.
+    void aQuickImageStandsInUntilThePictureIsDecoded() {
+        const QString photo = Picture(u"photo.jpg"_s, {4000, 3000});
+        CPicturePane pane;
+        pane.resize(320, 320);
+        pane.show();
+        QImage quick(40, 10, QImage::Format_RGB32);
+        quick.fill(Qt::red);
+        pane.SetQuickImage([&quick](const QString&) { return quick; });
+        QSignalSpy decoded(&pane, &CPicturePane::PictureDecoded);
+        pane.ShowPicture(photo);
+        const QImage standIn = pane.ShownImage();
+        QVERIFY(!standIn.isNull());
+        QVERIFY(standIn.width() > 3 * standIn.height());
+        QVERIFY(decoded.wait(5000));
+        const QImage shown = pane.ShownImage();
+        QVERIFY(shown.width() > shown.height() && shown.width() < 2 * shown.height());
+    }
 };
 
 QTEST_MAIN(PicturePaneTest)
