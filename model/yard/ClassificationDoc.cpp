@@ -108,6 +108,17 @@ void CClassificationDoc::SetHeading(int attribute, std::string heading) {
     SetModifiedFlag(true);
 }
 
+bool CClassificationDoc::HasSameListsAndHeadings(const CClassificationDoc& other) const {
+    return m_catalogue.values == other.m_catalogue.values &&
+           m_catalogue.headings == other.m_catalogue.headings;
+}
+
+void CClassificationDoc::TakeListsAndHeadings(const CClassificationDoc& other) {
+    m_catalogue.values = other.m_catalogue.values;
+    m_catalogue.headings = other.m_catalogue.headings;
+    SetModifiedFlag(true);
+}
+
 void CClassificationDoc::SnapshotValues() {
     m_backupValues = m_catalogue.values;
 }

@@ -55,6 +55,11 @@ public:
     int GetHeadingLength(int attribute) const;
     void SetHeading(int attribute, std::string heading);
 
+    // Whether another catalogue has the same value lists and headings.
+    bool HasSameListsAndHeadings(const CClassificationDoc& other) const;
+    // Takes over another catalogue's value lists and headings; marks modified.
+    void TakeListsAndHeadings(const CClassificationDoc& other);
+
     // Undo for the customization pages.
     void SnapshotValues();
     void RestoreValues();

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "model/app/TipsFile.h"
+#include "model/core/InventoryArchive.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/DocTemplate.h"
 #include "model/framework/DocumentView.h"
@@ -199,7 +200,20 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
           })) {
     m_docManager->SetUnpacker(
         CInventoryArchiveCommands::Filter(), CInventoryArchiveCommands::Suffix(),
-        [this](const QString& path, QWidget* parent) { return m_archives->Unpack(path, parent); });
+        [this](const QString& path, QWidget* parent) {
+            std::optional<QString> inventory = m_archives->Unpack(path, parent);
+            // The catalogue the archive brought is offered, never forced.
+            if (inventory && m_yardView) {
+                using inventoryarchive::kCatalogueEntry;
+                const QString catalogue = QFileInfo(*inventory)
+                                              .dir()
+                                              .filePath(QString::fromUtf8(kCatalogueEntry.data(),
+                                                                          kCatalogueEntry.size()));
+                if (QFileInfo::exists(catalogue))
+                    m_yardView->OfferCatalogue(QFile::encodeName(catalogue).toStdString(), parent);
+            }
+            return inventory;
+        });
     connect(m_docManager.get(), &CDocManager::DocumentOpened, this,
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,

@@ -272,6 +272,23 @@ void CClassificationView::Relabel() {
     m_inventories->RedisplayHeadings();
 }
 
+void CClassificationView::OfferCatalogue(const std::string& path, QWidget* parent) {
+    if (path.empty() || IsBuildInProgress())
+        return;
+    CClassificationDoc offered(m_clock);
+    if (!offered.OnOpenDocument(path).Succeeded() || offered.HasSameListsAndHeadings(m_yard))
+        return;
+    const CMessage question{
+        QStringLiteral("Use the archive's Classification Yard values and headings?"),
+        captions::ApplicationTitle(), MessageIcon::Question, MessageButtons::YesNo};
+    if (m_messages.Show(parent != nullptr ? parent : this, question) != MessageAnswer::Yes)
+        return;
+    m_yard.TakeListsAndHeadings(offered);
+    FillLists(true);
+    Relabel();
+    SaveYard();
+}
+
 void CClassificationView::Customize(QWidget* parent, int startAttribute) {
     CCustomizeSheet sheet(m_yard, m_clock, m_messages, startAttribute,
                           parent != nullptr ? parent : this);

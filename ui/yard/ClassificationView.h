@@ -79,6 +79,10 @@ public:
     void CancelBuild();
     // Sends the held item to an inventory (the one it came from, the only one
     // registered, or the one the user chooses).
+    // An unpacked archive's catalogue at path: when its value lists or headings
+    // differ from the yard's, asks whether to use them, and takes them over on
+    // Yes. Not while a build is in progress, whose lists must stay as they are.
+    void OfferCatalogue(const std::string& path, QWidget* parent);
     void SendItemToInventory();
     // Replaces the Item Number text with the Item Number Builder's result.
     void RunItemNumberBuilder();

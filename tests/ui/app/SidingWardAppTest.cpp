@@ -465,8 +465,15 @@ private slots:
                  u"The archive was saved without these pictures, which could not be read:\n\n"_s +
                      DataPath("gone.jpg"));
 
+        // The yard changed since: the archive's catalogue is offered and taken.
+        const std::string heading = m_app->Yard()->GetHeading(0);
+        m_app->Yard()->SetHeading(0, "Changed here");
+        m_messages->QueueAnswers({MessageAnswer::Yes});
         m_files.queued = {DataPath("copy.gwz"), DataPath("unpacked")};
         actions.Action(CommandId::FileOpen)->trigger();
+        QCOMPARE(m_messages->Last().text,
+                 u"Use the archive's Classification Yard values and headings?"_s);
+        QCOMPARE(m_app->Yard()->GetHeading(0), heading);
         QVERIFY(m_files.openFilter.endsWith(u";;Gaugewright archives (*.gwz)"_s));
         QCOMPARE(m_files.proposed, DataPath("copy"));
         QCOMPARE(InventoryWindows().size(), 2);
