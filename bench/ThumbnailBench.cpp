@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/LargestInventory.h"
+#include "bench/WindowStandIns.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/app/AppSettings.h"
 #include "ui/common/MessageSink.h"
@@ -34,28 +35,6 @@
 namespace {
 
 constexpr int kPictures = 5000;
-
-class CSilentMessages : public CMessageSink {
-public:
-    MessageAnswer Show(QWidget*, const CMessage&) override { return MessageAnswer::Ok; }
-};
-
-class CSilentSounds : public CSoundPlayer {
-public:
-    void Play(const QString&) override {}
-};
-
-class CIdleYard : public QWidget, public CYardWindow {
-public:
-    QWidget* YardWidget() override { return this; }
-    void RegisterInventory(CSidingWardDoc&) override {}
-    void UnregisterInventory(CSidingWardDoc&) override {}
-    void StartInventoryBuild() override {}
-    bool TakeItemForChange(CInventoryElement&, CSidingWardDoc&) override { return false; }
-    void DeliverDraggedItem(CInventoryWindow&) override {}
-    bool IsBuildInProgress() const override { return false; }
-    void ForgetInventoryItem(const CInventoryElement*) override {}
-};
 
 // A picture that decodes like a photo: smooth light with grain, a few MB as JPEG.
 QImage Photo(QSize size, unsigned seed) {

@@ -20,6 +20,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/LargestInventory.h"
+#include "bench/WindowStandIns.h"
 #include "model/core/DelimitedText.h"
 #include "model/core/InventoryChange.h"
 #include "model/core/InventoryReport.h"
@@ -43,32 +44,6 @@
 #include "ui/quickfacts/QuickFactsDialog.h"
 
 namespace {
-
-class CSilentMessages : public CMessageSink {
-public:
-    // Yes to every question, OK to every message.
-    MessageAnswer Show(QWidget*, const CMessage& message) override {
-        return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-    }
-};
-
-class CSilentSounds : public CSoundPlayer {
-public:
-    void Play(const QString&) override {}
-};
-
-// A yard that takes the registration and is never building.
-class CIdleYard : public QWidget, public CYardWindow {
-public:
-    QWidget* YardWidget() override { return this; }
-    void RegisterInventory(CSidingWardDoc&) override {}
-    void UnregisterInventory(CSidingWardDoc&) override {}
-    void StartInventoryBuild() override {}
-    bool TakeItemForChange(CInventoryElement&, CSidingWardDoc&) override { return false; }
-    void DeliverDraggedItem(CInventoryWindow&) override {}
-    bool IsBuildInProgress() const override { return false; }
-    void ForgetInventoryItem(const CInventoryElement*) override {}
-};
 
 // What a window needs besides its document: settings in a folder of their own
 // and a stand-in for the yard that takes the registration.
