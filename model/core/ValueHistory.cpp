@@ -201,10 +201,13 @@ Outcome Record(CInventoryElement& values, const CInventoryElement& before, CDate
         entries.begin(), entries.end(), on,
         [](const CDate& date, const Entry& entry) { return Before(date, entry.date); });
     entries.insert(after, Entry{on, values.GetCurrentValue(), std::move(note)});
+    // A valuation dated before a later one does not make the item worth less today.
+    std::string current = entries.back().value;
     auto text = Format(std::move(entries));
     if (!text)
         return Outcome::NotKept;
     values.SetReservedText1(std::move(*text));
+    values.SetCurrentValue(std::move(current));
     return Outcome::Recorded;
 }
 

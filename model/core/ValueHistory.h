@@ -67,7 +67,9 @@ enum class Outcome {
 // is about to give the item) into values' Reserved Text 1: an entry dated on with
 // the new value and note, and, for the first, also one with the value replaced,
 // dated on the item's entry date. Entries stay in date order; a later entry of
-// the same date comes after the earlier ones. Leaves values alone unless Recorded.
+// the same date comes after the earlier ones, and values' Current Value becomes
+// that of the newest entry (a valuation dated before a later one changes only the
+// past). Leaves values alone unless Recorded.
 Outcome Record(CInventoryElement& values, const CInventoryElement& before, CDate on,
                std::string note = {});
 

@@ -136,6 +136,7 @@ TEST(ValueHistory, ChangesOfCurrentValueAreRecordedAndUndone) {
         document.Redo(*last, nullptr);
         EXPECT_EQ(item.GetReservedText1(), step.history) << step.value;
     }
+    EXPECT_EQ(item.GetCurrentValue(), "55.00"); // the newest valuation stands
     document.Undo(*last, nullptr);
     EXPECT_EQ(item.GetReservedText1(), steps[2].history);
     EXPECT_EQ(item.GetCurrentValue(), "55.00");
