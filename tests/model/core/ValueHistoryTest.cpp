@@ -1,15 +1,12 @@
 #include "model/core/ValueHistory.h"
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "model/core/InventoryChange.h"
 #include "model/core/InventoryElement.h"
-#include "model/core/SidingWardDoc.h"
 
 namespace {
 
@@ -88,58 +85,6 @@ TEST(ValueHistory, TooLongAHistoryDropsItsOldestEntries) {
     EXPECT_EQ(kept.back(), entries.back());
     EXPECT_EQ(kept.front(), entries[entries.size() - kept.size()]);
     EXPECT_FALSE(valuehistory::Format({{{2000, 1, 1}, std::string(70000, 'v'), ""}}));
-}
-
-// The first valuation keeps the value it replaces, dated on the day the item was
-// entered; later ones add to it in date order, and undo takes the entry back.
-TEST(ValueHistory, ChangesOfCurrentValueAreRecordedAndUndone) {
-    CSidingWardDoc document;
-    auto owned = std::make_unique<CInventoryElement>();
-    CInventoryElement& item = *owned;
-    item.SetCurrentValue("25.00");
-    item.SetEntryDate(4, 2, 2019);
-    CInventoryChange::ItemList items;
-    items.push_back(std::move(owned));
-    document.Apply(CInventoryChange::Insert("Add", std::move(items)), nullptr);
-
-    struct Step {
-        const char* value;
-        CDate on;
-        const char* note;
-        valuehistory::Outcome outcome;
-        const char* history;
-    };
-    const Step steps[] = {
-        {"25.00", {2024, 1, 1}, "", valuehistory::Outcome::Unchanged, ""},
-        {"40.00",
-         {2024, 5, 6},
-         "",
-         valuehistory::Outcome::Recorded,
-         "GWVH1;2019-04-02=25.00;2024-05-06=40.00"},
-        {"55.00",
-         {2025, 1, 2},
-         "show",
-         valuehistory::Outcome::Recorded,
-         "GWVH1;2019-04-02=25.00;2024-05-06=40.00;2025-01-02=55.00|show"},
-        {"30.00",
-         {2023, 1, 1},
-         "",
-         valuehistory::Outcome::Recorded,
-         "GWVH1;2019-04-02=25.00;2023-01-01=30.00;2024-05-06=40.00;2025-01-02=55.00|show"},
-    };
-    std::unique_ptr<CInventoryChange> last;
-    for (const Step& step : steps) {
-        CInventoryElement values = item;
-        values.SetCurrentValue(step.value);
-        EXPECT_EQ(valuehistory::Record(values, item, step.on, step.note), step.outcome);
-        last = CInventoryChange::Replace("Change Current Value", item, values);
-        document.Redo(*last, nullptr);
-        EXPECT_EQ(item.GetReservedText1(), step.history) << step.value;
-    }
-    EXPECT_EQ(item.GetCurrentValue(), "55.00"); // the newest valuation stands
-    document.Undo(*last, nullptr);
-    EXPECT_EQ(item.GetReservedText1(), steps[2].history);
-    EXPECT_EQ(item.GetCurrentValue(), "55.00");
 }
 
 } // namespace
