@@ -110,7 +110,7 @@ void BM_ImportMemory(benchmark::State& state) {
         const long long before = g_inUse.load();
         g_peak.store(before);
         delimitedtext::Import(*document, path, quoted ? "," : "\t", kAllFields, state.range(0) != 2,
-                              nullptr, quoted);
+                              CDate{}, nullptr, quoted);
         const long long items = g_inUse.load() - before;
         const long long peak = g_peak.load() - before;
         state.counters["peak/file"] = static_cast<double>(peak) / fileBytes;

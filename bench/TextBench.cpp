@@ -56,7 +56,7 @@ void BM_ImportLargestInventory(benchmark::State& state) {
     for (auto _ : state) {
         auto document = std::make_unique<CSidingWardDoc>();
         const CDelimitedImportResult result =
-            delimitedtext::Import(*document, path, "\t", kAllFields, true, nullptr);
+            delimitedtext::Import(*document, path, "\t", kAllFields, true, CDate{}, nullptr);
         if (result.added != kLargestInventory)
             state.SkipWithError("the import failed");
         state.PauseTiming();
@@ -82,7 +82,7 @@ void BM_ImportQuoted(benchmark::State& state) {
     for (auto _ : state) {
         auto document = std::make_unique<CSidingWardDoc>();
         const CDelimitedImportResult result =
-            delimitedtext::Import(*document, path, ",", kAllFields, true, nullptr, true);
+            delimitedtext::Import(*document, path, ",", kAllFields, true, CDate{}, nullptr, true);
         if (result.added != kLargestInventory)
             state.SkipWithError("the import failed");
         state.PauseTiming();
@@ -147,8 +147,8 @@ void BM_ImportLongDelimiter(benchmark::State& state) {
     const std::string delimiter = LongDelimiter();
     for (auto _ : state) {
         CSidingWardDoc document;
-        const CDelimitedImportResult result =
-            delimitedtext::Import(document, path, delimiter, {0, 1}, false, nullptr, quoted);
+        const CDelimitedImportResult result = delimitedtext::Import(
+            document, path, delimiter, {0, 1}, false, CDate{}, nullptr, quoted);
         if (result.added == 0)
             state.SkipWithError("the import failed");
     }

@@ -198,7 +198,7 @@ void BM_ImportIntoWindow(benchmark::State& state) {
         auto document = std::make_unique<CSidingWardDoc>();
         auto view = services.Open(*document);
         state.ResumeTiming();
-        delimitedtext::Import(*document, path, ",", kAllFields, true, view.get(), true);
+        delimitedtext::Import(*document, path, ",", kAllFields, true, CDate{}, view.get(), true);
         view->RebuildTree();
         view->repaint();
         if (document->GetItemCount() != kLargestInventory)

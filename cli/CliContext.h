@@ -11,5 +11,6 @@ struct CCliContext {
     const CClock& clock;
     std::istream& in;
     std::ostream& out;
+    std::ostream& err;                  // notes that do not end the command
     std::vector<std::string> arguments; // the command's own arguments, after its name
 };

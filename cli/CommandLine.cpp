@@ -9,6 +9,7 @@
 #include "cli/ArchiveCommands.h"
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
+#include "cli/HistoryCommands.h"
 #include "cli/InventoryCommands.h"
 #include "cli/QuickFactsCommands.h"
 #include "cli/TextCommands.h"
@@ -42,6 +43,12 @@ constexpr const char* kUsage =
     "  facts FILE [--item N]  the Quick Facts answers of the inventory or of item N (from 0)\n"
     "  breakdown FILE --kind expenditures|asset|count --by year|N [--yard CATALOGUE]\n"
     "                         a breakdown by purchase year or by attribute N (0-13)\n"
+    "  value FILE --item N --value AMOUNT [--date YYYY-MM-DD] [--note TEXT]\n"
+    "                         set item N's Current Value and keep the change in its value\n"
+    "                         history (dated today unless --date) and save\n"
+    "  history FILE [--item N]\n"
+    "                         the value histories of the items (of item N) and the\n"
+    "                         inventory's total current value over time\n"
     "Archives (.gwz: an inventory with its pictures and catalogue):\n"
     "  archive FILE OUT.gwz [--yard CATALOGUE]\n"
     "                         write the archive; prints the pictures that could not be read\n"
@@ -71,6 +78,8 @@ const std::map<std::string, Command>& Commands() {
         {"report", clicommands::ReportText},
         {"facts", clicommands::Facts},
         {"breakdown", clicommands::Breakdown},
+        {"value", clicommands::Value},
+        {"history", clicommands::History},
         {"yard-dump", clicommands::YardDump},
         {"yard-create", clicommands::YardCreate},
         {"mfile-dump", clicommands::ManufacturerFileDump},
@@ -133,7 +142,8 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     const CSystemClock systemClock;
     const CFixedClock fixedClock(today.value_or(CDate{}));
     const CClock& clock = today ? static_cast<const CClock&>(fixedClock) : systemClock;
-    CCliContext context{clock, in, out, std::vector<std::string>(rest.begin() + 1, rest.end())};
+    CCliContext context{clock, in, out, err,
+                        std::vector<std::string>(rest.begin() + 1, rest.end())};
     try {
         command->second(context);
     } catch (const CCliError& error) {

@@ -129,7 +129,7 @@ void ImportText(CCliContext& context) {
         clisupport::OpenInventory(document, path);
     const CDelimitedImportResult result = delimitedtext::Import(
         document, arguments.Positional(1), delimiter, fieldOrder, arguments.Flag("--names"),
-        nullptr, arguments.Flag("--quoted"), encoding);
+        context.clock.Today(), nullptr, arguments.Flag("--quoted"), encoding);
     if (!result.Succeeded())
         throw CCliError(kExitFileError, result.message);
     clisupport::RequireSuccess(document.OnSaveDocument(path));

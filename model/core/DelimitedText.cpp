@@ -424,8 +424,8 @@ ImportSource ReadImportSource(const std::string& path, const std::string& delimi
 
 CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
                               const std::string& delimiter, const std::vector<int>& fieldOrder,
-                              bool firstRecordHoldsNames, CDocumentView* sender, bool quoted,
-                              TextEncoding encoding) {
+                              bool firstRecordHoldsNames, CDate today, CDocumentView* sender,
+                              bool quoted, TextEncoding encoding) {
     ImportSource source =
         ReadImportSource(path, delimiter, fieldOrder, firstRecordHoldsNames, quoted, encoding);
     CDelimitedImportResult result;
@@ -466,6 +466,7 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
         auto item = std::make_unique<CInventoryElement>();
         if (!reader.Next(fieldOrder, *item))
             break;
+        item->SetEntryDate(today.month, today.day, today.year);
         for (const int attribute : money) {
             std::string value = item->GetAttributeText(attribute);
             if (RewriteMoney(attribute, value)) {

@@ -7,6 +7,7 @@
 
 #include "model/core/CodePage1252.h"
 #include "model/core/DelimiterSearch.h"
+#include "model/framework/Clock.h"
 #include "model/framework/FileResult.h"
 
 class CDocumentView;
@@ -180,7 +181,8 @@ FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std:
 
 // Appends to the document one new item per record of the delimited text file at
 // path (the first record skipped when firstRecordHoldsNames), setting the
-// attributes that fieldOrder names (attribute indexes, in the file's order).
+// attributes that fieldOrder names (attribute indexes, in the file's order). The
+// new items are entered on today, the day of the import.
 // Unless the request is Refused, it then marks the document modified and tells
 // every view but sender, as the import command does even when nothing was added.
 // A UTF-8 file is converted to the inventory's Windows-1252 bytes first; a
@@ -189,7 +191,7 @@ FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std:
 // (RewriteMoney), and a quote that never closes refuses the import.
 CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
                               const std::string& delimiter, const std::vector<int>& fieldOrder,
-                              bool firstRecordHoldsNames, CDocumentView* sender,
+                              bool firstRecordHoldsNames, CDate today, CDocumentView* sender,
                               bool quoted = false,
                               TextEncoding encoding = TextEncoding::Windows1252);
 

@@ -523,7 +523,7 @@ CInventoryViewServices CSidingWardApp::InventoryViewServices() {
     auto findYard = [this]() -> CYardWindow* { return m_yardView; };
     return {m_services.messages,      m_services.sounds,    m_services.settings, findYard,
             m_commentsPictures.get(), m_importExport.get(), m_printing.get(),    m_breakdowns.get(),
-            m_thumbnails.get()};
+            m_thumbnails.get(),       &m_services.clock};
 }
 
 void CSidingWardApp::OpenInventoryWindow(CDocument& document) {

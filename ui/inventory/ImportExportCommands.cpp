@@ -88,8 +88,8 @@ QString CImportExportCommands::RewrittenText(std::size_t added, std::size_t rewr
         .arg(rewritten);
 }
 
-bool CImportExportCommands::Import(QWidget* parent, CSidingWardDoc& document,
-                                   CDocumentView* sender) {
+bool CImportExportCommands::Import(QWidget* parent, CSidingWardDoc& document, CDocumentView* sender,
+                                   CDate today) {
     const CImportDialog::Headings headings = HeadingsOf(document);
     CImportDialog dialog(headings, m_messages, m_files, parent, m_folder);
     dialog.SetPreview([this, &headings](QWidget* over, CImportRequest& request) {
@@ -124,8 +124,8 @@ bool CImportExportCommands::Import(QWidget* parent, CSidingWardDoc& document,
     {
         const CWaitCursor wait;
         result = delimitedtext::Import(document, PathBytes(request.path), request.delimiter,
-                                       request.fieldOrder, request.firstRecordHoldsNames, sender,
-                                       request.quoted, request.encoding);
+                                       request.fieldOrder, request.firstRecordHoldsNames, today,
+                                       sender, request.quoted, request.encoding);
     }
     switch (result.outcome) {
     case ImportOutcome::Imported:

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "model/framework/Clock.h"
+
 class CDocumentView;
 class CFileChooser;
 class CInventoryViewSettings;
@@ -31,8 +33,8 @@ public:
     // The import dialog and its preview, then the import, which marks the document
     // modified and tells the views but sender (also when nothing was added). Returns
     // whether it ran, so that the caller rebuilds its display; false after Cancel
-    // or a refused request.
-    bool Import(QWidget* parent, CSidingWardDoc& document, CDocumentView* sender);
+    // or a refused request. The new items are entered on today.
+    bool Import(QWidget* parent, CSidingWardDoc& document, CDocumentView* sender, CDate today);
 
     // The message after an import that stored plain numbers as money texts.
     static QString RewrittenText(std::size_t added, std::size_t rewritten);

@@ -195,8 +195,8 @@ const std::vector<Command>& CommandTable() {
               u"Import Inventory"_s},
              Rule::Empty,
              [](View& view) {
-                 view.ViewServices().importExport->Import(view.Window(), view.GetDocument(),
-                                                          view.Sender());
+                 view.ViewServices().importExport->Import(
+                     view.Window(), view.GetDocument(), view.Sender(), Today(view.ViewServices()));
              },
              {},
              Service::ImportExport},

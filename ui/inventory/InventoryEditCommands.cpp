@@ -11,6 +11,7 @@
 #include "model/core/DelimitedText.h"
 #include "model/core/InventoryChange.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/core/ValueHistory.h"
 #include "model/quickfacts/BestPerformer.h"
 #include "model/quickfacts/DollarGainLoss.h"
 #include "model/quickfacts/ItemCount.h"
@@ -176,6 +177,8 @@ void CInventoryEditCommands::ChangeAttribute(int attribute) {
     CWaitCursor wait;
     CInventoryElement changed = *item;
     changed.SetAttributeText(attribute, *dialog.GetChosenValue());
+    if (keepOrder)
+        valuehistory::Record(changed, *item, Today(m_view.ViewServices()));
     m_view.GetDocument().Apply(
         CInventoryChange::Replace(keepOrder ? "Change Current Value" : "Change Condition", *item,
                                   std::move(changed)),

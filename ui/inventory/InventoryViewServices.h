@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "model/framework/Clock.h"
+
 class CBreakdownCommands;
 class CCommentsPictureCommands;
 class CImportExportCommands;
@@ -32,4 +34,9 @@ struct CInventoryViewServices {
     // The thumbnails of the items' pictures; null leaves Show Pictures disabled and
     // the tree's tool tips without pictures.
     CThumbnailLoader* thumbnails = nullptr;
+    // Dates the values an item is given (its value history); null: the system's clock.
+    const CClock* clock = nullptr;
 };
+
+// Today, as the services' clock gives it.
+CDate Today(const CInventoryViewServices& services);

@@ -2,6 +2,7 @@
 
 #include "model/core/InventoryChange.h"
 #include "model/core/SidingWardDoc.h"
+#include "model/core/ValueHistory.h"
 #include "ui/common/Captions.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/MessageSink.h"
@@ -9,8 +10,9 @@
 
 CInventoryYardLink::CInventoryYardLink(CSidingWardDoc& document,
                                        std::function<CYardWindow*()> findYard,
-                                       CMessageSink& messages)
-    : m_document(document), m_findYard(std::move(findYard)), m_messages(messages) {}
+                                       CMessageSink& messages, std::function<CDate()> today)
+    : m_document(document), m_findYard(std::move(findYard)), m_messages(messages),
+      m_today(std::move(today)) {}
 
 void CInventoryYardLink::Register(QWidget* parent) {
     m_yard = m_findYard ? m_findYard() : nullptr;
@@ -93,6 +95,8 @@ YardItemAnswer CInventoryYardLink::Take(const CYardItem& item, CDocumentView* or
         CInventoryElement finished = item.item;
         if (item.previous != nullptr)
             item.item = *item.previous;
+        // The history goes into the values the change holds, so Undo takes it back too.
+        valuehistory::Record(finished, item.item, m_today());
         m_document.Apply(
             CInventoryChange::Replace("Change in Yard", item.item, std::move(finished)), origin);
     } else if (*item.owned != nullptr) {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "model/framework/Clock.h"
 #include "ui/common/InventoryWindow.h"
 
 class CDocumentView;
@@ -21,8 +22,9 @@ class CYardWindow;
 class CInventoryYardLink {
 public:
     // findYard gives the yard window, or null when there is no yard.
+    // today dates the value history of items changed in the yard.
     CInventoryYardLink(CSidingWardDoc& document, std::function<CYardWindow*()> findYard,
-                       CMessageSink& messages);
+                       CMessageSink& messages, std::function<CDate()> today);
 
     // Registers the document with the yard; without a yard, the message "Could not
     // register document with Classification Yard" over parent.
@@ -54,6 +56,7 @@ private:
     CSidingWardDoc& m_document;
     std::function<CYardWindow*()> m_findYard;
     CMessageSink& m_messages;
+    std::function<CDate()> m_today;
     CYardWindow* m_yard = nullptr;
     // Guards m_yard: the yard's window goes at the end of the program.
     QPointer<QWidget> m_yardWidget;

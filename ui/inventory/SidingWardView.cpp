@@ -75,7 +75,8 @@ CSidingWardView::CSidingWardView(CSidingWardDoc& document, Services services, QW
       m_model(new CInventoryTreeModel(document, this)), m_tree(new CFerroTreeCtrl(this)),
       m_countCaption(new QLabel(QStringLiteral("Inventory Count"), this)),
       m_count(new QLabel(this)), m_animation(new QTimer(this)),
-      m_yardLink(document, m_services.findYard, m_services.messages) {
+      m_yardLink(document, m_services.findYard, m_services.messages,
+                 [this] { return Today(m_services); }) {
     m_showDetails.fill(true);
     CreateControls();
     connect(m_animation, &QTimer::timeout, this, &CSidingWardView::AnimateSignal);

@@ -46,7 +46,8 @@ CSidingWardView2::CSidingWardView2(CSidingWardDoc& document, CInventoryViewServi
     : QWidget(parent), m_document(document), m_services(std::move(services)),
       m_model(new CInventoryListModel(document, this)), m_filter(new QLineEdit(this)),
       m_count(new QLabel(this)), m_list(new QTableView(this)),
-      m_yardLink(document, m_services.findYard, m_services.messages) {
+      m_yardLink(document, m_services.findYard, m_services.messages,
+                 [this] { return Today(m_services); }) {
     m_shownColumns.fill(true);
     m_sortDirection.fill(1);
     CreateControls();

@@ -59,6 +59,8 @@ TEST(DelimiterChoice, ConcatenatesTheCheckedBoxesInFixedOrder) {
 
 class DelimitedTextDoc : public testing::Test {
 protected:
+    static constexpr CDate kImportDay{2026, 12, 9};
+
     std::string Export(const std::string& delimiter, bool names) {
         EXPECT_TRUE(delimitedtext::Export(doc, dir.Path("out.txt"), delimiter, names).Succeeded());
         return dir.Read("out.txt");
@@ -66,7 +68,8 @@ protected:
     CDelimitedImportResult Import(const std::string& bytes, const std::string& delimiter,
                                   const Fields& fields, bool names = false) {
         dir.Write("in.txt", bytes);
-        return delimitedtext::Import(doc, dir.Path("in.txt"), delimiter, fields, names, &view);
+        return delimitedtext::Import(doc, dir.Path("in.txt"), delimiter, fields, names, kImportDay,
+                                     &view);
     }
 
     CTempDir dir;
@@ -161,8 +164,8 @@ TEST(DelimitedTextParse, RecordsAndItemsEqualTheByteAtATimeImport) {
         const auto literal = literalimport::Import(bytes, delimiter, fields, names);
         dir.Write("in.txt", bytes);
         CSidingWardDoc doc;
-        const auto result =
-            delimitedtext::Import(doc, dir.Path("in.txt"), delimiter, fields, names, nullptr);
+        const auto result = delimitedtext::Import(doc, dir.Path("in.txt"), delimiter, fields, names,
+                                                  CDate{}, nullptr);
         ASSERT_EQ(static_cast<std::size_t>(doc.GetItemCount()), literal.size());
         EXPECT_EQ(result.added, literal.size());
         EXPECT_EQ(result.outcome,
@@ -175,6 +178,7 @@ TEST(DelimitedTextParse, RecordsAndItemsEqualTheByteAtATimeImport) {
 
 TEST_F(DelimitedTextDoc, ImportAppendsNewItemsAndMarksModified) {
     doc.AddItem(ItemOf(Texts(kAttributeCount, "old")), nullptr);
+    doc.GetItemAt(0)->SetEntryDate(5, 6, 2001);
     doc.SetModifiedFlag(false);
     doc.AddView(&view);
     doc.AddView(&other);
@@ -186,8 +190,11 @@ TEST_F(DelimitedTextDoc, ImportAppendsNewItemsAndMarksModified) {
     EXPECT_EQ(other.updates, 1);
     ASSERT_EQ(doc.GetItemCount(), 4);
     EXPECT_EQ(doc.GetItemAt(0)->GetManufacturer(), "old");
-    EXPECT_EQ(ItemFields(*doc.GetItemAt(2)), ItemFields(CInventoryElement{}));
+    // The items already there keep their entry date; the new ones are entered today.
+    EXPECT_EQ(doc.GetItemAt(0)->GetEntryYear(), 2001);
     CInventoryElement expected;
+    expected.SetEntryDate(kImportDay.month, kImportDay.day, kImportDay.year);
+    EXPECT_EQ(ItemFields(*doc.GetItemAt(2)), ItemFields(expected));
     expected.SetManufacturer("B");
     expected.SetScale("N");
     EXPECT_EQ(ItemFields(*doc.GetItemAt(3)), ItemFields(expected));
@@ -210,7 +217,7 @@ TEST_F(DelimitedTextDoc, ImportWithoutACompleteRecordAsksForTheTextEditor) {
 
 TEST_F(DelimitedTextDoc, ImportOfAnUnreadableFileReportsTheFileError) {
     const std::string path = dir.Path("absent.txt");
-    const auto result = delimitedtext::Import(doc, path, "\t", {0}, false, nullptr);
+    const auto result = delimitedtext::Import(doc, path, "\t", {0}, false, CDate{}, nullptr);
     EXPECT_EQ(result.outcome, ImportOutcome::FileError);
     EXPECT_EQ(result.message, "A file error has been detected!\nThe import file cannot be "
                               "loaded.\n" +
@@ -219,7 +226,7 @@ TEST_F(DelimitedTextDoc, ImportOfAnUnreadableFileReportsTheFileError) {
     EXPECT_EQ(doc.GetItemCount(), 0);
 
     const std::string longPath = dir.Path(std::string(240, 'x') + ".txt");
-    const auto cut = delimitedtext::Import(doc, longPath, "\t", {0}, false, nullptr);
+    const auto cut = delimitedtext::Import(doc, longPath, "\t", {0}, false, CDate{}, nullptr);
     EXPECT_EQ(cut.message.size(), std::string(delimitedtext::kImportFileErrorPrefix).size() + 255);
 }
 
@@ -304,7 +311,7 @@ TEST_F(DelimitedTextDoc, QuotedValuesSurviveTheRoundTrip) {
                             .Succeeded());
             CSidingWardDoc target;
             const CDelimitedImportResult result = delimitedtext::Import(
-                target, dir.Path("round.txt"), delimiter, all, names, nullptr, true);
+                target, dir.Path("round.txt"), delimiter, all, names, CDate{}, nullptr, true);
             ASSERT_TRUE(result.Succeeded()) << result.message;
             ASSERT_EQ(target.GetItemCount(), source.GetItemCount());
             for (std::size_t k = 0; k < source.GetItems().size(); ++k) {
@@ -345,8 +352,8 @@ TEST_F(DelimitedTextDoc, QuotedImportReadsASpreadsheetsCsv) {
                             "\"Atlas\nO\",,Erie\n"
                             "Bachmann\n";
     dir.Write("sheet.csv", csv);
-    const CDelimitedImportResult result =
-        delimitedtext::Import(doc, dir.Path("sheet.csv"), ",", {1, 2, 3}, true, nullptr, true);
+    const CDelimitedImportResult result = delimitedtext::Import(
+        doc, dir.Path("sheet.csv"), ",", {1, 2, 3}, true, CDate{}, nullptr, true);
     ASSERT_TRUE(result.Succeeded()) << result.message;
     ASSERT_EQ(doc.GetItemCount(), 3);
     const auto text = [this](int item, int attribute) {
@@ -431,7 +438,7 @@ TEST_F(DelimitedTextDoc, QuotedImportRefusesAQuoteThatNeverCloses) {
     EXPECT_EQ(preview.outcome, ImportOutcome::Refused);
     EXPECT_EQ(preview.message, message);
     const CDelimitedImportResult result =
-        delimitedtext::Import(doc, dir.Path("open.csv"), ",", {0, 1}, false, &view, true);
+        delimitedtext::Import(doc, dir.Path("open.csv"), ",", {0, 1}, false, CDate{}, &view, true);
     EXPECT_EQ(result.outcome, ImportOutcome::Refused);
     EXPECT_EQ(result.message, message);
     EXPECT_EQ(doc.GetItemCount(), 0);
@@ -454,8 +461,8 @@ TEST(CodePage1252, DetectsUtf8ByItsMarkOrItsCharacters) {
 // refuses the file with its line. UTF-8 export writes the characters back.
 TEST_F(DelimitedTextDoc, Utf8FilesAreConvertedToTheInventorysBytes) {
     dir.Write("u.csv", "\xEF\xBB\xBF\"Road\",M\xC3\xA4rklin\r\n\xE2\x82\xAC,x\r\n");
-    const auto result = delimitedtext::Import(doc, dir.Path("u.csv"), ",", {3, 1}, false, &view,
-                                              true, TextEncoding::Utf8);
+    const auto result = delimitedtext::Import(doc, dir.Path("u.csv"), ",", {3, 1}, false, CDate{},
+                                              &view, true, TextEncoding::Utf8);
     ASSERT_TRUE(result.Succeeded()) << result.message;
     ASSERT_EQ(doc.GetItemCount(), 2);
     EXPECT_EQ(doc.GetItems()[0]->GetAttributeText(3), "Road");
@@ -469,7 +476,7 @@ TEST_F(DelimitedTextDoc, Utf8FilesAreConvertedToTheInventorysBytes) {
 
     dir.Write("arrow.csv", "a,b\r\nc,d\r\ne,\xE2\x86\x92\r\n");
     const auto refused = delimitedtext::Import(doc, dir.Path("arrow.csv"), ",", {3, 1}, false,
-                                               &view, false, TextEncoding::Utf8);
+                                               CDate{}, &view, false, TextEncoding::Utf8);
     EXPECT_EQ(refused.outcome, ImportOutcome::Refused);
     EXPECT_EQ(refused.message, "Line 3 holds the character \"\xE2\x86\x92\" (U+2192), which an "
                                "inventory cannot store.");
@@ -503,7 +510,7 @@ TEST_F(DelimitedTextDoc, QuotedImportStoresSpreadsheetNumbersAsMoneyTexts) {
     EXPECT_FALSE(shown.records[2].cutShort);
 
     const auto result =
-        delimitedtext::Import(doc, dir.Path("sheet.csv"), ";", fields, false, &view, true);
+        delimitedtext::Import(doc, dir.Path("sheet.csv"), ";", fields, false, CDate{}, &view, true);
     ASSERT_TRUE(result.Succeeded()) << result.message;
     EXPECT_EQ(result.rewritten, 3U);
     ASSERT_EQ(doc.GetItemCount(), 3);

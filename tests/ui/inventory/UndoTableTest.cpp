@@ -108,6 +108,16 @@ private:
                      });
                  QVERIFY(m_bench->Run(ChangeCondition));
              }},
+            {u"Change Current Value"_s,
+             [this] {
+                 SelectC();
+                 AnswerDialog<CInventoryModificationDialog>(
+                     this, [](CInventoryModificationDialog* dialog) {
+                         dialog->ToList()->setCurrentText(u"A11"_s);
+                         dialog->accept();
+                     });
+                 QVERIFY(m_bench->Run(ChangeCurrentValue));
+             }},
             {u"Add from Yard"_s,
              [this] {
                  std::unique_ptr<CInventoryElement> owned = CInventoryBench::Item({"y"});
@@ -121,6 +131,7 @@ private:
                  CInventoryElement* item = ItemCalled("c");
                  const CInventoryElement previous = *item;
                  item->SetBodyClassification("a2");
+                 item->SetCurrentValue("a11");
                  auto* window = dynamic_cast<CInventoryWindow*>(m_acting);
                  QCOMPARE(window->TakeFinishedItem({*item, nullptr, &previous}),
                           YardItemAnswer::Taken);
@@ -153,17 +164,22 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<bool>("inList");
         QTest::addColumn<QString>("selectedAfterUndo"); // in the acting window
+        QTest::addColumn<QString>("history");           // of the changed item, when it has one
         for (const bool inList : {false, true}) {
             const QString window = inList ? u"list: "_s : u"tree: "_s;
-            const auto row = [&](const QString& change, const QString& selected) {
-                QTest::newRow(qPrintable(window + change)) << change << inList << selected;
+            const auto row = [&](const QString& change, const QString& selected,
+                                 const QString& history = {}) {
+                QTest::newRow(qPrintable(window + change))
+                    << change << inList << selected << history;
             };
             row(u"Delete"_s, u"c"_s);
             row(u"Cut"_s, u"c"_s);
             row(u"Paste"_s, QString());
             row(u"Change Condition"_s, u"c"_s);
             row(u"Add from Yard"_s, QString());
-            row(u"Change in Yard"_s, u"c"_s);
+            // The first valuation also keeps the value replaced, on the entry date.
+            row(u"Change Current Value"_s, u"c"_s, u"GWVH1;1962-03-01=b11;2026-12-08=A11"_s);
+            row(u"Change in Yard"_s, u"c"_s, u"GWVH1;1962-03-01=b11;2026-12-08=a11"_s);
             if (!inList) {
                 row(u"Delete ALL"_s, QString());
                 row(u"Sort by HManufacturer"_s, QString());
@@ -175,6 +191,7 @@ private slots:
         QFETCH(QString, change);
         QFETCH(bool, inList);
         QFETCH(QString, selectedAfterUndo);
+        QFETCH(QString, history);
         m_acting = inList ? static_cast<CInventoryEditTarget*>(m_list.get())
                           : static_cast<CInventoryEditTarget*>(m_view.get());
         m_bench->SetActive(dynamic_cast<CCommandTarget*>(m_acting));
@@ -188,6 +205,14 @@ private slots:
         const Snapshot before = Take();
         Actions().at(change)();
         const Snapshot after = Take();
+        if (!history.isEmpty()) {
+            QStringList histories;
+            for (const auto& item : m_doc->GetItems()) {
+                if (!item->GetReservedText1().empty())
+                    histories << QString::fromStdString(item->GetReservedText1());
+            }
+            QCOMPARE(histories, QStringList{history});
+        }
         QVERIFY(after.items != before.items || after.tree != before.tree);
         QVERIFY(after.modified);
         QCOMPARE(m_history->UndoText(), change);

@@ -39,7 +39,7 @@ std::unique_ptr<CSidingWardView> CInventoryBench::MakeView(CSidingWardDoc& docum
     auto view = std::make_unique<CSidingWardView>(
         document,
         CSidingWardView::Services{messages, sounds, *settings, [yardWindow] { return yardWindow; },
-                                  nullptr, importExport, nullptr, breakdowns, thumbnails});
+                                  nullptr, importExport, nullptr, breakdowns, thumbnails, &clock});
     view->SetActions(actions.get());
     view->resize(420, 360);
     view->show();
@@ -53,7 +53,7 @@ std::unique_ptr<CSidingWardView2> CInventoryBench::MakeListView(CSidingWardDoc& 
     auto view = std::make_unique<CSidingWardView2>(
         document,
         CInventoryViewServices{messages, sounds, *settings, [yardWindow] { return yardWindow; },
-                               nullptr, importExport, nullptr, breakdowns, thumbnails});
+                               nullptr, importExport, nullptr, breakdowns, thumbnails, &clock});
     view->SetActions(actions.get());
     view->resize(620, 360);
     view->show();
