@@ -56,6 +56,9 @@ QString DateText(const CDate& date) {
 
 QFont Font(qreal points, bool bold = false) {
     QFont font;
+    // Without ligatures, so that a search or a copy of the PDF's text finds the
+    // words as they are typed ("fi" stays two letters).
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

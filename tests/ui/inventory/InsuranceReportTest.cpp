@@ -1,5 +1,8 @@
+#include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -7,7 +10,13 @@
 
 #include "model/core/SidingWardDoc.h"
 #include "model/core/ValueHistory.h"
+#include "model/framework/FixedClock.h"
 #include "model/quickfacts/AmountSum.h"
+#include "ui/app/AppSettings.h"
+#include "ui/common/FileChooser.h"
+#include "ui/inventory/InsuranceReportCommands.h"
+#include "ui/support/MessageRecorder.h"
+#include "ui/support/ModalAnswerer.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +59,20 @@ QString Photo(const QTemporaryDir& dir, const QString& name, Qt::GlobalColor col
     image.save(path, "JPEG");
     return path;
 }
+
+// Answers every name to save under with the same path.
+class SaveAs : public CFileChooser {
+public:
+    explicit SaveAs(QString path) : m_path(std::move(path)) {}
+    std::optional<QString> ChooseFileToOpen(QWidget*, const QString&) override { return {}; }
+    std::optional<QString> ChooseFileToSave(QWidget*, const QString&, const QString&,
+                                            const QString&) override {
+        return m_path;
+    }
+
+private:
+    QString m_path;
+};
 
 } // namespace
 
@@ -104,6 +127,7 @@ private slots:
         const QString all = text.out;
         QVERIFY(all.contains(u"Collection Inventory for Insurance"_s));
         QVERIFY(all.contains(u"Ann Smith"_s));
+        QVERIFY(all.contains(u"Summary by Body Classification"_s)); // no "fi" ligature
         QVERIFY(all.contains(u"Total current value: "_s +
                              QString::fromStdString(AmountText(current.Value()))));
         QVERIFY(all.contains(u"Total purchase price: "_s +
@@ -143,6 +167,53 @@ private slots:
         QCOMPARE(
             QDir(work.filePath(u"out.pdf"_s)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
             QStringList());
+    }
+
+    // File > Insurance Report: the owner typed once is offered the next time, and
+    // a file that cannot be written is reported, not left half-written.
+    void theMenuCommandAsksAndRemembersTheOwner() {
+        QTemporaryDir dir;
+        CSidingWardDoc document;
+        auto item = std::make_unique<CInventoryElement>();
+        item->SetItemNumber("NUM-A1");
+        item->SetComments("Kept in its box.");
+        document.AddItem(std::move(item), nullptr);
+        CAppSettings settings(dir.filePath(u"settings.ini"_s));
+        CMessageRecorder messages;
+        const CFixedClock clock(CDate{2026, 12, 9});
+        const QString pdf = dir.filePath(u"report.pdf"_s);
+        SaveAs chooser(pdf);
+        CInsuranceReportCommands commands(messages, chooser, clock, settings,
+                                          CThumbnailStore(dir.filePath(u"cache"_s), u"test"_s));
+        CModalAnswerer answerer;
+        answerer.QueueFor<CInsuranceReportDialog>([](CInsuranceReportDialog* dialog) {
+            dialog->findChildren<QLineEdit*>().at(0)->setText(u"Ann Smith"_s);
+            dialog->findChild<QPlainTextEdit*>()->setPlainText(u"1 Main Street\nSpringfield"_s);
+            dialog->findChildren<QLineEdit*>().at(1)->setText(u"POL-778"_s);
+            dialog->findChildren<QCheckBox*>().at(1)->setChecked(false); // no comments
+            dialog->accept();
+        });
+        commands.Run(nullptr, document);
+        QCOMPARE(messages.Count(), 0);
+        const Finished text = Run(u"pdftotext"_s, {pdf, u"-"_s});
+        for (const QString& shown :
+             {u"Ann Smith"_s, u"Springfield"_s, u"POL-778"_s, u"December 9, 2026"_s, u"NUM-A1"_s})
+            QVERIFY2(text.out.contains(shown), qPrintable(shown));
+        QVERIFY(!text.out.contains(u"Kept in its box."_s));
+
+        QVERIFY(QDir(dir.path()).mkdir(u"folder.pdf"_s));
+        SaveAs folder(dir.filePath(u"folder.pdf"_s));
+        CInsuranceReportCommands again(messages, folder, clock, settings,
+                                       CThumbnailStore(dir.filePath(u"cache"_s), u"test"_s));
+        QString offered;
+        answerer.QueueFor<CInsuranceReportDialog>([&](CInsuranceReportDialog* dialog) {
+            offered = dialog->Options().owner + u'|' + dialog->Options().address;
+            dialog->accept();
+        });
+        again.Run(nullptr, document);
+        QCOMPARE(offered, u"Ann Smith|1 Main Street\nSpringfield"_s);
+        QCOMPARE(messages.Count(), 1);
+        QCOMPARE(QDir(dir.filePath(u"folder.pdf"_s)).isEmpty(), true);
     }
 };
 
