@@ -14,6 +14,7 @@ const QLatin1String kVersion("Version");
 const QLatin1String kLicense("License");
 const QLatin1String kSettings("Settings");
 const QLatin1String kExchange("Import Export");
+const QLatin1String kInsurance("Insurance Report");
 const QLatin1String kPicturePane("Picture Pane");
 const QLatin1String kListPictures("List Pictures");
 const QLatin1String kRecentFileList("Recent File List");
@@ -112,6 +113,16 @@ QString CAppSettings::ExchangeFolder() const {
 
 void CAppSettings::SetExchangeFolder(const QString& folder) {
     m_store->setValue(Key(kExchange, QStringLiteral("Folder")), folder);
+}
+
+QStringList CAppSettings::InsuranceOwner() const {
+    return {m_store->value(Key(kInsurance, QStringLiteral("Owner"))).toString(),
+            m_store->value(Key(kInsurance, QStringLiteral("Address"))).toString()};
+}
+
+void CAppSettings::SetInsuranceOwner(const QStringList& nameAndAddress) {
+    m_store->setValue(Key(kInsurance, QStringLiteral("Owner")), nameAndAddress.value(0));
+    m_store->setValue(Key(kInsurance, QStringLiteral("Address")), nameAndAddress.value(1));
 }
 
 bool CAppSettings::ShowPicturePane() const {

@@ -58,6 +58,10 @@ public:
     void SetViewSettings(const QString& documentTitle, const QString& settings) override;
     QString ExchangeFolder() const override;
     void SetExchangeFolder(const QString& folder) override;
+    // "Insurance Report"/Owner and /Address: the owner the insurance report was
+    // last given.
+    QStringList InsuranceOwner() const override;
+    void SetInsuranceOwner(const QStringList& nameAndAddress) override;
     // "List Pictures"/<document title>: "1" when the inventory's list shows its
     // pictures; absent or anything else, it does not.
     bool ListShowsPictures(const QString& documentTitle) const override;

@@ -17,6 +17,8 @@
 #include "ui/app/ProgramArguments.h"
 #include "ui/common/PrintToFile.h"
 #include "ui/common/Text.h"
+#include "ui/common/ThumbnailStore.h"
+#include "ui/inventory/InsuranceReport.h"
 #include "ui/inventory/InventoryViewSettings.h"
 #include "ui/inventory/ReportPrinter.h"
 #include "ui/inventory/SidingWardView.h"
@@ -70,6 +72,13 @@ int Run(const CProgramArguments& request, const QString& dataDirectory,
     const inventoryreport::ColumnFlags columns =
         request.columns ? *request.columns : StoredColumns(document, settings);
     CReportPrinter report(document, columns, clock.Today());
+    CInsuranceOptions insurance;
+    insurance.owner = request.owner;
+    insurance.groupBy = request.groupBy;
+    insurance.pictures = !request.noPictures;
+    const CThumbnailStore thumbnails = CThumbnailStore::ForCurrentUser();
+    CInsuranceReport insuranceReport(document, insurance, clock.Today(), &thumbnails);
+    const bool forInsurance = request.request == CProgramArguments::Request::InsurancePdf;
 
     const QFileInfo output(request.pdfOutput);
     if (!QFileInfo(output.absolutePath()).isDir() || !QFileInfo(output.absolutePath()).isWritable())
@@ -82,8 +91,9 @@ int Run(const CProgramArguments& request, const QString& dataDirectory,
                         : QLocale().measurementSystem() == QLocale::ImperialUSSystem
                             ? QPageSize(QPageSize::Letter)
                             : QPageSize(QPageSize::A4));
-    const printtofile::Outcome printed =
-        printtofile::Print(printer, [&](QPrinter& target) { return report.Print(target); });
+    const printtofile::Outcome printed = printtofile::Print(printer, [&](QPrinter& target) {
+        return forInsurance ? insuranceReport.Print(target) : report.Print(target);
+    });
     document.SetClassificationYard(nullptr);
     if (printed.painterFailed)
         return Fail(QStringLiteral("The report cannot be written to %1.").arg(request.pdfOutput));

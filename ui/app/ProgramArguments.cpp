@@ -47,19 +47,28 @@ QString CProgramArguments::Usage() {
         "usage: gaugewright [--data-dir DIR] [FILE.inv]\n"
         "       gaugewright --print-pdf OUT.pdf [--columns I,J,...] [--page-size A4|Letter]\n"
         "                   [--data-dir DIR] FILE.inv\n"
+        "       gaugewright --insurance-pdf OUT.pdf [--owner TEXT] [--group-by N] [--no-pictures]\n"
+        "                   [--page-size A4|Letter] [--data-dir DIR] FILE.inv\n"
         "       gaugewright --help | --version\n"
         "\n"
         "  --data-dir DIR      read Classyrd.mst, the tips and the sounds from DIR\n"
         "  --print-pdf OUT.pdf write the inventory report of FILE.inv to OUT.pdf, without a\n"
         "                      window; --columns takes attribute indexes 0 to 13\n"
-        "Exit status of --print-pdf: 0 done, 2 the report could not be written,\n"
-        "64 usage error.\n");
+        "  --insurance-pdf OUT.pdf\n"
+        "                      write the insurance report of FILE.inv (cover, totals per\n"
+        "                      group, every item with its picture) to OUT.pdf; --group-by\n"
+        "                      takes an attribute index 0 to 13 (default 0)\n"
+        "Exit status of --print-pdf and --insurance-pdf: 0 done, 2 the report could not be\n"
+        "written, 64 usage error.\n");
 }
 
 CProgramArguments CProgramArguments::Parse(const QStringList& arguments) {
     CProgramArguments result;
     QStringList positionals;
     bool printPdf = false;
+    bool insurancePdf = false;
+    bool owner = false;
+    bool groupBy = false;
     bool dataDir = false;
     bool shellSwitch = false;
     for (qsizetype k = 1; k < arguments.size(); ++k) {
@@ -74,8 +83,16 @@ CProgramArguments CProgramArguments::Parse(const QStringList& arguments) {
             version.request = Request::Version;
             return version;
         }
+        if (argument == u"--no-pictures") {
+            if (result.noPictures)
+                return Mistake(argument + QStringLiteral(" is given twice."));
+            result.noPictures = true;
+            continue;
+        }
         const bool ours = argument == u"--print-pdf" || argument == u"--columns" ||
-                          argument == u"--page-size" || argument == u"--data-dir";
+                          argument == u"--page-size" || argument == u"--data-dir" ||
+                          argument == u"--insurance-pdf" || argument == u"--owner" ||
+                          argument == u"--group-by";
         if (ours) {
             if (k + 1 >= arguments.size())
                 return Mistake(argument + QStringLiteral(" needs a value."));
@@ -85,6 +102,22 @@ CProgramArguments CProgramArguments::Parse(const QStringList& arguments) {
                 repeated = printPdf;
                 printPdf = true;
                 result.pdfOutput = value;
+            } else if (argument == u"--insurance-pdf") {
+                repeated = insurancePdf;
+                insurancePdf = true;
+                result.pdfOutput = value;
+            } else if (argument == u"--owner") {
+                repeated = owner;
+                owner = true;
+                result.owner = value;
+            } else if (argument == u"--group-by") {
+                repeated = groupBy;
+                groupBy = true;
+                bool number = false;
+                result.groupBy = value.toInt(&number);
+                if (!repeated && (!number || value.startsWith(u'+') || value.startsWith(u' ') ||
+                                  result.groupBy < 0 || result.groupBy >= kAttributeCount))
+                    return Mistake(QStringLiteral("--group-by takes a number from 0 to 13."));
             } else if (argument == u"--columns") {
                 repeated = result.columns.has_value();
                 std::string problem;
@@ -133,14 +166,23 @@ CProgramArguments CProgramArguments::Parse(const QStringList& arguments) {
         }
         positionals << argument;
     }
-    if (!printPdf) {
+    if (printPdf && insurancePdf)
+        return Mistake(QStringLiteral("--print-pdf and --insurance-pdf are given together."));
+    if (!insurancePdf && (owner || groupBy || result.noPictures))
+        return Mistake(QStringLiteral("--owner, --group-by and --no-pictures go with "
+                                      "--insurance-pdf."));
+    if (insurancePdf && result.columns)
+        return Mistake(QStringLiteral("--columns goes with --print-pdf."));
+    if (!printPdf && !insurancePdf) {
         if (result.columns || result.pageSize)
             return Mistake(QStringLiteral("--columns and --page-size go with --print-pdf."));
         return result;
     }
+    const QString verb =
+        printPdf ? QStringLiteral("--print-pdf") : QStringLiteral("--insurance-pdf");
     if (positionals.size() != 1 || shellSwitch)
-        return Mistake(QStringLiteral("--print-pdf prints one inventory file."));
-    result.request = Request::PrintPdf;
+        return Mistake(verb + QStringLiteral(" prints one inventory file."));
+    result.request = printPdf ? Request::PrintPdf : Request::InsurancePdf;
     result.inventory = positionals.constFirst();
     return result;
 }

@@ -13,11 +13,12 @@
 // without touching the user's files.
 struct CProgramArguments {
     enum class Request {
-        Run,      // start the program (perhaps with a file to open)
-        Help,     // --help: print the usage
-        Version,  // --version
-        PrintPdf, // --print-pdf OUT.pdf ... FILE
-        Mistake,  // a usage error; problem says what is wrong
+        Run,          // start the program (perhaps with a file to open)
+        Help,         // --help: print the usage
+        Version,      // --version
+        PrintPdf,     // --print-pdf OUT.pdf ... FILE
+        InsurancePdf, // --insurance-pdf OUT.pdf ... FILE
+        Mistake,      // a usage error; problem says what is wrong
     };
 
     Request request = Request::Run;
@@ -27,6 +28,11 @@ struct CProgramArguments {
     QString inventory;
     std::optional<inventoryreport::ColumnFlags> columns;
     std::optional<QPageSize::PageSizeId> pageSize;
+    // --insurance-pdf: the owner, the attribute to group by and whether the
+    // pictures are left out.
+    QString owner;
+    int groupBy = 0;
+    bool noPictures = false;
 
     // arguments as the program got them, its own name first. Qt's own options
     // (-platform and the like) and the shell's switches (/p, /dde...) are let

@@ -49,6 +49,7 @@
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/ImportExportCommands.h"
+#include "ui/inventory/InsuranceReportCommands.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryHistory.h"
 #include "ui/inventory/PictureDialog.h"
@@ -121,6 +122,7 @@ CMenuLayout InventoryMenuLayout() {
                                                            Item::Command(FilePrint),
                                                            Item::Command(FilePrintPreview),
                                                            Item::Command(FilePrintSetup),
+                                                           Item::Command(InsuranceReport),
                                                            Item::Separator(),
                                                            Item::Command(FileMru1),
                                                            Item::Command(FileMru1 + 1),
@@ -193,6 +195,9 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
           [this]() -> QPrinter& { return m_appCommands->Printer(); }, services.clock,
           &services.messages)),
       m_thumbnails(std::make_unique<CThumbnailLoader>(CThumbnailStore::ForCurrentUser())),
+      m_insurance(std::make_unique<CInsuranceReportCommands>(services.messages, services.files,
+                                                             services.clock, services.settings,
+                                                             CThumbnailStore::ForCurrentUser())),
       // An archive carries the catalogue this run uses.
       m_archives(
           std::make_unique<CInventoryArchiveCommands>(services.messages, services.files, [this] {
@@ -523,7 +528,7 @@ CInventoryViewServices CSidingWardApp::InventoryViewServices() {
     auto findYard = [this]() -> CYardWindow* { return m_yardView; };
     return {m_services.messages,      m_services.sounds,    m_services.settings, findYard,
             m_commentsPictures.get(), m_importExport.get(), m_printing.get(),    m_breakdowns.get(),
-            m_thumbnails.get(),       &m_services.clock};
+            m_thumbnails.get(),       &m_services.clock,    m_insurance.get()};
 }
 
 void CSidingWardApp::OpenInventoryWindow(CDocument& document) {

@@ -28,6 +28,7 @@ class CDocTemplate;
 class CDocument;
 class CFileChooser;
 class CImportExportCommands;
+class CInsuranceReportCommands;
 class CBreakdownCommands;
 class CInventoryDocCommands;
 class CInventoryHistory;
@@ -145,6 +146,7 @@ private:
     std::unique_ptr<CBreakdownCommands> m_breakdowns;
     // Every window's thumbnails, so a picture is made and kept once.
     std::unique_ptr<CThumbnailLoader> m_thumbnails;
+    std::unique_ptr<CInsuranceReportCommands> m_insurance;
     std::unique_ptr<CInventoryArchiveCommands> m_archives;
     std::map<const CDocument*, std::unique_ptr<CInventoryDocCommands>> m_inventoryCommands;
     // What each open inventory can undo; it goes when the inventory closes.

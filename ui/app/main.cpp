@@ -57,11 +57,13 @@ int main(int argc, char** argv) {
         return 64;
     case CProgramArguments::Request::Run:
     case CProgramArguments::Request::PrintPdf:
+    case CProgramArguments::Request::InsurancePdf:
         break;
     }
     Q_INIT_RESOURCE(icons);
     // The report goes to a file: no window is shown, and none needs a display.
-    const bool printPdf = request.request == CProgramArguments::Request::PrintPdf;
+    const bool printPdf = request.request == CProgramArguments::Request::PrintPdf ||
+                          request.request == CProgramArguments::Request::InsurancePdf;
     if (printPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

@@ -25,6 +25,7 @@ inline constexpr int ChangeCurrentValue = 32921;
 inline constexpr int ChangeComments = 32922;
 inline constexpr int ChangePicture = 32923;
 inline constexpr int ShowPictures = 32939;
+inline constexpr int InsuranceReport = 32961;
 
 // Quick Facts
 inline constexpr int DollarGainLoss = 32791;

@@ -10,6 +10,7 @@
 #include "ui/common/Text.h"
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/ImportExportCommands.h"
+#include "ui/inventory/InsuranceReportCommands.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryEditCommands.h"
 #include "ui/inventory/InventoryEditTarget.h"
@@ -41,7 +42,15 @@ enum class Rule {
 };
 
 // The program's part a command needs; without it the command is disabled.
-enum class Service { None, Printing, ImportExport, CommentsPictures, Breakdowns, Thumbnails };
+enum class Service {
+    None,
+    Printing,
+    ImportExport,
+    CommentsPictures,
+    Breakdowns,
+    Thumbnails,
+    Insurance
+};
 
 // What the rules look at, taken once per update.
 struct CommandState {
@@ -103,6 +112,8 @@ bool Offers(Service service, const CInventoryViewServices& services) {
         return services.breakdowns != nullptr;
     case Service::Thumbnails:
         return services.thumbnails != nullptr;
+    case Service::Insurance:
+        return services.insurance != nullptr;
     }
     return false;
 }
@@ -182,6 +193,14 @@ const std::vector<Command>& CommandTable() {
              },
              {},
              Service::Printing},
+            {{InsuranceReport, u"&Insurance Report..."_s,
+              u"Write the inventory for an insurer as a PDF file\nInsurance Report"_s},
+             Rule::Always,
+             [](View& view) {
+                 view.ViewServices().insurance->Run(view.Window(), view.GetDocument());
+             },
+             {},
+             Service::Insurance},
             {{ExportInventory, u"&Export Inventory"_s,
               u"Write the inventory to a delimited text file\nExport Inventory"_s},
              Rule::Items,

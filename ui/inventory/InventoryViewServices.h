@@ -7,6 +7,7 @@
 class CBreakdownCommands;
 class CCommentsPictureCommands;
 class CImportExportCommands;
+class CInsuranceReportCommands;
 class CInventoryViewSettings;
 class CMessageSink;
 class CReportPrintCommands;
@@ -36,6 +37,8 @@ struct CInventoryViewServices {
     CThumbnailLoader* thumbnails = nullptr;
     // Dates the values an item is given (its value history); null: the system's clock.
     const CClock* clock = nullptr;
+    // File > Insurance Report; null leaves it disabled.
+    CInsuranceReportCommands* insurance = nullptr;
 };
 
 // Today, as the services' clock gives it.

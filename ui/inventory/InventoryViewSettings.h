@@ -1,6 +1,6 @@
 #pragma once
 
-class QString;
+#include <QStringList>
 
 // Where an inventory window keeps its detail flags and sort attribute between
 // runs, by document title; the application's settings implement it.
@@ -18,6 +18,11 @@ public:
     // Whether the inventory's list shows its pictures; false when nothing is kept.
     virtual bool ListShowsPictures(const QString& documentTitle) const = 0;
     virtual void SetListShowsPictures(const QString& documentTitle, bool shown) = 0;
+
+    // The owner's name and address the insurance report was last given; empty
+    // when nothing is kept.
+    virtual QStringList InsuranceOwner() const { return {}; }
+    virtual void SetInsuranceOwner(const QStringList& /*nameAndAddress*/) {}
 
 protected:
     ~CInventoryViewSettings() = default;

@@ -87,6 +87,14 @@ private slots:
         QTest::newRow("print twice")
             << QStringList{u"--print-pdf"_s, pdf, u"--print-pdf"_s, u"b.pdf"_s, kSample} << 64
             << u"--print-pdf is given twice."_s;
+        QTest::newRow("group by 14")
+            << QStringList{u"--insurance-pdf"_s, pdf, u"--group-by"_s, u"14"_s, kSample} << 64
+            << u"--group-by takes a number from 0 to 13."_s;
+        QTest::newRow("owner alone")
+            << QStringList{u"--owner"_s, u"Ann"_s, kSample} << 64 << u"go with --insurance-pdf."_s;
+        QTest::newRow("both reports")
+            << QStringList{u"--insurance-pdf"_s, pdf, u"--print-pdf"_s, pdf, kSample} << 64
+            << u"are given together."_s;
         QTest::newRow("report") << QStringList{u"--print-pdf"_s, pdf, kSample} << 0 << QString();
     }
     void answersWithoutADisplay() {
