@@ -86,6 +86,7 @@ CValueHistoryDialog::CValueHistoryDialog(CSidingWardDoc& document, CInventoryEle
         m_table = new QTableWidget(0, 3);
         m_table->setHorizontalHeaderLabels(
             {QStringLiteral("Date"), QStringLiteral("Value"), QStringLiteral("Note")});
+        m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         m_table->horizontalHeader()->setStretchLastSection(true);
         m_table->verticalHeader()->hide();
         m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -130,7 +131,6 @@ void CValueHistoryDialog::Refresh() {
                 QPointF(AxisPosition(entry.date), static_cast<qreal>(AmountValue(entry.value))));
             ++row;
         }
-        m_table->resizeColumnsToContents();
         m_itemLine->replace(own);
     }
 
