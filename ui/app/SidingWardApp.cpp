@@ -164,7 +164,7 @@ CMenuLayout InventoryMenuLayout() {
          Item::Popup(QStringLiteral("&Item Count..."),
                      {Item::Command(ItemCountTotal), Item::Command(ItemCountByManufacturer),
                       Item::Command(ItemCountByBodyClassification)}),
-         Item::Separator(), Item::Command(CustomReport)});
+         Item::Separator(), Item::Command(CustomReport), Item::Command(ValueHistory)});
     layout.insert(layout.begin() + 1, edit);
     layout.insert(layout.begin() + 3, options);
     layout.insert(layout.begin() + 4, quickFacts);

@@ -44,5 +44,6 @@ inline constexpr int AssetValueByBodyClassification = 32935;
 inline constexpr int ItemCountByManufacturer = 32936;
 inline constexpr int ItemCountByBodyClassification = 32937;
 inline constexpr int CustomReport = 32938;
+inline constexpr int ValueHistory = 32941;
 
 } // namespace CommandId

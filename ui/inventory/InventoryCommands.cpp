@@ -18,6 +18,7 @@
 #include "ui/inventory/InventoryYardLink.h"
 #include "ui/inventory/ReportPrintCommands.h"
 #include "ui/quickfacts/BreakdownCommands.h"
+#include "ui/quickfacts/ValueHistoryDialog.h"
 #include "ui/yard/YardCommandIds.h"
 
 using namespace Qt::StringLiterals;
@@ -449,6 +450,15 @@ const std::vector<Command>& CommandTable() {
              },
              {},
              Service::Breakdowns},
+            {{ValueHistory, u"Value &History..."_s,
+              u"The inventory's value over time, and the selected item's valuations\n"
+              u"Value History"_s},
+             Rule::Always,
+             [](View& view) {
+                 CValueHistoryDialog dialog(view.GetDocument(), view.CurrentItem(), view.Sender(),
+                                            Today(view.ViewServices()), view.Window());
+                 dialog.exec();
+             }},
         };
         // Sort Inventory by...: the attributes' default names; the menu shows the
         // current headings instead.
