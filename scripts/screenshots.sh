@@ -14,4 +14,9 @@ for picture in MainWindow.png ClassificationWizard-first.png ManufacturerSheet.p
   QuickFacts-bars.png QuickFacts-pie.png TreeAndList.png; do
   cp "build/screenshots/$picture" docs/screenshots/
 done
+# A page of the sample's insurance report, as the program prints it.
+build/ci/ui/gaugewright --data-dir build/ci/data --insurance-pdf build/screenshots/InsuranceReport.pdf \
+  --owner "A. Collector" data/Sample.inv
+pdftoppm -r 70 -png -f 3 -l 3 -singlefile build/screenshots/InsuranceReport.pdf \
+  docs/screenshots/InsuranceReport
 ls docs/screenshots
