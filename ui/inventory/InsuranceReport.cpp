@@ -1,7 +1,9 @@
 #include "ui/inventory/InsuranceReport.h"
 
 #include <algorithm>
+#include <atomic>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -183,6 +185,13 @@ CInsuranceReport::CInsuranceReport(const CSidingWardDoc& document, CInsuranceOpt
                                    CDate date, const CThumbnailStore* thumbnails)
     : m_document(document), m_options(std::move(options)), m_date(date), m_thumbnails(thumbnails) {}
 
+QImage CInsuranceReport::PictureOf(const CInventoryElement& item) const {
+    if (item.GetPicture().empty() || m_thumbnails == nullptr)
+        return {};
+    return PrintedPicture(
+        m_thumbnails->Load(text::FromBytes(item.GetPicture()), ThumbnailSize::Large));
+}
+
 bool CInsuranceReport::Print(QPrinter& printer) {
     printmargins::Apply(printer);
     const QString title = text::FromBytes(m_document.GetTitle());
@@ -193,16 +202,26 @@ bool CInsuranceReport::Print(QPrinter& printer) {
     for (const auto& item : m_document.GetItems())
         all.Add(*item);
 
-    // The pictures are read once: the same images are measured and drawn.
-    std::vector<QImage> pictures;
-    if (m_options.pictures && m_thumbnails) {
-        for (const auto& group : groups)
-            for (const CInventoryElement* item : group.second)
-                pictures.push_back(
-                    item->GetPicture().empty()
-                        ? QImage()
-                        : PrintedPicture(m_thumbnails->Load(text::FromBytes(item->GetPicture()),
-                                                            ThumbnailSize::Large)));
+    // The printed size of every item's picture (empty: none). Making a missing
+    // thumbnail decodes a photo, which is what a report of many photos spends its
+    // time on, so they are made on every core; only the sizes are kept, and each
+    // picture is read again from its thumbnail when its page is drawn, so the
+    // memory does not grow with the number of pictures.
+    std::vector<const CInventoryElement*> ordered;
+    for (const auto& group : groups)
+        ordered.insert(ordered.end(), group.second.begin(), group.second.end());
+    const bool withPictures = m_options.pictures && m_thumbnails;
+    std::vector<QSize> pictureSizes(withPictures ? ordered.size() : 0);
+    if (withPictures) {
+        std::atomic<std::size_t> next{0};
+        const auto measure = [&] {
+            for (std::size_t k = next++; k < ordered.size(); k = next++)
+                pictureSizes[k] = PictureOf(*ordered[k]).size();
+        };
+        std::vector<std::jthread> helpers(std::max(1U, std::thread::hardware_concurrency()) - 1);
+        for (std::jthread& helper : helpers)
+            helper = std::jthread(measure);
+        measure();
     }
 
     const QFont body = Font(10);
@@ -272,18 +291,18 @@ bool CInsuranceReport::Print(QPrinter& printer) {
                                   DateText({item->GetEntryYear(), item->GetEntryMonth(),
                                             item->GetEntryDay()});
                 const QString facts = attributes.join(u'\n');
-                const bool withPictures = !pictures.empty();
                 const qreal textLeft = withPictures ? pictureWidth + gap : 0;
                 const qreal factsHeight = out.Height(facts, body, out.Width() - textLeft);
-                const QImage image = withPictures ? pictures[picture++] : QImage();
+                const QSize pixels = withPictures ? pictureSizes[picture++] : QSize();
                 // Printed at kPictureDpi, the size it was scaled to.
-                const QSizeF printed = QSizeF(image.size()) * out.Dpi() / kPictureDpi;
-                const qreal imageHeight = image.isNull() ? line : printed.height();
+                const QSizeF printed = QSizeF(pixels) * out.Dpi() / kPictureDpi;
+                const qreal imageHeight = pixels.isEmpty() ? line : printed.height();
                 out.Ensure(line * 2 + std::max(factsHeight, imageHeight));
                 out.Space(line);
                 out.Paragraph(QStringLiteral("Item %1").arg(number), bold);
                 const qreal top = out.Y();
                 if (withPictures && out.Painter()) {
+                    const QImage image = pixels.isEmpty() ? QImage() : PictureOf(*item);
                     if (image.isNull())
                         out.Painter()->drawText(QRectF(0, top, pictureWidth, line),
                                                 QStringLiteral("no picture"));

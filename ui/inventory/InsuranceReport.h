@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include "model/framework/Clock.h"
 
+class CInventoryElement;
 class CSidingWardDoc;
 class CThumbnailStore;
 class QPrinter;
@@ -42,6 +44,9 @@ public:
     int PageCount() const { return m_pageCount; }
 
 private:
+    // The item's picture as printed (null: none), from its large thumbnail.
+    QImage PictureOf(const CInventoryElement& item) const;
+
     const CSidingWardDoc& m_document;
     CInsuranceOptions m_options;
     CDate m_date;
