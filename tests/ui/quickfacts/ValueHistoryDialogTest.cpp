@@ -17,19 +17,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ItemSpec {
+struct ItemValues {
     const char* value;
     CDate entered;
     const char* history; // Reserved Text 1
 };
 
-void Fill(CSidingWardDoc& document, const std::vector<ItemSpec>& items) {
-    for (const ItemSpec& spec : items) {
+void Fill(CSidingWardDoc& document, const std::vector<ItemValues>& items) {
+    for (const ItemValues& wanted : items) {
         auto item = std::make_unique<CInventoryElement>();
         item->SetAttributeText(static_cast<int>(Attribute::BodyClassification), "Boxcar");
-        item->SetCurrentValue(spec.value);
-        item->SetEntryDate(spec.entered.month, spec.entered.day, spec.entered.year);
-        item->SetReservedText1(spec.history);
+        item->SetCurrentValue(wanted.value);
+        item->SetEntryDate(wanted.entered.month, wanted.entered.day, wanted.entered.year);
+        item->SetReservedText1(wanted.history);
         document.AddItem(std::move(item), nullptr);
     }
 }
