@@ -14,6 +14,8 @@ for file in ./usr/bin/gaugewright ./usr/bin/gaugewright-cli \
   ./usr/share/gaugewright/Classyrd.mst ./usr/share/gaugewright/ExtMFile.mst \
   ./usr/share/gaugewright/gaugetip.mst ./usr/share/gaugewright/GAUGEWRT.WAV \
   ./usr/share/gaugewright/gaugewright-help.html \
+  ./usr/share/gaugewright/manual/index.html ./usr/share/gaugewright/manual/getting-started.html \
+  ./usr/share/gaugewright/manual/style.css \
   ./usr/share/applications/gaugewright.desktop \
   ./usr/share/mime/packages/gaugewright-inventory.xml \
   ./usr/share/icons/hicolor/scalable/apps/gaugewright.svg \

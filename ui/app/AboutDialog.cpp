@@ -10,6 +10,7 @@
 
 #include "ui/app/AppSettings.h"
 #include "ui/common/Captions.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 
 using namespace Qt::StringLiterals;
@@ -17,6 +18,7 @@ using namespace Qt::StringLiterals;
 CAboutDialog::CAboutDialog(CAppSettings& settings, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_messages(messages) {
     setWindowTitle(u"About The Gaugewright"_s);
+    help::SetHelpPage(this, QStringLiteral("getting-started.html#about"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(u":/icons/app/gaugewright.svg"_s).pixmap(64, 64));

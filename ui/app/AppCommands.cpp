@@ -10,6 +10,7 @@
 #include "ui/app/TipOfTheDayDialog.h"
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
 
@@ -17,8 +18,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool IsHelpCommand(int id) {
-    return id == CommandId::HelpTopics || id == CommandId::Help || id == CommandId::DefaultHelp;
+bool IsContentsCommand(int id) {
+    return id == CommandId::HelpTopics || id == CommandId::DefaultHelp;
 }
 
 } // namespace
@@ -43,19 +44,20 @@ std::vector<CCommandInfo> CAppCommands::Commands() {
     };
 }
 
-const QString& CAppCommands::HelpFileName() {
-    static const QString name = u"gaugewright-help.html"_s;
+const QString& CAppCommands::ManualFolder() {
+    static const QString name = u"manual"_s;
     return name;
 }
 
 const QString& CAppCommands::TutorialTopic() {
-    static const QString topic = u"tutorial"_s;
+    static const QString topic = QString::fromLatin1(help::kGettingStartedPage);
     return topic;
 }
 
 bool CAppCommands::HandlesCommand(int id) const {
     return id == CommandId::AppAbout || id == CommandId::TipOfTheDay ||
-           id == CommandId::FilePrintSetup || IsHelpCommand(id) || m_next.HandlesCommand(id);
+           id == CommandId::FilePrintSetup || IsContentsCommand(id) || id == CommandId::Help ||
+           m_next.HandlesCommand(id);
 }
 
 void CAppCommands::OnCommand(int id) {
@@ -63,8 +65,10 @@ void CAppCommands::OnCommand(int id) {
         ShowAbout();
     else if (id == CommandId::TipOfTheDay)
         ShowTipOfTheDay();
-    else if (IsHelpCommand(id))
-        ShowHelp();
+    else if (IsContentsCommand(id))
+        ShowHelp(QString::fromLatin1(help::kContentsPage));
+    else if (id == CommandId::Help)
+        ShowHelp(help::HelpPageInFront());
     else if (id == CommandId::FilePrintSetup)
         QPageSetupDialog(&Printer(), m_parent ? m_parent() : nullptr).exec();
     else
@@ -88,9 +92,11 @@ void CAppCommands::ShowTipOfTheDay() {
         .exec();
 }
 
-void CAppCommands::ShowHelp(const QString& topic) {
+void CAppCommands::ShowHelp(const QString& page) {
     QWidget* parent = m_parent ? m_parent() : nullptr;
-    const QString path = QDir(m_dataDirectory).filePath(HelpFileName());
+    const qsizetype hash = page.indexOf(u'#');
+    const QString file = page.left(hash);
+    const QString path = QDir(m_dataDirectory).filePath(ManualFolder() + u'/' + file);
     if (!QFileInfo(path).isFile()) {
         m_services.messages.Show(parent,
                                  {u"The help file %1 cannot be found."_s.arg(path),
@@ -98,8 +104,8 @@ void CAppCommands::ShowHelp(const QString& topic) {
         return;
     }
     QUrl url = QUrl::fromLocalFile(path);
-    if (!topic.isEmpty())
-        url.setFragment(topic);
+    if (hash >= 0)
+        url.setFragment(page.mid(hash + 1));
     if (!m_services.openUrl || !m_services.openUrl(url)) {
         m_services.messages.Show(
             parent, {u"The help cannot be shown: no program of this desktop opens %1."_s.arg(path),

@@ -41,8 +41,9 @@ public:
     // The application's own commands as the action registry shows them.
     static std::vector<CCommandInfo> Commands();
 
-    static const QString& HelpFileName();
-    // The help's anchor of the tutorial.
+    // The manual's folder in the data directory.
+    static const QString& ManualFolder();
+    // The manual's page of the tutorial.
     static const QString& TutorialTopic();
 
     bool HandlesCommand(int id) const override;
@@ -51,9 +52,9 @@ public:
 
     void ShowAbout();
     void ShowTipOfTheDay();
-    // Opens the help at topic (an anchor; empty for its contents). A missing help
-    // file or a desktop that cannot show it is reported.
-    void ShowHelp(const QString& topic = {});
+    // Opens page of the manual ("file.html" or "file.html#section") in the desktop's
+    // browser. A missing page or a desktop that cannot show it is reported.
+    void ShowHelp(const QString& page);
     // The printer whose page the setup chose (the reports print on it).
     QPrinter& Printer();
 

@@ -26,6 +26,7 @@
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/PicturePane.h"
 #include "ui/common/SoundPlayer.h"
@@ -57,6 +58,7 @@ CMainFrame::CMainFrame(CMessageSink& messages, CSoundPlayer& sounds, QWidget* pa
     : QMainWindow(parent), m_messages(messages), m_sounds(sounds),
       m_actions(new CActionRegistry(m_router, this)), m_defaultMenus(DefaultMenuLayout()),
       m_mdiArea(new QMdiArea(this)) {
+    help::SetHelpPage(this, QStringLiteral("getting-started.html#main-window"));
     m_actions->Register(ProgramCommands());
     setWindowTitle(kFrameTitle);
     setWindowIcon(QIcon(u":/icons/app/gaugewright.svg"_s));

@@ -24,6 +24,7 @@
 #include "ui/app/AppCommands.h"
 #include "ui/app/AppSettings.h"
 #include "ui/app/DesktopIntegration.h"
+#include "ui/app/HelpKey.h"
 #include "ui/app/InventoryArchiveCommands.h"
 #include "ui/app/InventoryDocCommands.h"
 #include "ui/app/LeftOverCopies.h"
@@ -358,6 +359,7 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
         CAppCommands::Services{m_services.settings, m_services.messages, m_services.sounds,
                                m_services.openUrl},
         m_dataDirectory, [this] { return m_mainFrame.get(); }, *m_docCommands);
+    m_helpKey = std::make_unique<CHelpKey>([this] { m_appCommands->OnCommand(CommandId::Help); });
     m_mainFrame->SetApplicationTarget(m_appCommands.get());
     if (splashAllowed)
         m_splash = CSplashWindow::Show(m_mainFrame.get());

@@ -13,6 +13,7 @@
 #include "ui/inventory/InventoryViewServices.h"
 
 class CAppCommands;
+class CHelpKey;
 class CSidingWardDoc;
 class CAppSettings;
 class CChildFrame;
@@ -138,6 +139,7 @@ private:
     std::unique_ptr<CRecoveryWriter> m_recovery;
     std::unique_ptr<CDocCommands> m_docCommands;
     std::unique_ptr<CAppCommands> m_appCommands;
+    std::unique_ptr<CHelpKey> m_helpKey;
     std::unique_ptr<CPictureViewer> m_pictureViewer;
     std::unique_ptr<CCommentsPictureCommands> m_commentsPictures;
     std::unique_ptr<CTextEditor> m_textEditor;

@@ -10,6 +10,7 @@
 
 #include "ui/app/AppSettings.h"
 #include "ui/common/Captions.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -27,6 +28,7 @@ CTipOfTheDayDialog::CTipOfTheDayDialog(CAppSettings& settings, CMessageSink& mes
                                        const QString& tipsPath, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_messages(messages) {
     setWindowTitle(kTitle);
+    help::SetHelpPage(this, QStringLiteral("getting-started.html#tip-of-the-day"));
 
     if (!m_tips.Open(tipsPath.toStdString()).Succeeded()) {
         m_tipText = kNoTipsFile;

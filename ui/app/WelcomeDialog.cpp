@@ -9,11 +9,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/common/HelpPage.h"
+
 using namespace Qt::StringLiterals;
 
 CWelcomeDialog::CWelcomeDialog(QWidget* parent) : QDialog(parent) {
     const QString welcome = u"Welcome to The Gaugewright!"_s;
     setWindowTitle(welcome);
+    help::SetHelpPage(this, QStringLiteral("getting-started.html#welcome"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(u":/icons/app/gaugewright.svg"_s).pixmap(48, 48));

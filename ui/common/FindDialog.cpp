@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/TypedText.h"
@@ -17,6 +18,7 @@
 CFindDialog::CFindDialog(std::vector<std::string>& history, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_history(history), m_messages(messages) {
     setWindowTitle(QStringLiteral("Find"));
+    help::SetHelpPage(this, QStringLiteral("inventory-editing.html#find"));
 
     auto* label = new QLabel(QStringLiteral("Find what: "), this);
     m_text = new QComboBox(this);

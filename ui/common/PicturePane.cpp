@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/common/HelpPage.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -34,6 +36,7 @@ QImage ReadScaled(const QString& path, const QSize& size) {
 CPicturePane::CPicturePane(QWidget* parent)
     : QWidget(parent), m_picture(new QLabel(this)), m_caption(new QLabel(this)),
       m_resized(new QTimer(this)) {
+    help::SetHelpPage(this, QStringLiteral("comments-pictures.html#picture-pane"));
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->setMinimumSize(64, 64);
     m_picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);

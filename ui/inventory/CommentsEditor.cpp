@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Captions.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/inventory/CommentsEdit.h"
@@ -13,6 +14,7 @@ CCommentsEditor::CCommentsEditor(const std::string& comments, CMessageSink& mess
                                  QWidget* parent)
     : QDialog(parent), m_messages(messages) {
     setWindowTitle(QStringLiteral("Comments"));
+    help::SetHelpPage(this, QStringLiteral("comments-pictures.html#comments"));
     auto* layout = new QVBoxLayout(this);
     m_text = new CCommentsEdit(this);
     m_text->setObjectName(QStringLiteral("comments"));

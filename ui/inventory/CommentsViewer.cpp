@@ -5,11 +5,13 @@
 #include <QVBoxLayout>
 
 #include "model/core/InventoryElement.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/Text.h"
 #include "ui/inventory/CommentsEdit.h"
 
 CCommentsViewer::CCommentsViewer(const CInventoryElement& item, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Comments for ") + text::FromBytes(item.GetBodyClassification()));
+    help::SetHelpPage(this, QStringLiteral("comments-pictures.html#comments"));
     auto* layout = new QVBoxLayout(this);
     m_text = new CCommentsEdit(this);
     m_text->setObjectName(QStringLiteral("comments"));

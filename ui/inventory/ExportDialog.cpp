@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/FileChooser.h"
+#include "ui/common/HelpPage.h"
 #include "ui/inventory/DelimiterGroup.h"
 
 CExportDialog::CExportDialog(CMessageSink& messages, CFileChooser& files, QWidget* parent,
@@ -18,6 +19,7 @@ CExportDialog::CExportDialog(CMessageSink& messages, CFileChooser& files, QWidge
       m_encoding(CDelimiterGroup::MakeEncodingBox(TextEncoding::Windows1252, this)),
       m_folder(folder) {
     setWindowTitle(QStringLiteral("Export Inventory"));
+    help::SetHelpPage(this, QStringLiteral("export.html#export"));
     m_names->setObjectName(QStringLiteral("names"));
     m_names->setChecked(true);
     m_quoted->setObjectName(QStringLiteral("quoted"));

@@ -12,6 +12,7 @@
 #include "model/core/DelimitedText.h"
 #include "ui/common/Captions.h"
 #include "ui/common/FileChooser.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/inventory/DelimiterGroup.h"
@@ -54,6 +55,7 @@ CImportDialog::CImportDialog(const Headings& headings, CMessageSink& messages, C
       m_names(new QCheckBox(QStringLiteral("First record contains Field Names"), this)),
       m_quoted(new QCheckBox(CDelimiterGroup::QuotedBoxText(), this)) {
     setWindowTitle(QStringLiteral("Import Inventory"));
+    help::SetHelpPage(this, QStringLiteral("import.html#import"));
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         auto* entry = new QListWidgetItem(
             text::FromBytes(headings[static_cast<std::size_t>(attribute)]), m_available);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "model/core/DelimitedText.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/Text.h"
 #include "ui/inventory/DelimiterGroup.h"
 
@@ -26,6 +27,7 @@ CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
                           this)),
       m_encoding(CDelimiterGroup::MakeEncodingBox(encoding, this)) {
     setWindowTitle(QStringLiteral("Import Preview"));
+    help::SetHelpPage(this, QStringLiteral("import.html#preview"));
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setWordWrap(true);
     m_table->setObjectName(QStringLiteral("records"));

@@ -13,6 +13,7 @@
 #include "model/framework/Clock.h"
 #include "ui/common/Captions.h"
 #include "ui/common/FileChooser.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/PrintToFile.h"
 #include "ui/common/Text.h"
@@ -28,6 +29,7 @@ CInsuranceReportDialog::CInsuranceReportDialog(QWidget* parent,
       m_pictures(new QCheckBox(QStringLiteral("Include &pictures"), this)),
       m_comments(new QCheckBox(QStringLiteral("Include &comments"), this)) {
     setWindowTitle(QStringLiteral("Insurance Report"));
+    help::SetHelpPage(this, QStringLiteral("insurance-report.html#insurance-report"));
     for (const std::string& heading : headings)
         m_groupBy->addItem(text::FromBytes(heading));
     m_groupBy->setCurrentIndex(options.groupBy);

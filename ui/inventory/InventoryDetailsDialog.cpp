@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Captions.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -14,6 +15,7 @@ CInventoryDetailsDialog::CInventoryDetailsDialog(const Flags& flags, const Headi
                                                  CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
     setWindowTitle(QStringLiteral("Inventory Details"));
+    help::SetHelpPage(this, QStringLiteral("inventory-tree.html#details"));
     auto* group = new QGroupBox(QStringLiteral("Show these details"), this);
     auto* grid = new QGridLayout(group);
     // Two columns of seven, in attribute order down the columns.

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "model/core/InventoryElement.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/Text.h"
 
 CInventoryModificationDialog::CInventoryModificationDialog(const QString& title,
@@ -18,6 +19,7 @@ CInventoryModificationDialog::CInventoryModificationDialog(const QString& title,
     : QDialog(parent), m_from(new QLineEdit(text::FromBytes(from), this)),
       m_to(new QComboBox(this)), m_values(values) {
     setWindowTitle(title);
+    help::SetHelpPage(this, QStringLiteral("inventory-editing.html#change"));
     setMinimumWidth(320);
     m_from->setReadOnly(true);
     m_from->setObjectName(QStringLiteral("from"));

@@ -10,6 +10,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/DialogUnits.h"
 #include "ui/common/FileChooser.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/inventory/PictureViewer.h"
@@ -31,6 +32,7 @@ CPictureDialog::CPictureDialog(const std::string& path, bool viewOnly, CPictureV
     : QDialog(parent), m_path(path), m_viewOnly(viewOnly), m_viewer(viewer), m_files(files),
       m_messages(messages) {
     setWindowTitle(QStringLiteral("Picture"));
+    help::SetHelpPage(this, QStringLiteral("comments-pictures.html#pictures"));
     auto* layout = new QVBoxLayout(this);
     m_label = new QLabel(this);
     m_label->setObjectName(QStringLiteral("label"));

@@ -7,6 +7,7 @@
 
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/Captions.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/PrintToFile.h"
 #include "ui/common/WaitCursor.h"
@@ -26,6 +27,7 @@ CReportPrintCommands::CReportPrintCommands(CMessageSink& messages, const CClock&
     : m_messages(messages), m_clock(clock), m_printer(std::move(printer)),
       m_dialog([](QWidget* parent, QPrinter& printer, int pageCount) {
           QPrintDialog dialog(&printer, parent);
+          help::SetHelpPage(&dialog, QStringLiteral("printing.html#print"));
           dialog.setOption(QAbstractPrintDialog::PrintPageRange);
           dialog.setMinMax(1, pageCount);
           dialog.setFromTo(1, pageCount);
@@ -77,6 +79,7 @@ void CReportPrintCommands::Preview(QWidget* parent, const CSidingWardDoc& docume
                                    const inventoryreport::ColumnFlags& columns) {
     QPrintPreviewDialog dialog(&m_printer(), parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    help::SetHelpPage(&dialog, QStringLiteral("printing.html#preview"));
     // The preview's Print button may send the same pages to a PDF file.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* printer) {

@@ -21,6 +21,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/FrameActivation.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/ThumbnailLoader.h"
@@ -77,6 +78,7 @@ CSidingWardView::CSidingWardView(CSidingWardDoc& document, Services services, QW
       m_count(new QLabel(this)), m_animation(new QTimer(this)),
       m_yardLink(document, m_services.findYard, m_services.messages,
                  [this] { return Today(m_services); }) {
+    help::SetHelpPage(this, QStringLiteral("inventory-tree.html#tree"));
     m_showDetails.fill(true);
     CreateControls();
     connect(m_animation, &QTimer::timeout, this, &CSidingWardView::AnimateSignal);

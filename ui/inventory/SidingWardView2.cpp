@@ -17,6 +17,7 @@
 #include "model/core/ItemList.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/ActionRegistry.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
@@ -48,6 +49,7 @@ CSidingWardView2::CSidingWardView2(CSidingWardDoc& document, CInventoryViewServi
       m_count(new QLabel(this)), m_list(new QTableView(this)),
       m_yardLink(document, m_services.findYard, m_services.messages,
                  [this] { return Today(m_services); }) {
+    help::SetHelpPage(this, QStringLiteral("inventory-list.html#list"));
     m_shownColumns.fill(true);
     m_sortDirection.fill(1);
     CreateControls();

@@ -14,6 +14,7 @@
 
 #include "model/core/InventoryReport.h"
 #include "model/core/SidingWardDoc.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
 
@@ -28,6 +29,7 @@ CCustomReportDialog::CCustomReportDialog(const CSidingWardDoc& document, ReportR
       m_remove(new QPushButton(QStringLiteral("<-- Remove"), this)),
       m_produce(new QPushButton(QStringLiteral("Produce Report"), this)) {
     setWindowTitle(QStringLiteral("Quick Facts Custom Report"));
+    help::SetHelpPage(this, QStringLiteral("quick-facts.html#custom-report"));
     m_expenditures->setChecked(true);
     m_available->setObjectName(QStringLiteral("available"));
     m_available->setSortingEnabled(false);

@@ -22,6 +22,7 @@
 #include "model/core/InventoryReport.h"
 #include "model/framework/Clock.h"
 #include "ui/common/Captions.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/PrintFont.h"
 #include "ui/common/PrintMargins.h"
@@ -34,11 +35,13 @@ CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printe
     : QDialog(parent), m_table(std::move(table)), m_printer(std::move(printer)), m_clock(clock),
       m_dialog([](QWidget* parent, QPrinter& printer) {
           QPrintDialog dialog(&printer, parent);
+          help::SetHelpPage(&dialog, QStringLiteral("printing.html#print"));
           return dialog.exec() == QDialog::Accepted;
       }),
       m_list(new QTreeWidget(this)), m_chart(new CBreakdownChart(this)),
       m_pie(new QRadioButton(QStringLiteral("Pie"), this)) {
     setWindowTitle(text::FromBytes(m_table.GetTitle()));
+    help::SetHelpPage(this, QStringLiteral("quick-facts.html#breakdowns"));
     m_list->setObjectName(QStringLiteral("rows"));
     m_list->setRootIsDecorated(false);
     m_list->setSortingEnabled(false);

@@ -24,6 +24,7 @@
 #include "model/core/ValueHistory.h"
 #include "model/quickfacts/QuickFactsReport.h"
 #include "model/quickfacts/ValueOverTime.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
 
@@ -54,6 +55,7 @@ CValueHistoryDialog::CValueHistoryDialog(CSidingWardDoc& document, CInventoryEle
                                          CDocumentView* sender, CDate today, QWidget* parent)
     : QDialog(parent), m_document(document), m_item(item), m_sender(sender), m_today(today) {
     setWindowTitle(QStringLiteral("Value History"));
+    help::SetHelpPage(this, QStringLiteral("value-history.html#history"));
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     m_total = new QLineSeries(chart);
@@ -200,6 +202,7 @@ CValuationDialog::CValuationDialog(CDate today, QWidget* parent)
     : QDialog(parent), m_date(new QDateEdit(ToQDate(today))), m_value(new QLineEdit),
       m_note(new QLineEdit) {
     setWindowTitle(QStringLiteral("Add Valuation"));
+    help::SetHelpPage(this, QStringLiteral("value-history.html#add-valuation"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_date->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/TypedText.h"
@@ -15,6 +16,7 @@
 CAddChangeDialog::CAddChangeDialog(const std::string& text, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
     setWindowTitle(QStringLiteral("Classification Yard - Add/Change"));
+    help::SetHelpPage(this, QStringLiteral("yard-customize.html#add-change"));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(QStringLiteral("Rolling Stock Attribute"), this);
     m_edit = new QLineEdit(text::FromBytes(text), this);

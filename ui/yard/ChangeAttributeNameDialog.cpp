@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/TypedText.h"
@@ -14,6 +15,7 @@ CChangeAttributeNameDialog::CChangeAttributeNameDialog(const std::string& from,
                                                        CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
     setWindowTitle(QStringLiteral("Change Attribute Name"));
+    help::SetHelpPage(this, QStringLiteral("yard-customize.html#change-attribute-name"));
     auto* fromEdit = new QLineEdit(text::FromBytes(from), this);
     fromEdit->setObjectName(QStringLiteral("from"));
     fromEdit->setReadOnly(true);

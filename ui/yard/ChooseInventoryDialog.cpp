@@ -8,6 +8,7 @@
 
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/Captions.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -15,6 +16,7 @@ CChooseInventoryDialog::CChooseInventoryDialog(const std::vector<CSidingWardDoc*
                                                CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_sorted(inventories), m_messages(messages) {
     setWindowTitle(QStringLiteral("Choose an Inventory for the item"));
+    help::SetHelpPage(this, QStringLiteral("yard.html#choose-inventory"));
     std::stable_sort(m_sorted.begin(), m_sorted.end(),
                      [](const CSidingWardDoc* a, const CSidingWardDoc* b) {
                          return CompareKeysNoCase(a->GetTitle(), b->GetTitle()) < 0;

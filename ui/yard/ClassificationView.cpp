@@ -25,6 +25,7 @@
 #include "ui/common/CommandTable.h"
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/FrameActivation.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/ProgressWindow.h"
 #include "ui/common/Text.h"
@@ -59,6 +60,7 @@ bool IsSortedList(int attribute) {
 CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock& clock,
                                          CMessageSink& messages, QWidget* parent)
     : QWidget(parent), m_yard(yard), m_clock(clock), m_messages(messages) {
+    help::SetHelpPage(this, QStringLiteral("yard.html#window"));
     CProgressWindow progress(QStringLiteral("Please wait for ") + captions::ApplicationTitle() +
                                  QStringLiteral(" to load..."),
                              10, parent);

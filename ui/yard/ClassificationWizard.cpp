@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 
+#include "ui/common/HelpPage.h"
+
 namespace {
 
 struct PageLayout {
@@ -37,6 +39,7 @@ CClassificationWizard::CClassificationWizard(CClassificationDoc& yard, bool prod
                                              QWidget* parent)
     : QWizard(parent) {
     setWindowTitle(QStringLiteral("Classification Yard Wizard"));
+    help::SetHelpPage(this, QStringLiteral("yard-wizard.html#wizard"));
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, false);
     setOption(QWizard::NoBackButtonOnStartPage, false);

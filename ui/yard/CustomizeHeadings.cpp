@@ -6,12 +6,14 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/HelpPage.h"
 #include "ui/yard/AttributeRadioGroup.h"
 #include "ui/yard/ChangeAttributeNameDialog.h"
 
 CCustomizeHeadings::CCustomizeHeadings(CClassificationDoc& yard, CMessageSink& messages,
                                        QWidget* parent)
     : CCustomizePage(yard, messages, parent) {
+    help::SetHelpPage(this, QStringLiteral("yard-customize.html#headings"));
     m_attributes = new CAttributeRadioGroup(this);
     m_attributes->Relabel(m_yard);
     m_attributes->Check(static_cast<int>(Attribute::BodyClassification));

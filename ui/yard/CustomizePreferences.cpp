@@ -6,11 +6,13 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/Text.h"
 
 CCustomizePreferences::CCustomizePreferences(CClassificationDoc& yard, CMessageSink& messages,
                                              QWidget* parent)
     : CCustomizePage(yard, messages, parent) {
+    help::SetHelpPage(this, QStringLiteral("yard-customize.html#preferences"));
     auto* group = new QGroupBox(QStringLiteral("Build Preferences"), this);
     m_manufacturerFile = new QCheckBox(QStringLiteral("Always use the Manufacturer file"), group);
     m_manufacturerFile->setObjectName(QStringLiteral("useManufacturerFile"));

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/HelpPage.h"
 #include "ui/yard/CustomizeHeadings.h"
 #include "ui/yard/CustomizePreferences.h"
 #include "ui/yard/CustomizeValues.h"
@@ -14,6 +15,7 @@ CCustomizeSheet::CCustomizeSheet(CClassificationDoc& yard, const CClock& clock,
                                  CMessageSink& messages, int startAttribute, QWidget* parent)
     : QDialog(parent), m_yard(yard) {
     setWindowTitle(QStringLiteral("Classification Yard Customization"));
+    help::SetHelpPage(this, QStringLiteral("yard-customize.html#customize"));
     m_tabs = new QTabWidget(this);
     m_values = new CCustomizeValues(yard, messages, clock, startAttribute, m_tabs);
     m_headings = new CCustomizeHeadings(yard, messages, m_tabs);

@@ -10,6 +10,7 @@
 #include "model/framework/Clock.h"
 #include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 #include "ui/common/ValueEntries.h"
@@ -48,6 +49,7 @@ int DollarsOf(const std::string& entry) {
 CCustomizeValues::CCustomizeValues(CClassificationDoc& yard, CMessageSink& messages,
                                    const CClock& clock, int startAttribute, QWidget* parent)
     : CCustomizePage(yard, messages, parent), m_clock(clock) {
+    help::SetHelpPage(this, QStringLiteral("yard-customize.html#values"));
     m_attributes = new CAttributeRadioGroup(this);
     m_attributes->Relabel(m_yard);
     m_list = new QListWidget(this);

@@ -9,11 +9,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/common/HelpPage.h"
 #include "ui/yard/RangeSpinBoxes.h"
 
 CDateControlDialog::CDateControlDialog(int fromYear, int currentYear, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Classification Yard - Date Control"));
+    help::SetHelpPage(this, QStringLiteral("yard-customize.html#date-control"));
     auto* group = new QGroupBox(QStringLiteral("Date Range"), this);
     // Wide enough for the whole title in the window's title bar.
     group->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 64);

@@ -6,11 +6,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/common/HelpPage.h"
 #include "ui/yard/RangeSpinBoxes.h"
 
 CDollarControlDialog::CDollarControlDialog(int fromDollar, int toDollar, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Classification Yard - Dollar Control"));
+    help::SetHelpPage(this, QStringLiteral("yard-customize.html#dollar-control"));
     auto* group = new QGroupBox(QStringLiteral("Dollar Range"), this);
     // Wide enough for the whole title in the window's title bar.
     group->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 64);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Captions.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
 
@@ -20,6 +21,7 @@ CItemNumberBuilder::CItemNumberBuilder(const std::string& title, CMessageSink& m
                                        QWidget* parent)
     : QDialog(parent), m_messages(messages) {
     setWindowTitle(text::FromBytes(title));
+    help::SetHelpPage(this, QStringLiteral("yard-item-number.html#builder"));
 
     auto* layout = new QVBoxLayout(this);
     // The dialog is a keypad: it keeps the size its keys need.

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/ProgressWindow.h"
 #include "ui/common/Text.h"
 #include "ui/yard/ManufacturerPage.h"
@@ -16,6 +17,7 @@ CManufacturerSheet::CManufacturerSheet(CClassificationDoc& yard, CMessageSink& m
     : QDialog(parent) {
     setWindowTitle(text::FromBytes(yard.GetHeading(static_cast<int>(Attribute::Manufacturer))) +
                    QStringLiteral(" Listing"));
+    help::SetHelpPage(this, QStringLiteral("yard-manufacturers.html#listing"));
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("manufacturers"));

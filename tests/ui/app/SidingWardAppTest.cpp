@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionComplex>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +25,7 @@
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/FixedClock.h"
 #include "model/yard/ClassificationDoc.h"
+#include "ui/app/AppCommands.h"
 #include "ui/app/AppSettings.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/SplashWindow.h"
@@ -39,6 +42,7 @@
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsViewer.h"
 #include "ui/inventory/FerroTreeCtrl.h"
+#include "ui/inventory/ImportDialog.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/PictureDialog.h"
@@ -316,8 +320,8 @@ private slots:
         QFETCH(bool, doNotShow);
         QFETCH(QString, opened);
         QFETCH(bool, helpShown);
-        Copy(QStringLiteral(GAUGEWRIGHT_SOURCE_DATA_DIR "/gaugewright-help.html"),
-             DataPath("gaugewright-help.html"));
+        QVERIFY(QDir(m_dir->path()).mkpath(CAppCommands::ManualFolder()));
+        QVERIFY(QFile(DataPath("manual/getting-started.html")).open(QIODevice::WriteOnly));
         SetQuietStart();
         m_settings->SetShowWelcome(true);
         m_files.next = DataPath("Sample.inv");
@@ -334,7 +338,8 @@ private slots:
             QCOMPARE(QString::fromStdString(windows[0]->GetDocument().GetTitle()), opened);
         QCOMPARE(m_openedUrls.size(), helpShown ? 1 : 0);
         if (helpShown)
-            QCOMPARE(m_openedUrls[0].fragment(), QStringLiteral("tutorial"));
+            QCOMPARE(m_openedUrls[0].fileName() + u'#' + m_openedUrls[0].fragment(),
+                     CAppCommands::TutorialTopic());
         QCOMPARE(m_settings->ShowWelcome(), !doNotShow);
     }
 
@@ -400,6 +405,60 @@ private slots:
         QCOMPARE(item->GetPicture(), std::string());
         QCOMPARE(m_modals->Pending(), 0);
         QVERIFY(m_modals->Unexpected().isEmpty());
+    }
+
+    // F1 opens the manual's page of what is in front: the yard, an inventory's list,
+    // a modal dialog over them.
+    void f1OpensTheManualPageOfTheWindowInFront() {
+        SetQuietStart();
+        QVERIFY(QDir(m_dir->path()).mkpath(CAppCommands::ManualFolder()));
+        for (const char* page : {"index.html", "yard.html", "inventory-list.html", "import.html"})
+            QVERIFY(
+                QFile(m_dir->filePath(CAppCommands::ManualFolder() + u'/' + QLatin1String(page)))
+                    .open(QIODevice::WriteOnly));
+        QVERIFY(Start({DataPath("Sample.inv")}));
+        CMainFrame* frame = m_app->MainFrame();
+        if (CSplashWindow* splash = VisibleSplash())
+            splash->close();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        const auto pressF1 = [this](QWidget* where) {
+            m_openedUrls.clear();
+            QTest::keyClick(where, Qt::Key_F1);
+            const QUrl url = m_openedUrls.value(0);
+            return QDir(m_dir->filePath(CAppCommands::ManualFolder()))
+                       .relativeFilePath(url.toLocalFile()) +
+                   u'#' + url.fragment();
+        };
+        CChildFrame* yard = nullptr;
+        for (CChildFrame* window : frame->ChildFrames())
+            if (&window->GetDocument() == m_app->Yard())
+                yard = window;
+        QVERIFY(yard);
+        frame->MdiArea()->setActiveSubWindow(yard);
+        QCOMPARE(pressF1(QApplication::focusWidget()), QStringLiteral("yard.html#window"));
+
+        frame->MdiArea()->setActiveSubWindow(InventoryWindows().value(0));
+        frame->Actions().Action(CommandId::ViewAsList)->trigger();
+        auto* list = qobject_cast<CSidingWardView2*>(InventoryWindows().value(1)->widget());
+        QVERIFY(list);
+        list->findChild<QTableView*>()->setFocus();
+        QCOMPARE(pressF1(QApplication::focusWidget()), QStringLiteral("inventory-list.html#list"));
+        // The toolbar's focus still means the active document window.
+        QCOMPARE(pressF1(frame), QStringLiteral("inventory-list.html#list"));
+
+        QString inDialog;
+        m_modals->QueueFor<CImportDialog>([&](CImportDialog* dialog) {
+            inDialog = pressF1(dialog);
+            dialog->reject();
+        });
+        // Only an empty inventory imports.
+        frame->Actions().Action(CommandId::FileNew)->trigger();
+        frame->UpdateCommandUi();
+        frame->Actions().Action(CommandId::ImportInventory)->trigger();
+        QCOMPARE(inDialog, QStringLiteral("import.html#import"));
+
+        QCOMPARE(m_modals->Pending(), 0);
     }
 
     // View as a List opens one more window on the active inventory, beside its tree;

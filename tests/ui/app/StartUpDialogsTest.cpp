@@ -282,8 +282,10 @@ private slots:
         QFETCH(bool, present);
         QFETCH(bool, opens);
         QFETCH(QString, message);
-        const QString path = m_dir->filePath(CAppCommands::HelpFileName());
+        const QString path =
+            m_dir->filePath(CAppCommands::ManualFolder() + u"/getting-started.html"_s);
         if (present) {
+            QVERIFY(QDir(m_dir->path()).mkpath(CAppCommands::ManualFolder()));
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
@@ -298,7 +300,7 @@ private slots:
         commands.ShowHelp(CAppCommands::TutorialTopic());
         if (message.isEmpty()) {
             QCOMPARE(opened.value(0).toLocalFile(), path);
-            QCOMPARE(opened.value(0).fragment(), u"tutorial"_s);
+            QCOMPARE(opened.value(0).fragment(), u"first-inventory"_s);
             QVERIFY(m_messages->Texts().isEmpty());
         } else {
             QCOMPARE(m_messages->Last().text, message.arg(path));

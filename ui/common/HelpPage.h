@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Which page of the manual explains a window. Each window or dialog names its page
+// (a file of the manual, optionally with a #section); F1 opens the page of the
+// window in front.
+namespace help {
+
+inline constexpr const char* kContentsPage = "index.html";
+inline constexpr const char* kGettingStartedPage = "getting-started.html#first-inventory";
+inline constexpr const char* kTroubleshootingPage = "troubleshooting.html";
+
+void SetHelpPage(QWidget* widget, const QString& page);
+
+// The page of widget or of the nearest window or widget around it that names one;
+// empty when none does.
+QString HelpPageOf(const QWidget* widget);
+
+// The page for what the user looks at: the modal dialog in front, else the focused
+// widget of the active window, else (in the main window) its active document window.
+// A message box leads to the troubleshooting page; nothing named, to the contents.
+QString HelpPageInFront();
+
+} // namespace help
