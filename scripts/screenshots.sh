@@ -25,6 +25,7 @@ build/ci/ui/gaugewright --data-dir build/ci/data --print-pdf build/screenshots/R
 pdftoppm -r 70 -png -f 1 -l 1 -singlefile build/screenshots/Report.pdf build/screenshots/PrintedReport-page
 ls docs/screenshots
 # Every picture a page of the manual shows, by the name the tests give it.
+mkdir -p docs/manual/pictures
 missing=0
 for picture in $(grep -oh 'src="pictures/[^"]*"' docs/manual/*.html | sed 's/src="pictures\///; s/"$//' | sort -u); do
   if [[ -f build/screenshots/$picture ]]; then

@@ -42,6 +42,7 @@
 #include "ui/common/DocCommands.h"
 #include "ui/common/DocManager.h"
 #include "ui/common/FrameActivation.h"
+#include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/PicturePane.h"
 #include "ui/common/SoundPlayer.h"
@@ -80,10 +81,9 @@ const char* const kYardString =
 
 const QString kYardFile = QStringLiteral("Classyrd.mst");
 
-// The menu bar while an inventory window is active: the frame's, with the
-// inventory's own file commands.
-// The menu bar while the yard window is active: its Options menu and the yard's save.
-CMenuLayout YardMenuLayout() {
+} // namespace
+
+CMenuLayout CSidingWardApp::YardMenuLayout() {
     using namespace CommandId;
     using Item = CMenuItem;
     CMenuLayout layout = CMainFrame::DefaultMenuLayout();
@@ -103,7 +103,7 @@ CMenuLayout YardMenuLayout() {
     return layout;
 }
 
-CMenuLayout InventoryMenuLayout() {
+CMenuLayout CSidingWardApp::InventoryMenuLayout() {
     using namespace CommandId;
     using Item = CMenuItem;
     std::vector<CMenuItem> sortEntries;
@@ -171,8 +171,6 @@ CMenuLayout InventoryMenuLayout() {
     layout.insert(layout.begin() + 4, quickFacts);
     return layout;
 }
-
-} // namespace
 
 CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject* parent)
     : QObject(parent), m_services(services),
@@ -245,6 +243,7 @@ CSidingWardApp::~CSidingWardApp() {
     // are half destroyed: it comes first.
     if (m_yardView)
         m_yardView->WaitForManufacturerLoader();
+    help::SetPageOpener({});
     // The windows let go of their documents before the documents go.
     m_mainFrame.reset();
 }
@@ -360,6 +359,7 @@ bool CSidingWardApp::InitInstance(const QStringList& arguments) {
                                m_services.openUrl},
         m_dataDirectory, [this] { return m_mainFrame.get(); }, *m_docCommands);
     m_helpKey = std::make_unique<CHelpKey>([this] { m_appCommands->OnCommand(CommandId::Help); });
+    help::SetPageOpener([this](const QString& page) { m_appCommands->ShowHelp(page); });
     m_mainFrame->SetApplicationTarget(m_appCommands.get());
     if (splashAllowed)
         m_splash = CSplashWindow::Show(m_mainFrame.get());

@@ -78,6 +78,11 @@ public:
     // to every window title that does not end with it, and the titles name the
     // program themselves.
     static void SetApplicationIdentity();
+    // The menu bar while the yard window is active: its Options menu and the yard's save.
+    static CMenuLayout YardMenuLayout();
+    // The menu bar while an inventory window is active: the frame's, with the
+    // inventory's own commands.
+    static CMenuLayout InventoryMenuLayout();
 
     // The start-up sequence. False ends the program at once (another copy runs, the
     // inventory named on the command line could not be opened, or the user closed

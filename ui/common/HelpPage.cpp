@@ -1,6 +1,7 @@
 #include "ui/common/HelpPage.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -12,6 +13,11 @@ namespace help {
 namespace {
 
 const char* const kProperty = "gaugewrightHelpPage";
+
+std::function<void(const QString&)>& PageOpener() {
+    static std::function<void(const QString&)> opener;
+    return opener;
+}
 
 } // namespace
 
@@ -51,6 +57,21 @@ QString HelpPageInFront() {
     }
     const QString page = HelpPageOf(front);
     return page.isEmpty() ? QString::fromLatin1(kContentsPage) : page;
+}
+
+void SetPageOpener(std::function<void(const QString& page)> opener) {
+    PageOpener() = std::move(opener);
+}
+
+void ShowHelpOf(const QWidget* widget) {
+    const QString page = HelpPageOf(widget);
+    if (PageOpener())
+        PageOpener()(page.isEmpty() ? QString::fromLatin1(kContentsPage) : page);
+}
+
+void AddHelpButton(QDialogButtonBox* box) {
+    box->addButton(QDialogButtonBox::Help);
+    QObject::connect(box, &QDialogButtonBox::helpRequested, box, [box] { ShowHelpOf(box); });
 }
 
 } // namespace help

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
+class QDialogButtonBox;
 class QWidget;
 
 // Which page of the manual explains a window. Each window or dialog names its page
@@ -23,5 +26,12 @@ QString HelpPageOf(const QWidget* widget);
 // widget of the active window, else (in the main window) its active document window.
 // A message box leads to the troubleshooting page; nothing named, to the contents.
 QString HelpPageInFront();
+
+// How the program opens a page (set by the application; none in tests that do not).
+void SetPageOpener(std::function<void(const QString& page)> opener);
+// Opens the page of widget's window through the opener.
+void ShowHelpOf(const QWidget* widget);
+// A Help button on box that opens the page of its dialog.
+void AddHelpButton(QDialogButtonBox* box);
 
 } // namespace help

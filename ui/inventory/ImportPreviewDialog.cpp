@@ -42,6 +42,7 @@ CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
     m_import->setDefault(true);
     buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("back"));
+    help::AddHelpButton(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_encoding, &QComboBox::currentIndexChanged, this, [this] {

@@ -39,6 +39,7 @@ CInsuranceReportDialog::CInsuranceReportDialog(QWidget* parent,
     m_address->setFixedHeight(m_address->fontMetrics().lineSpacing() * 4 +
                               2 * m_address->frameWidth() + 8);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    help::AddHelpButton(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);

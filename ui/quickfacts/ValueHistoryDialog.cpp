@@ -76,6 +76,7 @@ CValueHistoryDialog::CValueHistoryDialog(CSidingWardDoc& document, CInventoryEle
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    help::AddHelpButton(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     if (m_item != nullptr) {
         m_itemLine = new QLineSeries(chart);
