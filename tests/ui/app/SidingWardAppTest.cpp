@@ -7,14 +7,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionComplex>
 #include <QTableView>
@@ -22,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "model/core/Catalogue.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/FixedClock.h"
 #include "model/yard/ClassificationDoc.h"
@@ -38,12 +44,16 @@
 #include "ui/common/CommandUpdate.h"
 #include "ui/common/DocManager.h"
 #include "ui/common/FileChooser.h"
+#include "ui/common/PicturePane.h"
+#include "ui/common/Text.h"
 #include "ui/inventory/CommentsEdit.h"
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsViewer.h"
 #include "ui/inventory/FerroTreeCtrl.h"
 #include "ui/inventory/ImportDialog.h"
 #include "ui/inventory/InventoryCommandIds.h"
+#include "ui/inventory/InventoryDetailsDialog.h"
+#include "ui/inventory/InventoryListModel.h"
 #include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/SidingWardView.h"
@@ -51,6 +61,7 @@
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/ModalAnswerer.h"
+#include "ui/support/Screenshot.h"
 #include "ui/support/SoundRecorder.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/YardCommandIds.h"
@@ -911,6 +922,115 @@ private slots:
             m_app->MainFrame()->grab().save(QString::fromLocal8Bit(dir) +
                                             QStringLiteral("/TreeAndList.png"));
         }
+    }
+
+    // The manual's pictures of the sample's windows as the default catalogue shows
+    // them: the tree, Inventory Details, the list (sorted, filtered, with pictures)
+    // and the picture pane.
+    void manualPictures() {
+        if (!ScreenshotsWanted())
+            QSKIP("GAUGEWRIGHT_SCREENSHOTS not set");
+        // The thumbnails of the test's photo stay in the test's folder.
+        const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(DataPath("cache")));
+        const auto restore = qScopeGuard([&cache] {
+            if (cache.isNull())
+                qunsetenv("XDG_CACHE_HOME");
+            else
+                qputenv("XDG_CACHE_HOME", cache);
+        });
+        SetQuietStart();
+        QVERIFY(Start());
+        QVERIFY(m_app->DocManager().OpenDocumentFile(DataPath("Sample.inv")));
+        CMainFrame& frame = *m_app->MainFrame();
+        frame.resize(1000, 640);
+        m_app->YardView()->parentWidget()->showMinimized();
+        CChildFrame* treeFrame = InventoryWindows().value(0);
+        QVERIFY(treeFrame);
+        auto* tree = qobject_cast<CSidingWardView*>(treeFrame->widget());
+        auto& sample = static_cast<CSidingWardDoc&>(treeFrame->GetDocument());
+        CInventoryElement* diesel = nullptr;
+        for (int k = 0; k < sample.GetItemCount(); ++k) {
+            if (sample.GetItemAt(k)->GetBodyClassification() == "Locomotive - Diesel")
+                diesel = sample.GetItemAt(k);
+        }
+        QVERIFY(tree && diesel);
+        treeFrame->showNormal();
+        treeFrame->setGeometry(0, 0, 440, 590);
+        tree->SelectItem(diesel);
+        tree->Tree()->expand(tree->Tree()->currentIndex());
+        QTest::qWait(50);
+        QVERIFY(SaveScreenshot(*treeFrame, QStringLiteral("InventoryTree-sample.png")));
+
+        CInventoryDetailsDialog::Flags flags;
+        flags.fill(true);
+        CInventoryDetailsDialog::Headings headings;
+        for (int k = 0; k < kAttributeCount; ++k)
+            headings[static_cast<std::size_t>(k)] = sample.GetClassificationYard()->GetHeading(k);
+        CInventoryDetailsDialog details(flags, headings, *m_messages);
+        details.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&details));
+        QVERIFY(SaveScreenshot(details, QStringLiteral("InventoryDetails-sample.png")));
+        details.close();
+
+        frame.MdiArea()->setActiveSubWindow(treeFrame);
+        frame.Actions().Action(CommandId::ViewAsList)->trigger();
+        CChildFrame* listFrame = InventoryWindows().value(1);
+        auto* list = listFrame ? qobject_cast<CSidingWardView2*>(listFrame->widget()) : nullptr;
+        QVERIFY(list);
+        listFrame->showNormal();
+        listFrame->setGeometry(0, 0, 760, 400);
+        QHeaderView* header = list->List()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        QVERIFY(SaveScreenshot(*listFrame, QStringLiteral("InventoryList-sample.png")));
+        auto* filter = list->findChild<QLineEdit*>(QStringLiteral("filter"));
+        QTest::keyClicks(filter, QStringLiteral("Atlas"));
+        QVERIFY(SaveScreenshot(*listFrame, QStringLiteral("InventoryList-filter.png")));
+        listFrame->close();
+
+        // The pictures in a new list, in the inventory's own order.
+        const QString photo = DataPath("f3-warbonnet.jpg");
+        QVERIFY(RollingStockPhoto().save(photo));
+        diesel->SetPicture(*text::ToBytes(photo));
+        frame.MdiArea()->setActiveSubWindow(treeFrame);
+        frame.Actions().Action(CommandId::ViewAsList)->trigger();
+        listFrame = InventoryWindows().value(1);
+        list = listFrame ? qobject_cast<CSidingWardView2*>(listFrame->widget()) : nullptr;
+        QVERIFY(list);
+        listFrame->showNormal();
+        listFrame->setGeometry(0, 0, 760, 400);
+        frame.MdiArea()->setActiveSubWindow(listFrame);
+        frame.Actions().UpdateAll();
+        frame.Actions().Action(CommandId::ShowPictures)->trigger();
+        list->SelectItem(diesel);
+        const auto picture = [list, diesel] {
+            const CInventoryListModel& model = *list->Model();
+            return model.data(model.index(model.RowOf(diesel), 0), Qt::DecorationRole)
+                .value<QIcon>()
+                .pixmap(64, 64)
+                .size();
+        };
+        // The thumbnail in place of the placeholder.
+        QTRY_VERIFY(picture().width() == 64 && picture().height() < 64);
+        QVERIFY(SaveScreenshot(*listFrame, QStringLiteral("InventoryList-pictures.png")));
+        listFrame->close();
+
+        // The tree beside the pane.
+        frame.resize(900, 560);
+        frame.PictureDock()->show();
+        frame.MdiArea()->setActiveSubWindow(treeFrame);
+        frame.TileVertically();
+        tree->SelectItem(diesel);
+        frame.Actions().UpdateAll();
+        QTRY_COMPARE(frame.PicturePane()->Path(), photo);
+        QTRY_VERIFY(!frame.PicturePane()->ShownImage().isNull());
+        // Decoded again at the pane's size once it has settled.
+        QTest::qWait(400);
+        QVERIFY(SaveScreenshot(frame, QStringLiteral("PicturePane.png")));
+        // Hidden before the frame goes: its commands are gone by the time the
+        // pane would tell them that it closes.
+        frame.PictureDock()->hide();
     }
 
     void theYardWindowCarriesItsOptionsMenu() {

@@ -274,6 +274,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
         QVERIFY(!viewer.findChild<CCommentsEdit*>()->horizontalScrollBar()->isVisible());
         SaveScreenshot(viewer, QStringLiteral("CommentsViewer.png"));
+        CCommentsEditor written("Turbine with smoke unit; runs well.\r\nBought at the York meet, "
+                                "1998. Box worn at the corners.",
+                                *m_messages);
+        written.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&written));
+        SaveScreenshot(written, QStringLiteral("CommentsEditor-sample.png"));
     }
 
     void pictureDialogOpens_data() {
