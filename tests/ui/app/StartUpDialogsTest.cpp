@@ -366,6 +366,25 @@ private slots:
         QVERIFY(!CSplashWindow::Show(&owner, u":/icons/app/no-such-picture.svg"_s));
         QVERIFY(owner.findChildren<CSplashWindow*>().isEmpty());
     }
+
+    // The manual's pictures, as a collector first sees them: the bundled tips, the
+    // release of this program, the Welcome dialog as it opens.
+    void manualPictures() {
+        if (!ScreenshotsWanted())
+            QSKIP("GAUGEWRIGHT_SCREENSHOTS not set");
+        CTipOfTheDayDialog tip(*m_settings, *m_messages,
+                               QStringLiteral(GAUGEWRIGHT_SOURCE_DATA_DIR "/gaugetip.mst"));
+        tip.show();
+        QVERIFY(SaveScreenshot(tip, u"TipOfTheDay-real.png"_s));
+        CWelcomeDialog welcome;
+        welcome.show();
+        QVERIFY(SaveScreenshot(welcome, u"Welcome-real.png"_s));
+        m_settings->SetRelease(u"2.13"_s);
+        m_settings->SetShowWelcome(false);
+        CAboutDialog about(*m_settings, *m_messages);
+        about.show();
+        QVERIFY(SaveScreenshot(about, u"About-real.png"_s));
+    }
 };
 
 QTEST_MAIN(StartUpDialogsTest)

@@ -12,6 +12,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "model/core/SidingWardDoc.h"
 #include "model/framework/FixedClock.h"
 #include "model/yard/ClassificationDoc.h"
 #include "ui/common/Captions.h"
@@ -19,12 +20,16 @@
 #include "ui/common/Text.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
+#include "ui/support/Screenshot.h"
 #include "ui/yard/AddChangeDialog.h"
 #include "ui/yard/AttributeRadioGroup.h"
+#include "ui/yard/ChooseInventoryDialog.h"
 #include "ui/yard/ClassificationView.h"
 #include "ui/yard/ClassificationWizard.h"
 #include "ui/yard/CustomizeSheet.h"
 #include "ui/yard/CustomizeValues.h"
+#include "ui/yard/DateControlDialog.h"
+#include "ui/yard/DollarControlDialog.h"
 #include "ui/yard/FerroRSTreeCtrl.h"
 #include "ui/yard/ManufacturerPage.h"
 #include "ui/yard/ManufacturerSheet.h"
@@ -63,6 +68,7 @@ private slots:
     void commentsAndPictureButtons();
     void wizardCustomizeOpensSheetOnItsAttribute();
     void defaultDataRunsThrough();
+    void defaultDataPictures();
 
 private:
     QComboBox* List(int attribute) const {
@@ -404,6 +410,94 @@ void YardAssistantsTest::defaultDataRunsThrough() {
     QVERIFY(!item->GetCondition().empty());
     QVERIFY(!item->GetPurchasePrice().empty());
     QCOMPARE(m_messages->Count(), 0);
+}
+
+// The manual's pictures of the yard, with what a collector sees: the bundled
+// catalogue and manufacturer file.
+void YardAssistantsTest::defaultDataPictures() {
+    if (!ScreenshotsWanted())
+        QSKIP("GAUGEWRIGHT_SCREENSHOTS not set");
+    const QDir data(QStringLiteral(GAUGEWRIGHT_SOURCE_DATA_DIR));
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(data.filePath(u"Classyrd.mst"_s), dir.filePath(u"Classyrd.mst"_s)));
+    m_view.reset();
+    m_yard = std::make_unique<CClassificationDoc>(m_clock,
+                                                  data.filePath(u"ExtMFile.mst"_s).toStdString());
+    QVERIFY(m_yard->OnOpenDocument(dir.filePath(u"Classyrd.mst"_s).toStdString()).Succeeded());
+    m_view = std::make_unique<CClassificationView>(*m_yard, m_clock, *m_messages);
+    const auto unchanged = [](QWidget*, const std::string&) {
+        return std::optional<std::string>();
+    };
+    m_view->SetCommentsEditor(unchanged);
+    m_view->SetPictureChooser(unchanged);
+    m_view->SetItemNumberBuilder(unchanged);
+    m_view->resize(m_view->sizeHint());
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    QVERIFY(SaveScreenshot(*m_view, u"Yard-idle.png"_s));
+
+    // The listing on its second tab, the wizard on the page the product leads to.
+    QTimer::singleShot(0, this, [&] {
+        auto* sheet = qobject_cast<CManufacturerSheet*>(QApplication::activeModalWidget());
+        QVERIFY(sheet);
+        sheet->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QTreeView* list = sheet->Page(1)->List();
+        list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                                QItemSelectionModel::ClearAndSelect |
+                                                    QItemSelectionModel::Rows);
+        QVERIFY(SaveScreenshot(*sheet, u"ManufacturerListing.png"_s));
+        QTimer::singleShot(0, this, [&] {
+            auto* wizard = qobject_cast<CClassificationWizard*>(QApplication::activeModalWidget());
+            QVERIFY(wizard);
+            QVERIFY(SaveScreenshot(*wizard, u"Wizard-condition.png"_s));
+            QVERIFY(SaveScreenshot(*m_view, u"Yard-building.png"_s));
+            while (wizard->currentId() != 12)
+                wizard->next();
+            wizard->accept();
+        });
+        sheet->accept();
+    });
+    m_view->StartBuild();
+    QVERIFY(m_view->Tree()->GetHeldItem());
+    m_view->Tree()->expandAll();
+    QVERIFY(SaveScreenshot(*m_view, u"Yard-finished.png"_s));
+
+    CClassificationWizard wizard(*m_yard, false, {});
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+    QVERIFY(SaveScreenshot(wizard, u"Wizard-first.png"_s));
+    while (wizard.currentId() != 12)
+        wizard.next();
+    QVERIFY(SaveScreenshot(wizard, u"Wizard-last.png"_s));
+    wizard.reject();
+
+    CCustomizeSheet sheet(*m_yard, m_clock, *m_messages, static_cast<int>(Attribute::Scale));
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    QVERIFY(SaveScreenshot(sheet, u"Customize-values-real.png"_s));
+    sheet.Values().findChild<QAbstractButton*>(u"attribute2"_s)->click();
+    QVERIFY(SaveScreenshot(sheet, u"Customize-item-number-real.png"_s));
+    auto* tabs = sheet.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(1);
+    QVERIFY(SaveScreenshot(sheet, u"Customize-headings-real.png"_s));
+    tabs->setCurrentIndex(2);
+    QVERIFY(SaveScreenshot(sheet, u"Customize-preferences-real.png"_s));
+    sheet.reject();
+    CDateControlDialog dates(1900, QDate::currentDate().year());
+    dates.show();
+    QVERIFY(SaveScreenshot(dates, u"DateControl-real.png"_s));
+    CDollarControlDialog dollars(0, 2000);
+    dollars.show();
+    QVERIFY(SaveScreenshot(dollars, u"DollarControl-real.png"_s));
+
+    CSidingWardDoc sample;
+    sample.SetTitle("Sample.inv");
+    CSidingWardDoc fresh;
+    fresh.SetTitle("NewInventory1");
+    CChooseInventoryDialog choose({&sample, &fresh}, *m_messages);
+    choose.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&choose));
+    QVERIFY(SaveScreenshot(choose, u"ChooseInventory.png"_s));
 }
 
 QTEST_MAIN(YardAssistantsTest)
