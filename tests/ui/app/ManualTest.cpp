@@ -67,7 +67,7 @@ QString MenuWords(QString text) {
     text.replace(u"&&"_s, u"\x02"_s).remove(u'&').replace(u'\x02', u'&');
     while (text.endsWith(u'.'))
         text.chop(1);
-    return text.trimmed();
+    return text.simplified();
 }
 
 void CollectMenuTexts(const CMenuItem& item, const QMap<int, QString>& texts, QStringList& into) {
