@@ -54,6 +54,7 @@
 #include "ui/inventory/InsuranceReportCommands.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/inventory/InventoryHistory.h"
+#include "ui/inventory/InventoryTreeModel.h"
 #include "ui/inventory/PictureDialog.h"
 #include "ui/inventory/PictureViewer.h"
 #include "ui/inventory/ReportPrintCommands.h"
@@ -222,9 +223,15 @@ CSidingWardApp::CSidingWardApp(Services services, QString dataDirectory, QObject
             &CSidingWardApp::OnDocumentOpened);
     connect(m_docManager.get(), &CDocManager::DocumentClosing, this,
             &CSidingWardApp::OnDocumentClosing);
-    connect(m_docManager.get(), &CDocManager::DocumentRenamed, this, [this] {
-        if (m_mainFrame)
-            m_mainFrame->UpdateTitles();
+    connect(m_docManager.get(), &CDocManager::DocumentRenamed, this, [this](CDocument* document) {
+        if (!m_mainFrame)
+            return;
+        m_mainFrame->UpdateTitles();
+        // The tree's top line is the inventory's file name.
+        for (CChildFrame* frame : m_mainFrame->ChildFrames())
+            if (auto* tree = qobject_cast<CSidingWardView*>(frame->widget());
+                tree && &frame->GetDocument() == document)
+                tree->Model()->RootLabelChanged();
     });
     connect(m_docManager.get(), &CDocManager::DocumentReopened, this, [this](CDocument* document) {
         if (!m_mainFrame)

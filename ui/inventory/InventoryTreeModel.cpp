@@ -157,6 +157,11 @@ QModelIndex CInventoryTreeModel::RootIndex() const {
     return m_built ? createIndex(0, 0, kRootId) : QModelIndex();
 }
 
+void CInventoryTreeModel::RootLabelChanged() {
+    const QModelIndex root = RootIndex();
+    emit dataChanged(root, root, {Qt::DisplayRole});
+}
+
 QModelIndex CInventoryTreeModel::ItemIndex(const CInventoryElement* item) const {
     const int row = RowOf(item);
     return row < 0 ? QModelIndex() : createIndex(row, 0, kItemId);

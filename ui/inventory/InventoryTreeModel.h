@@ -56,6 +56,8 @@ public:
     void RefreshLabels();
 
     QModelIndex RootIndex() const;
+    // The inventory was saved under another name, which the top line shows.
+    void RootLabelChanged();
     // The item node of that item; invalid when there is none.
     QModelIndex ItemIndex(const CInventoryElement* item) const;
     int ItemNodeCount() const { return static_cast<int>(m_nodes.size()); }

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionComplex>
 #include <QTableView>
@@ -559,8 +560,16 @@ private slots:
         QVERIFY(Start());
         m_app->DocManager().NewDocument(*m_app->DocManager().FindTemplate(129));
         CDocument& document = InventoryWindows().value(0)->GetDocument();
+        auto* tree = qobject_cast<CSidingWardView*>(InventoryWindows().value(0)->widget());
+        QVERIFY(tree);
+        // The tree's top line shows the new name at once.
+        QSignalSpy relabelled(tree->Model(), &QAbstractItemModel::dataChanged);
         m_files.next = DataPath("renamed.inv");
         QVERIFY(m_app->DocManager().SaveDocumentAs(document, m_app->MainFrame()));
+        QVERIFY(std::any_of(relabelled.begin(), relabelled.end(), [&](const QList<QVariant>& args) {
+            return args[0].toModelIndex() == tree->Model()->RootIndex();
+        }));
+        QCOMPARE(tree->Model()->RootIndex().data().toString(), QStringLiteral("renamed.inv"));
         QCOMPARE(CChildFrame::ShownTitle(*InventoryWindows().value(0)),
                  QStringLiteral("renamed.inv"));
         QCOMPARE(CChildFrame::ShownTitle(*m_app->MainFrame()),
