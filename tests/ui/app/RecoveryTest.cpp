@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,12 +12,14 @@
 #include "model/framework/FixedClock.h"
 #include "ui/app/AppSettings.h"
 #include "ui/app/LeftOverCopies.h"
+#include "ui/app/MessageBoxSink.h"
 #include "ui/app/RecoveryWriter.h"
 #include "ui/app/SidingWardApp.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/common/DocManager.h"
 #include "ui/common/FileChooser.h"
 #include "ui/support/MessageRecorder.h"
+#include "ui/support/Screenshot.h"
 #include "ui/support/SoundRecorder.h"
 
 using namespace Qt::StringLiterals;
@@ -209,6 +212,27 @@ private slots:
         QCOMPARE(ItemsIn(saved), items - 1);
         app.reset();
         QVERIFY(Copies(folder).isEmpty());
+    }
+
+    // The question as a collector meets it after a crash, for the manual.
+    void theQuestionAsShown() {
+        if (!ScreenshotsWanted())
+            QSKIP("only draws the picture");
+        const QDateTime evening(QDate(2026, 12, 8), QTime(21, 14));
+        QList<CLeftOverCopy> copies(3);
+        copies[0].title = u"Layout.inv"_s;
+        copies[0].originalPath = u"/home/jane/Trains/Layout.inv"_s;
+        copies[0].written = evening;
+        copies[1].title = u"Sample.inv"_s;
+        copies[1].originalPath = u"/home/jane/Trains/Sample.inv"_s;
+        copies[1].written = evening.addSecs(-600);
+        copies[1].originalNewer = true;
+        copies[2].title = u"NewInventory1"_s;
+        copies[2].written = evening.addSecs(60);
+        const std::unique_ptr<QMessageBox> box(
+            CMessageBoxSink::CreateBox(nullptr, CLeftOverCopies::Question(copies)));
+        box->show();
+        QVERIFY(SaveScreenshot(*box, u"RecoveryQuestion.png"_s));
     }
 };
 

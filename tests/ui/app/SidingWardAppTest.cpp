@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -34,7 +35,9 @@
 #include "model/yard/ClassificationDoc.h"
 #include "ui/app/AppCommands.h"
 #include "ui/app/AppSettings.h"
+#include "ui/app/InventoryArchiveCommands.h"
 #include "ui/app/MainFrame.h"
+#include "ui/app/MessageBoxSink.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/app/TipOfTheDayDialog.h"
 #include "ui/app/WelcomeDialog.h"
@@ -43,6 +46,7 @@
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
+#include "ui/common/DialogFileChooser.h"
 #include "ui/common/DocManager.h"
 #include "ui/common/FileChooser.h"
 #include "ui/common/PicturePane.h"
@@ -127,6 +131,33 @@ private:
     QList<QUrl> m_openedUrls;
 
     QString DataPath(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
+
+    // The dialogs of saving and opening an archive, as the desktop shows them, on a
+    // collector's folder: the sample inventory and its archive.
+    void SaveArchivePictures(const CMessage& question) {
+        QVERIFY(QDir(m_dir->path()).mkpath(u"Trains"_s));
+        Copy(DataPath("Sample.inv"), DataPath("Trains/Layout.inv"));
+        Copy(DataPath("copy.gwz"), DataPath("Trains/Layout.gwz"));
+        const auto grab = [](const QString& name) {
+            return [name](QWidget* dialog) {
+                QTest::qWait(300); // the folder's files are listed in the background
+                QVERIFY(SaveScreenshot(*dialog, name));
+                static_cast<QDialog*>(dialog)->reject();
+            };
+        };
+        m_modals->Queue(grab(u"SaveCopyAsArchive.png"_s));
+        m_modals->Queue(grab(u"UnpackArchive.png"_s));
+        CDialogFileChooser files;
+        files.ChooseFileToSaveTitled(m_app->MainFrame(), u"Save Copy as Archive"_s,
+                                     {CInventoryArchiveCommands::Filter()}, u"gwz"_s,
+                                     DataPath("Trains/Layout.gwz"));
+        files.ChooseFileToSaveTitled(m_app->MainFrame(), u"Unpack the Archive into a New Folder"_s,
+                                     {u"Folders (*)"_s}, QString(), DataPath("Trains/Layout"));
+        const std::unique_ptr<QMessageBox> box(
+            CMessageBoxSink::CreateBox(m_app->MainFrame(), question));
+        box->show();
+        QVERIFY(SaveScreenshot(*box, u"ArchiveCatalogueQuestion.png"_s));
+    }
 
     bool Start(QStringList arguments = {}) {
         m_app = std::make_unique<CSidingWardApp>(CSidingWardApp::Services{*m_settings, *m_messages,
@@ -544,6 +575,8 @@ private slots:
         actions.Action(CommandId::FileOpen)->trigger();
         QCOMPARE(m_messages->Last().text,
                  u"Use the archive's Classification Yard values and headings?"_s);
+        if (ScreenshotsWanted())
+            SaveArchivePictures(m_messages->Last());
         QCOMPARE(m_app->Yard()->GetHeading(0), heading);
         QVERIFY(m_files.openFilter.endsWith(u";;Gaugewright archives (*.gwz)"_s));
         QCOMPARE(m_files.proposed, DataPath("copy"));
