@@ -141,7 +141,8 @@ FileResult CheckEntries(zip_t* archive, const std::string& archivePath, const CS
                         std::vector<CEntry>& entries) {
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     if (count > kMaxEntries)
-        return FileResult::Failure("The archive " + archivePath + " holds more files than an " +
+        return FileResult::Failure("The archive " + archivePath +
+                                   " holds more files than an "
                                    "inventory has pictures; it is not unpacked.");
     std::set<std::string> seen;
     std::uint64_t declared = 0;

@@ -40,6 +40,13 @@ QString Simplified(const QString& html) {
     return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
 }
 
+// A message with its filled-in parts as kVar, spaced alike however it was written.
+QString MessageForm(const QString& message) {
+    return message.simplified()
+        .replace(u' ' + kVar, QString(kVar))
+        .replace(kVar + u' ', QString(kVar));
+}
+
 // The manual as its pages' HTML and their words.
 struct Manual {
     QString folder;
@@ -162,7 +169,7 @@ QStringList QuotedMessages(const Manual& manual) {
         QStringList parts = match.captured(1).replace(var, QString(kVar)).split(kVar);
         for (QString& part : parts)
             part = Simplified(part);
-        messages << parts.join(kVar).simplified();
+        messages << MessageForm(parts.join(kVar));
     }
     return messages;
 }
@@ -270,8 +277,9 @@ QStringList FileMessagesNotExplained(const Manual& manual) {
     const QStringList quoted = QuotedMessages(manual);
     QStringList missing;
     for (const std::string& text : texts)
-        if (!quoted.contains(QString::fromStdString(text).simplified()))
-            missing << u"file message \"%1\""_s.arg(QString::fromStdString(text).replace(kVar, u"<var>"_s));
+        if (!quoted.contains(MessageForm(QString::fromStdString(text))))
+            missing << u"file message \"%1\""_s.arg(
+                QString::fromStdString(text).replace(kVar, u"<var>"_s));
     return missing;
 }
 
