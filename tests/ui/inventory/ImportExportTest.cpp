@@ -25,6 +25,7 @@
 #include "ui/inventory/TextEditor.h"
 #include "ui/support/FakeDesktop.h"
 #include "ui/support/InventoryBench.h"
+#include "ui/support/MessageRecorder.h"
 #include "ui/support/ModalAnswerer.h"
 #include "ui/support/Screenshot.h"
 
@@ -452,6 +453,42 @@ private slots:
         QVERIFY(bench.log.Entries().at(0).startsWith(u"message "_s));
         QCOMPARE(bench.log.Entries().at(1), u"editor "_s + path);
         QVERIFY(target.IsModified());
+    }
+
+    // The manual's pictures of an import as a collector sees it: the sample
+    // exported for a spreadsheet, read back under the attributes' own names.
+    void sampleScreenshots() {
+        if (!ScreenshotsWanted())
+            QSKIP("GAUGEWRIGHT_SCREENSHOTS not set");
+        CSidingWardDoc sample;
+        QVERIFY(sample.OnOpenDocument(GAUGEWRIGHT_SOURCE_DATA_DIR "/Sample.inv").Succeeded());
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(u"sample.csv"_s).toStdString();
+        QVERIFY(delimitedtext::Export(sample, path, ",", true, true).Succeeded());
+        CImportDialog::Headings headings;
+        QStringList columns;
+        std::vector<int> order;
+        for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+            headings[static_cast<std::size_t>(attribute)] = AttributeName(attribute);
+            columns << QString::fromLatin1(AttributeName(attribute));
+            order.push_back(attribute);
+        }
+        CMessageRecorder messages;
+        ScriptedChooser files;
+        CImportDialog dialog(headings, messages, files);
+        dialog.show();
+        QTest::mouseClick(dialog.AddAllButton(), Qt::LeftButton);
+        dialog.Delimiters()->Tab()->setChecked(false);
+        dialog.Delimiters()->Comma()->setChecked(true);
+        dialog.QuotedBox()->setChecked(true);
+        QVERIFY(SaveScreenshot(dialog, u"ImportDialog-sample.png"_s));
+        const auto read = [&](TextEncoding encoding) {
+            return delimitedtext::Preview(path, ",", order, true, true, 20, encoding);
+        };
+        CImportPreviewDialog preview(read(TextEncoding::Windows1252), columns, nullptr, read,
+                                     TextEncoding::Windows1252);
+        preview.show();
+        QVERIFY(SaveScreenshot(preview, u"ImportPreview-sample.png"_s));
     }
 };
 

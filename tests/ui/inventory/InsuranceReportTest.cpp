@@ -17,6 +17,7 @@
 #include "ui/inventory/InsuranceReportCommands.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/ModalAnswerer.h"
+#include "ui/support/Screenshot.h"
 
 using namespace Qt::StringLiterals;
 
@@ -191,6 +192,7 @@ private slots:
             dialog->findChild<QPlainTextEdit*>()->setPlainText(u"1 Main Street\nSpringfield"_s);
             dialog->findChildren<QLineEdit*>().at(1)->setText(u"POL-778"_s);
             dialog->findChildren<QCheckBox*>().at(1)->setChecked(false); // no comments
+            QVERIFY(SaveScreenshot(*dialog, u"InsuranceReportDialog.png"_s));
             dialog->accept();
         });
         commands.Run(nullptr, document);

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -14,6 +15,7 @@
 #include "ui/inventory/ReportPrinter.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/ModalAnswerer.h"
+#include "ui/support/Screenshot.h"
 
 #ifdef Q_OS_UNIX
 #include "support/FileSizeLimit.h"
@@ -285,6 +287,37 @@ private slots:
         QCOMPARE(program.exitCode(), 2);
         QVERIFY(QString::fromLocal8Bit(program.readAllStandardError())
                     .contains(dir.filePath(u"missing.inv"_s) + u" was not found."_s));
+    }
+
+    // The manual's pictures: the sample as a checklist in the preview, and the
+    // page setup that Print Setup opens.
+    void sampleScreenshots() {
+        if (!ScreenshotsWanted())
+            QSKIP("GAUGEWRIGHT_SCREENSHOTS not set");
+        CSidingWardDoc document;
+        QVERIFY(document.OnOpenDocument(GAUGEWRIGHT_SOURCE_DATA_DIR "/Sample.inv").Succeeded());
+        inventoryreport::ColumnFlags columns{};
+        for (const int attribute : {1, 2, 3, 5, 11})
+            columns[static_cast<std::size_t>(attribute)] = true;
+        QPrinter printer;
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        CMessageRecorder messages;
+        CFixedClock clock{CDate{2026, 12, 9}};
+        CReportPrintCommands commands(messages, clock,
+                                      [&printer]() -> QPrinter& { return printer; });
+        CModalAnswerer modals;
+        modals.QueueFor<QPrintPreviewDialog>([](QPrintPreviewDialog* preview) {
+            preview->resize(760, 640);
+            QVERIFY(QTest::qWaitForWindowExposed(preview));
+            QCoreApplication::processEvents();
+            QVERIFY(SaveScreenshot(*preview, u"PrintPreview.png"_s));
+            preview->reject();
+        });
+        commands.Preview(nullptr, document, columns);
+        QPageSetupDialog setup(&printer);
+        setup.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&setup));
+        QVERIFY(SaveScreenshot(setup, u"PageSetup.png"_s));
     }
 };
 

@@ -12,6 +12,7 @@
 #include "model/core/SidingWardDoc.h"
 #include "model/quickfacts/ValueOverTime.h"
 #include "ui/inventory/InventoryHistory.h"
+#include "ui/support/Screenshot.h"
 
 using namespace Qt::StringLiterals;
 
@@ -147,6 +148,28 @@ private slots:
         QCOMPARE(QString::fromStdString(dialog.Value()), value);
         QCOMPARE(dialog.OkButton()->isEnabled(), !value.isEmpty());
         QCOMPARE(dialog.Date(), (CDate{2024, 6, 1}));
+    }
+
+    // The manual's pictures: the sample's Lionel turbine after one valuation.
+    void sampleScreenshots() {
+        if (!ScreenshotsWanted())
+            QSKIP("GAUGEWRIGHT_SCREENSHOTS not set");
+        CSidingWardDoc document;
+        QVERIFY(document.OnOpenDocument(GAUGEWRIGHT_SOURCE_DATA_DIR "/Sample.inv").Succeeded());
+        const CDate today{2026, 12, 9};
+        CValueHistoryDialog dialog(document, document.GetItemAt(1), nullptr, today);
+        QVERIFY(dialog.AddValuation(today, "450.00", "TCA York meet"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(SaveScreenshot(dialog, u"ValueHistory.png"_s));
+        CValuationDialog valuation(today);
+        valuation.ValueField()->setText(u"450"_s);
+        valuation.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)
+            .constLast()
+            ->setText(u"TCA York meet"_s);
+        valuation.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&valuation));
+        QVERIFY(SaveScreenshot(valuation, u"AddValuation.png"_s));
     }
 };
 
