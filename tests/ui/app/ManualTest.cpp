@@ -299,10 +299,13 @@ struct ManualCopy {
             QFile::copy(from, to);
         }
     }
+    // Replaces from by to on page; with from empty, writes a new page of to.
     void Edit(const QString& page, const QString& from, const QString& to) {
-        QString html = ReadText(dir.filePath(page));
-        QVERIFY2(html.contains(from), qPrintable(from));
-        html.replace(from, to);
+        QString html = from.isEmpty() ? to : ReadText(dir.filePath(page));
+        if (!from.isEmpty()) {
+            QVERIFY2(html.contains(from), qPrintable(from));
+            html.replace(from, to);
+        }
         QFile file(dir.filePath(page));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(html.toUtf8());
@@ -343,8 +346,11 @@ private slots:
         QTest::newRow("a picture named wrongly")
             << u"yard.html"_s << u"src=\"pictures/"_s << u"src=\"pictures/no-"_s
             << Check(MissingPictures);
-        QTest::newRow("a page the contents forgot")
-            << u"index.html"_s << u"href=\"yard-wizard.html\""_s << u"href=\"#contents\""_s
+        QTest::newRow("a page no link reaches")
+            << u"orphan.html"_s << QString() << u"<html><body><h1>Orphan</h1></body></html>"_s
+            << Check(UnreachablePagesAndDeadLinks);
+        QTest::newRow("a link to a page not there")
+            << u"index.html"_s << u"href=\"yard-wizard.html\""_s << u"href=\"yard-wizzard.html\""_s
             << Check(UnreachablePagesAndDeadLinks);
         QTest::newRow("a section F1 needs") << u"import.html"_s << u"id=\"preview\""_s
                                             << u"id=\"prevue\""_s << Check(MissingHelpPages);
