@@ -107,6 +107,8 @@ CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
     m_actions->disconnect(this);
+    // The pane is hidden as the window goes; this window must not hear of it then.
+    m_pictureDock->disconnect(this);
     // The document windows go first, while this frame is still whole, and tell it nothing.
     for (QMdiSubWindow* window : m_mdiArea->subWindowList())
         window->disconnect(this);

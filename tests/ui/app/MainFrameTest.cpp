@@ -24,6 +24,7 @@
 #include "ui/common/ChildFrame.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
+#include "ui/common/PicturePane.h"
 #include "ui/inventory/InventoryCommandIds.h"
 #include "ui/support/EventLog.h"
 #include "ui/support/MessageRecorder.h"
@@ -97,6 +98,7 @@ private slots:
     void menusWithoutDocumentWindow_data();
     void menusWithoutDocumentWindow();
     void windowMenuJoinsBeforeHelp();
+    void closesWithThePicturePaneShown();
     void toolbarButtonsInOrder();
     void everyCommandIsDescribedOnce();
     void acceleratorsTriggerCommands_data();
@@ -170,6 +172,15 @@ void MainFrameTest::menusWithoutDocumentWindow() {
     QMenu* shown = MenuNamed(*m_frame, menu);
     QVERIFY(shown);
     QCOMPARE(EntriesOf(shown), entries);
+}
+
+// The pane, hidden as the window goes, must not reach the half-destroyed window.
+void MainFrameTest::closesWithThePicturePaneShown() {
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    m_frame->Actions().Action(CommandId::ViewPicturePane)->trigger();
+    QVERIFY(m_frame->PicturePane()->isVisible());
+    m_frame.reset();
 }
 
 void MainFrameTest::windowMenuJoinsBeforeHelp() {
