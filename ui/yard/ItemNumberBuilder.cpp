@@ -76,8 +76,9 @@ CItemNumberBuilder::CItemNumberBuilder(const std::string& title, CMessageSink& m
 std::optional<std::string> CItemNumberBuilder::Run(QWidget* parent,
                                                    const std::string& itemNumberHeading,
                                                    CMessageSink& messages) {
-    // The heading is the user's; only the word after it is the program's. A language
-    // whose word the files cannot hold falls back to the English title.
+    // The heading is the user's; only the word after it is the program's. The dialog
+    // takes its title in the files' characters: a translation they cannot hold keeps
+    // the English title.
     const QString title = tr("%1 Builder").arg(text::FromBytes(itemNumberHeading));
     CItemNumberBuilder dialog(
         text::ToBytes(title).value_or(CItemNumberBuilderModel::TitleFor(itemNumberHeading)),
