@@ -15,10 +15,10 @@
 
 CAddChangeDialog::CAddChangeDialog(const std::string& text, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
-    setWindowTitle(QStringLiteral("Classification Yard - Add/Change"));
+    setWindowTitle(tr("Classification Yard - Add/Change"));
     help::SetHelpPage(this, QStringLiteral("yard-customize.html#add-change"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("Rolling Stock Attribute"), this);
+    auto* label = new QLabel(tr("Rolling Stock Attribute"), this);
     m_edit = new QLineEdit(text::FromBytes(text), this);
     m_edit->setObjectName(QStringLiteral("value"));
     // Room for a long value, and for the whole title in the title bar.
@@ -44,7 +44,7 @@ void CAddChangeDialog::accept() {
     if (typed.isEmpty())
         return;
     const std::optional<std::string> bytes =
-        typedtext::BytesOrRefuse(this, typed, QStringLiteral("value"), m_messages);
+        typedtext::BytesOrRefuse(this, typed, tr("value"), m_messages);
     if (!bytes)
         return;
     m_text = *bytes;

@@ -8,7 +8,7 @@
 #include "ui/common/Text.h"
 
 CAttributeRadioGroup::CAttributeRadioGroup(QWidget* parent)
-    : QGroupBox(QStringLiteral("Classification Yard Attributes"), parent) {
+    : QGroupBox(tr("Classification Yard Attributes"), parent) {
     m_group = new QButtonGroup(this);
     auto* layout = new QGridLayout(this);
     // Two columns, the attributes in their index order down the first, then the second.

@@ -14,7 +14,7 @@
 CChangeAttributeNameDialog::CChangeAttributeNameDialog(const std::string& from,
                                                        CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
-    setWindowTitle(QStringLiteral("Change Attribute Name"));
+    setWindowTitle(tr("Change Attribute Name"));
     help::SetHelpPage(this, QStringLiteral("yard-customize.html#change-attribute-name"));
     auto* fromEdit = new QLineEdit(text::FromBytes(from), this);
     fromEdit->setObjectName(QStringLiteral("from"));
@@ -23,8 +23,8 @@ CChangeAttributeNameDialog::CChangeAttributeNameDialog(const std::string& from,
     m_toEdit->setObjectName(QStringLiteral("to"));
     m_toEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("From:"), fromEdit);
-    fields->addRow(QStringLiteral("To:"), m_toEdit);
+    fields->addRow(tr("From:"), fromEdit);
+    fields->addRow(tr("To:"), m_toEdit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_ok->setEnabled(false);
@@ -44,7 +44,7 @@ void CChangeAttributeNameDialog::accept() {
     if (typed.isEmpty())
         return;
     const std::optional<std::string> bytes =
-        typedtext::BytesOrRefuse(this, typed, QStringLiteral("heading"), m_messages);
+        typedtext::BytesOrRefuse(this, typed, tr("heading"), m_messages);
     if (!bytes)
         return;
     m_to = *bytes;

@@ -15,7 +15,7 @@
 CChooseInventoryDialog::CChooseInventoryDialog(const std::vector<CSidingWardDoc*>& inventories,
                                                CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_sorted(inventories), m_messages(messages) {
-    setWindowTitle(QStringLiteral("Choose an Inventory for the item"));
+    setWindowTitle(tr("Choose an Inventory for the item"));
     help::SetHelpPage(this, QStringLiteral("yard.html#choose-inventory"));
     std::stable_sort(m_sorted.begin(), m_sorted.end(),
                      [](const CSidingWardDoc* a, const CSidingWardDoc* b) {
@@ -39,7 +39,7 @@ CChooseInventoryDialog::CChooseInventoryDialog(const std::vector<CSidingWardDoc*
 void CChooseInventoryDialog::accept() {
     const int row = m_list->currentRow();
     if (row < 0 || m_list->selectedItems().isEmpty()) {
-        m_messages.Show(this, {QStringLiteral("Please select an Inventory!"), captions::Error(),
+        m_messages.Show(this, {tr("Please select an Inventory!"), captions::Error(),
                                MessageIcon::Critical, MessageButtons::Ok});
         return;
     }

@@ -61,8 +61,7 @@ CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock&
                                          CMessageSink& messages, QWidget* parent)
     : QWidget(parent), m_yard(yard), m_clock(clock), m_messages(messages) {
     help::SetHelpPage(this, QStringLiteral("yard.html#window"));
-    CProgressWindow progress(QStringLiteral("Please wait for ") + captions::ApplicationTitle() +
-                                 QStringLiteral(" to load..."),
+    CProgressWindow progress(tr("Please wait for %1 to load...").arg(captions::ApplicationTitle()),
                              10, parent);
     progress.show();
     CreateControls();
@@ -89,7 +88,9 @@ CClassificationView::CClassificationView(CClassificationDoc& yard, const CClock&
             [this](QWidget* sheetParent, int attribute) { Customize(sheetParent, attribute); });
     });
     progress.StepIt();
-    m_yard.SetTitle("The Classification Yard");
+    // Only shown, never stored: the title may be in the user's language.
+    m_yard.SetTitle(
+        text::ToBytes(tr("The Classification Yard")).value_or("The Classification Yard"));
     progress.StepIt();
     FillLists(false);
     for (int step = 0; step < 6; ++step)
@@ -108,9 +109,7 @@ CClassificationView::~CClassificationView() {
 
 void CClassificationView::WaitForManufacturerLoader() {
     CProgressWindow::WaitWhile(
-        this,
-        QStringLiteral("Please wait for ") + captions::ApplicationTitle() +
-            QStringLiteral(" to stop..."),
+        this, tr("Please wait for %1 to stop...").arg(captions::ApplicationTitle()),
         [this] { return m_yard.IsManufacturerLoaderRunning(); },
         [this] { m_yard.RaiseManufacturerLoaderPriority(); });
 }
@@ -144,9 +143,9 @@ void CClassificationView::CreateControls() {
         }
         ++row;
     }
-    m_comments = new QPushButton(QStringLiteral("Comments"), this);
+    m_comments = new QPushButton(tr("Comments"), this);
     m_comments->setObjectName(QStringLiteral("comments"));
-    m_picture = new QPushButton(QStringLiteral("Picture"), this);
+    m_picture = new QPushButton(tr("Picture"), this);
     m_picture->setObjectName(QStringLiteral("picture"));
     connect(m_comments, &QPushButton::clicked, this, &CClassificationView::EditComments);
     connect(m_picture, &QPushButton::clicked, this, &CClassificationView::ChoosePicture);
@@ -157,18 +156,18 @@ void CClassificationView::CreateControls() {
     form->addLayout(extras, row, 1);
     form->setColumnStretch(1, 1);
 
-    auto* group = new QGroupBox(QStringLiteral("Classification Yard Item"), this);
+    auto* group = new QGroupBox(tr("Classification Yard Item"), this);
     auto* groupLayout = new QVBoxLayout(group);
     m_tree = new CFerroRSTreeCtrl(group);
     m_tree->setObjectName(QStringLiteral("yardTree"));
     groupLayout->addWidget(m_tree);
 
-    m_buildButton = new QPushButton(QStringLiteral("Build...."), this);
+    m_buildButton = new QPushButton(tr("Build...."), this);
     m_buildButton->setObjectName(QStringLiteral("build"));
     m_buildButton->setDefault(true);
-    m_finished = new QPushButton(QStringLiteral("Finished"), this);
+    m_finished = new QPushButton(tr("Finished"), this);
     m_finished->setObjectName(QStringLiteral("finished"));
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     connect(m_buildButton, &QPushButton::clicked, this, &CClassificationView::StartBuild);
     connect(m_finished, &QPushButton::clicked, this, &CClassificationView::FinishBuild);
@@ -280,9 +279,9 @@ void CClassificationView::OfferCatalogue(const std::string& path, QWidget* paren
     CClassificationDoc offered(m_clock);
     if (!offered.OnOpenDocument(path).Succeeded() || offered.HasSameListsAndHeadings(m_yard))
         return;
-    const CMessage question{
-        QStringLiteral("Use the archive's Classification Yard values and headings?"),
-        captions::ApplicationTitle(), MessageIcon::Question, MessageButtons::YesNo};
+    const CMessage question{tr("Use the archive's Classification Yard values and headings?"),
+                            captions::ApplicationTitle(), MessageIcon::Question,
+                            MessageButtons::YesNo};
     if (m_messages.Show(parent != nullptr ? parent : this, question) != MessageAnswer::Yes)
         return;
     m_yard.TakeListsAndHeadings(offered);
@@ -416,58 +415,72 @@ const std::vector<CClassificationView::Command>& CClassificationView::CommandTab
     using namespace Qt::StringLiterals;
     using View = CClassificationView;
     const auto building = [](const View& view) { return view.IsBuildInProgress(); };
-    // "Use " + the heading + what follows, for the entries named after a heading.
-    const auto useHeading = [](int attribute, const QString& rest) {
-        return [attribute, rest](const View& view) {
-            return u"Use "_s +
-                   text::ShowAmpersands(text::FromBytes(view.m_yard.GetHeading(attribute))) + rest;
+    // The entries named after a heading: pattern has the heading as %1.
+    const auto useHeading = [](int attribute, const char* pattern) {
+        return [attribute, pattern](const View& view) {
+            return QCoreApplication::translate("Commands", pattern)
+                .arg(text::ShowAmpersands(text::FromBytes(view.m_yard.GetHeading(attribute))));
         };
     };
     static const std::vector<Command> table = {
-        {{BuildItem, u"&Build an Inventory Item"_s,
-          u"Build a new item in the Classification Yard\nBuild an Inventory Item"_s,
+        {{BuildItem, QCoreApplication::translate("Commands", "&Build an Inventory Item"),
+          QCoreApplication::translate(
+              "Commands", "Build a new item in the Classification Yard\nBuild an Inventory Item"),
           ToolbarIcon(u"build-item"_s)},
          [](const View& view) { return !view.IsBuildInProgress(); },
          [](View& view) { view.StartBuild(); }},
-        {{YardFinish, u"&Finish the Build"_s, u"Finish the item being built\nFinished"_s},
+        {{YardFinish, QCoreApplication::translate("Commands", "&Finish the Build"),
+          QCoreApplication::translate("Commands", "Finish the item being built\nFinished")},
          building,
          [](View& view) { view.FinishBuild(); }},
-        {{YardCancel, u"C&ancel the Build"_s, u"Cancel the item being built\nCancel"_s},
+        {{YardCancel, QCoreApplication::translate("Commands", "C&ancel the Build"),
+          QCoreApplication::translate("Commands", "Cancel the item being built\nCancel")},
          building,
          [](View& view) { view.CancelBuild(); }},
-        {{CustomizeYard, u"&Customize Classification Yard"_s,
-          u"Change the values, ranges, headings and preferences of the yard\n"
-          u"Customize Classification Yard"_s,
+        {{CustomizeYard, QCoreApplication::translate("Commands", "&Customize Classification Yard"),
+          QCoreApplication::translate(
+              "Commands", "Change the values, ranges, headings and preferences of the yard\n"
+                          "Customize Classification Yard"),
           ToolbarIcon(u"customize-yard"_s)},
          [](const View&) { return true; },
          [](View& view) { view.Customize(); }},
-        {{CommandId::UseManufacturerFile, u"Use &Manufacturer File"_s,
-          u"Pick the item from the manufacturer file\nUse Manufacturer File"_s,
+        {{CommandId::UseManufacturerFile,
+          QCoreApplication::translate("Commands", "Use &Manufacturer File"),
+          QCoreApplication::translate(
+              "Commands", "Pick the item from the manufacturer file\nUse Manufacturer File"),
           ToolbarIcon(u"use-manufacturer-file"_s)},
          building,
          [](View& view) { view.UseManufacturerFile(); },
-         useHeading(static_cast<int>(Attribute::Manufacturer), u" File"_s)},
-        {{YardItemNumberBuilder, u"Use &Item Number Builder"_s,
-          u"Put the item number together key by key\nItem Number Builder"_s},
+         useHeading(static_cast<int>(Attribute::Manufacturer),
+                    QT_TRANSLATE_NOOP("Commands", "Use %1 File"))},
+        {{YardItemNumberBuilder,
+          QCoreApplication::translate("Commands", "Use &Item Number Builder"),
+          QCoreApplication::translate(
+              "Commands", "Put the item number together key by key\nItem Number Builder")},
          building,
          [](View& view) { view.RunItemNumberBuilder(); },
-         useHeading(kItemNumber, u" Builder"_s)},
-        {{CommandId::SendItemToInventory, u"&Send Item to Inventory"_s,
-          u"Send the finished item to an inventory\nSend Item to Inventory"_s,
+         useHeading(kItemNumber, QT_TRANSLATE_NOOP("Commands", "Use %1 Builder"))},
+        {{CommandId::SendItemToInventory,
+          QCoreApplication::translate("Commands", "&Send Item to Inventory"),
+          QCoreApplication::translate(
+              "Commands", "Send the finished item to an inventory\nSend Item to Inventory"),
           ToolbarIcon(u"send-to-inventory"_s)},
          [](const View& view) { return view.CanSend(); },
          [](View& view) { view.SendItemToInventory(); },
          [](const View& view) {
              if (!view.m_tree->IsTakenFromInventory())
-                 return u"&Send Item to Inventory"_s;
-             return u"Send to "_s + text::ShowAmpersands(text::FromBytes(
-                                        view.m_tree->GetTakenFromDocument()->GetTitle()));
+                 return QCoreApplication::translate("Commands", "&Send Item to Inventory");
+             return QCoreApplication::translate("Commands", "Send to %1")
+                 .arg(text::ShowAmpersands(
+                     text::FromBytes(view.m_tree->GetTakenFromDocument()->GetTitle())));
          }},
         // The File menu's Save, described with the document commands, writes the yard.
         {{FileSave},
          [](const View&) { return true; },
          [](View& view) { view.SaveYard(); },
-         [](const View&) { return u"&Save Classification Yard\tCtrl+S"_s; }},
+         [](const View&) {
+             return QCoreApplication::translate("Commands", "&Save Classification Yard\tCtrl+S");
+         }},
     };
     return table;
 }
@@ -485,7 +498,7 @@ CMenuItem CClassificationView::ContextMenuLayout() {
     using namespace Qt::StringLiterals;
     using Item = CMenuItem;
     return Item::Popup(
-        u"Classification Modification"_s,
+        QCoreApplication::translate("Menus", "Classification Modification"),
         {Item::Command(BuildItem), Item::Command(YardFinish), Item::Command(YardCancel),
          Item::Command(CustomizeYard), Item::Command(CommandId::UseManufacturerFile),
          Item::Command(YardItemNumberBuilder), Item::Command(CommandId::SendItemToInventory)});
@@ -516,7 +529,7 @@ void CClassificationView::SelectOrAddValue(int attribute, const std::string& val
     }
     CValueList* values = m_yard.GetValueList(attribute);
     if (values == nullptr || !m_yard.AddValue(*values, value)) {
-        ShowError(QStringLiteral("Add to Classification Yard failed!"), captions::SystemError());
+        ShowError(tr("Add to Classification Yard failed!"), captions::SystemError());
         return;
     }
     list->setCurrentIndex(AddEntry(list, value, IsSortedList(attribute)));
@@ -569,9 +582,9 @@ void CClassificationView::OnItemNumberEdited(const QString& typed) {
         return;
     }
     m_itemNumber->setText(text::FromBytes(m_lastItemNumber));
-    ShowError(text::RefusedCharactersMessage(QStringLiteral("item number"),
-                                             text::UnrepresentableCharacters(typed)),
-              captions::Error());
+    ShowError(
+        text::RefusedCharactersMessage(tr("item number"), text::UnrepresentableCharacters(typed)),
+        captions::Error());
 }
 
 void CClassificationView::ShowError(const QString& text, const QString& caption) {

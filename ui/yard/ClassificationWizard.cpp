@@ -38,7 +38,7 @@ CClassificationWizard::CClassificationWizard(CClassificationDoc& yard, bool prod
                                              CClassificationWizardPage::Customizer customize,
                                              QWidget* parent)
     : QWizard(parent) {
-    setWindowTitle(QStringLiteral("Classification Yard Wizard"));
+    setWindowTitle(tr("Classification Yard Wizard"));
     help::SetHelpPage(this, QStringLiteral("yard-wizard.html#wizard"));
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, false);

@@ -20,13 +20,13 @@ CClassificationWizardPage::CClassificationWizardPage(CClassificationDoc& yard, i
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/app/gaugewright.svg")).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
-    m_label = new QLabel(QStringLiteral("List of Choices"), this);
+    m_label = new QLabel(tr("List of Choices"), this);
     m_list = new QComboBox(this);
     m_list->setObjectName(QStringLiteral("choices"));
     m_list->setMinimumContentsLength(30);
     m_list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_label->setBuddy(m_list);
-    auto* customizeButton = new QPushButton(QStringLiteral("Customize"), this);
+    auto* customizeButton = new QPushButton(tr("Customize"), this);
     customizeButton->setObjectName(QStringLiteral("customize"));
     connect(customizeButton, &QPushButton::clicked, this, &CClassificationWizardPage::Customize);
 

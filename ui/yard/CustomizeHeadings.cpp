@@ -17,7 +17,7 @@ CCustomizeHeadings::CCustomizeHeadings(CClassificationDoc& yard, CMessageSink& m
     m_attributes = new CAttributeRadioGroup(this);
     m_attributes->Relabel(m_yard);
     m_attributes->Check(static_cast<int>(Attribute::BodyClassification));
-    auto* change = new QPushButton(QStringLiteral("Change Attribute Name"), this);
+    auto* change = new QPushButton(tr("Change Attribute Name"), this);
     change->setObjectName(QStringLiteral("changeAttributeName"));
     connect(change, &QPushButton::clicked, this, &CCustomizeHeadings::ChangeAttributeName);
     auto* buttons = new QVBoxLayout;

@@ -13,10 +13,10 @@ CCustomizePreferences::CCustomizePreferences(CClassificationDoc& yard, CMessageS
                                              QWidget* parent)
     : CCustomizePage(yard, messages, parent) {
     help::SetHelpPage(this, QStringLiteral("yard-customize.html#preferences"));
-    auto* group = new QGroupBox(QStringLiteral("Build Preferences"), this);
-    m_manufacturerFile = new QCheckBox(QStringLiteral("Always use the Manufacturer file"), group);
+    auto* group = new QGroupBox(tr("Build Preferences"), this);
+    m_manufacturerFile = new QCheckBox(tr("Always use the Manufacturer file"), group);
     m_manufacturerFile->setObjectName(QStringLiteral("useManufacturerFile"));
-    m_wizard = new QCheckBox(QStringLiteral("Always use Classification Yard Wizard"), group);
+    m_wizard = new QCheckBox(tr("Always use Classification Yard Wizard"), group);
     m_wizard->setObjectName(QStringLiteral("useWizard"));
     m_manufacturerFile->setChecked(m_yard.GetUseManufacturerFile());
     m_wizard->setChecked(m_yard.GetUseWizard());
@@ -32,8 +32,7 @@ CCustomizePreferences::CCustomizePreferences(CClassificationDoc& yard, CMessageS
 
 void CCustomizePreferences::OnSetActive() {
     QString heading = text::FromBytes(m_yard.GetHeading(static_cast<int>(Attribute::Manufacturer)));
-    m_manufacturerFile->setText(QStringLiteral("Always use the ") + text::ShowAmpersands(heading) +
-                                QStringLiteral(" File"));
+    m_manufacturerFile->setText(tr("Always use the %1 File").arg(text::ShowAmpersands(heading)));
 }
 
 bool CCustomizePreferences::UseManufacturerFile() const {

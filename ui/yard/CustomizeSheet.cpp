@@ -14,16 +14,16 @@
 CCustomizeSheet::CCustomizeSheet(CClassificationDoc& yard, const CClock& clock,
                                  CMessageSink& messages, int startAttribute, QWidget* parent)
     : QDialog(parent), m_yard(yard) {
-    setWindowTitle(QStringLiteral("Classification Yard Customization"));
+    setWindowTitle(tr("Classification Yard Customization"));
     help::SetHelpPage(this, QStringLiteral("yard-customize.html#customize"));
     m_tabs = new QTabWidget(this);
     m_values = new CCustomizeValues(yard, messages, clock, startAttribute, m_tabs);
     m_headings = new CCustomizeHeadings(yard, messages, m_tabs);
     m_preferences = new CCustomizePreferences(yard, messages, m_tabs);
     m_pages = {m_values, m_headings, m_preferences};
-    m_tabs->addTab(m_values, QStringLiteral("Attribute Values"));
-    m_tabs->addTab(m_headings, QStringLiteral("Attribute Headings"));
-    m_tabs->addTab(m_preferences, QStringLiteral("Preferences"));
+    m_tabs->addTab(m_values, tr("Attribute Values"));
+    m_tabs->addTab(m_headings, tr("Attribute Headings"));
+    m_tabs->addTab(m_preferences, tr("Preferences"));
     for (CCustomizePage* page : m_pages)
         connect(page, &CCustomizePage::ModifiedChanged, this, &CCustomizeSheet::UpdateApply);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CCustomizeSheet::OnTabChanged);

@@ -58,21 +58,21 @@ CCustomizeValues::CCustomizeValues(CClassificationDoc& yard, CMessageSink& messa
     // Dollar lists run to tens of thousands of entries.
     m_list->setUniformItemSizes(true);
     m_list->setMinimumWidth(fontMetrics().averageCharWidth() * 28);
-    const auto button = [this](const char* caption) {
-        auto* pushButton = new QPushButton(QLatin1String(caption), this);
-        pushButton->setObjectName(QLatin1String(caption).toString().remove(QLatin1Char(' ')));
+    const auto button = [this](const char* name, const QString& caption) {
+        auto* pushButton = new QPushButton(caption, this);
+        pushButton->setObjectName(QLatin1String(name));
         return pushButton;
     };
-    m_add = button("Add");
-    m_change = button("Change");
-    m_delete = button("Delete");
-    m_setRange = button("Set Range");
+    m_add = button("Add", tr("Add"));
+    m_change = button("Change", tr("Change"));
+    m_delete = button("Delete", tr("Delete"));
+    m_setRange = button("SetRange", tr("Set Range"));
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* pushButton : {m_add, m_change, m_delete, m_setRange})
         buttons->addWidget(pushButton);
     buttons->addStretch(1);
-    auto* valuesLabel = new QLabel(QStringLiteral("Values"), this);
+    auto* valuesLabel = new QLabel(tr("Values"), this);
     valuesLabel->setBuddy(m_list);
     auto* values = new QVBoxLayout;
     values->addWidget(valuesLabel);
@@ -113,9 +113,10 @@ void CCustomizeValues::ShowList(int attribute) {
     m_current = m_yard.GetValueList(attribute);
     m_list->clear();
     if (m_current == nullptr) {
-        for (const char* line : {"Due to many variations,", "item number values",
-                                 "are not contained in the", "Classification Yard."})
-            m_list->addItem(QLatin1String(line));
+        // One text, so that a language may break its lines where its words fall.
+        m_list->addItems(tr("Due to many variations,\nitem number values\nare not contained "
+                            "in the\nClassification Yard.")
+                             .split(QLatin1Char('\n')));
         m_list->setEnabled(false);
         for (QPushButton* pushButton : {m_add, m_change, m_delete, m_setRange})
             pushButton->setEnabled(false);
@@ -165,14 +166,13 @@ bool CCustomizeValues::Fits(std::size_t entries) {
     if (m_yard.CanHoldValues(*m_current, entries))
         return true;
     const std::size_t total = m_yard.GetValueEntryCount() - m_current->size() + entries;
-    m_messages.Show(
-        this,
-        {QStringLiteral("The Classification Yard file can hold at most %1 values in all; this "
+    m_messages.Show(this,
+                    {tr("The Classification Yard file can hold at most %1 values in all; this "
                         "change would give it %2.\nNothing was changed. Choose a smaller range "
                         "or remove values from other lists first.")
-             .arg(yardformat::kMaxValueEntries)
-             .arg(total),
-         captions::YardError(), MessageIcon::Critical, MessageButtons::Ok});
+                         .arg(yardformat::kMaxValueEntries)
+                         .arg(total),
+                     captions::YardError(), MessageIcon::Critical, MessageButtons::Ok});
     return false;
 }
 
@@ -184,7 +184,7 @@ void CCustomizeValues::Add() {
         return;
     SetModified();
     if (!m_yard.AddValue(*m_current, dialog.GetText())) {
-        ShowSystemError(QStringLiteral("The add function failed!"));
+        ShowSystemError(tr("The add function failed!"));
         return;
     }
     AddToBox(dialog.GetText());
@@ -195,8 +195,8 @@ bool CCustomizeValues::CanEditSelection() {
     if (m_current == nullptr || IsRangeAttribute())
         return false;
     if (m_list->selectedItems().isEmpty()) {
-        m_messages.Show(this, {QStringLiteral("No rolling stock attribute selected!"),
-                               captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
+        m_messages.Show(this, {tr("No rolling stock attribute selected!"), captions::Error(),
+                               MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }
     return true;
@@ -211,12 +211,12 @@ void CCustomizeValues::Change() {
         return;
     SetModified();
     if (!m_yard.DeleteValue(*m_current, old)) {
-        ShowSystemError(QStringLiteral("The delete operation of the change function failed!"));
+        ShowSystemError(tr("The delete operation of the change function failed!"));
         return;
     }
     delete m_list->takeItem(m_list->currentRow());
     if (!m_yard.AddValue(*m_current, dialog.GetText())) {
-        ShowSystemError(QStringLiteral("The add operation of the change function failed!"));
+        ShowSystemError(tr("The add operation of the change function failed!"));
         UpdateButtons();
         return;
     }
@@ -228,15 +228,14 @@ void CCustomizeValues::Delete() {
     if (!CanEditSelection())
         return;
     const std::string value = SelectedValue();
-    const MessageAnswer answer =
-        m_messages.Show(this, {QStringLiteral("Are you sure you want to delete '") +
-                                   text::FromBytes(value) + QStringLiteral("'?"),
-                               captions::Warning(), MessageIcon::Question, MessageButtons::YesNo});
+    const MessageAnswer answer = m_messages.Show(
+        this, {tr("Are you sure you want to delete '%1'?").arg(text::FromBytes(value)),
+               captions::Warning(), MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes)
         return;
     SetModified();
     if (!m_yard.DeleteValue(*m_current, value)) {
-        ShowSystemError(QStringLiteral("The delete function failed!"));
+        ShowSystemError(tr("The delete function failed!"));
         return;
     }
     const int row = m_list->currentRow();

@@ -14,9 +14,9 @@
 
 CDateControlDialog::CDateControlDialog(int fromYear, int currentYear, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Classification Yard - Date Control"));
+    setWindowTitle(tr("Classification Yard - Date Control"));
     help::SetHelpPage(this, QStringLiteral("yard-customize.html#date-control"));
-    auto* group = new QGroupBox(QStringLiteral("Date Range"), this);
+    auto* group = new QGroupBox(tr("Date Range"), this);
     // Wide enough for the whole title in the window's title bar.
     group->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 64);
     m_from = new QSpinBox(group);
@@ -26,8 +26,8 @@ CDateControlDialog::CDateControlDialog(int fromYear, int currentYear, QWidget* p
     auto* to = new QLabel(QString::number(currentYear), group);
     to->setObjectName(QStringLiteral("toYear"));
     auto* fields = new QFormLayout(group);
-    fields->addRow(QStringLiteral("From Year"), m_from);
-    fields->addRow(QStringLiteral("To Year"), to);
+    fields->addRow(tr("From Year"), m_from);
+    fields->addRow(tr("To Year"), to);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     EnableOkWhileAcceptable(buttons, {m_from});

@@ -11,9 +11,9 @@
 
 CDollarControlDialog::CDollarControlDialog(int fromDollar, int toDollar, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Classification Yard - Dollar Control"));
+    setWindowTitle(tr("Classification Yard - Dollar Control"));
     help::SetHelpPage(this, QStringLiteral("yard-customize.html#dollar-control"));
-    auto* group = new QGroupBox(QStringLiteral("Dollar Range"), this);
+    auto* group = new QGroupBox(tr("Dollar Range"), this);
     // Wide enough for the whole title in the window's title bar.
     group->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 64);
     const auto spin = [group](const char* name, int value) {
@@ -26,8 +26,8 @@ CDollarControlDialog::CDollarControlDialog(int fromDollar, int toDollar, QWidget
     m_from = spin("fromDollar", fromDollar);
     m_to = spin("toDollar", toDollar);
     auto* fields = new QFormLayout(group);
-    fields->addRow(QStringLiteral("From Dollar"), m_from);
-    fields->addRow(QStringLiteral("To Dollar"), m_to);
+    fields->addRow(tr("From Dollar"), m_from);
+    fields->addRow(tr("To Dollar"), m_to);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     EnableOkWhileAcceptable(buttons, {m_from, m_to});

@@ -37,9 +37,9 @@ CItemNumberBuilder::CItemNumberBuilder(const std::string& title, CMessageSink& m
     layout->addSpacerItem(m_gaps.back());
 
     auto* buttons = new QHBoxLayout;
-    m_clear = new QPushButton(QStringLiteral("Clear"), this);
+    m_clear = new QPushButton(tr("Clear"), this);
     m_clear->setObjectName(QStringLiteral("clear"));
-    m_undoLast = new QPushButton(QStringLiteral("Undo Last"), this);
+    m_undoLast = new QPushButton(tr("Undo Last"), this);
     m_undoLast->setObjectName(QStringLiteral("undoLast"));
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = box->button(QDialogButtonBox::Ok);
@@ -76,8 +76,13 @@ CItemNumberBuilder::CItemNumberBuilder(const std::string& title, CMessageSink& m
 std::optional<std::string> CItemNumberBuilder::Run(QWidget* parent,
                                                    const std::string& itemNumberHeading,
                                                    CMessageSink& messages) {
-    CItemNumberBuilder dialog(CItemNumberBuilderModel::TitleFor(itemNumberHeading), messages,
-                              parent);
+    // The heading is the user's; only the word after it is the program's. The dialog
+    // takes its title in the files' characters: a translation they cannot hold keeps
+    // the English title.
+    const QString title = tr("%1 Builder").arg(text::FromBytes(itemNumberHeading));
+    CItemNumberBuilder dialog(
+        text::ToBytes(title).value_or(CItemNumberBuilderModel::TitleFor(itemNumberHeading)),
+        messages, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.GetResult();
@@ -116,7 +121,7 @@ void CItemNumberBuilder::AddKeyboard(QVBoxLayout* layout) {
             button->setText(caption);
             button->setObjectName(QStringLiteral("key") + caption);
             if (key.character == '-')
-                button->setAccessibleName(QStringLiteral("Hyphen"));
+                button->setAccessibleName(tr("Hyphen"));
             button->setFocusPolicy(Qt::TabFocus);
             connect(button, &QToolButton::clicked, this,
                     [this, character = key.character] { PressKey(character); });
@@ -159,7 +164,7 @@ void CItemNumberBuilder::OnTextChanged(const QString& typed) {
         std::clamp<qsizetype>(m_edit->cursorPosition() - grown, 0, previous.size()));
     m_edit->setText(previous);
     m_edit->setCursorPosition(cursor);
-    m_messages.Show(this, {text::RefusedCharactersMessage(QStringLiteral("item number"),
+    m_messages.Show(this, {text::RefusedCharactersMessage(tr("item number"),
                                                           text::UnrepresentableCharacters(typed)),
                            captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
 }

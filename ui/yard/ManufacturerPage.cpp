@@ -98,8 +98,8 @@ void CManufacturerPage::SelectRow(int row) {
 
 void CManufacturerPage::contextMenuEvent(QContextMenuEvent* event) {
     EnsureRows();
-    QMenu menu(QStringLiteral("Manufacturer"), this);
-    QAction* find = menu.addAction(QStringLiteral("&Find"));
+    QMenu menu(tr("Manufacturer"), this);
+    QAction* find = menu.addAction(tr("&Find"));
     find->setEnabled(m_model->rowCount() > 0);
     connect(find, &QAction::triggered, this, &CManufacturerPage::Find);
     menu.exec(event->globalPos());
@@ -155,7 +155,7 @@ void CManufacturerPage::Search(const std::string& text, bool matchCase, bool fin
             }
         }
     }
-    m_messages.Show(this, {QStringLiteral("Search to end of manufacturer list.\n"
-                                          "The specified text was not found!"),
+    m_messages.Show(this, {tr("Search to end of manufacturer list.\n"
+                              "The specified text was not found!"),
                            captions::SearchResult(), MessageIcon::Warning, MessageButtons::Ok});
 }

@@ -15,8 +15,9 @@
 CManufacturerSheet::CManufacturerSheet(CClassificationDoc& yard, CMessageSink& messages,
                                        int startTab, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(text::FromBytes(yard.GetHeading(static_cast<int>(Attribute::Manufacturer))) +
-                   QStringLiteral(" Listing"));
+    setWindowTitle(
+        tr("%1 Listing")
+            .arg(text::FromBytes(yard.GetHeading(static_cast<int>(Attribute::Manufacturer)))));
     help::SetHelpPage(this, QStringLiteral("yard-manufacturers.html#listing"));
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
@@ -49,7 +50,7 @@ std::optional<CManufacturerChoice> CManufacturerSheet::Open(QWidget* parent,
                                                             CClassificationDoc& yard,
                                                             CMessageSink& messages, int& lastTab) {
     CProgressWindow::WaitWhile(
-        parent, QStringLiteral("Please wait for the Manufacturer file to load..."),
+        parent, tr("Please wait for the Manufacturer file to load..."),
         [&yard] { return yard.IsManufacturerLoaderRunning(); },
         [&yard] { yard.RaiseManufacturerLoaderPriority(); });
     if (yard.GetManufacturerList().empty())

@@ -4,6 +4,8 @@
 #include <array>
 #include <memory>
 
+#include <QCoreApplication>
+
 #include "model/core/InventoryElement.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/Clock.h"
@@ -15,8 +17,12 @@
 namespace {
 
 constexpr int kItemNumber = static_cast<int>(Attribute::ItemNumber);
-const QString kItemNotLocated = QStringLiteral(
-    "This item cannot be located in the sending inventory.\nThe operation will be canceled.");
+// Asked for when shown, in the language the program speaks by then.
+QString ItemNotLocated() {
+    return QCoreApplication::translate(
+        "CYardBuild",
+        "This item cannot be located in the sending inventory.\nThe operation will be canceled.");
+}
 
 } // namespace
 
@@ -52,11 +58,12 @@ bool CYardBuild::ConfirmReplaceHeldItem() {
     CFerroRSTreeCtrl& tree = m_form.FormTree();
     if (!tree.HoldsItem())
         return true;
-    const MessageAnswer answer =
-        m_messages.Show(m_form.FormWindow(),
-                        {QStringLiteral("This action will delete the item\ncurrently in the "
-                                        "Classification Yard.\n\nDo you want to continue?"),
-                         captions::YardWarning(), MessageIcon::Question, MessageButtons::YesNo});
+    const MessageAnswer answer = m_messages.Show(
+        m_form.FormWindow(),
+        {QCoreApplication::translate("CYardBuild", "This action will delete the item\ncurrently "
+                                                   "in the Classification Yard.\n\nDo you want "
+                                                   "to continue?"),
+         captions::YardWarning(), MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes)
         return false;
     // Destroys an item of the yard's own; an inventory's item stays in its inventory.
@@ -77,18 +84,18 @@ void CYardBuild::Start() {
     m_assistantRun = false;
 }
 
-bool CYardBuild::AskToContinue(const QString& reason) {
-    return m_messages.Show(m_form.FormWindow(),
-                           {reason + QStringLiteral("\n\nDo you want to continue "
-                                                    "building the item?"),
-                            captions::YardWarning(), MessageIcon::Question,
-                            MessageButtons::YesNo}) == MessageAnswer::Yes;
+bool CYardBuild::AskToContinue(const QString& question) {
+    return m_messages.Show(m_form.FormWindow(), {question, captions::YardWarning(),
+                                                 MessageIcon::Question, MessageButtons::YesNo}) ==
+           MessageAnswer::Yes;
 }
 
 void CYardBuild::RunAssistants() {
     if (m_yard.GetUseManufacturerFile()) {
         if (!RunManufacturerListing() &&
-            !AskToContinue(QStringLiteral("You did not select anything from the list."))) {
+            !AskToContinue(QCoreApplication::translate(
+                "CYardBuild", "You did not select anything from the list.\n\nDo you want to "
+                              "continue building the item?"))) {
             Cancel();
             return;
         }
@@ -103,7 +110,9 @@ void CYardBuild::RunAssistants() {
     if (!m_building)
         return;
     if (!choices) {
-        if (!AskToContinue(QStringLiteral("You did not finish the wizard build.")))
+        if (!AskToContinue(QCoreApplication::translate(
+                "CYardBuild", "You did not finish the wizard build.\n\nDo you want to continue "
+                              "building the item?")))
             Cancel();
         return;
     }
@@ -191,7 +200,7 @@ void CYardBuild::Finish() {
     if (tree.IsTakenFromInventory()) {
         item = tree.GetHeldItem();
         if (!tree.GetTakenFromDocument()->ContainsItem(item)) {
-            ShowError(kItemNotLocated);
+            ShowError(ItemNotLocated());
             Cancel();
             return;
         }
@@ -231,9 +240,10 @@ void CYardBuild::Cancel() {
 bool CYardBuild::TakeForChange(CInventoryElement& item, CSidingWardDoc& inventory) {
     if (m_building) {
         m_messages.Show(m_form.FormWindow(),
-                        {QStringLiteral("You cannot perform this action while a Build is in "
-                                        "progress!\nPress Finish or press Cancel to terminate "
-                                        "the Build."),
+                        {QCoreApplication::translate(
+                             "CYardBuild", "You cannot perform this action while a Build is in "
+                                           "progress!\nPress Finish or press Cancel to terminate "
+                                           "the Build."),
                          captions::YardError(), MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }
@@ -263,7 +273,7 @@ void CYardBuild::ForgetInventoryItem(const CInventoryElement* item) {
     const bool changing = m_building;
     ReleaseTakenItem();
     if (changing)
-        ShowError(kItemNotLocated);
+        ShowError(ItemNotLocated());
 }
 
 void CYardBuild::ReleaseTakenItem() {

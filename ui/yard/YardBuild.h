@@ -114,7 +114,8 @@ private:
     bool RunManufacturerListing();
     void ApplyProduct(const CManufacturerChoice& choice);
     void ApplyWizardChoices(const CWizardChoices& choices);
-    bool AskToContinue(const QString& reason);
+    // Asks question (which ends by asking whether to go on building); true on Yes.
+    bool AskToContinue(const QString& question);
     bool ConfirmReplaceHeldItem();
     void ShowError(const QString& text);
 

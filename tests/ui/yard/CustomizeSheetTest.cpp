@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include "model/core/SidingWardDoc.h"
@@ -33,12 +35,16 @@
 #include "ui/yard/AddChangeDialog.h"
 #include "ui/yard/AttributeRadioGroup.h"
 #include "ui/yard/ChangeAttributeNameDialog.h"
+#include "ui/yard/ChooseInventoryDialog.h"
 #include "ui/yard/ClassificationView.h"
+#include "ui/yard/ClassificationWizard.h"
 #include "ui/yard/CustomizeHeadings.h"
 #include "ui/yard/CustomizePreferences.h"
 #include "ui/yard/CustomizeValues.h"
 #include "ui/yard/DateControlDialog.h"
 #include "ui/yard/DollarControlDialog.h"
+#include "ui/yard/ItemNumberBuilder.h"
+#include "ui/yard/ManufacturerSheet.h"
 #include "ui/yard/YardCommandIds.h"
 
 using namespace Qt::StringLiterals;
@@ -93,6 +99,38 @@ private:
     CSidingWardDoc& m_doc;
 };
 
+// Answers every text with a copy whose every line is marked, as a catalogue that
+// knows them all would.
+class CMarkingTranslator : public QTranslator {
+public:
+    static constexpr char16_t kMark = u'\u00BB';
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        QString marked = QString::fromUtf8(source).prepend(kMark);
+        return marked.replace(u'\n', QString{u'\n', kMark});
+    }
+};
+
+// The texts a window shows in so many words: its title, labels, buttons, group
+// titles, tabs and list lines.
+QStringList ShownTexts(const QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        else if (const auto* label = qobject_cast<const QLabel*>(widget))
+            texts << label->text();
+        else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+            texts << group->title();
+        else if (const auto* tabs = qobject_cast<const QTabWidget*>(widget))
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                texts << tabs->tabText(tab);
+        else if (const auto* list = qobject_cast<const QListWidget*>(widget))
+            texts << BoxEntries(list);
+    }
+    return texts;
+}
+
 } // namespace
 
 class CustomizeSheetTest : public QObject {
@@ -120,6 +158,7 @@ private slots:
     void rangeTooLargeForTheFileIsRefused();
     void headingRenamedEverywhere();
     void smallDialogs();
+    void shownTextsSpeakTheLanguage();
     void failedSaveIsNotApplied();
     void okOutcomes();
     void applyThenCancelKeepsApplied();
@@ -685,6 +724,42 @@ void CustomizeSheetTest::appliedHeadingsStayAfterCancelAndReachTheInventories() 
     QCOMPARE(saved.GetHeading(5), std::string("Gauge"));
     QCOMPARE(saved.GetHeading(0), std::string("HBody Classification"));
     view.UnregisterInventory(inventory);
+}
+
+void CustomizeSheetTest::shownTextsSpeakTheLanguage() {
+    CMarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const auto uninstall =
+        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    // The headings are the catalogue's, and keys and years are no words.
+    QStringList own;
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute)
+        own << text::FromBytes(m_yard->GetHeading(attribute));
+    const auto untranslated = [&own](const QWidget& window) {
+        QStringList left;
+        for (const QString& text : ShownTexts(window))
+            if (text.size() > 1 && !text.startsWith(CMarkingTranslator::kMark) &&
+                !own.contains(text) && text.toInt() == 0)
+                left << text;
+        return left;
+    };
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.push_back(std::make_unique<CClassificationView>(*m_yard, m_clock, *m_messages));
+    windows.push_back(std::make_unique<CCustomizeSheet>(*m_yard, m_clock, *m_messages,
+                                                        static_cast<int>(Attribute::ItemNumber)));
+    windows.push_back(std::make_unique<CClassificationWizard>(*m_yard, false, nullptr));
+    windows.push_back(std::make_unique<CManufacturerSheet>(*m_yard, *m_messages, 0));
+    windows.push_back(std::make_unique<CItemNumberBuilder>("HItem Number", *m_messages));
+    windows.push_back(
+        std::make_unique<CChooseInventoryDialog>(std::vector<CSidingWardDoc*>(), *m_messages));
+    windows.push_back(std::make_unique<CAddChangeDialog>("Boxcar", *m_messages));
+    windows.push_back(std::make_unique<CChangeAttributeNameDialog>("Scale", *m_messages));
+    windows.push_back(std::make_unique<CDateControlDialog>(1950, 1998));
+    windows.push_back(std::make_unique<CDollarControlDialog>(0, 250));
+    for (const auto& window : windows) {
+        const QStringList left = untranslated(*window);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u" | "_s)));
+    }
 }
 
 void CustomizeSheetTest::screenshots() {
