@@ -120,17 +120,18 @@ QStringList SourceFiles(const QStringList& folders) {
     return files;
 }
 
-// The titles the program's windows give themselves in so many words.
+// The titles the program's windows give themselves in so many words; of a title
+// with a part filled in (%1), the words before that part.
 QMap<QString, QString> DialogTitles() { // title -> source file
+    static const QString literal =
+        u"(?:QStringLiteral\\(|u|tr\\(|translate\\(\"[^\"]+\",\\s*)\"([^\"]+)\""_s;
     QMap<QString, QString> titles;
     for (const QString& file : SourceFiles({u"ui"_s})) {
         const QString source = ReadText(file);
-        for (const QString& title :
-             Matches(source, u"setWindowTitle\\(\\s*(?:QStringLiteral\\(|u)\"([^\"]+)\""_s))
-            titles[title.trimmed()] = file;
-        for (const QString& title :
-             Matches(source, u"kTitle\\s*=\\s*(?:QStringLiteral\\(|u)\"([^\"]+)\""_s))
-            titles[title.trimmed()] = file;
+        for (const QString& pattern : {u"setWindowTitle\\(\\s*"_s, u"kTitle\\s*=\\s*"_s})
+            for (const QString& title : Matches(source, pattern + literal))
+                if (const QString words = title.section(u'%', 0, 0).trimmed(); !words.isEmpty())
+                    titles[words] = file;
     }
     return titles;
 }
