@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 CAboutDialog::CAboutDialog(CAppSettings& settings, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_messages(messages) {
-    setWindowTitle(u"About The Gaugewright"_s);
+    setWindowTitle(tr("About The Gaugewright"));
     help::SetHelpPage(this, QStringLiteral("getting-started.html#about"));
 
     auto* icon = new QLabel(this);
@@ -25,17 +25,17 @@ CAboutDialog::CAboutDialog(CAppSettings& settings, CMessageSink& messages, QWidg
 
     auto* group = new QGroupBox(u"The Gaugewright"_s, this);
     const QString release = m_settings.Release();
-    m_release =
-        new QLabel(release.isEmpty() ? u"Registry Error!"_s : u"Release "_s + release, group);
+    m_release = new QLabel(
+        release.isEmpty() ? tr("Registry Error!") : tr("Release %1").arg(release), group);
     m_release->setObjectName(u"release"_s);
     auto* purpose =
-        new QLabel(u"Inventories of model railroad rolling stock and their value."_s, group);
+        new QLabel(tr("Inventories of model railroad rolling stock and their value."), group);
     purpose->setWordWrap(true);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_release);
     groupLayout->addWidget(purpose);
 
-    m_restoreWelcome = new QCheckBox(u"Restore the Welcome Dialog"_s, this);
+    m_restoreWelcome = new QCheckBox(tr("Restore the Welcome Dialog"), this);
     m_restoreWelcome->setObjectName(u"restoreWelcome"_s);
     // Offered only while the user keeps the Welcome dialog turned off.
     m_restoreWelcome->setVisible(!m_settings.ShowWelcome());
@@ -63,7 +63,7 @@ QString CAboutDialog::ReleaseLine() const {
 void CAboutDialog::RestoreWelcome() {
     m_settings.SetShowWelcome(true);
     m_messages.Show(this,
-                    {u"The Welcome dialog will appear the next time you start The Gaugewright."_s,
+                    {tr("The Welcome dialog will appear the next time you start The Gaugewright."),
                      captions::Information(), MessageIcon::Warning, MessageButtons::Ok});
     m_restoreWelcome->hide();
 }

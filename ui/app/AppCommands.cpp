@@ -1,5 +1,6 @@
 #include "ui/app/AppCommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSetupDialog>
@@ -34,12 +35,17 @@ CAppCommands::~CAppCommands() = default;
 std::vector<CCommandInfo> CAppCommands::Commands() {
     using namespace CommandId;
     return {
-        {FilePrintSetup, u"P&rint Setup..."_s,
-         u"Change the printer and printing options\nPrint Setup"_s},
-        {HelpTopics, u"&Help Topics"_s, u"List Help topics\nHelp Topics"_s},
-        {TipOfTheDay, u"&Tip of the Day"_s, u"Display a tip about the program\nTip of the Day"_s},
-        {AppAbout, u"&About The Gaugewright..."_s,
-         u"Display program information, version number and copyright\nAbout"_s,
+        {FilePrintSetup, QCoreApplication::translate("Commands", "P&rint Setup..."),
+         QCoreApplication::translate("Commands",
+                                     "Change the printer and printing options\nPrint Setup")},
+        {HelpTopics, QCoreApplication::translate("Commands", "&Help Topics"),
+         QCoreApplication::translate("Commands", "List Help topics\nHelp Topics")},
+        {TipOfTheDay, QCoreApplication::translate("Commands", "&Tip of the Day"),
+         QCoreApplication::translate("Commands",
+                                     "Display a tip about the program\nTip of the Day")},
+        {AppAbout, QCoreApplication::translate("Commands", "&About The Gaugewright..."),
+         QCoreApplication::translate(
+             "Commands", "Display program information, version number and copyright\nAbout"),
          ToolbarIcon(u"about"_s)},
     };
 }
@@ -98,9 +104,11 @@ void CAppCommands::ShowHelp(const QString& page) {
     const QString file = page.left(hash);
     const QString path = QDir(m_dataDirectory).filePath(ManualFolder() + u'/' + file);
     if (!QFileInfo(path).isFile()) {
-        m_services.messages.Show(parent,
-                                 {u"The help file %1 cannot be found."_s.arg(path),
-                                  captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
+        m_services.messages.Show(
+            parent,
+            {QCoreApplication::translate("CAppCommands", "The help file %1 cannot be found.")
+                 .arg(path),
+             captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
         return;
     }
     QUrl url = QUrl::fromLocalFile(path);
@@ -108,8 +116,11 @@ void CAppCommands::ShowHelp(const QString& page) {
         url.setFragment(page.mid(hash + 1));
     if (!m_services.openUrl || !m_services.openUrl(url)) {
         m_services.messages.Show(
-            parent, {u"The help cannot be shown: no program of this desktop opens %1."_s.arg(path),
-                     captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
+            parent,
+            {QCoreApplication::translate(
+                 "CAppCommands", "The help cannot be shown: no program of this desktop opens %1.")
+                 .arg(path),
+             captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
     }
 }
 

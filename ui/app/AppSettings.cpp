@@ -1,5 +1,6 @@
 #include "ui/app/AppSettings.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include "model/framework/ProgramVersion.h"
@@ -225,9 +226,11 @@ bool CAppSettings::Flush(QString* errorText) {
     if (errorText) {
         *errorText =
             status == QSettings::AccessError
-                ? QStringLiteral("The settings could not be written to %1.")
+                ? QCoreApplication::translate("CAppSettings",
+                                              "The settings could not be written to %1.")
                       .arg(m_store->fileName())
-                : QStringLiteral("The settings file %1 is damaged.").arg(m_store->fileName());
+                : QCoreApplication::translate("CAppSettings", "The settings file %1 is damaged.")
+                      .arg(m_store->fileName());
     }
     return false;
 }

@@ -87,8 +87,9 @@ CDataDirectory CDataDirectory::Locate(const Places& places) {
         result.m_path = QDir(places.given).absolutePath();
         result.m_source = Source::Given;
         if (!QFileInfo(result.m_path).isDir())
-            result.m_error =
-                QStringLiteral("The data directory \"%1\" does not exist.").arg(result.m_path);
+            result.m_error = QCoreApplication::translate(
+                                 "CDataDirectory", "The data directory \"%1\" does not exist.")
+                                 .arg(result.m_path);
         return result;
     }
     if (QFileInfo::exists(QDir(places.current).filePath(kCatalogue)) || places.user.isEmpty()) {
@@ -100,8 +101,9 @@ CDataDirectory CDataDirectory::Locate(const Places& places) {
     result.m_path = QDir(places.user).absolutePath();
     result.m_source = Source::User;
     if (!QDir().mkpath(result.m_path)) {
-        result.m_error =
-            QStringLiteral("The data directory \"%1\" could not be created.").arg(result.m_path);
+        result.m_error = QCoreApplication::translate(
+                             "CDataDirectory", "The data directory \"%1\" could not be created.")
+                             .arg(result.m_path);
         // Without a directory of their own the user can still read the defaults.
         if (!places.defaults.isEmpty()) {
             result.m_path = QDir(places.defaults).absolutePath();
@@ -113,19 +115,22 @@ CDataDirectory CDataDirectory::Locate(const Places& places) {
         if (!QFileInfo::exists(QDir(result.m_path).filePath(kCatalogue))) {
             QStringList searched = {QDir(places.current).absolutePath(), result.m_path};
             searched += places.searched;
-            result.m_error =
-                QStringLiteral("The program's data files (Classyrd.mst and the others) were not "
-                               "found. These folders were searched:\n%1\n\nStart the program "
-                               "with --data-dir DIR, DIR being a folder that holds "
-                               "Classyrd.mst.")
-                    .arg(searched.join(u'\n'));
+            result.m_error = QCoreApplication::translate(
+                                 "CDataDirectory",
+                                 "The program's data files (Classyrd.mst and the others) were not "
+                                 "found. These folders were searched:\n%1\n\nStart the program "
+                                 "with --data-dir DIR, DIR being a folder that holds "
+                                 "Classyrd.mst.")
+                                 .arg(searched.join(u'\n'));
         }
         return result;
     }
     const QStringList failed = FillFromDefaults(result.m_path, places.defaults);
     if (!failed.isEmpty())
-        result.m_error = QStringLiteral("These data files could not be copied to \"%1\": %2.")
-                             .arg(result.m_path, failed.join(QStringLiteral(", ")));
+        result.m_error =
+            QCoreApplication::translate("CDataDirectory",
+                                        "These data files could not be copied to \"%1\": %2.")
+                .arg(result.m_path, failed.join(QStringLiteral(", ")));
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/app/InventoryArchiveCommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,12 +27,15 @@ void ReportFailure(CMessageSink& messages, QWidget* parent, const FileResult& re
 }
 
 QString MissingPicturesText(const std::vector<std::string>& pictures) {
-    QString text = u"The archive was saved without these pictures, which could not be read:\n"_s;
+    QString text = QCoreApplication::translate(
+        "CInventoryArchiveCommands",
+        "The archive was saved without these pictures, which could not be read:\n");
     const qsizetype count = static_cast<qsizetype>(pictures.size());
     for (qsizetype k = 0; k < count && k < kListedPictures; ++k)
         text += u"\n"_s + text::FromBytes(pictures[static_cast<std::size_t>(k)]);
     if (count > kListedPictures)
-        text += u"\n... and %1 more."_s.arg(count - kListedPictures);
+        text += QCoreApplication::translate("CInventoryArchiveCommands", "\n... and %1 more.")
+                    .arg(count - kListedPictures);
     return text;
 }
 
@@ -53,13 +57,16 @@ CInventoryArchiveCommands::CInventoryArchiveCommands(CMessageSink& messages, CFi
     : m_messages(messages), m_files(files), m_cataloguePath(std::move(cataloguePath)) {}
 
 CCommandInfo CInventoryArchiveCommands::Command() {
-    return {CommandId::SaveCopyAsArchive, u"Save Copy as &Archive..."_s,
-            u"Save the inventory with its pictures and the Classification Yard in one "
-            u"archive\nSave Copy as Archive"_s};
+    return {CommandId::SaveCopyAsArchive,
+            QCoreApplication::translate("Commands", "Save Copy as &Archive..."),
+            QCoreApplication::translate(
+                "Commands",
+                "Save the inventory with its pictures and the Classification Yard in one "
+                "archive\nSave Copy as Archive")};
 }
 
 QString CInventoryArchiveCommands::Filter() {
-    return u"Gaugewright archives (*.gwz)"_s;
+    return QCoreApplication::translate("CInventoryArchiveCommands", "Gaugewright archives (*.gwz)");
 }
 
 QString CInventoryArchiveCommands::Suffix() {
@@ -72,8 +79,9 @@ bool CInventoryArchiveCommands::SaveCopy(QWidget* parent, const CSidingWardDoc& 
         path.isEmpty()
             ? text::FromBytes(document.GetTitle()) + Suffix()
             : QFileInfo(path).absoluteDir().filePath(QFileInfo(path).completeBaseName() + Suffix());
-    const auto target = m_files.ChooseFileToSaveTitled(parent, u"Save Copy as Archive"_s,
-                                                       {Filter()}, Suffix().mid(1), proposed);
+    const auto target = m_files.ChooseFileToSaveTitled(
+        parent, QCoreApplication::translate("CInventoryArchiveCommands", "Save Copy as Archive"),
+        {Filter()}, Suffix().mid(1), proposed);
     if (!target)
         return false;
     inventoryarchive::CArchiveWriteResult written;
@@ -95,9 +103,12 @@ bool CInventoryArchiveCommands::SaveCopy(QWidget* parent, const CSidingWardDoc& 
 }
 
 std::optional<QString> CInventoryArchiveCommands::Unpack(const QString& archive, QWidget* parent) {
-    const auto folder =
-        m_files.ChooseFileToSaveTitled(parent, u"Unpack the Archive into a New Folder"_s,
-                                       {u"Folders (*)"_s}, QString(), ProposedFolder(archive));
+    const auto folder = m_files.ChooseFileToSaveTitled(
+        parent,
+        QCoreApplication::translate("CInventoryArchiveCommands",
+                                    "Unpack the Archive into a New Folder"),
+        {QCoreApplication::translate("CInventoryArchiveCommands", "Folders (*)")}, QString(),
+        ProposedFolder(archive));
     if (!folder)
         return std::nullopt;
     inventoryarchive::CUnpackedArchive unpacked;

@@ -1,5 +1,7 @@
 #include "ui/app/InventoryDocCommands.h"
 
+#include <QCoreApplication>
+
 #include "ui/app/InventoryArchiveCommands.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/CommandUpdate.h"
@@ -19,8 +21,9 @@ CInventoryDocCommands::CInventoryDocCommands(CDocManager& docManager, CDocument&
       m_openList(std::move(openList)), m_saveArchive(std::move(saveArchive)), m_history(history) {}
 
 std::vector<CCommandInfo> CInventoryDocCommands::Commands() {
-    return {{CommandId::ViewAsList, QStringLiteral("&View as a List"),
-             QStringLiteral("Show the inventory in a list window\nView as a List")},
+    return {{CommandId::ViewAsList, QCoreApplication::translate("Commands", "&View as a List"),
+             QCoreApplication::translate("Commands",
+                                         "Show the inventory in a list window\nView as a List")},
             CInventoryArchiveCommands::Command()};
 }
 
@@ -58,8 +61,13 @@ void CInventoryDocCommands::OnUpdateCommand(int id, CCommandUpdate& update) {
     const bool undo = id == CommandId::EditUndo;
     const QString what = undo ? m_history->UndoText() : m_history->RedoText();
     update.Enable(undo ? m_history->CanUndo() : m_history->CanRedo());
-    QString text = undo ? u"&Undo"_s : u"&Redo"_s;
-    if (!what.isEmpty())
-        text += QLatin1Char(' ') + text::ShowAmpersands(what);
-    update.SetText(text + (undo ? u"\tCtrl+Z"_s : u"\tCtrl+Shift+Z"_s));
+    if (what.isEmpty()) {
+        update.SetText(undo ? QCoreApplication::translate("Commands", "&Undo\tCtrl+Z")
+                            : QCoreApplication::translate("Commands", "&Redo\tCtrl+Shift+Z"));
+        return;
+    }
+    const QString shown = text::ShowAmpersands(what);
+    update.SetText(
+        undo ? QCoreApplication::translate("Commands", "&Undo %1\tCtrl+Z").arg(shown)
+             : QCoreApplication::translate("Commands", "&Redo %1\tCtrl+Shift+Z").arg(shown));
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -96,23 +97,28 @@ QList<CLeftOverCopy> CLeftOverCopies::Find(const QString& folder, qint64 ownPid)
 }
 
 CMessage CLeftOverCopies::Question(const QList<CLeftOverCopy>& copies) {
-    QString text = QStringLiteral("Gaugewright was not closed properly. Recover the unsaved "
-                                  "changes of %1 inventories?\n")
-                       .arg(copies.size());
+    QString text =
+        QCoreApplication::translate("CLeftOverCopies",
+                                    "Gaugewright was not closed properly. Recover the unsaved "
+                                    "changes of %1 inventories?\n")
+            .arg(copies.size());
     const QLocale locale;
     for (const CLeftOverCopy& copy : copies) {
         if (copy.damaged) {
-            text += QStringLiteral("\n%1: damaged, can only be discarded").arg(copy.title);
+            text += QCoreApplication::translate("CLeftOverCopies",
+                                                "\n%1: damaged, can only be discarded")
+                        .arg(copy.title);
             continue;
         }
         const QString folder = copy.originalPath.isEmpty()
-                                   ? QStringLiteral("never saved")
+                                   ? QCoreApplication::translate("CLeftOverCopies", "never saved")
                                    : QDir::toNativeSeparators(QFileInfo(copy.originalPath).path());
         text += QStringLiteral("\n%1 (%2), %3")
                     .arg(copy.title, folder,
                          locale.toString(copy.written.toLocalTime(), QLocale::ShortFormat));
         if (copy.originalNewer)
-            text += QStringLiteral(" - the file on disk is newer than this copy");
+            text += QCoreApplication::translate("CLeftOverCopies",
+                                                " - the file on disk is newer than this copy");
     }
     return {text, captions::ApplicationTitle(), MessageIcon::Question,
             MessageButtons::RecoverDiscardLater};

@@ -40,8 +40,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kFrameTitle = u"Gaugewright"_s;
-const QString kHelpMenuTitle = u"&Help"_s;
-const QString kReadyPrompt = u"Ready"_s;
+
+// Read when the menus are built, after the translators are installed.
+QString HelpMenuTitle() {
+    return QCoreApplication::translate("Menus", "&Help");
+}
 
 // The X11 modifier bits of the lock keys as they arrive with a key event.
 constexpr quint32 kX11LockMask = 0x02;
@@ -122,15 +125,16 @@ CMenuLayout CMainFrame::DefaultMenuLayout() {
     using namespace CommandId;
     using Item = CMenuItem;
     return {
-        Item::Popup(u"&File"_s,
+        Item::Popup(QCoreApplication::translate("Menus", "&File"),
                     {Item::Command(FileNew), Item::Command(FileOpen), Item::Separator(),
                      Item::Command(FilePrintSetup), Item::Separator(), Item::Command(FileMru1),
                      Item::Command(FileMru1 + 1), Item::Command(FileMru1 + 2),
                      Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)}),
-        Item::Popup(u"&View"_s, {Item::Command(ViewToolbar), Item::Command(ViewStatusBar),
-                                 Item::Command(ViewPicturePane)}),
-        Item::Popup(kHelpMenuTitle, {Item::Command(HelpTopics), Item::Command(TipOfTheDay),
-                                     Item::Separator(), Item::Command(AppAbout)}),
+        Item::Popup(QCoreApplication::translate("Menus", "&View"),
+                    {Item::Command(ViewToolbar), Item::Command(ViewStatusBar),
+                     Item::Command(ViewPicturePane)}),
+        Item::Popup(HelpMenuTitle(), {Item::Command(HelpTopics), Item::Command(TipOfTheDay),
+                                      Item::Separator(), Item::Command(AppAbout)}),
     };
 }
 
@@ -138,60 +142,77 @@ std::vector<CCommandInfo> CMainFrame::Commands() {
     using namespace CommandId;
     const auto shift = [](Qt::Key key) { return QKeySequence(Qt::SHIFT | key); };
     return {
-        {AppExit, u"E&xit"_s, u"Quit the application; prompts to save documents\nExit"_s},
+        {AppExit, QCoreApplication::translate("Commands", "E&xit"),
+         QCoreApplication::translate("Commands",
+                                     "Quit the application; prompts to save documents\nExit")},
         // The keys of Next Pane and Previous Pane reach no window of the program.
         {EditUndo,
-         u"&Undo\tCtrl+Z"_s,
-         u"Undo the last change of the inventory\nUndo"_s,
+         QCoreApplication::translate("Commands", "&Undo\tCtrl+Z"),
+         QCoreApplication::translate("Commands", "Undo the last change of the inventory\nUndo"),
          ToolbarIcon(u"undo"_s),
          {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)},
          false,
          true,
-         u"&Undo"_s,
+         QCoreApplication::translate("Commands", "&Undo"),
          u"edit-undo"_s},
         {EditRedo,
-         u"&Redo\tCtrl+Shift+Z"_s,
-         u"Do again the change last undone\nRedo"_s,
+         QCoreApplication::translate("Commands", "&Redo\tCtrl+Shift+Z"),
+         QCoreApplication::translate("Commands", "Do again the change last undone\nRedo"),
          ToolbarIcon(u"redo"_s),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
          false,
          true,
-         u"&Redo"_s,
+         QCoreApplication::translate("Commands", "&Redo"),
          u"edit-redo"_s},
-        {ViewToolbar, u"&Toolbar"_s, u"Show or hide the toolbar\nToggle Toolbar"_s, {}, {}, true},
+        {ViewToolbar,
+         QCoreApplication::translate("Commands", "&Toolbar"),
+         QCoreApplication::translate("Commands", "Show or hide the toolbar\nToggle Toolbar"),
+         {},
+         {},
+         true},
         {ViewPicturePane,
-         u"&Picture Pane"_s,
-         u"Show or hide the picture of the selected item beside the windows\nPicture Pane"_s,
+         QCoreApplication::translate("Commands", "&Picture Pane"),
+         QCoreApplication::translate(
+             "Commands",
+             "Show or hide the picture of the selected item beside the windows\nPicture Pane"),
          {},
          {},
          true},
         {ViewStatusBar,
-         u"&Status Bar"_s,
-         u"Show or hide the status bar\nToggle Status Bar"_s,
+         QCoreApplication::translate("Commands", "&Status Bar"),
+         QCoreApplication::translate("Commands", "Show or hide the status bar\nToggle Status Bar"),
          {},
          {},
          true},
         {NextPane,
-         u"Next Pane"_s,
-         u"Switch to the next window pane\nNext Pane"_s,
+         QCoreApplication::translate("Commands", "Next Pane"),
+         QCoreApplication::translate("Commands", "Switch to the next window pane\nNext Pane"),
          {},
          {QKeySequence(Qt::Key_F6)}},
         {PreviousPane,
-         u"Previous Pane"_s,
-         u"Switch back to the previous window pane\nPrevious Pane"_s,
+         QCoreApplication::translate("Commands", "Previous Pane"),
+         QCoreApplication::translate("Commands",
+                                     "Switch back to the previous window pane\nPrevious Pane"),
          {},
          {shift(Qt::Key_F6)}},
-        {WindowCascade, u"&Cascade"_s, u"Arrange windows so they overlap\nCascade Windows"_s,
+        {WindowCascade, QCoreApplication::translate("Commands", "&Cascade"),
+         QCoreApplication::translate("Commands",
+                                     "Arrange windows so they overlap\nCascade Windows"),
          ToolbarIcon(u"cascade"_s)},
-        {WindowTileHorizontally, u"Tile &Horizontally"_s,
-         u"Arrange windows one above the other\nTile Horizontally"_s,
+        {WindowTileHorizontally, QCoreApplication::translate("Commands", "Tile &Horizontally"),
+         QCoreApplication::translate("Commands",
+                                     "Arrange windows one above the other\nTile Horizontally"),
          ToolbarIcon(u"tile-horizontally"_s)},
-        {WindowTileVertically, u"Tile &Vertically"_s,
-         u"Arrange windows side by side\nTile Vertically"_s, ToolbarIcon(u"tile-vertically"_s)},
-        {WindowArrangeIcons, u"&Arrange Icons"_s,
-         u"Arrange minimized windows at the bottom of the window\nArrange Icons"_s},
+        {WindowTileVertically, QCoreApplication::translate("Commands", "Tile &Vertically"),
+         QCoreApplication::translate("Commands", "Arrange windows side by side\nTile Vertically"),
+         ToolbarIcon(u"tile-vertically"_s)},
+        {WindowArrangeIcons, QCoreApplication::translate("Commands", "&Arrange Icons"),
+         QCoreApplication::translate(
+             "Commands", "Arrange minimized windows at the bottom of the window\nArrange Icons")},
         // No window carries out context help: the button stays disabled.
-        {ContextHelp, u"&Help"_s, u"Display help for clicked on buttons, menus and windows\nHelp"_s,
+        {ContextHelp, QCoreApplication::translate("Commands", "&Help"),
+         QCoreApplication::translate(
+             "Commands", "Display help for clicked on buttons, menus and windows\nHelp"),
          ToolbarIcon(u"context-help"_s)},
     };
 }
@@ -239,7 +260,7 @@ std::vector<int> CMainFrame::ToolbarLayout() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_toolBar = addToolBar(u"Toolbar"_s);
+    m_toolBar = addToolBar(tr("Toolbar"));
     m_toolBar->setObjectName(u"Toolbar128"_s);
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -255,7 +276,7 @@ void CMainFrame::CreateToolBar() {
 constexpr int kPicturePaneWidth = 300;
 
 void CMainFrame::CreatePictureDock() {
-    m_pictureDock = new QDockWidget(u"Picture Pane"_s, this);
+    m_pictureDock = new QDockWidget(tr("Picture Pane"), this);
     m_pictureDock->setObjectName(u"picturePane"_s);
     m_picturePane = new CPicturePane(m_pictureDock);
     m_pictureDock->setWidget(m_picturePane);
@@ -287,16 +308,23 @@ void CMainFrame::FollowCurrentPicture() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     // The message pane reads "Ready" whenever no prompt is shown.
-    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+    const QString ready = tr("Ready");
+    connect(bar, &QStatusBar::messageChanged, bar, [bar, ready](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(kReadyPrompt);
+            bar->showMessage(ready);
     });
-    bar->showMessage(kReadyPrompt);
+    bar->showMessage(ready);
     const QString names[3] = {u"CAP"_s, u"NUM"_s, u"SCRL"_s};
-    const int width = bar->fontMetrics().horizontalAdvance(u"SCRL"_s) + 12;
+    //: The status bar's indicators of Caps Lock, Num Lock and Scroll Lock.
+    const QString shown[3] = {tr("CAP"), tr("NUM"), tr("SCRL")};
+    int width = 0;
+    for (const QString& text : shown)
+        width = std::max(width, bar->fontMetrics().horizontalAdvance(text) + 12);
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(names[i], bar);
+        auto* label = new QLabel(shown[i], bar);
         label->setObjectName(names[i]);
+        // What the indicator shows when its key is on, in the reader's language.
+        label->setAccessibleName(shown[i]);
         label->setAlignment(Qt::AlignCenter);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setMinimumWidth(width);
@@ -315,7 +343,7 @@ void CMainFrame::SetLockState(LockKey key, bool on) {
     QLabel* label = LockIndicator(key);
     label->setEnabled(true);
     // As a known state, an indicator that is off shows nothing.
-    label->setText(on ? label->objectName() : QString());
+    label->setText(on ? label->accessibleName() : QString());
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -428,10 +456,10 @@ void CMainFrame::RebuildMenus() {
     const auto addWindowMenu = [this] {
         using namespace CommandId;
         m_windowMenu = m_actions->BuildMenu(
-            CMenuItem::Popup(u"&Window"_s, {CMenuItem::Command(WindowCascade),
-                                            CMenuItem::Command(WindowTileHorizontally),
-                                            CMenuItem::Command(WindowTileVertically),
-                                            CMenuItem::Command(WindowArrangeIcons)}),
+            CMenuItem::Popup(
+                QCoreApplication::translate("Menus", "&Window"),
+                {CMenuItem::Command(WindowCascade), CMenuItem::Command(WindowTileHorizontally),
+                 CMenuItem::Command(WindowTileVertically), CMenuItem::Command(WindowArrangeIcons)}),
             menuBar());
         connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::FillWindowList);
         FillWindowList();
@@ -441,7 +469,7 @@ void CMainFrame::RebuildMenus() {
     for (const CMenuItem& popup : *layout) {
         if (popup.kind != CMenuItem::Kind::Popup)
             continue;
-        if (withWindowMenu && !m_windowMenu && popup.title == kHelpMenuTitle)
+        if (withWindowMenu && !m_windowMenu && popup.title == HelpMenuTitle())
             addWindowMenu();
         QMenu* menu = m_actions->BuildMenu(popup, menuBar());
         menuBar()->addMenu(menu);
@@ -474,7 +502,7 @@ void CMainFrame::FillWindowList() {
         action->setData(CommandId::WindowFirstChild + static_cast<int>(i));
         action->setCheckable(true);
         action->setChecked(window == current);
-        action->setStatusTip(u"Activate this window"_s);
+        action->setStatusTip(tr("Activate this window"));
         connect(action, &QAction::triggered, this, [this, window = QPointer(window)] {
             if (!window)
                 return;
@@ -662,7 +690,7 @@ void CMainFrame::OnUpdateCommand(int id, CCommandUpdate& update) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     m_sounds.Play(u"GAUGEEND.WAV"_s);
-    const CMessage question{u"Exit The Gaugewright?"_s, captions::ApplicationTitle(),
+    const CMessage question{tr("Exit The Gaugewright?"), captions::ApplicationTitle(),
                             MessageIcon::Question, MessageButtons::YesNo};
     if (m_messages.Show(this, question) != MessageAnswer::Yes || (m_closeHook && !m_closeHook())) {
         event->ignore();

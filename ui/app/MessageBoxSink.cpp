@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "ui/common/Captions.h"
@@ -47,10 +48,14 @@ struct NamedButton {
     MessageAnswer answer;
 };
 constexpr NamedButton kRecoverDiscardLater[] = {
-    {"&Recover", QMessageBox::AcceptRole, MessageAnswer::Recover},
-    {"&Discard", QMessageBox::DestructiveRole, MessageAnswer::Discard},
-    {"&Later", QMessageBox::RejectRole, MessageAnswer::Later},
+    {QT_TRANSLATE_NOOP("CMessageBoxSink", "&Recover"), QMessageBox::AcceptRole,
+     MessageAnswer::Recover},
+    {QT_TRANSLATE_NOOP("CMessageBoxSink", "&Discard"), QMessageBox::DestructiveRole,
+     MessageAnswer::Discard},
+    {QT_TRANSLATE_NOOP("CMessageBoxSink", "&Later"), QMessageBox::RejectRole, MessageAnswer::Later},
 };
+// Which answer a named button gives; its shown text is the reader's language.
+const char* const kAnswerProperty = "gaugewrightAnswer";
 
 QMessageBox::StandardButton FirstButton(MessageButtons buttons) {
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
@@ -65,12 +70,10 @@ MessageAnswer CMessageBoxSink::Show(QWidget* parent, const CMessage& message) {
     box->exec();
     if (message.buttons == MessageButtons::RecoverDiscardLater) {
         const QAbstractButton* clicked = box->clickedButton();
-        for (const NamedButton& named : kRecoverDiscardLater) {
-            if (clicked && clicked->text() == QLatin1String(named.text))
-                return named.answer;
-        }
         // Escape or the close box: nothing is decided now.
-        return MessageAnswer::Later;
+        if (!clicked || !clicked->property(kAnswerProperty).isValid())
+            return MessageAnswer::Later;
+        return static_cast<MessageAnswer>(clicked->property(kAnswerProperty).toInt());
     }
     return AnswerFor(message.buttons, box->standardButton(box->clickedButton()));
 }
@@ -84,7 +87,9 @@ QMessageBox* CMessageBoxSink::CreateBox(QWidget* parent, const CMessage& message
     box->setTextFormat(Qt::PlainText);
     if (message.buttons == MessageButtons::RecoverDiscardLater) {
         for (const NamedButton& named : kRecoverDiscardLater) {
-            QPushButton* button = box->addButton(QLatin1String(named.text), named.role);
+            QPushButton* button = box->addButton(
+                QCoreApplication::translate("CMessageBoxSink", named.text), named.role);
+            button->setProperty(kAnswerProperty, static_cast<int>(named.answer));
             if (named.answer == MessageAnswer::Recover)
                 box->setDefaultButton(button);
             if (named.answer == MessageAnswer::Later)

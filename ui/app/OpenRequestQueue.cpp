@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include <QCoreApplication>
+
 #include "ui/common/Captions.h"
 
 namespace {
@@ -14,23 +16,27 @@ CMessage CombinedMessage(const QStringList& failedFiles, qsizetype dropped) {
     if (!failedFiles.isEmpty()) {
         QString text =
             failedFiles.size() == 1
-                ? QStringLiteral("1 file could not be opened:")
-                : QStringLiteral("%1 files could not be opened:").arg(failedFiles.size());
+                ? QCoreApplication::translate("COpenRequestQueue", "1 file could not be opened:")
+                : QCoreApplication::translate("COpenRequestQueue", "%1 files could not be opened:")
+                      .arg(failedFiles.size());
         text += u'\n';
         for (const QString& path :
              failedFiles.first(std::min(failedFiles.size(), COpenRequestQueue::kMostNamed)))
             text += u'\n' + path;
         if (failedFiles.size() > COpenRequestQueue::kMostNamed)
-            text += QStringLiteral("\n... and %1 more.")
+            text += QCoreApplication::translate("COpenRequestQueue", "\n... and %1 more.")
                         .arg(failedFiles.size() - COpenRequestQueue::kMostNamed);
         parts.append(text);
     }
     if (dropped > 0) {
-        parts.append(dropped == 1 ? QStringLiteral("1 more file was not opened: too many requests "
-                                                   "arrived at once.")
-                                  : QStringLiteral("%1 more files were not opened: too many "
-                                                   "requests arrived at once.")
-                                        .arg(dropped));
+        parts.append(dropped == 1
+                         ? QCoreApplication::translate(
+                               "COpenRequestQueue", "1 more file was not opened: too many requests "
+                                                    "arrived at once.")
+                         : QCoreApplication::translate("COpenRequestQueue",
+                                                       "%1 more files were not opened: too many "
+                                                       "requests arrived at once.")
+                               .arg(dropped));
     }
     return {parts.join(QStringLiteral("\n\n")), captions::ApplicationTitle(), MessageIcon::Warning,
             MessageButtons::Ok};

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,8 +54,9 @@ int Run(const CProgramArguments& request, const QString& dataDirectory,
     for (const QString& input : {request.inventory, yardPath}) {
         if (framework::IsSameFile(QFile::encodeName(input).toStdString(),
                                   QFile::encodeName(request.pdfOutput).toStdString()))
-            return Fail(QStringLiteral("%1 is the same file as %2; the report must go to another "
-                                       "file.")
+            return Fail(QCoreApplication::translate(
+                            "PdfReport", "%1 is the same file as %2; the report must go to another "
+                                         "file.")
                             .arg(request.pdfOutput, input));
     }
 
@@ -82,7 +84,8 @@ int Run(const CProgramArguments& request, const QString& dataDirectory,
 
     const QFileInfo output(request.pdfOutput);
     if (!QFileInfo(output.absolutePath()).isDir() || !QFileInfo(output.absolutePath()).isWritable())
-        return Fail(QStringLiteral("The report cannot be written to %1.").arg(request.pdfOutput));
+        return Fail(QCoreApplication::translate("PdfReport", "The report cannot be written to %1.")
+                        .arg(request.pdfOutput));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QFileInfo(request.pdfOutput).absoluteFilePath());
@@ -96,7 +99,8 @@ int Run(const CProgramArguments& request, const QString& dataDirectory,
     });
     document.SetClassificationYard(nullptr);
     if (printed.painterFailed)
-        return Fail(QStringLiteral("The report cannot be written to %1.").arg(request.pdfOutput));
+        return Fail(QCoreApplication::translate("PdfReport", "The report cannot be written to %1.")
+                        .arg(request.pdfOutput));
     if (!printed.file.Succeeded())
         return Fail(QString::fromStdString(printed.file.message));
     return 0;

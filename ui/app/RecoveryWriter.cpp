@@ -21,14 +21,17 @@ constexpr QFile::Permissions kFolderMode = QFile::ReadOwner | QFile::WriteOwner 
 constexpr QFile::Permissions kFileMode = QFile::ReadOwner | QFile::WriteOwner;
 
 QString FailureText(const QString& reason) {
-    return QStringLiteral("Unsaved changes are not kept for recovery: %1").arg(reason);
+    return QCoreApplication::translate("CRecoveryWriter",
+                                       "Unsaved changes are not kept for recovery: %1")
+        .arg(reason);
 }
 
 // Runs on the worker thread; an empty result is success.
 QString WriteFiles(const QString& folder, const QString& base, const std::string& copy,
                    const QByteArray& record) {
     if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, kFolderMode))
-        return QStringLiteral("the folder %1 cannot be made.").arg(folder);
+        return QCoreApplication::translate("CRecoveryWriter", "the folder %1 cannot be made.")
+            .arg(folder);
     const struct {
         QString path;
         std::string_view bytes;

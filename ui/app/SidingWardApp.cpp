@@ -80,6 +80,10 @@ const char* const kInventoryListString =
 const char* const kYardString =
     "Classification\nClassification\n\n\n\nGaugewrt.Document\nGaugewr Document";
 
+// The filter descriptions of the document strings, shown translated by the document manager.
+[[maybe_unused]] const char* const kFilterTexts[] = {
+    QT_TRANSLATE_NOOP("CDocManager", "Inventory (*.inv)")};
+
 const QString kYardFile = QStringLiteral("Classyrd.mst");
 
 } // namespace
@@ -89,14 +93,14 @@ CMenuLayout CSidingWardApp::YardMenuLayout() {
     using Item = CMenuItem;
     CMenuLayout layout = CMainFrame::DefaultMenuLayout();
     layout.front() = Item::Popup(
-        QStringLiteral("&File"),
+        QCoreApplication::translate("Menus", "&File"),
         {Item::Command(FileNew), Item::Command(FileOpen), Item::Command(FileSave),
          Item::Separator(), Item::Command(FilePrintSetup), Item::Separator(),
          Item::Command(FileMru1), Item::Command(FileMru1 + 1), Item::Command(FileMru1 + 2),
          Item::Command(FileMru1 + 3), Item::Separator(), Item::Command(AppExit)});
     layout.insert(
         layout.begin() + 1,
-        Item::Popup(QStringLiteral("&Options"),
+        Item::Popup(QCoreApplication::translate("Menus", "&Options"),
                     {Item::Command(BuildItem), Item::Command(YardFinish), Item::Command(YardCancel),
                      Item::Separator(), Item::Command(CustomizeYard),
                      Item::Command(UseManufacturerFile), Item::Command(YardItemNumberBuilder),
@@ -111,59 +115,60 @@ CMenuLayout CSidingWardApp::InventoryMenuLayout() {
     for (int attribute = 0; attribute < SortByCount; ++attribute)
         sortEntries.push_back(Item::Command(SortByFirst + attribute));
     CMenuLayout layout = CMainFrame::DefaultMenuLayout();
-    layout.front() = Item::Popup(QStringLiteral("&File"), {Item::Command(FileNew),
-                                                           Item::Command(FileOpen),
-                                                           Item::Command(FileClose),
-                                                           Item::Command(FileSave),
-                                                           Item::Command(FileSaveAs),
-                                                           Item::Command(SaveCopyAsArchive),
-                                                           Item::Separator(),
-                                                           Item::Command(ExportInventory),
-                                                           Item::Command(ImportInventory),
-                                                           Item::Separator(),
-                                                           Item::Command(FilePrint),
-                                                           Item::Command(FilePrintPreview),
-                                                           Item::Command(FilePrintSetup),
-                                                           Item::Command(InsuranceReport),
-                                                           Item::Separator(),
-                                                           Item::Command(FileMru1),
-                                                           Item::Command(FileMru1 + 1),
-                                                           Item::Command(FileMru1 + 2),
-                                                           Item::Command(FileMru1 + 3),
-                                                           Item::Separator(),
-                                                           Item::Command(AppExit)});
+    layout.front() = Item::Popup(QCoreApplication::translate("Menus", "&File"),
+                                 {Item::Command(FileNew),
+                                  Item::Command(FileOpen),
+                                  Item::Command(FileClose),
+                                  Item::Command(FileSave),
+                                  Item::Command(FileSaveAs),
+                                  Item::Command(SaveCopyAsArchive),
+                                  Item::Separator(),
+                                  Item::Command(ExportInventory),
+                                  Item::Command(ImportInventory),
+                                  Item::Separator(),
+                                  Item::Command(FilePrint),
+                                  Item::Command(FilePrintPreview),
+                                  Item::Command(FilePrintSetup),
+                                  Item::Command(InsuranceReport),
+                                  Item::Separator(),
+                                  Item::Command(FileMru1),
+                                  Item::Command(FileMru1 + 1),
+                                  Item::Command(FileMru1 + 2),
+                                  Item::Command(FileMru1 + 3),
+                                  Item::Separator(),
+                                  Item::Command(AppExit)});
     const auto edit = Item::Popup(
-        QStringLiteral("&Edit"),
+        QCoreApplication::translate("Menus", "&Edit"),
         {Item::Command(EditUndo), Item::Command(EditRedo), Item::Separator(),
          Item::Command(EditCut), Item::Command(EditCopy), Item::Command(EditPaste),
          Item::Separator(), Item::Command(EditFind), Item::Separator(), Item::Command(EditDelete)});
     // The frame's View menu (toolbar, status bar) with the inventory's own entries.
     CMenuItem view = layout[1];
-    view.items.insert(view.items.begin(),
-                      {Item::Popup(QStringLiteral("Sort Inventory by..."), sortEntries),
-                       Item::Separator(), Item::Command(ExpandInventory),
-                       Item::Command(CollapseInventory), Item::Separator(),
-                       Item::Command(InventoryDetails), Item::Separator(),
-                       Item::Command(ViewAsList), Item::Command(ShowPictures), Item::Separator()});
+    view.items.insert(
+        view.items.begin(),
+        {Item::Popup(QCoreApplication::translate("Menus", "Sort Inventory by..."), sortEntries),
+         Item::Separator(), Item::Command(ExpandInventory), Item::Command(CollapseInventory),
+         Item::Separator(), Item::Command(InventoryDetails), Item::Separator(),
+         Item::Command(ViewAsList), Item::Command(ShowPictures), Item::Separator()});
     layout[1] = view;
     const auto options =
-        Item::Popup(QStringLiteral("&Options"),
+        Item::Popup(QCoreApplication::translate("Menus", "&Options"),
                     {Item::Command(BuildItem), Item::Command(SendToYard), Item::Separator(),
                      Item::Command(ViewItemComments), Item::Command(ViewItemPicture),
                      Item::Separator(), Item::Command(IntegrityCheck)});
     const auto quickFacts = Item::Popup(
-        QStringLiteral("&Quick Facts"),
+        QCoreApplication::translate("Menus", "&Quick Facts"),
         {Item::Command(DollarGainLoss), Item::Command(PercentGainLoss), Item::Separator(),
          Item::Command(WorstPerformer), Item::Command(BestPerformer), Item::Separator(),
-         Item::Popup(QStringLiteral("&Expenditures..."),
+         Item::Popup(QCoreApplication::translate("Menus", "&Expenditures..."),
                      {Item::Command(TotalExpenditures), Item::Command(ExpendituresByPurchaseDate),
                       Item::Command(ExpendituresByManufacturer),
                       Item::Command(ExpendituresByBodyClassification)}),
-         Item::Popup(QStringLiteral("&Asset Value..."),
+         Item::Popup(QCoreApplication::translate("Menus", "&Asset Value..."),
                      {Item::Command(TotalAssetValue), Item::Command(AssetValueByPurchaseDate),
                       Item::Command(AssetValueByManufacturer),
                       Item::Command(AssetValueByBodyClassification)}),
-         Item::Popup(QStringLiteral("&Item Count..."),
+         Item::Popup(QCoreApplication::translate("Menus", "&Item Count..."),
                      {Item::Command(ItemCountTotal), Item::Command(ItemCountByManufacturer),
                       Item::Command(ItemCountByBodyClassification)}),
          Item::Separator(), Item::Command(CustomReport), Item::Command(ValueHistory)});

@@ -101,7 +101,7 @@ void CSingleInstance::Listen() {
         // No copy answered, so what is there is left from one that ended abnormally.
         QLocalServer::removeServer(m_serverName);
         if (!server->listen(m_serverName)) {
-            m_error = QStringLiteral("Later starts of the program cannot reach this one: %1")
+            m_error = tr("Later starts of the program cannot reach this one: %1")
                           .arg(server->errorString());
             delete server;
             return;

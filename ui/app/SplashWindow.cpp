@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QIcon>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTimer>
 
 #include "ui/common/WindowPlacement.h"
@@ -32,6 +33,27 @@ bool DismissesSplash(const QEvent* event) {
     }
 }
 
+// The picture's subtitle is a text in it, shown in the reader's language.
+QPixmap Render(const QString& picture) {
+    QFile file(picture);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray svg = file.readAll();
+    const QString subtitle = CSplashWindow::tr("Inventories of model railroad rolling stock");
+    svg.replace(QByteArrayLiteral(">Inventories of model railroad rolling stock<"),
+                '>' + subtitle.toHtmlEscaped().toUtf8() + '<');
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid())
+        return {};
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap pixmap(kPictureSize * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(), QSizeF(kPictureSize)));
+    return pixmap;
+}
+
 } // namespace
 
 const QString& CSplashWindow::DefaultPicture() {
@@ -40,7 +62,7 @@ const QString& CSplashWindow::DefaultPicture() {
 }
 
 CSplashWindow* CSplashWindow::Show(QWidget* owner, const QString& picture) {
-    const QPixmap pixmap = QIcon(picture).pixmap(kPictureSize);
+    const QPixmap pixmap = Render(picture);
     if (pixmap.isNull())
         return nullptr;
     auto* splash = new CSplashWindow(owner, pixmap);

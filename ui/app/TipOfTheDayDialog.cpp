@@ -16,22 +16,14 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString kTitle = u"The Gaugewright Tip of the Day"_s;
-const QString kNoTipsFile = u"Tips file does not exist in the prescribed directory"_s;
-const QString kTroubleReading = u"Trouble reading the tips file"_s;
-
-} // namespace
-
 CTipOfTheDayDialog::CTipOfTheDayDialog(CAppSettings& settings, CMessageSink& messages,
                                        const QString& tipsPath, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_messages(messages) {
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("The Gaugewright Tip of the Day"));
     help::SetHelpPage(this, QStringLiteral("getting-started.html#tip-of-the-day"));
 
     if (!m_tips.Open(tipsPath.toStdString()).Succeeded()) {
-        m_tipText = kNoTipsFile;
+        m_tipText = tr("Tips file does not exist in the prescribed directory");
     } else {
         // A replaced tips file starts again at its first tip.
         const QString stamp = QString::fromStdString(m_tips.GetTimeStamp());
@@ -55,7 +47,7 @@ CTipOfTheDayDialog::CTipOfTheDayDialog(CAppSettings& settings, CMessageSink& mes
     area->setPalette(white);
     auto* picture = new QLabel(area);
     picture->setPixmap(QIcon(u":/icons/app/tip.svg"_s).pixmap(48, 48));
-    auto* heading = new QLabel(u"Did you know..."_s, area);
+    auto* heading = new QLabel(tr("Did you know..."), area);
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
@@ -73,14 +65,14 @@ CTipOfTheDayDialog::CTipOfTheDayDialog(CAppSettings& settings, CMessageSink& mes
     areaLayout->addLayout(top);
     areaLayout->addWidget(m_tipLabel, 1);
 
-    m_showAtStartUp = new QCheckBox(u"&Show Tips on StartUp"_s, this);
+    m_showAtStartUp = new QCheckBox(tr("&Show Tips on StartUp"), this);
     m_showAtStartUp->setObjectName(u"showAtStartUp"_s);
     m_showAtStartUp->setChecked(m_settings.ShowTipsAtStartUp());
-    m_nextTip = new QPushButton(u"&Next Tip"_s, this);
+    m_nextTip = new QPushButton(tr("&Next Tip"), this);
     m_nextTip->setObjectName(u"nextTip"_s);
     m_nextTip->setEnabled(m_tips.IsOpen());
     m_nextTip->setAutoDefault(false);
-    auto* close = new QPushButton(u"&Close"_s, this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(u"close"_s);
     close->setDefault(true);
     connect(m_nextTip, &QPushButton::clicked, this, [this] {
@@ -124,8 +116,9 @@ void CTipOfTheDayDialog::ReadNextTip() {
 }
 
 void CTipOfTheDayDialog::ReportTroubleReading() {
-    m_messages.Show(parentWidget(), {kTroubleReading, captions::ApplicationTitle(),
-                                     MessageIcon::Warning, MessageButtons::Ok});
+    m_messages.Show(parentWidget(),
+                    {tr("Trouble reading the tips file"), captions::ApplicationTitle(),
+                     MessageIcon::Warning, MessageButtons::Ok});
 }
 
 void CTipOfTheDayDialog::OnClose() {

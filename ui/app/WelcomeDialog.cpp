@@ -14,7 +14,7 @@
 using namespace Qt::StringLiterals;
 
 CWelcomeDialog::CWelcomeDialog(QWidget* parent) : QDialog(parent) {
-    const QString welcome = u"Welcome to The Gaugewright!"_s;
+    const QString welcome = tr("Welcome to The Gaugewright!");
     setWindowTitle(welcome);
     help::SetHelpPage(this, QStringLiteral("getting-started.html#welcome"));
 
@@ -29,10 +29,10 @@ CWelcomeDialog::CWelcomeDialog(QWidget* parent) : QDialog(parent) {
     top->addWidget(icon);
     top->addWidget(greeting, 1);
 
-    auto* group = new QGroupBox(u"Please choose an option"_s, this);
+    auto* group = new QGroupBox(tr("Please choose an option"), this);
     auto* groupLayout = new QVBoxLayout(group);
-    const QString texts[4] = {u"Take the Tutorial (25 minutes)"_s, u"Create a new inventory"_s,
-                              u"Open an existing inventory"_s, u"Continue"_s};
+    const QString texts[4] = {tr("Take the Tutorial (25 minutes)"), tr("Create a new inventory"),
+                              tr("Open an existing inventory"), tr("Continue")};
     const char* names[4] = {"tutorial", "create", "open", "continue"};
     for (int k = 0; k < 4; ++k) {
         m_choices[k] = new QRadioButton(texts[k], group);
@@ -43,7 +43,7 @@ CWelcomeDialog::CWelcomeDialog(QWidget* parent) : QDialog(parent) {
     // The keyboard starts on the chosen option, so the arrow keys change the choice.
     ChoiceButton(Choice::Open)->setFocus();
 
-    m_doNotShow = new QCheckBox(u"Do not show this window again "_s, this);
+    m_doNotShow = new QCheckBox(tr("Do not show this window again "), this);
     m_doNotShow->setObjectName(u"doNotShow"_s);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

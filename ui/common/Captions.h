@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "model/framework/Captions.h"
@@ -13,25 +14,25 @@ inline QString ApplicationTitle() {
     return text::FromBytes(kApplicationTitle);
 }
 inline QString Error() {
-    return QStringLiteral("Gaugewright Error");
+    return QCoreApplication::translate("Captions", "Gaugewright Error");
 }
 inline QString SystemError() {
-    return QStringLiteral("Gaugewright System Error");
+    return QCoreApplication::translate("Captions", "Gaugewright System Error");
 }
 inline QString Warning() {
-    return QStringLiteral("Gaugewright Warning");
+    return QCoreApplication::translate("Captions", "Gaugewright Warning");
 }
 inline QString Information() {
-    return QStringLiteral("Gaugewright Information");
+    return QCoreApplication::translate("Captions", "Gaugewright Information");
 }
 inline QString SearchResult() {
-    return QStringLiteral("Gaugewright Search Result");
+    return QCoreApplication::translate("Captions", "Gaugewright Search Result");
 }
 inline QString YardError() {
-    return QStringLiteral("Classification Yard Error");
+    return QCoreApplication::translate("Captions", "Classification Yard Error");
 }
 inline QString YardWarning() {
-    return QStringLiteral("Classification Yard Warning");
+    return QCoreApplication::translate("Captions", "Classification Yard Warning");
 }
 
 } // namespace captions

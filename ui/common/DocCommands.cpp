@@ -1,5 +1,6 @@
 #include "ui/common/DocCommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "model/framework/DocTemplate.h"
@@ -34,29 +35,33 @@ std::vector<CCommandInfo> CDocCommands::Commands() {
     using namespace CommandId;
     std::vector<CCommandInfo> commands = {
         {FileNew,
-         u"&New Inventory\tCtrl+N"_s,
-         u"Create a new inventory\nNew Inventory"_s,
+         QCoreApplication::translate("Commands", "&New Inventory\tCtrl+N"),
+         QCoreApplication::translate("Commands", "Create a new inventory\nNew Inventory"),
          ToolbarIcon(u"new"_s),
          {QKeySequence(Qt::CTRL | Qt::Key_N)}},
         {FileOpen,
-         u"&Open Inventory...\tCtrl+O"_s,
-         u"Open an existing inventory\nOpen Inventory"_s,
+         QCoreApplication::translate("Commands", "&Open Inventory...\tCtrl+O"),
+         QCoreApplication::translate("Commands", "Open an existing inventory\nOpen Inventory"),
          ToolbarIcon(u"open"_s),
          {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {FileClose, u"&Close"_s, u"Close the active document\nClose"_s},
+        {FileClose, QCoreApplication::translate("Commands", "&Close"),
+         QCoreApplication::translate("Commands", "Close the active document\nClose")},
         {FileSave,
-         u"&Save\tCtrl+S"_s,
-         u"Save the active document\nSave"_s,
+         QCoreApplication::translate("Commands", "&Save\tCtrl+S"),
+         QCoreApplication::translate("Commands", "Save the active document\nSave"),
          ToolbarIcon(u"save"_s),
          {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {FileSaveAs, u"Save &As..."_s, u"Save the active document with a new name\nSave As"_s},
+        {FileSaveAs, QCoreApplication::translate("Commands", "Save &As..."),
+         QCoreApplication::translate("Commands",
+                                     "Save the active document with a new name\nSave As")},
     };
     // The recent file list: the first entry stands for the empty list, the others
     // appear only for files the list holds.
     for (int n = 0; n < FileMruCount; ++n) {
         commands.push_back({FileMru1 + n,
-                            n == 0 ? u"Recent File"_s : QString::number(n + 1),
-                            u"Open this document"_s,
+                            n == 0 ? QCoreApplication::translate("Commands", "Recent File")
+                                   : QString::number(n + 1),
+                            QCoreApplication::translate("Commands", "Open this document"),
                             {},
                             {},
                             false,
@@ -100,7 +105,7 @@ void CDocCommands::OnUpdateCommand(int id, CCommandUpdate& update) {
     if (index >= files.size()) {
         update.SetVisible(index == 0);
         update.Enable(false);
-        update.SetText(u"Recent File"_s);
+        update.SetText(QCoreApplication::translate("Commands", "Recent File"));
         return;
     }
     // "&" in a file name must show as itself, not mark the mnemonic.

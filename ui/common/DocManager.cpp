@@ -22,6 +22,13 @@ QString PathText(const std::string& path) {
     return QString::fromStdString(path);
 }
 
+// The template's filter is fixed text in the program; its description is shown in the
+// reader's language (the application marks it for translation under this class).
+QString FilterText(const CDocTemplate& docTemplate) {
+    const std::string filter = docTemplate.GetDocString(DocStringPart::FilterName);
+    return CDocManager::tr(filter.c_str());
+}
+
 } // namespace
 
 CDocManager::CDocManager(CMessageSink& messages, CFileChooser& files, QObject* parent)
@@ -64,7 +71,7 @@ CDocument* CDocManager::NewDocument(CDocTemplate& docTemplate) {
 CDocument* CDocManager::OpenWithDialog(QWidget* parent) {
     if (m_templates.empty())
         return nullptr;
-    QString filter = text::FromBytes(m_templates.front()->GetDocString(DocStringPart::FilterName));
+    QString filter = FilterText(*m_templates.front());
     if (m_unpack)
         filter += QStringLiteral(";;") + m_unpackFilter;
     const auto path = m_files.ChooseFileToOpen(parent, filter);
@@ -182,9 +189,7 @@ bool CDocManager::SaveDocument(CDocument& document, QWidget* parent) {
 
 bool CDocManager::SaveDocumentAs(CDocument& document, QWidget* parent) {
     const CDocTemplate* docTemplate = GetTemplateOf(document);
-    const QString filter =
-        docTemplate ? text::FromBytes(docTemplate->GetDocString(DocStringPart::FilterName))
-                    : QString();
+    const QString filter = docTemplate ? FilterText(*docTemplate) : QString();
     QString suffix =
         docTemplate ? text::FromBytes(docTemplate->GetDocString(DocStringPart::FilterExtension))
                     : QString();
@@ -199,11 +204,11 @@ bool CDocManager::SaveDocumentAs(CDocument& document, QWidget* parent) {
     const std::string bytes = PathBytes(*path);
     for (const OpenDocument& open : m_documents) {
         if (open.document.get() != &document && open.document->GetPathName() == bytes) {
-            m_messages.Show(
-                parent, {QStringLiteral("%1 is open in another window.\nClose it there first, "
+            m_messages.Show(parent, {tr("%1 is open in another window.\nClose it there first, "
                                         "or save under another name.")
-                             .arg(*path),
-                         captions::ApplicationTitle(), MessageIcon::Warning, MessageButtons::Ok});
+                                         .arg(*path),
+                                     captions::ApplicationTitle(), MessageIcon::Warning,
+                                     MessageButtons::Ok});
             return false;
         }
     }
@@ -225,9 +230,9 @@ bool CDocManager::SaveModified(CDocument& document, QWidget* parent) {
     const QString name = document.GetPathName().empty()
                              ? text::FromBytes(document.GetTitle())
                              : QFileInfo(PathText(document.GetPathName())).fileName();
-    const MessageAnswer answer = m_messages.Show(
-        parent, {QStringLiteral("Save changes to %1?").arg(name), captions::ApplicationTitle(),
-                 MessageIcon::Question, MessageButtons::YesNoCancel});
+    const MessageAnswer answer =
+        m_messages.Show(parent, {tr("Save changes to %1?").arg(name), captions::ApplicationTitle(),
+                                 MessageIcon::Question, MessageButtons::YesNoCancel});
     if (answer == MessageAnswer::Cancel)
         return false;
     if (answer == MessageAnswer::No)

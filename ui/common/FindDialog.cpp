@@ -17,10 +17,10 @@
 
 CFindDialog::CFindDialog(std::vector<std::string>& history, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_history(history), m_messages(messages) {
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     help::SetHelpPage(this, QStringLiteral("inventory-editing.html#find"));
 
-    auto* label = new QLabel(QStringLiteral("Find what: "), this);
+    auto* label = new QLabel(tr("Find what: "), this);
     m_text = new QComboBox(this);
     m_text->setObjectName(QStringLiteral("findText"));
     m_text->setEditable(true);
@@ -31,15 +31,15 @@ CFindDialog::CFindDialog(std::vector<std::string>& history, CMessageSink& messag
     m_text->setMinimumContentsLength(30);
     m_text->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     label->setBuddy(m_text);
-    m_matchCase = new QCheckBox(QStringLiteral("Match Case"), this);
+    m_matchCase = new QCheckBox(tr("Match Case"), this);
     m_matchCase->setObjectName(QStringLiteral("matchCase"));
 
-    m_findFirst = new QPushButton(QStringLiteral("Find First"), this);
+    m_findFirst = new QPushButton(tr("Find First"), this);
     m_findFirst->setObjectName(QStringLiteral("findFirst"));
     m_findFirst->setDefault(true);
-    m_findNext = new QPushButton(QStringLiteral("Find Next"), this);
+    m_findNext = new QPushButton(tr("Find Next"), this);
     m_findNext->setObjectName(QStringLiteral("findNext"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
     buttons->addButton(m_findFirst, QDialogButtonBox::ActionRole);
@@ -94,7 +94,7 @@ void CFindDialog::Close(bool findNext) {
     if (typed.isEmpty())
         return;
     const std::optional<std::string> bytes =
-        typedtext::BytesOrRefuse(this, typed, QStringLiteral("search text"), m_messages);
+        typedtext::BytesOrRefuse(this, typed, tr("search text"), m_messages);
     if (!bytes)
         return;
     m_request = {*bytes, m_matchCase->isChecked(), findNext};

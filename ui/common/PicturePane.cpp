@@ -63,7 +63,7 @@ void CPicturePane::ShowPicture(const QString& path) {
     ++m_request;
     if (path.isEmpty()) {
         Show({});
-        m_caption->setText(u"No picture"_s);
+        m_caption->setText(tr("No picture"));
         return;
     }
     m_caption->setText(QFileInfo(path).fileName());
@@ -102,7 +102,8 @@ void CPicturePane::OnDecoded(quint64 request, const QImage& image) {
     m_full = image;
     if (image.isNull()) {
         Show({});
-        m_caption->setText(QFileInfo(m_path).fileName() + u"\n(the picture cannot be read)"_s);
+        m_caption->setText(
+            tr("%1\n(the picture cannot be read)").arg(QFileInfo(m_path).fileName()));
     } else {
         Show(image);
     }

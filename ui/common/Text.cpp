@@ -1,5 +1,7 @@
 #include "ui/common/Text.h"
 
+#include <QCoreApplication>
+
 #include "model/core/CodePage1252.h"
 
 namespace text {
@@ -39,9 +41,10 @@ QString UnrepresentableCharacters(const QString& text) {
 }
 
 QString RefusedCharactersMessage(const QString& subject, const QString& characters) {
-    return QStringLiteral("The %1 cannot hold these characters: %2\n"
-                          "Gaugewright texts hold only Western European (Windows-1252) "
-                          "characters.")
+    return QCoreApplication::translate(
+               "Text", "The %1 cannot hold these characters: %2\n"
+                       "Gaugewright texts hold only Western European (Windows-1252) "
+                       "characters.")
         .arg(subject, characters);
 }
 

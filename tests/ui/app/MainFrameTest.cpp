@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 #include "model/framework/Document.h"
@@ -80,6 +82,15 @@ QMenu* MenuNamed(CMainFrame& frame, const QString& title) {
     return nullptr;
 }
 
+// Shows every text in angle brackets, so a test sees which texts went through it.
+class CBracketTranslator : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return u'<' + QString::fromUtf8(source) + u'>';
+    }
+    bool isEmpty() const override { return false; }
+};
+
 QStringList MenuTitles(CMainFrame& frame) {
     QStringList titles;
     for (QAction* action : frame.menuBar()->actions())
@@ -116,6 +127,7 @@ private slots:
     void aNewWindowTakesMostOfTheArea();
     void aWindowOpensNoSmallerThanItsViewAsks();
     void statusBarPanes();
+    void translatedTextsKeepTheirPlaces();
     void screenshot();
 
 private:
@@ -567,6 +579,23 @@ void MainFrameTest::statusBarPanes() {
     QCOMPARE(m_frame->statusBar()->currentMessage(), u"Create a new inventory"_s);
     m_frame->statusBar()->clearMessage();
     QCOMPARE(m_frame->statusBar()->currentMessage(), u"Ready"_s);
+}
+
+// In another language the Window menu still goes before Help, and a lock key shows
+// its translated indicator.
+void MainFrameTest::translatedTextsKeepTheirPlaces() {
+    CBracketTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    CPlainDocument document("Trains.inv");
+    CMainFrame frame(*m_messages, *m_sounds);
+    frame.AddChildFrame(new CChildFrame(document, new QTextEdit));
+    QKeyEvent capsLockOn(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 0, 0, 0x02);
+    static_cast<QObject&>(frame).eventFilter(&frame, &capsLockOn);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(MenuTitles(frame),
+             (QStringList{u"<&File>"_s, u"<&View>"_s, u"<&Window>"_s, u"<&Help>"_s}));
+    QCOMPARE(frame.LockIndicator(LockKey::Caps)->text(), u"<CAP>"_s);
+    frame.CloseFramesOf(document);
 }
 
 void MainFrameTest::screenshot() {

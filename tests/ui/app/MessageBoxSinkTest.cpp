@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include "ui/common/Captions.h"
 
@@ -15,6 +16,19 @@ using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(MessageIcon)
 Q_DECLARE_METATYPE(MessageButtons)
 Q_DECLARE_METATYPE(MessageAnswer)
+
+namespace {
+
+// Another language, as far as the buttons can tell.
+class CUpperCaseTranslator : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QString::fromUtf8(source).toUpper();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 class MessageBoxSinkTest : public QObject {
     Q_OBJECT
@@ -112,9 +126,20 @@ private slots:
         QCOMPARE(seenTitle, captions::ApplicationTitle());
     }
 
-    // The start-up recovery question's buttons are named, not standard ones.
+    // The start-up recovery question's buttons are named, not standard ones; in another
+    // language they give the same answers.
+    void recoverDiscardLater_data() {
+        QTest::addColumn<bool>("translated");
+        QTest::newRow("English") << false;
+        QTest::newRow("translated") << true;
+    }
     void recoverDiscardLater() {
-        for (const QString& click : {QStringLiteral("&Discard"), QString()}) {
+        QFETCH(bool, translated);
+        CUpperCaseTranslator translator;
+        if (translated)
+            QCoreApplication::installTranslator(&translator);
+        const QString discard = translated ? u"&DISCARD"_s : u"&Discard"_s;
+        for (const QString& click : {discard, QString()}) {
             QTimer::singleShot(50, this, [click] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 QVERIFY(box);

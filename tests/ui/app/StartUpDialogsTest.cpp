@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "ui/app/AboutDialog.h"
 #include "ui/app/AppCommands.h"
@@ -359,6 +360,35 @@ private slots:
         owner.setGeometry(100, 80, 700, 500);
         QVERIFY(Centred(*splash, owner));
         splash->Dismiss();
+    }
+
+    // The subtitle drawn in the picture is in the reader's language.
+    void theSplashSubtitleIsTranslated() {
+        class CSubtitleTranslator : public QTranslator {
+        public:
+            QString translate(const char*, const char* source, const char*, int) const override {
+                return QByteArray(source) == "Inventories of model railroad rolling stock"
+                           ? u"Bestandslisten"_s
+                           : QString();
+            }
+            bool isEmpty() const override { return false; }
+        };
+        QWidget owner;
+        const auto picture = [&owner] {
+            QPointer<CSplashWindow> splash = CSplashWindow::Show(&owner);
+            const QImage image = splash ? splash->grab().toImage() : QImage();
+            if (splash)
+                splash->Dismiss();
+            return image;
+        };
+        const QImage english = picture();
+        CSubtitleTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        const QImage translated = picture();
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY(!english.isNull());
+        QCOMPARE(translated.size(), english.size());
+        QVERIFY(translated != english);
     }
 
     void noPictureNoSplash() {
