@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QProcessEnvironment>
 
 #include "model/framework/ProgramVersion.h"
 #include "model/framework/SystemClock.h"
@@ -13,6 +14,7 @@
 #include "ui/app/MessageBoxSink.h"
 #include "ui/app/PdfReport.h"
 #include "ui/app/ProgramArguments.h"
+#include "ui/app/ProgramLanguage.h"
 #include "ui/app/SidingWardApp.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/WaveSoundPlayer.h"
@@ -70,14 +72,22 @@ int main(int argc, char** argv) {
     CSidingWardApp::SetApplicationIdentity();
 
     const QStringList arguments = QCoreApplication::arguments();
+    // Before any text is made: the command tables and every window read their texts
+    // through the translators. The catalogues come with the program's data, which a
+    // given data directory may bring along too.
+    const CDataDirectory::Places places = CDataDirectory::SystemPlaces(arguments);
+    programlanguage::Install(
+        application,
+        programlanguage::Choose(request.language, QProcessEnvironment::systemEnvironment()),
+        programlanguage::CatalogueFolders({places.given, places.defaults}));
     CSystemClock clock;
     if (printPdf) {
         // A script's run reads the user's data and settings but leaves them as they are.
-        const CDataDirectory data = CDataDirectory::Find(CDataDirectory::SystemPlaces(arguments));
+        const CDataDirectory data = CDataDirectory::Find(places);
         const CAppSettings settings;
         return pdfreport::Run(request, data.Path(), settings, clock);
     }
-    const CDataDirectory data = CDataDirectory::Locate(CDataDirectory::SystemPlaces(arguments));
+    const CDataDirectory data = CDataDirectory::Locate(places);
     CMessageBoxSink messages;
     if (!data.Error().isEmpty()) {
         messages.Show(
