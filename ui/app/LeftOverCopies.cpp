@@ -7,13 +7,13 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QLockFile>
 
 #include "model/core/InventoryFormat.h"
 #include "model/framework/SafeFile.h"
 #include "ui/app/RecoveryWriter.h"
 #include "ui/common/Captions.h"
+#include "ui/common/LocalDates.h"
 #include "ui/common/MessageSink.h"
 
 namespace {
@@ -99,7 +99,6 @@ CMessage CLeftOverCopies::Question(const QList<CLeftOverCopy>& copies) {
     QString text = QStringLiteral("Gaugewright was not closed properly. Recover the unsaved "
                                   "changes of %1 inventories?\n")
                        .arg(copies.size());
-    const QLocale locale;
     for (const CLeftOverCopy& copy : copies) {
         if (copy.damaged) {
             text += QStringLiteral("\n%1: damaged, can only be discarded").arg(copy.title);
@@ -109,8 +108,7 @@ CMessage CLeftOverCopies::Question(const QList<CLeftOverCopy>& copies) {
                                    ? QStringLiteral("never saved")
                                    : QDir::toNativeSeparators(QFileInfo(copy.originalPath).path());
         text += QStringLiteral("\n%1 (%2), %3")
-                    .arg(copy.title, folder,
-                         locale.toString(copy.written.toLocalTime(), QLocale::ShortFormat));
+                    .arg(copy.title, folder, localdates::MomentText(copy.written.toLocalTime()));
         if (copy.originalNewer)
             text += QStringLiteral(" - the file on disk is newer than this copy");
     }

@@ -30,6 +30,10 @@ QString DayText(const CDate& date) {
     return locale->toString(day, locale->dateFormat(QLocale::LongFormat).remove(weekday));
 }
 
+std::string DayBytes(const CDate& date) {
+    return text::ToBytes(DayText(date)).value_or(inventoryreport::DateText(date));
+}
+
 QString MomentText(const QDateTime& moment) {
     return ProgramLocale().value_or(QLocale()).toString(moment, QLocale::ShortFormat);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include <QLatin1String>
 #include <QLocale>
@@ -24,6 +25,9 @@ std::optional<QLocale> ProgramLocale();
 
 // A day: "December 9, 2026" in English, "9. Dezember 2026", "9 décembre 2026".
 QString DayText(const CDate& date);
+
+// The same in the 8-bit text of the reports built from the items' texts.
+std::string DayBytes(const CDate& date);
 
 // A moment, short: in English in the user's own locale's form, as always.
 QString MomentText(const QDateTime& moment);
