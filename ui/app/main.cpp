@@ -69,25 +69,26 @@ int main(int argc, char** argv) {
     if (printPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    CSidingWardApp::SetApplicationIdentity();
-
     const QStringList arguments = QCoreApplication::arguments();
-    // Before any text is made: the command tables and every window read their texts
-    // through the translators. The catalogues come with the program's data, which a
-    // given data directory may bring along too.
-    const CDataDirectory::Places places = CDataDirectory::SystemPlaces(arguments);
+    // Before any text is made: the application's names, the command tables and every
+    // window read their texts through the translators. The catalogues come with the
+    // program's data, which a given data directory may bring along too.
     programlanguage::Install(
         application,
         programlanguage::Choose(request.language, QProcessEnvironment::systemEnvironment()),
-        programlanguage::CatalogueFolders({places.given, places.defaults}));
+        programlanguage::CatalogueFolders(
+            {CDataDirectory::GivenDirectory(arguments),
+             CDataDirectory::FirstDefaults(CDataDirectory::DefaultsCandidates())}));
+    CSidingWardApp::SetApplicationIdentity();
+
     CSystemClock clock;
     if (printPdf) {
         // A script's run reads the user's data and settings but leaves them as they are.
-        const CDataDirectory data = CDataDirectory::Find(places);
+        const CDataDirectory data = CDataDirectory::Find(CDataDirectory::SystemPlaces(arguments));
         const CAppSettings settings;
         return pdfreport::Run(request, data.Path(), settings, clock);
     }
-    const CDataDirectory data = CDataDirectory::Locate(places);
+    const CDataDirectory data = CDataDirectory::Locate(CDataDirectory::SystemPlaces(arguments));
     CMessageBoxSink messages;
     if (!data.Error().isEmpty()) {
         messages.Show(
