@@ -12,6 +12,8 @@ packages=(
   libzip-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
   libgl-dev
+  # The catalogues of the program's languages: lupdate and lrelease, and Qt's own.
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   xvfb xauth
   desktop-file-utils libxml2-utils appstream
   python3 poppler-utils

@@ -21,6 +21,9 @@ for file in ./usr/bin/gaugewright ./usr/bin/gaugewright-cli \
   ./usr/share/icons/hicolor/scalable/apps/gaugewright.svg \
   ./usr/share/metainfo/works.larkmoor.Gaugewright.metainfo.xml \
   ./usr/share/man/man1/gaugewright.1.gz ./usr/share/man/man1/gaugewright-cli.1.gz \
+  ./usr/share/man/de/man1/gaugewright.1.gz ./usr/share/man/fr/man1/gaugewright-cli.1.gz \
+  ./usr/share/gaugewright/translations/gaugewright_de.qm \
+  ./usr/share/gaugewright/translations/gaugewright_fr.qm \
   ./usr/share/doc/gaugewright/copyright ./usr/share/doc/gaugewright/changelog.gz; do
   if ! grep -qx -- "$file" <<<"$contents"; then
     echo "missing from $package: $file"
@@ -28,7 +31,7 @@ for file in ./usr/bin/gaugewright ./usr/bin/gaugewright-cli \
   fi
 done
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6svg6 libzip4 libc6; do
+for library in libqt6widgets6 libqt6svg6 qt6-translations-l10n libzip4 libc6; do
   if [[ "$depends" != *"$library"* ]]; then
     echo "Depends lacks $library: $depends"
     status=1

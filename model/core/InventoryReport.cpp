@@ -41,18 +41,27 @@ std::string DateText(const CDate& date) {
            std::to_string(date.year);
 }
 
-std::string TitleLine(const CDate& date, int page) {
-    return "Date: " + DateText(date) +
+namespace {
+
+std::string TitleLineOf(std::string_view dateText, int page) {
+    return "Date: " + std::string(dateText) +
            "      The Gaugewright Inventory Report           Page: " + std::to_string(page);
 }
 
-std::vector<std::string> TitleLines(const CDate& date, int page, std::size_t columns) {
+} // namespace
+
+std::string TitleLine(const CDate& date, int page) {
+    return TitleLineOf(DateText(date), page);
+}
+
+std::vector<std::string> TitleLines(std::string_view dateText, int page, std::size_t columns) {
     columns = std::max<std::size_t>(columns, 1);
-    std::string title = TitleLine(date, page);
+    std::string title = TitleLineOf(dateText, page);
     if (title.size() <= columns)
         return {std::move(title)};
     std::vector<std::string> lines;
-    BreakInto(lines, "Date: " + DateText(date) + "      The Gaugewright Inventory Report", columns);
+    BreakInto(lines, "Date: " + std::string(dateText) + "      The Gaugewright Inventory Report",
+              columns);
     std::string number = "Page: " + std::to_string(page);
     if (number.size() < columns)
         number.insert(0, columns - number.size(), ' ');

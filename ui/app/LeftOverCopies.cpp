@@ -8,13 +8,13 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QLockFile>
 
 #include "model/core/InventoryFormat.h"
 #include "model/framework/SafeFile.h"
 #include "ui/app/RecoveryWriter.h"
 #include "ui/common/Captions.h"
+#include "ui/common/LocalDates.h"
 #include "ui/common/MessageSink.h"
 
 namespace {
@@ -102,7 +102,6 @@ CMessage CLeftOverCopies::Question(const QList<CLeftOverCopy>& copies) {
                                     "Gaugewright was not closed properly. Recover the unsaved "
                                     "changes of %1 inventories?\n")
             .arg(copies.size());
-    const QLocale locale;
     for (const CLeftOverCopy& copy : copies) {
         if (copy.damaged) {
             text += QCoreApplication::translate("CLeftOverCopies",
@@ -114,8 +113,7 @@ CMessage CLeftOverCopies::Question(const QList<CLeftOverCopy>& copies) {
                                    ? QCoreApplication::translate("CLeftOverCopies", "never saved")
                                    : QDir::toNativeSeparators(QFileInfo(copy.originalPath).path());
         text += QStringLiteral("\n%1 (%2), %3")
-                    .arg(copy.title, folder,
-                         locale.toString(copy.written.toLocalTime(), QLocale::ShortFormat));
+                    .arg(copy.title, folder, localdates::MomentText(copy.written.toLocalTime()));
         if (copy.originalNewer)
             text += QCoreApplication::translate("CLeftOverCopies",
                                                 " - the file on disk is newer than this copy");

@@ -44,7 +44,7 @@ CProgramArguments Mistake(const QString& problem) {
 
 QString CProgramArguments::Usage() {
     return QStringLiteral(
-        "usage: gaugewright [--data-dir DIR] [FILE.inv]\n"
+        "usage: gaugewright [--data-dir DIR] [--lang CODE] [FILE.inv]\n"
         "       gaugewright --print-pdf OUT.pdf [--columns I,J,...] [--page-size A4|Letter]\n"
         "                   [--data-dir DIR] FILE.inv\n"
         "       gaugewright --insurance-pdf OUT.pdf [--owner TEXT] [--group-by N] [--no-pictures]\n"
@@ -52,6 +52,8 @@ QString CProgramArguments::Usage() {
         "       gaugewright --help | --version\n"
         "\n"
         "  --data-dir DIR      read Classyrd.mst, the tips and the sounds from DIR\n"
+        "  --lang CODE         speak the language CODE (de, fr or en) instead of the one\n"
+        "                      LANGUAGE, LC_ALL, LC_MESSAGES or LANG name\n"
         "  --print-pdf OUT.pdf write the inventory report of FILE.inv to OUT.pdf, without a\n"
         "                      window; --columns takes attribute indexes 0 to 13\n"
         "  --insurance-pdf OUT.pdf\n"
@@ -70,6 +72,7 @@ CProgramArguments CProgramArguments::Parse(const QStringList& arguments) {
     bool owner = false;
     bool groupBy = false;
     bool dataDir = false;
+    bool language = false;
     bool shellSwitch = false;
     for (qsizetype k = 1; k < arguments.size(); ++k) {
         const QString& argument = arguments.at(k);
@@ -92,7 +95,7 @@ CProgramArguments CProgramArguments::Parse(const QStringList& arguments) {
         const bool ours = argument == u"--print-pdf" || argument == u"--columns" ||
                           argument == u"--page-size" || argument == u"--data-dir" ||
                           argument == u"--insurance-pdf" || argument == u"--owner" ||
-                          argument == u"--group-by";
+                          argument == u"--group-by" || argument == u"--lang";
         if (ours) {
             if (k + 1 >= arguments.size())
                 return Mistake(argument + QStringLiteral(" needs a value."));
@@ -132,12 +135,23 @@ CProgramArguments CProgramArguments::Parse(const QStringList& arguments) {
                     result.pageSize = QPageSize::Letter;
                 else if (!repeated)
                     return Mistake(QStringLiteral("--page-size is A4 or Letter."));
+            } else if (argument == u"--lang") {
+                repeated = language;
+                language = true;
+                result.language = value;
             } else {
                 repeated = dataDir;
                 dataDir = true;
             }
             if (repeated)
                 return Mistake(argument + QStringLiteral(" is given twice."));
+            continue;
+        }
+        if (argument.startsWith(u"--lang=")) {
+            if (language)
+                return Mistake(QStringLiteral("--lang is given twice."));
+            language = true;
+            result.language = argument.section(u'=', 1);
             continue;
         }
         if (argument.startsWith(u"--data-dir=")) {

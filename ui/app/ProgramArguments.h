@@ -33,6 +33,8 @@ struct CProgramArguments {
     QString owner;
     int groupBy = 0;
     bool noPictures = false;
+    // --lang: the language asked for (e.g. "de"); empty when the environment decides.
+    QString language;
 
     // arguments as the program got them, its own name first. Qt's own options
     // (-platform and the like) and the shell's switches (/p, /dde...) are let

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QProcessEnvironment>
 
 #include "model/framework/ProgramVersion.h"
 #include "model/framework/SystemClock.h"
@@ -13,6 +14,7 @@
 #include "ui/app/MessageBoxSink.h"
 #include "ui/app/PdfReport.h"
 #include "ui/app/ProgramArguments.h"
+#include "ui/app/ProgramLanguage.h"
 #include "ui/app/SidingWardApp.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/WaveSoundPlayer.h"
@@ -67,9 +69,18 @@ int main(int argc, char** argv) {
     if (printPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    // Before any text is made: the application's names, the command tables and every
+    // window read their texts through the translators. The catalogues come with the
+    // program's data, which a given data directory may bring along too.
+    programlanguage::Install(
+        application,
+        programlanguage::Choose(request.language, QProcessEnvironment::systemEnvironment()),
+        programlanguage::CatalogueFolders(
+            {CDataDirectory::GivenDirectory(arguments),
+             CDataDirectory::FirstDefaults(CDataDirectory::DefaultsCandidates())}));
     CSidingWardApp::SetApplicationIdentity();
 
-    const QStringList arguments = QCoreApplication::arguments();
     CSystemClock clock;
     if (printPdf) {
         // A script's run reads the user's data and settings but leaves them as they are.

@@ -16,6 +16,7 @@
 #include "model/core/SidingWardDoc.h"
 #include "model/core/ValueHistory.h"
 #include "model/quickfacts/AmountSum.h"
+#include "ui/common/LocalDates.h"
 #include "ui/common/PrintMargins.h"
 #include "ui/common/Text.h"
 #include "ui/common/ThumbnailStore.h"
@@ -53,7 +54,7 @@ QString Money(const CAmountSum& sum) {
 }
 
 QString DateText(const CDate& date) {
-    return text::FromBytes(inventoryreport::DateText(date));
+    return localdates::DayText(date);
 }
 
 QFont Font(qreal points, bool bold = false) {

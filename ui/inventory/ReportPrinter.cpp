@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "ui/common/LocalDates.h"
 #include "ui/common/PrintFont.h"
 #include "ui/common/PrintMargins.h"
 #include "ui/common/Text.h"
@@ -40,7 +41,8 @@ int CReportPrinter::LayOut(QPaintDevice& device, const QSizeF& page) {
     m_report = inventoryreport::Build(m_document, m_shown, inventoryreport::HeadingsOf(m_document),
                                       m_columns);
     // Room for the longest title any page number can give.
-    m_titleLines = static_cast<int>(inventoryreport::TitleLines(m_date, INT_MAX, m_columns).size());
+    m_titleLines = static_cast<int>(
+        inventoryreport::TitleLines(localdates::DayBytes(m_date), INT_MAX, m_columns).size());
 
     const qreal s = m_lineHeight;
     std::size_t tallest = 0;
@@ -94,7 +96,8 @@ void CReportPrinter::DrawPage(QPainter& painter, int page) const {
         return;
     painter.setFont(m_font);
     qreal y = 0;
-    for (const std::string& line : inventoryreport::TitleLines(m_date, page, m_columns)) {
+    for (const std::string& line :
+         inventoryreport::TitleLines(localdates::DayBytes(m_date), page, m_columns)) {
         painter.drawText(QPointF(0, y + m_ascent), text::FromBytes(line));
         y += m_lineHeight;
     }

@@ -23,6 +23,7 @@
 #include "model/framework/Clock.h"
 #include "ui/common/Captions.h"
 #include "ui/common/HelpPage.h"
+#include "ui/common/LocalDates.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/PrintFont.h"
 #include "ui/common/PrintMargins.h"
@@ -160,7 +161,7 @@ bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
         y += line;
     };
     draw(m_table.GetTitle());
-    draw(inventoryreport::DateText(m_clock.Today()));
+    draw(localdates::DayBytes(m_clock.Today()));
     y += line;
     drawHeader();
     for (const std::string& row : m_table.GetPrintLines(columns)) {

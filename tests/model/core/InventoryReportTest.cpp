@@ -96,10 +96,10 @@ TEST(InventoryReport, NoColumnIsWiderThanALine) {
 }
 
 TEST(InventoryReport, ATitleTooLongForTheLineBreaksBeforeThePage) {
-    EXPECT_EQ(inventoryreport::TitleLines({2026, 12, 8}, 7, 80),
+    EXPECT_EQ(inventoryreport::TitleLines("December 8, 2026", 7, 80),
               (std::vector<std::string>{inventoryreport::TitleLine({2026, 12, 8}, 7)}));
     EXPECT_EQ(
-        inventoryreport::TitleLines({2026, 12, 8}, 7, 40),
+        inventoryreport::TitleLines("December 8, 2026", 7, 40),
         (std::vector<std::string>{"Date: December 8, 2026      The", "Gaugewright Inventory Report",
                                   std::string(33, ' ') + "Page: 7"}));
 }

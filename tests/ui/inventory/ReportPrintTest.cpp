@@ -7,10 +7,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/FixedClock.h"
+#include "ui/common/LocalDates.h"
 #include "ui/inventory/ReportPrintCommands.h"
 #include "ui/inventory/ReportPrinter.h"
 #include "ui/support/MessageRecorder.h"
@@ -104,6 +106,34 @@ private slots:
                 QCOMPARE(match.next().captured(1).toInt(), expected++);
         }
         QCOMPARE(expected, 1062);
+    }
+
+    // The report's date is written as people of the program's language write it.
+    void theDateFollowsTheProgramsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("German") << u"de"_s << u"8. Dezember 2026"_s;
+        QTest::newRow("French") << u"fr"_s << u"8 décembre 2026"_s;
+    }
+
+    void theDateFollowsTheProgramsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, date);
+        QTranslator catalogue;
+        catalogue.setObjectName(localdates::kCatalogueName);
+        QVERIFY(catalogue.load(u"gaugewright_"_s + language,
+                               QFileInfo(QStringLiteral(GAUGEWRIGHT_PROGRAM))
+                                   .dir()
+                                   .filePath(u"../data/translations"_s)));
+        catalogue.setParent(QCoreApplication::instance());
+        QCoreApplication::installTranslator(&catalogue);
+        CSidingWardDoc document;
+        QTemporaryDir dir;
+        const QStringList pages = PrintToPdf(document, BodyAndScale(), dir);
+        catalogue.setParent(nullptr);
+        QCoreApplication::removeTranslator(&catalogue);
+        QVERIFY(!pages.isEmpty());
+        QVERIFY2(pages[0].contains(date), qPrintable(pages[0]));
     }
 
     void anEmptyInventoryPrintsItsHeadingsOnOnePage() {
