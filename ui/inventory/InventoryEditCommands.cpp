@@ -89,7 +89,7 @@ void CInventoryEditCommands::Delete() {
     if (all)
         DeleteAll();
     else
-        RemoveItem(m_view.CurrentItem(), "Delete");
+        RemoveItem(m_view.CurrentItem(), QT_TRANSLATE_NOOP("Messages", "Delete"));
     if (m_view.Traits().editSounds)
         Sounds().Play(kDeleteSound);
 }
@@ -100,7 +100,7 @@ void CInventoryEditCommands::DeleteAll() {
         CWaitCursor wait;
         // One change for all of them, which one Undo gives back.
         failures = m_view.GetDocument().RemoveItems(m_view.ItemsInViewOrder(), m_view.Sender(),
-                                                    "Delete ALL");
+                                                    QT_TRANSLATE_NOOP("Messages", "Delete ALL"));
     }
     // The boxes wait for the user: the wait cursor must not stand over them.
     for (int failure = 0; failure < failures; ++failure)
@@ -143,7 +143,7 @@ bool CInventoryEditCommands::Cut() {
     // Without a clipboard a cut would only destroy the item.
     if (item == nullptr || !Copy())
         return false;
-    RemoveItem(item, "Cut");
+    RemoveItem(item, QT_TRANSLATE_NOOP("Messages", "Cut"));
     return true;
 }
 
@@ -154,8 +154,9 @@ void CInventoryEditCommands::Paste() {
         return;
     CInventoryChange::ItemList items;
     items.push_back(std::move(item));
-    m_view.GetDocument().Apply(CInventoryChange::Insert("Paste", std::move(items)),
-                               m_view.Sender());
+    m_view.GetDocument().Apply(
+        CInventoryChange::Insert(QT_TRANSLATE_NOOP("Messages", "Paste"), std::move(items)),
+        m_view.Sender());
 }
 
 void CInventoryEditCommands::Find() {
@@ -187,8 +188,9 @@ void CInventoryEditCommands::ChangeAttribute(int attribute) {
     if (keepOrder)
         valuehistory::Record(changed, *item, Today(m_view.ViewServices()));
     m_view.GetDocument().Apply(
-        CInventoryChange::Replace(keepOrder ? "Change Current Value" : "Change Condition", *item,
-                                  std::move(changed)),
+        CInventoryChange::Replace(keepOrder ? QT_TRANSLATE_NOOP("Messages", "Change Current Value")
+                                            : QT_TRANSLATE_NOOP("Messages", "Change Condition"),
+                                  *item, std::move(changed)),
         m_view.Sender());
 }
 

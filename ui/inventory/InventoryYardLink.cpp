@@ -101,12 +101,15 @@ YardItemAnswer CInventoryYardLink::Take(const CYardItem& item, CDocumentView* or
             item.item = *item.previous;
         // The history goes into the values the change holds, so Undo takes it back too.
         valuehistory::Record(finished, item.item, m_today());
-        m_document.Apply(
-            CInventoryChange::Replace("Change in Yard", item.item, std::move(finished)), origin);
+        m_document.Apply(CInventoryChange::Replace(QT_TRANSLATE_NOOP("Messages", "Change in Yard"),
+                                                   item.item, std::move(finished)),
+                         origin);
     } else if (*item.owned != nullptr) {
         CInventoryChange::ItemList items;
         items.push_back(std::move(*item.owned));
-        m_document.Apply(CInventoryChange::Insert("Add from Yard", std::move(items)), origin);
+        m_document.Apply(CInventoryChange::Insert(QT_TRANSLATE_NOOP("Messages", "Add from Yard"),
+                                                  std::move(items)),
+                         origin);
     } else {
         return YardItemAnswer::Refused;
     }

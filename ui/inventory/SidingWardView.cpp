@@ -276,8 +276,11 @@ bool CSidingWardView::CutSelectedItem() {
 
 void CSidingWardView::SortBy(int attribute) {
     CWaitCursor wait;
-    m_document.Apply(CInventoryChange::Sort("Sort by " + m_model->Heading(attribute), attribute),
-                     this);
+    const std::string heading = m_model->Heading(attribute);
+    // Named in the program's language, where the heading lets the name be kept.
+    const std::string name = text::ToBytes(tr("Sort by %1").arg(text::FromBytes(heading)))
+                                 .value_or("Sort by " + heading);
+    m_document.Apply(CInventoryChange::Sort(name, attribute), this);
 }
 
 void CSidingWardView::RunInventoryDetails() {

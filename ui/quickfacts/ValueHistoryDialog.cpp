@@ -170,7 +170,8 @@ bool CValueHistoryDialog::AddValuation(CDate on, const std::string& value,
     changed.SetCurrentValue(value);
     if (valuehistory::Record(changed, *m_item, on, note) != valuehistory::Outcome::Recorded)
         return false;
-    m_document.Apply(CInventoryChange::Replace("Add Valuation", *m_item, std::move(changed)),
+    m_document.Apply(CInventoryChange::Replace(QT_TRANSLATE_NOOP("Messages", "Add Valuation"),
+                                               *m_item, std::move(changed)),
                      m_sender);
     Refresh();
     return true;
