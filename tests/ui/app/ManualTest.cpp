@@ -122,15 +122,17 @@ QStringList SourceFiles(const QStringList& folders) {
 
 // The titles the program's windows give themselves in so many words.
 QMap<QString, QString> DialogTitles() { // title -> source file
+    // A title is a literal as it is or one marked for translation, up to its first
+    // filled-in part.
+    const QString literal =
+        u"(?:QStringLiteral\\(|tr\\(|QCoreApplication::translate\\(\\s*\"[^\"]*\",\\s*|u)\"([^\"]+)\""_s;
     QMap<QString, QString> titles;
     for (const QString& file : SourceFiles({u"ui"_s})) {
         const QString source = ReadText(file);
-        for (const QString& title :
-             Matches(source, u"setWindowTitle\\(\\s*(?:QStringLiteral\\(|u)\"([^\"]+)\""_s))
-            titles[title.trimmed()] = file;
-        for (const QString& title :
-             Matches(source, u"kTitle\\s*=\\s*(?:QStringLiteral\\(|u)\"([^\"]+)\""_s))
-            titles[title.trimmed()] = file;
+        for (const QString& title : Matches(source, u"setWindowTitle\\(\\s*"_s + literal))
+            titles[title.left(title.indexOf(u'%')).trimmed()] = file;
+        for (const QString& title : Matches(source, u"kTitle\\s*=\\s*"_s + literal))
+            titles[title.left(title.indexOf(u'%')).trimmed()] = file;
     }
     return titles;
 }
