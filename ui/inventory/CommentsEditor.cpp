@@ -13,7 +13,7 @@
 CCommentsEditor::CCommentsEditor(const std::string& comments, CMessageSink& messages,
                                  QWidget* parent)
     : QDialog(parent), m_messages(messages) {
-    setWindowTitle(QStringLiteral("Comments"));
+    setWindowTitle(tr("Comments"));
     help::SetHelpPage(this, QStringLiteral("comments-pictures.html#comments"));
     auto* layout = new QVBoxLayout(this);
     m_text = new CCommentsEdit(this);
@@ -22,10 +22,9 @@ CCommentsEditor::CCommentsEditor(const std::string& comments, CMessageSink& mess
     m_text->SetComments(comments);
     layout->addWidget(m_text);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
-    QPushButton* none =
-        buttons->addButton(QStringLiteral("No Comments"), QDialogButtonBox::RejectRole);
+    QPushButton* none = buttons->addButton(tr("No Comments"), QDialogButtonBox::RejectRole);
     none->setObjectName(QStringLiteral("noComments"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -47,6 +46,6 @@ std::optional<std::string> CCommentsEditor::Run(QWidget* parent, const std::stri
 }
 
 void CCommentsEditor::OnRefused(const QString& characters) {
-    m_messages.Show(this, {text::RefusedCharactersMessage(QStringLiteral("comments"), characters),
+    m_messages.Show(this, {text::RefusedCharactersMessage(tr("comments"), characters),
                            captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
 }

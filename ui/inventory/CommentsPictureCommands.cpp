@@ -25,7 +25,9 @@ bool CCommentsPictureCommands::ChangeComments(QWidget* parent, CSidingWardDoc& d
         return false;
     CInventoryElement values = item;
     values.SetComments(std::move(*edited));
-    document.Apply(CInventoryChange::Replace("Change Comments", item, std::move(values)), sender);
+    document.Apply(CInventoryChange::Replace(QT_TRANSLATE_NOOP("Messages", "Change Comments"), item,
+                                             std::move(values)),
+                   sender);
     return true;
 }
 
@@ -38,6 +40,8 @@ bool CCommentsPictureCommands::ChangePicture(QWidget* parent, CSidingWardDoc& do
         return false;
     CInventoryElement values = item;
     values.SetPicture(std::move(*chosen));
-    document.Apply(CInventoryChange::Replace("Change Picture", item, std::move(values)), sender);
+    document.Apply(CInventoryChange::Replace(QT_TRANSLATE_NOOP("Messages", "Change Picture"), item,
+                                             std::move(values)),
+                   sender);
     return true;
 }

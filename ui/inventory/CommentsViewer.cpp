@@ -10,7 +10,7 @@
 #include "ui/inventory/CommentsEdit.h"
 
 CCommentsViewer::CCommentsViewer(const CInventoryElement& item, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Comments for ") + text::FromBytes(item.GetBodyClassification()));
+    setWindowTitle(tr("Comments for %1").arg(text::FromBytes(item.GetBodyClassification())));
     help::SetHelpPage(this, QStringLiteral("comments-pictures.html#comments"));
     auto* layout = new QVBoxLayout(this);
     m_text = new CCommentsEdit(this);
@@ -20,7 +20,7 @@ CCommentsViewer::CCommentsViewer(const CInventoryElement& item, QWidget* parent)
     m_text->SetComments(item.GetComments());
     layout->addWidget(m_text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     // OK has the focus so that Enter closes the viewer.

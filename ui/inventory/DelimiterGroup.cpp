@@ -12,10 +12,9 @@
 #include "ui/common/TypedText.h"
 
 CDelimiterGroup::CDelimiterGroup(const QString& title, QWidget* parent)
-    : QGroupBox(title, parent), m_tab(new QCheckBox(QStringLiteral("Tab"), this)),
-      m_semicolon(new QCheckBox(QStringLiteral("Semicolon"), this)),
-      m_comma(new QCheckBox(QStringLiteral("Comma"), this)),
-      m_other(new QCheckBox(QStringLiteral("Other"), this)), m_otherText(new QLineEdit(this)) {
+    : QGroupBox(title, parent), m_tab(new QCheckBox(tr("Tab"), this)),
+      m_semicolon(new QCheckBox(tr("Semicolon"), this)), m_comma(new QCheckBox(tr("Comma"), this)),
+      m_other(new QCheckBox(tr("Other"), this)), m_otherText(new QLineEdit(this)) {
     m_tab->setObjectName(QStringLiteral("tab"));
     m_semicolon->setObjectName(QStringLiteral("semicolon"));
     m_comma->setObjectName(QStringLiteral("comma"));
@@ -39,8 +38,8 @@ std::optional<std::string> CDelimiterGroup::Delimiter(QWidget* parent,
     choice.comma = m_comma->isChecked();
     choice.other = m_other->isChecked();
     if (choice.other) {
-        const std::optional<std::string> typed = typedtext::BytesOrRefuse(
-            parent, m_otherText->text(), QStringLiteral("delimiter"), messages);
+        const std::optional<std::string> typed =
+            typedtext::BytesOrRefuse(parent, m_otherText->text(), tr("delimiter"), messages);
         if (!typed)
             return std::nullopt;
         choice.otherText = *typed;
@@ -49,12 +48,11 @@ std::optional<std::string> CDelimiterGroup::Delimiter(QWidget* parent,
 }
 
 QString CDelimiterGroup::QuotedBoxText() {
-    return QStringLiteral("Quote values (spreadsheet CSV)");
+    return tr("Quote values (spreadsheet CSV)");
 }
 
 QStringList CDelimiterGroup::TextFileFilters() {
-    return {QStringLiteral("Text and CSV files (*.txt *.csv *.tsv)"),
-            QStringLiteral("All Files(*.*) (*)")};
+    return {tr("Text and CSV files (*.txt *.csv *.tsv)"), tr("All Files(*.*) (*)")};
 }
 
 bool CDelimiterGroup::QuotedDelimiterAllowed(QWidget* parent, const std::string& delimiter,

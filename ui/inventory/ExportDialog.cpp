@@ -13,12 +13,12 @@
 CExportDialog::CExportDialog(CMessageSink& messages, CFileChooser& files, QWidget* parent,
                              const QString& folder)
     : QDialog(parent), m_messages(messages), m_files(files),
-      m_delimiters(new CDelimiterGroup(QStringLiteral("Field Delimiters"), this)),
-      m_names(new QCheckBox(QStringLiteral("Include Field Names"), this)),
+      m_delimiters(new CDelimiterGroup(tr("Field Delimiters"), this)),
+      m_names(new QCheckBox(tr("Include Field Names"), this)),
       m_quoted(new QCheckBox(CDelimiterGroup::QuotedBoxText(), this)),
       m_encoding(CDelimiterGroup::MakeEncodingBox(TextEncoding::Windows1252, this)),
       m_folder(folder) {
-    setWindowTitle(QStringLiteral("Export Inventory"));
+    setWindowTitle(tr("Export Inventory"));
     help::SetHelpPage(this, QStringLiteral("export.html#export"));
     m_names->setObjectName(QStringLiteral("names"));
     m_names->setChecked(true);
@@ -31,7 +31,7 @@ CExportDialog::CExportDialog(CMessageSink& messages, CFileChooser& files, QWidge
     layout->addWidget(m_names);
     layout->addWidget(m_quoted);
     auto* encoding = new QFormLayout;
-    encoding->addRow(QStringLiteral("&Encoding:"), m_encoding);
+    encoding->addRow(tr("&Encoding:"), m_encoding);
     layout->addLayout(encoding);
     layout->addWidget(buttons);
 }
@@ -55,8 +55,8 @@ void CExportDialog::accept() {
     if (Quoted() && !CDelimiterGroup::QuotedDelimiterAllowed(this, *delimiter, m_messages))
         return;
     const std::optional<QString> path = m_files.ChooseFileToSaveTitled(
-        this, QStringLiteral("Save As Gaugewright Inventory Export File"),
-        CDelimiterGroup::TextFileFilters(), QStringLiteral("txt"), m_folder);
+        this, tr("Save As Gaugewright Inventory Export File"), CDelimiterGroup::TextFileFilters(),
+        QStringLiteral("txt"), m_folder);
     if (!path)
         return;
     m_delimiter = *delimiter;

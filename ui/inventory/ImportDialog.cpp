@@ -45,16 +45,16 @@ CImportDialog::CImportDialog(const Headings& headings, CMessageSink& messages, C
     : QDialog(parent), m_messages(messages), m_files(files), m_folder(folder),
       m_available(MakeList(QStringLiteral("available"), this)),
       m_selected(MakeList(QStringLiteral("selected"), this)),
-      m_add(MakeButton(QStringLiteral("Add -->"), QStringLiteral("add"), this)),
-      m_addAll(MakeButton(QStringLiteral("Add All -->"), QStringLiteral("addAll"), this)),
-      m_remove(MakeButton(QStringLiteral("<-- Remove"), QStringLiteral("remove"), this)),
-      m_removeAll(MakeButton(QStringLiteral("<-- Remove All"), QStringLiteral("removeAll"), this)),
-      m_moveUp(MakeButton(QStringLiteral("Move Up"), QStringLiteral("moveUp"), this)),
-      m_moveDown(MakeButton(QStringLiteral("Move Down"), QStringLiteral("moveDown"), this)),
-      m_delimiters(new CDelimiterGroup(QStringLiteral("Field Separators"), this)),
-      m_names(new QCheckBox(QStringLiteral("First record contains Field Names"), this)),
+      m_add(MakeButton(tr("Add -->"), QStringLiteral("add"), this)),
+      m_addAll(MakeButton(tr("Add All -->"), QStringLiteral("addAll"), this)),
+      m_remove(MakeButton(tr("<-- Remove"), QStringLiteral("remove"), this)),
+      m_removeAll(MakeButton(tr("<-- Remove All"), QStringLiteral("removeAll"), this)),
+      m_moveUp(MakeButton(tr("Move Up"), QStringLiteral("moveUp"), this)),
+      m_moveDown(MakeButton(tr("Move Down"), QStringLiteral("moveDown"), this)),
+      m_delimiters(new CDelimiterGroup(tr("Field Separators"), this)),
+      m_names(new QCheckBox(tr("First record contains Field Names"), this)),
       m_quoted(new QCheckBox(CDelimiterGroup::QuotedBoxText(), this)) {
-    setWindowTitle(QStringLiteral("Import Inventory"));
+    setWindowTitle(tr("Import Inventory"));
     help::SetHelpPage(this, QStringLiteral("import.html#import"));
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         auto* entry = new QListWidgetItem(
@@ -71,8 +71,8 @@ CImportDialog::CImportDialog(const Headings& headings, CMessageSink& messages, C
         moves->addWidget(button);
     moves->addStretch();
     auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(QStringLiteral("Available Inventory Fields"), this), 0, 0);
-    lists->addWidget(new QLabel(QStringLiteral("Selected Field Order of Import File"), this), 0, 2);
+    lists->addWidget(new QLabel(tr("Available Inventory Fields"), this), 0, 0);
+    lists->addWidget(new QLabel(tr("Selected Field Order of Import File"), this), 0, 2);
     lists->addWidget(m_available, 1, 0);
     lists->addLayout(moves, 1, 1);
     lists->addWidget(m_selected, 1, 2);
@@ -186,7 +186,7 @@ void CImportDialog::accept() {
     if (quoted && !CDelimiterGroup::QuotedDelimiterAllowed(this, *delimiter, m_messages))
         return;
     const std::optional<QString> path = m_files.ChooseFileToOpenTitled(
-        this, QStringLiteral("Please choose a Gaugewright Inventory Import File"),
+        this, tr("Please choose a Gaugewright Inventory Import File"),
         CDelimiterGroup::TextFileFilters(), QStringLiteral("txt"), m_folder);
     if (!path)
         return;

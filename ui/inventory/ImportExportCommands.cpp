@@ -1,5 +1,6 @@
 #include "ui/inventory/ImportExportCommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -35,7 +36,8 @@ CImportDialog::Headings HeadingsOf(const CSidingWardDoc& document) {
 }
 
 QString ItemsText(std::size_t count) {
-    return count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(count);
+    return count == 1 ? QCoreApplication::translate("CImportExportCommands", "1 item")
+                      : QCoreApplication::translate("CImportExportCommands", "%1 items").arg(count);
 }
 
 // The status bar of the main window that parent is in, when it has one.
@@ -75,15 +77,16 @@ void CImportExportCommands::Export(QWidget* parent, const CSidingWardDoc& docume
                          MessageIcon::Warning, MessageButtons::Ok});
         return;
     }
-    ShowStatus(parent, QStringLiteral("Exported %1 to %2.")
+    ShowStatus(parent, QCoreApplication::translate("CImportExportCommands", "Exported %1 to %2.")
                            .arg(ItemsText(document.GetItems().size()),
                                 QDir::toNativeSeparators(dialog.Path())));
 }
 
 QString CImportExportCommands::RewrittenText(std::size_t added, std::size_t rewritten) {
-    return QStringLiteral("The import added %1. %2 of their Purchase Price and Current Value "
-                          "texts were plain numbers and are stored as money texts "
-                          "(125 as 125.00).")
+    return QCoreApplication::translate("CImportExportCommands",
+                                       "The import added %1. %2 of their Purchase Price and "
+                                       "Current Value texts were plain numbers and are stored "
+                                       "as money texts (125 as 125.00).")
         .arg(ItemsText(added))
         .arg(rewritten);
 }
@@ -130,7 +133,7 @@ bool CImportExportCommands::Import(QWidget* parent, CSidingWardDoc& document, CD
     switch (result.outcome) {
     case ImportOutcome::Imported:
         ShowStatus(parent,
-                   QStringLiteral("Imported %1 from %2.")
+                   QCoreApplication::translate("CImportExportCommands", "Imported %1 from %2.")
                        .arg(ItemsText(result.added), QDir::toNativeSeparators(request.path)));
         if (result.rewritten > 0)
             m_messages.Show(parent,

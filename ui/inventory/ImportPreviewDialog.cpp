@@ -21,12 +21,12 @@ CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
                                            Reader reread, TextEncoding encoding)
     : QDialog(parent), m_headings(headings), m_reread(std::move(reread)),
       m_summary(new QLabel(this)), m_table(new QTableWidget(this)),
-      m_legend(new QLabel(QStringLiteral("Marked records end before every field was read: the "
-                                         "fields shown as \"%1\" stay empty.")
+      m_legend(new QLabel(tr("Marked records end before every field was read: the "
+                             "fields shown as \"%1\" stay empty.")
                               .arg(NotReadText()),
                           this)),
       m_encoding(CDelimiterGroup::MakeEncodingBox(encoding, this)) {
-    setWindowTitle(QStringLiteral("Import Preview"));
+    setWindowTitle(tr("Import Preview"));
     help::SetHelpPage(this, QStringLiteral("import.html#preview"));
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setWordWrap(true);
@@ -37,10 +37,10 @@ CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
     m_encoding->setEnabled(static_cast<bool>(m_reread));
 
     auto* buttons = new QDialogButtonBox(this);
-    m_import = buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
+    m_import = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
     m_import->setObjectName(QStringLiteral("import"));
     m_import->setDefault(true);
-    buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::RejectRole)
+    buttons->addButton(tr("Back"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("back"));
     help::AddHelpButton(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -52,7 +52,7 @@ CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
 
     auto* choice = new QFormLayout;
     choice->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    choice->addRow(QStringLiteral("&Encoding of the file:"), m_encoding);
+    choice->addRow(tr("&Encoding of the file:"), m_encoding);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addWidget(m_summary);
@@ -86,7 +86,7 @@ void CImportPreviewDialog::Show(const CImportPreview& preview) {
         if (record.cutShort) {
             anyCutShort = true;
             header->setIcon(cutShort);
-            header->setToolTip(QStringLiteral("This record ends before every field was read."));
+            header->setToolTip(tr("This record ends before every field was read."));
         }
         m_table->setVerticalHeaderItem(line, header);
         for (int column = 0; column < m_headings.size(); ++column) {
@@ -109,11 +109,8 @@ void CImportPreviewDialog::Show(const CImportPreview& preview) {
 }
 
 QString CImportPreviewDialog::SummaryText(std::size_t count, std::size_t shown) {
-    const QString items =
-        count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(count);
+    const QString items = count == 1 ? tr("1 item") : tr("%1 items").arg(count);
     if (shown == count)
-        return QStringLiteral("The import will add %1, read as shown:").arg(items);
-    return QStringLiteral("The import will add %1. The first %2 records, read as shown:")
-        .arg(items)
-        .arg(shown);
+        return tr("The import will add %1, read as shown:").arg(items);
+    return tr("The import will add %1. The first %2 records, read as shown:").arg(items).arg(shown);
 }

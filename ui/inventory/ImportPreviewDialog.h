@@ -42,7 +42,7 @@ public:
 
     // The summary line for a number of items.
     static QString SummaryText(std::size_t count, std::size_t shown);
-    static QString NotReadText() { return QStringLiteral("(not read)"); }
+    static QString NotReadText() { return tr("(not read)"); }
 
 private:
     void Show(const CImportPreview& preview);

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -57,6 +58,15 @@ QString DateText(const CDate& date) {
     return localdates::DayText(date);
 }
 
+// A group's or an attribute's text after its heading.
+QString Labelled(const QString& heading, const QString& value) {
+    return QCoreApplication::translate("CInsuranceReport", "%1: %2").arg(heading, value);
+}
+
+QString Blank() {
+    return QCoreApplication::translate("CInsuranceReport", "(blank)");
+}
+
 QFont Font(qreal points, bool bold = false) {
     QFont font;
     // Without ligatures, so that a search or a copy of the PDF's text finds the
@@ -100,7 +110,9 @@ public:
         m_painter->drawText(
             QRectF(0, m_body.bottom(), page.width(), page.height() - m_body.bottom()),
             Qt::AlignHCenter | Qt::AlignBottom,
-            QStringLiteral("Page %1 of %2").arg(m_page).arg(m_pageCount));
+            QCoreApplication::translate("CInsuranceReport", "Page %1 of %2")
+                .arg(m_page)
+                .arg(m_pageCount));
     }
 
     // Starts a page unless height fits below what is there.
@@ -232,41 +244,57 @@ bool CInsuranceReport::Print(QPrinter& printer) {
         // The cover.
         out.NewPage();
         out.Space(out.Dpi());
-        out.Paragraph(QStringLiteral("Collection Inventory for Insurance"), Font(22, true));
+        out.Paragraph(
+            QCoreApplication::translate("CInsuranceReport", "Collection Inventory for Insurance"),
+            Font(22, true));
         out.Paragraph(title, Font(14));
         out.Space(line * 2);
-        out.Paragraph(QStringLiteral("Owner: ") + m_options.owner, body);
+        out.Paragraph(
+            QCoreApplication::translate("CInsuranceReport", "Owner: %1").arg(m_options.owner),
+            body);
         if (!m_options.address.isEmpty())
             out.Paragraph(m_options.address, body, out.Dpi() / 2);
         if (!m_options.policy.isEmpty())
-            out.Paragraph(QStringLiteral("Policy number: ") + m_options.policy, body);
+            out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Policy number: %1")
+                              .arg(m_options.policy),
+                          body);
         out.Paragraph(QStringLiteral("Date: ") + DateText(m_date), body);
         out.Space(line);
-        out.Paragraph(QStringLiteral("Number of items: %1").arg(m_document.GetItemCount()), body);
-        out.Paragraph(QStringLiteral("Total current value: ") + Money(all.current), body);
-        out.Paragraph(QStringLiteral("Total purchase price: ") + Money(all.purchase), body);
+        out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Number of items: %1")
+                          .arg(m_document.GetItemCount()),
+                      body);
+        out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Total current value: %1")
+                          .arg(Money(all.current)),
+                      body);
+        out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Total purchase price: %1")
+                          .arg(Money(all.purchase)),
+                      body);
 
         // The totals per group.
         out.NewPage();
-        out.Paragraph(QStringLiteral("Summary by ") + text::FromBytes(headings[groupBy]),
+        out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Summary by %1")
+                          .arg(text::FromBytes(headings[groupBy])),
                       Font(14, true));
         out.Space(line);
         const std::vector<qreal> edges{0, 0.5, 0.62, 0.81};
         const std::vector<bool> numbers{false, true, true, true};
-        out.Row({text::FromBytes(headings[groupBy]), QStringLiteral("Items"),
-                 QStringLiteral("Purchase Price"), QStringLiteral("Current Value")},
+        out.Row({text::FromBytes(headings[groupBy]),
+                 QCoreApplication::translate("CInsuranceReport", "Items"),
+                 QCoreApplication::translate("CInsuranceReport", "Purchase Price"),
+                 QCoreApplication::translate("CInsuranceReport", "Current Value")},
                 bold, edges, numbers);
         for (const auto& [key, items] : groups) {
             Totals group;
             for (const CInventoryElement* item : items)
                 group.Add(*item);
-            out.Row({key.empty() ? QStringLiteral("(blank)") : text::FromBytes(key),
-                     QString::number(items.size()), Money(group.purchase), Money(group.current)},
+            out.Row({key.empty() ? Blank() : text::FromBytes(key), QString::number(items.size()),
+                     Money(group.purchase), Money(group.current)},
                     body, edges, numbers);
         }
         out.Space(line / 2);
-        out.Row({QStringLiteral("Total"), QString::number(m_document.GetItemCount()),
-                 Money(all.purchase), Money(all.current)},
+        out.Row({QCoreApplication::translate("CInsuranceReport", "Total"),
+                 QString::number(m_document.GetItemCount()), Money(all.purchase),
+                 Money(all.current)},
                 bold, edges, numbers);
 
         // The items.
@@ -279,15 +307,15 @@ bool CInsuranceReport::Print(QPrinter& printer) {
             // A group's heading stays with its first item.
             out.Ensure(line * 20);
             out.Space(line);
-            out.Paragraph(text::FromBytes(headings[groupBy]) + QStringLiteral(": ") +
-                              (key.empty() ? QStringLiteral("(blank)") : text::FromBytes(key)),
+            out.Paragraph(Labelled(text::FromBytes(headings[groupBy]),
+                                   key.empty() ? Blank() : text::FromBytes(key)),
                           Font(14, true));
             for (const CInventoryElement* item : items) {
                 ++number;
                 QStringList attributes;
                 for (int a = 0; a < kAttributeCount; ++a)
-                    attributes << text::FromBytes(headings[a]) + QStringLiteral(": ") +
-                                      text::FromBytes(item->GetAttributeText(a));
+                    attributes << Labelled(text::FromBytes(headings[a]),
+                                           text::FromBytes(item->GetAttributeText(a)));
                 attributes << QStringLiteral("Entry date: ") +
                                   DateText({item->GetEntryYear(), item->GetEntryMonth(),
                                             item->GetEntryDay()});
@@ -300,25 +328,29 @@ bool CInsuranceReport::Print(QPrinter& printer) {
                 const qreal imageHeight = pixels.isEmpty() ? line : printed.height();
                 out.Ensure(line * 2 + std::max(factsHeight, imageHeight));
                 out.Space(line);
-                out.Paragraph(QStringLiteral("Item %1").arg(number), bold);
+                out.Paragraph(
+                    QCoreApplication::translate("CInsuranceReport", "Item %1").arg(number), bold);
                 const qreal top = out.Y();
                 if (withPictures && out.Painter()) {
                     const QImage image = pixels.isEmpty() ? QImage() : PictureOf(*item);
                     if (image.isNull())
-                        out.Painter()->drawText(QRectF(0, top, pictureWidth, line),
-                                                QStringLiteral("no picture"));
+                        out.Painter()->drawText(
+                            QRectF(0, top, pictureWidth, line),
+                            QCoreApplication::translate("CInsuranceReport", "no picture"));
                     else
                         out.Painter()->drawImage(QRectF(QPointF(0, top), printed), image);
                 }
                 out.Paragraph(facts, body, textLeft);
                 out.Skip(top + imageHeight);
                 if (m_options.comments && !item->GetComments().empty()) {
-                    out.Paragraph(QStringLiteral("Comments:"), bold);
+                    out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Comments:"),
+                                  bold);
                     out.Paragraph(text::FromBytes(item->GetComments()), body, out.Dpi() / 4);
                 }
                 const valuehistory::Parsed history = valuehistory::Parse(item->GetReservedText1());
                 if (!history.entries.empty()) {
-                    out.Paragraph(QStringLiteral("Value history:"), bold);
+                    out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Value history:"),
+                                  bold);
                     for (const valuehistory::Entry& entry : history.entries)
                         out.Row({text::FromBytes(valuehistory::IsoDate(entry.date).value_or("")),
                                  text::FromBytes(entry.value), text::FromBytes(entry.note)},
@@ -329,16 +361,23 @@ bool CInsuranceReport::Print(QPrinter& printer) {
 
         // The declaration.
         out.NewPage();
-        out.Paragraph(QStringLiteral("Declaration"), Font(14, true));
+        out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Declaration"),
+                      Font(14, true));
         out.Space(line);
-        out.Paragraph(QStringLiteral("I declare that this inventory of %1 items is true and "
-                                     "complete to the best of my knowledge.")
-                          .arg(m_document.GetItemCount()),
-                      body);
+        out.Paragraph(
+            QCoreApplication::translate("CInsuranceReport",
+                                        "I declare that this inventory of %1 items is true and "
+                                        "complete to the best of my knowledge.")
+                .arg(m_document.GetItemCount()),
+            body);
         out.Space(line * 4);
-        out.Paragraph(QStringLiteral("Signature: ______________________________"), body);
+        out.Paragraph(QCoreApplication::translate("CInsuranceReport",
+                                                  "Signature: ______________________________"),
+                      body);
         out.Space(line * 3);
-        out.Paragraph(QStringLiteral("Date: ______________________________"), body);
+        out.Paragraph(
+            QCoreApplication::translate("CInsuranceReport", "Date: ______________________________"),
+            body);
     };
 
     Composer measure(printer, nullptr, title, 0);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -26,9 +27,9 @@ CInsuranceReportDialog::CInsuranceReportDialog(QWidget* parent,
     : QDialog(parent), m_owner(new QLineEdit(options.owner, this)),
       m_address(new QPlainTextEdit(options.address, this)),
       m_policy(new QLineEdit(options.policy, this)), m_groupBy(new QComboBox(this)),
-      m_pictures(new QCheckBox(QStringLiteral("Include &pictures"), this)),
-      m_comments(new QCheckBox(QStringLiteral("Include &comments"), this)) {
-    setWindowTitle(QStringLiteral("Insurance Report"));
+      m_pictures(new QCheckBox(tr("Include &pictures"), this)),
+      m_comments(new QCheckBox(tr("Include &comments"), this)) {
+    setWindowTitle(tr("Insurance Report"));
     help::SetHelpPage(this, QStringLiteral("insurance-report.html#insurance-report"));
     for (const std::string& heading : headings)
         m_groupBy->addItem(text::FromBytes(heading));
@@ -43,10 +44,10 @@ CInsuranceReportDialog::CInsuranceReportDialog(QWidget* parent,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Owner's &name:"), m_owner);
-    form->addRow(QStringLiteral("&Address:"), m_address);
-    form->addRow(QStringLiteral("P&olicy number:"), m_policy);
-    form->addRow(QStringLiteral("&Group by:"), m_groupBy);
+    form->addRow(tr("Owner's &name:"), m_owner);
+    form->addRow(tr("&Address:"), m_address);
+    form->addRow(tr("P&olicy number:"), m_policy);
+    form->addRow(tr("&Group by:"), m_groupBy);
     form->addRow(m_pictures);
     form->addRow(m_comments);
     form->addRow(buttons);
@@ -82,7 +83,8 @@ void CInsuranceReportCommands::Run(QWidget* parent, const CSidingWardDoc& docume
     m_settings.SetInsuranceOwner({options.owner, options.address});
 
     const std::optional<QString> chosen = m_files.ChooseFileToSaveTitled(
-        parent, QStringLiteral("Insurance Report"), {QStringLiteral("PDF Files (*.pdf)")},
+        parent, QCoreApplication::translate("CInsuranceReportCommands", "Insurance Report"),
+        {QCoreApplication::translate("CInsuranceReportCommands", "PDF Files (*.pdf)")},
         QStringLiteral("pdf"));
     if (!chosen)
         return;
@@ -98,7 +100,9 @@ void CInsuranceReportCommands::Run(QWidget* parent, const CSidingWardDoc& docume
             printtofile::Print(printer, [&](QPrinter& target) { return report.Print(target); });
     }
     if (printed.painterFailed)
-        m_messages.Show(parent, {QStringLiteral("The report cannot be written to %1.").arg(*chosen),
+        m_messages.Show(parent, {QCoreApplication::translate("CInsuranceReportCommands",
+                                                             "The report cannot be written to %1.")
+                                     .arg(*chosen),
                                  captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
     else if (!printed.file.Succeeded())
         m_messages.Show(parent, {QString::fromStdString(printed.file.message), captions::Error(),

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include <QCoreApplication>
+
 #include "model/core/Catalogue.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/CommandIds.h"
@@ -149,11 +151,11 @@ const std::vector<Command>& CommandTable() {
     using View = CInventoryEditTarget;
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
     const auto shift = [](Qt::Key key) { return QKeySequence(Qt::SHIFT | key); };
-    // The menu text that names the heading of an attribute.
-    const auto headed = [](const QString& prefix, int attribute) {
-        return [prefix, attribute](const View& view) {
-            return prefix +
-                   MenuText(CInventoryEditCommands::Heading(view.GetDocument(), attribute));
+    // The menu text that names the heading of an attribute; pattern holds it as %1.
+    const auto headed = [](const QString& pattern, int attribute) {
+        return [pattern, attribute](const View& view) {
+            return pattern.arg(
+                MenuText(CInventoryEditCommands::Heading(view.GetDocument(), attribute)));
         };
     };
     const auto fixed = [](const QString& text) { return [text](const View&) { return text; }; };
@@ -175,8 +177,8 @@ const std::vector<Command>& CommandTable() {
     static const std::vector<Command> table = [&] {
         std::vector<Command> commands = {
             {{FilePrint,
-              u"&Print...\tCtrl+P"_s,
-              u"Print the active document\nPrint"_s,
+              QCoreApplication::translate("Commands", "&Print...\tCtrl+P"),
+              QCoreApplication::translate("Commands", "Print the active document\nPrint"),
               ToolbarIcon(u"print"_s),
               {ctrl(Qt::Key_P)}},
              Rule::Always,
@@ -186,7 +188,8 @@ const std::vector<Command>& CommandTable() {
              },
              {},
              Service::Printing},
-            {{FilePrintPreview, u"Print Pre&view"_s, u"Display full pages\nPrint Preview"_s},
+            {{FilePrintPreview, QCoreApplication::translate("Commands", "Print Pre&view"),
+              QCoreApplication::translate("Commands", "Display full pages\nPrint Preview")},
              Rule::Always,
              [](View& view) {
                  view.ViewServices().printing->Preview(view.Window(), view.GetDocument(),
@@ -194,25 +197,29 @@ const std::vector<Command>& CommandTable() {
              },
              {},
              Service::Printing},
-            {{InsuranceReport, u"&Insurance Report..."_s,
-              u"Write the inventory for an insurer as a PDF file\nInsurance Report"_s},
+            {{InsuranceReport, QCoreApplication::translate("Commands", "&Insurance Report..."),
+              QCoreApplication::translate(
+                  "Commands",
+                  "Write the inventory for an insurer as a PDF file\nInsurance Report")},
              Rule::Always,
              [](View& view) {
                  view.ViewServices().insurance->Run(view.Window(), view.GetDocument());
              },
              {},
              Service::Insurance},
-            {{ExportInventory, u"&Export Inventory"_s,
-              u"Write the inventory to a delimited text file\nExport Inventory"_s},
+            {{ExportInventory, QCoreApplication::translate("Commands", "&Export Inventory"),
+              QCoreApplication::translate(
+                  "Commands", "Write the inventory to a delimited text file\nExport Inventory")},
              Rule::Items,
              [](View& view) {
                  view.ViewServices().importExport->Export(view.Window(), view.GetDocument());
              },
              {},
              Service::ImportExport},
-            {{ImportInventory, u"&Import Inventory"_s,
-              u"Read the items of a delimited text file into the empty inventory\n"
-              u"Import Inventory"_s},
+            {{ImportInventory, QCoreApplication::translate("Commands", "&Import Inventory"),
+              QCoreApplication::translate(
+                  "Commands", "Read the items of a delimited text file into the empty inventory\n"
+                              "Import Inventory")},
              Rule::Empty,
              [](View& view) {
                  view.ViewServices().importExport->Import(
@@ -222,56 +229,64 @@ const std::vector<Command>& CommandTable() {
              Service::ImportExport},
 
             {{EditCut,
-              u"Cu&t\tCtrl+X"_s,
-              u"Cut the selected item and put it on the Clipboard\nCut"_s,
+              QCoreApplication::translate("Commands", "Cu&t\tCtrl+X"),
+              QCoreApplication::translate("Commands",
+                                          "Cut the selected item and put it on the Clipboard\nCut"),
               ToolbarIcon(u"cut"_s),
               {ctrl(Qt::Key_X), shift(Qt::Key_Delete)}},
              Rule::Selected,
              editing(&CInventoryEditCommands::Cut)},
             {{EditCopy,
-              u"&Copy\tCtrl+C"_s,
-              u"Copy the selected item and put it on the Clipboard\nCopy"_s,
+              QCoreApplication::translate("Commands", "&Copy\tCtrl+C"),
+              QCoreApplication::translate(
+                  "Commands", "Copy the selected item and put it on the Clipboard\nCopy"),
               ToolbarIcon(u"copy"_s),
               {ctrl(Qt::Key_C), ctrl(Qt::Key_Insert)}},
              Rule::Selected,
              editing(&CInventoryEditCommands::Copy)},
             {{EditPaste,
-              u"&Paste\tCtrl+V"_s,
-              u"Insert the item on the Clipboard\nPaste"_s,
+              QCoreApplication::translate("Commands", "&Paste\tCtrl+V"),
+              QCoreApplication::translate("Commands", "Insert the item on the Clipboard\nPaste"),
               ToolbarIcon(u"paste"_s),
               {ctrl(Qt::Key_V), shift(Qt::Key_Insert)}},
              Rule::Clipboard,
              editing(&CInventoryEditCommands::Paste)},
             {{EditFind,
-              u"&Find\tCtrl+F"_s,
-              u"Find an item by its text\nFind"_s,
+              QCoreApplication::translate("Commands", "&Find\tCtrl+F"),
+              QCoreApplication::translate("Commands", "Find an item by its text\nFind"),
               ToolbarIcon(u"find"_s),
               {ctrl(Qt::Key_F)}},
              Rule::Items,
              editing(&CInventoryEditCommands::Find)},
             {{EditDelete,
-              u"&Delete\tCtrl+Del"_s,
-              u"Delete the selected item\nDelete"_s,
+              QCoreApplication::translate("Commands", "&Delete\tCtrl+Del"),
+              QCoreApplication::translate("Commands", "Delete the selected item\nDelete"),
               ToolbarIcon(u"delete"_s),
               {ctrl(Qt::Key_Delete)}},
              Rule::SelectedAndItems,
              editing(&CInventoryEditCommands::Delete)},
 
-            {{ExpandInventory, u"&Expand Inventory"_s,
-              u"Show the details of every item\nExpand Inventory"_s, ToolbarIcon(u"expand"_s)},
+            {{ExpandInventory, QCoreApplication::translate("Commands", "&Expand Inventory"),
+              QCoreApplication::translate("Commands",
+                                          "Show the details of every item\nExpand Inventory"),
+              ToolbarIcon(u"expand"_s)},
              Rule::Expands,
              [](View& view) { view.ExpandAll(); }},
-            {{CollapseInventory, u"&Collapse Inventory"_s,
-              u"Hide the details of every item\nCollapse Inventory"_s, ToolbarIcon(u"collapse"_s)},
+            {{CollapseInventory, QCoreApplication::translate("Commands", "&Collapse Inventory"),
+              QCoreApplication::translate("Commands",
+                                          "Hide the details of every item\nCollapse Inventory"),
+              ToolbarIcon(u"collapse"_s)},
              Rule::Expands,
              [](View& view) { view.CollapseAll(); }},
-            {{InventoryDetails, u"&Inventory Details..."_s,
-              u"Choose the details shown for every item\nInventory Details"_s},
+            {{InventoryDetails, QCoreApplication::translate("Commands", "&Inventory Details..."),
+              QCoreApplication::translate(
+                  "Commands", "Choose the details shown for every item\nInventory Details")},
              Rule::Always,
              [](View& view) { view.RunInventoryDetails(); }},
             {{ShowPictures,
-              u"Show &Pictures"_s,
-              u"Show a thumbnail of each item's picture in the list\nShow Pictures"_s,
+              QCoreApplication::translate("Commands", "Show &Pictures"),
+              QCoreApplication::translate(
+                  "Commands", "Show a thumbnail of each item's picture in the list\nShow Pictures"),
               {},
               {},
               true},
@@ -281,9 +296,10 @@ const std::vector<Command>& CommandTable() {
              Service::Thumbnails,
              [](const View& view) { return view.PicturesShown(); }},
 
-            {{SendToYard, u"&Send to Classification Yard"_s,
-              u"Send the selected item to the Classification Yard for changes\n"
-              u"Send to Classification Yard"_s,
+            {{SendToYard, QCoreApplication::translate("Commands", "&Send to Classification Yard"),
+              QCoreApplication::translate(
+                  "Commands", "Send the selected item to the Classification Yard for changes\n"
+                              "Send to Classification Yard"),
               ToolbarIcon(u"send-to-yard"_s)},
              Rule::SelectedYardIdle,
              [](View& view) {
@@ -292,8 +308,9 @@ const std::vector<Command>& CommandTable() {
              }},
             // Build is the yard's command; this window hands the build to the yard.
             {{BuildItem}, Rule::YardIdle, [](View& view) { view.YardLink().StartBuild(); }},
-            {{ViewItemComments, u"&View Item Comments"_s,
-              u"Show the comments of the selected item\nView Item Comments"_s,
+            {{ViewItemComments, QCoreApplication::translate("Commands", "&View Item Comments"),
+              QCoreApplication::translate(
+                  "Commands", "Show the comments of the selected item\nView Item Comments"),
               ToolbarIcon(u"view-comments"_s)},
              Rule::SelectedComments,
              [](View& view) {
@@ -305,13 +322,14 @@ const std::vector<Command>& CommandTable() {
              {},
              Service::CommentsPictures},
             {{ViewItemPicture,
-              u"View Item &Picture"_s,
-              u"Show the picture of the selected item\nView Item Picture"_s,
+              QCoreApplication::translate("Commands", "View Item &Picture"),
+              QCoreApplication::translate(
+                  "Commands", "Show the picture of the selected item\nView Item Picture"),
               {},
               {},
               false,
               true,
-              u"V&iew Item Picture"_s},
+              QCoreApplication::translate("Commands", "V&iew Item Picture")},
              Rule::SelectedPicture,
              [](View& view) {
                  WithItem(view, [&view](CCommentsPictureCommands& commands,
@@ -321,24 +339,29 @@ const std::vector<Command>& CommandTable() {
              },
              {},
              Service::CommentsPictures},
-            {{IntegrityCheck, u"&Integrity Check"_s,
-              u"Check the item, or every item, against the Classification Yard\n"
-              u"Integrity Check"_s},
+            {{IntegrityCheck, QCoreApplication::translate("Commands", "&Integrity Check"),
+              QCoreApplication::translate(
+                  "Commands", "Check the item, or every item, against the Classification Yard\n"
+                              "Integrity Check")},
              Rule::SelectedAndItems,
              editing(&CInventoryEditCommands::IntegrityCheck)},
 
-            {{ChangeCondition, u"C&hange Condition"_s,
-              u"Change the condition of the selected item\nChange Condition"_s},
+            {{ChangeCondition, QCoreApplication::translate("Commands", "C&hange Condition"),
+              QCoreApplication::translate(
+                  "Commands", "Change the condition of the selected item\nChange Condition")},
              Rule::Selected,
              [](View& view) { CInventoryEditCommands(view).ChangeAttribute(kCondition); },
-             headed(u"&Maintain "_s, kCondition)},
-            {{ChangeCurrentValue, u"Ch&ange Current Value"_s,
-              u"Change the current value of the selected item\nChange Current Value"_s},
+             headed(QCoreApplication::translate("Commands", "&Maintain %1"), kCondition)},
+            {{ChangeCurrentValue, QCoreApplication::translate("Commands", "Ch&ange Current Value"),
+              QCoreApplication::translate(
+                  "Commands",
+                  "Change the current value of the selected item\nChange Current Value")},
              Rule::Selected,
              [](View& view) { CInventoryEditCommands(view).ChangeAttribute(kCurrentValue); },
-             headed(u"M&aintain "_s, kCurrentValue)},
-            {{ChangeComments, u"Cha&nge Comments"_s,
-              u"Change the comments of the selected item\nChange Comments"_s},
+             headed(QCoreApplication::translate("Commands", "M&aintain %1"), kCurrentValue)},
+            {{ChangeComments, QCoreApplication::translate("Commands", "Cha&nge Comments"),
+              QCoreApplication::translate(
+                  "Commands", "Change the comments of the selected item\nChange Comments")},
              Rule::Selected,
              [](View& view) {
                  WithItem(view,
@@ -347,10 +370,11 @@ const std::vector<Command>& CommandTable() {
                                                       view.Sender());
                           });
              },
-             fixed(u"Ma&intain Comments"_s),
+             fixed(QCoreApplication::translate("Commands", "Ma&intain Comments")),
              Service::CommentsPictures},
-            {{ChangePicture, u"Chan&ge Picture"_s,
-              u"Change the picture of the selected item\nChange Picture"_s},
+            {{ChangePicture, QCoreApplication::translate("Commands", "Chan&ge Picture"),
+              QCoreApplication::translate(
+                  "Commands", "Change the picture of the selected item\nChange Picture")},
              Rule::Selected,
              [](View& view) {
                  WithItem(view, [&view](CCommentsPictureCommands& commands,
@@ -358,101 +382,132 @@ const std::vector<Command>& CommandTable() {
                      commands.ChangePicture(view.Window(), view.GetDocument(), item, view.Sender());
                  });
              },
-             fixed(u"Mai&ntain Picture"_s),
+             fixed(QCoreApplication::translate("Commands", "Mai&ntain Picture")),
              Service::CommentsPictures},
 
-            {{DollarGainLoss, u"&Dollar Gain/Loss"_s,
-              u"Dollar gain or loss of the selected item or the inventory\nDollar Gain/Loss"_s,
+            {{DollarGainLoss, QCoreApplication::translate("Commands", "&Dollar Gain/Loss"),
+              QCoreApplication::translate(
+                  "Commands",
+                  "Dollar gain or loss of the selected item or the inventory\nDollar Gain/Loss"),
               ToolbarIcon(u"dollar-gain-loss"_s)},
              Rule::SelectedAndItems,
              editing(&CInventoryEditCommands::ReportDollarGainLoss)},
-            {{PercentGainLoss, u"&Percent Gain/Loss"_s,
-              u"Percent gain or loss of the selected item or the inventory\nPercent Gain/Loss"_s,
+            {{PercentGainLoss, QCoreApplication::translate("Commands", "&Percent Gain/Loss"),
+              QCoreApplication::translate(
+                  "Commands",
+                  "Percent gain or loss of the selected item or the inventory\nPercent Gain/Loss"),
               ToolbarIcon(u"percent-gain-loss"_s)},
              Rule::SelectedAndItems,
              editing(&CInventoryEditCommands::ReportPercentGainLoss)},
-            {{WorstPerformer, u"&Worst Performer"_s,
-              u"Find the item with the worst loss\nWorst Performer"_s,
+            {{WorstPerformer, QCoreApplication::translate("Commands", "&Worst Performer"),
+              QCoreApplication::translate("Commands",
+                                          "Find the item with the worst loss\nWorst Performer"),
               ToolbarIcon(u"worst-performer"_s)},
              Rule::Items,
              [](View& view) { CInventoryEditCommands(view).ReportPerformer(false); }},
-            {{BestPerformer, u"&Best Performer"_s,
-              u"Find the item with the best gain\nBest Performer"_s,
+            {{BestPerformer, QCoreApplication::translate("Commands", "&Best Performer"),
+              QCoreApplication::translate("Commands",
+                                          "Find the item with the best gain\nBest Performer"),
               ToolbarIcon(u"best-performer"_s)},
              Rule::Items,
              [](View& view) { CInventoryEditCommands(view).ReportPerformer(true); }},
-            {{TotalExpenditures, u"&Total"_s,
-              u"Total purchase price of the inventory\nTotal Expenditures"_s,
+            {{TotalExpenditures, QCoreApplication::translate("Commands", "&Total"),
+              QCoreApplication::translate(
+                  "Commands", "Total purchase price of the inventory\nTotal Expenditures"),
               ToolbarIcon(u"total-expenditures"_s)},
              Rule::Items,
              editing(&CInventoryEditCommands::ReportTotalExpenditures)},
-            {{ExpendituresByPurchaseDate, u"by  Purchase &Date"_s,
-              u"Expenditures by purchase date\nExpenditures by Purchase Date"_s},
+            {{ExpendituresByPurchaseDate,
+              QCoreApplication::translate("Commands", "by  Purchase &Date"),
+              QCoreApplication::translate(
+                  "Commands", "Expenditures by purchase date\nExpenditures by Purchase Date")},
              Rule::Items,
              breakdown(BreakdownMeasure::Expenditures, -1),
-             headed(u"by &"_s, kPurchaseDate),
+             headed(QCoreApplication::translate("Commands", "by &%1"), kPurchaseDate),
              Service::Breakdowns},
-            {{ExpendituresByManufacturer, u"by  &Manufacturer"_s,
-              u"Expenditures by manufacturer\nExpenditures by Manufacturer"_s},
+            {{ExpendituresByManufacturer,
+              QCoreApplication::translate("Commands", "by  &Manufacturer"),
+              QCoreApplication::translate(
+                  "Commands", "Expenditures by manufacturer\nExpenditures by Manufacturer")},
              Rule::Items,
              breakdown(BreakdownMeasure::Expenditures, kManufacturer),
-             headed(u"by &"_s, kManufacturer),
+             headed(QCoreApplication::translate("Commands", "by &%1"), kManufacturer),
              Service::Breakdowns},
-            {{ExpendituresByBodyClassification, u"by  &Body Classification"_s,
-              u"Expenditures by body classification\nExpenditures by Body Classification"_s},
+            {{ExpendituresByBodyClassification,
+              QCoreApplication::translate("Commands", "by  &Body Classification"),
+              QCoreApplication::translate(
+                  "Commands",
+                  "Expenditures by body classification\nExpenditures by Body Classification")},
              Rule::Items,
              breakdown(BreakdownMeasure::Expenditures, kBody),
-             headed(u"by &"_s, kBody),
+             headed(QCoreApplication::translate("Commands", "by &%1"), kBody),
              Service::Breakdowns},
-            {{TotalAssetValue, u"&Total"_s,
-              u"Total current value of the inventory\nTotal Asset Value"_s,
+            {{TotalAssetValue, QCoreApplication::translate("Commands", "&Total"),
+              QCoreApplication::translate(
+                  "Commands", "Total current value of the inventory\nTotal Asset Value"),
               ToolbarIcon(u"total-asset-value"_s)},
              Rule::Items,
              editing(&CInventoryEditCommands::ReportTotalAssetValue)},
-            {{AssetValueByPurchaseDate, u"by  Purchase &Date"_s,
-              u"Asset value by purchase date\nAsset Value by Purchase Date"_s},
+            {{AssetValueByPurchaseDate,
+              QCoreApplication::translate("Commands", "by  Purchase &Date"),
+              QCoreApplication::translate(
+                  "Commands", "Asset value by purchase date\nAsset Value by Purchase Date")},
              Rule::Items,
              breakdown(BreakdownMeasure::AssetValue, -1),
-             headed(u"by &"_s, kPurchaseDate),
+             headed(QCoreApplication::translate("Commands", "by &%1"), kPurchaseDate),
              Service::Breakdowns},
-            {{AssetValueByManufacturer, u"by  &Manufacturer"_s,
-              u"Asset value by manufacturer\nAsset Value by Manufacturer"_s},
+            {{AssetValueByManufacturer,
+              QCoreApplication::translate("Commands", "by  &Manufacturer"),
+              QCoreApplication::translate(
+                  "Commands", "Asset value by manufacturer\nAsset Value by Manufacturer")},
              Rule::Items,
              breakdown(BreakdownMeasure::AssetValue, kManufacturer),
-             headed(u"by &"_s, kManufacturer),
+             headed(QCoreApplication::translate("Commands", "by &%1"), kManufacturer),
              Service::Breakdowns},
-            {{AssetValueByBodyClassification, u"by  &Body Classification"_s,
-              u"Asset value by body classification\nAsset Value by Body Classification"_s},
+            {{AssetValueByBodyClassification,
+              QCoreApplication::translate("Commands", "by  &Body Classification"),
+              QCoreApplication::translate(
+                  "Commands",
+                  "Asset value by body classification\nAsset Value by Body Classification")},
              Rule::Items,
              breakdown(BreakdownMeasure::AssetValue, kBody),
-             headed(u"by &"_s, kBody),
+             headed(QCoreApplication::translate("Commands", "by &%1"), kBody),
              Service::Breakdowns},
-            {{ItemCountTotal, u"&Total"_s, u"Number of items of the inventory\nTotal Item Count"_s},
+            {{ItemCountTotal, QCoreApplication::translate("Commands", "&Total"),
+              QCoreApplication::translate("Commands",
+                                          "Number of items of the inventory\nTotal Item Count")},
              Rule::Always,
              editing(&CInventoryEditCommands::ReportItemCount)},
-            {{ItemCountByManufacturer, u"by  &Manufacturer"_s,
-              u"Item count by manufacturer\nItem Count by Manufacturer"_s},
+            {{ItemCountByManufacturer, QCoreApplication::translate("Commands", "by  &Manufacturer"),
+              QCoreApplication::translate(
+                  "Commands", "Item count by manufacturer\nItem Count by Manufacturer")},
              Rule::Items,
              breakdown(BreakdownMeasure::ItemCount, kManufacturer),
-             headed(u"by &"_s, kManufacturer),
+             headed(QCoreApplication::translate("Commands", "by &%1"), kManufacturer),
              Service::Breakdowns},
-            {{ItemCountByBodyClassification, u"by  &Body Classification"_s,
-              u"Item count by body classification\nItem Count by Body Classification"_s},
+            {{ItemCountByBodyClassification,
+              QCoreApplication::translate("Commands", "by  &Body Classification"),
+              QCoreApplication::translate(
+                  "Commands",
+                  "Item count by body classification\nItem Count by Body Classification")},
              Rule::Items,
              breakdown(BreakdownMeasure::ItemCount, kBody),
-             headed(u"by &"_s, kBody),
+             headed(QCoreApplication::translate("Commands", "by &%1"), kBody),
              Service::Breakdowns},
-            {{CustomReport, u"&Custom Report"_s,
-              u"Totals grouped by an attribute of your choice\nCustom Report"_s},
+            {{CustomReport, QCoreApplication::translate("Commands", "&Custom Report"),
+              QCoreApplication::translate(
+                  "Commands", "Totals grouped by an attribute of your choice\nCustom Report")},
              Rule::Items,
              [](View& view) {
                  view.ViewServices().breakdowns->CustomReport(view.Window(), view.GetDocument());
              },
              {},
              Service::Breakdowns},
-            {{ValueHistory, u"Value &History..."_s,
-              u"The inventory's value over time, and the selected item's valuations\n"
-              u"Value History"_s},
+            {{ValueHistory, QCoreApplication::translate("Commands", "Value &History..."),
+              QCoreApplication::translate(
+                  "Commands",
+                  "The inventory's value over time, and the selected item's valuations\n"
+                  "Value History")},
              Rule::Always,
              [](View& view) {
                  CValueHistoryDialog dialog(view.GetDocument(), view.CurrentItem(), view.Sender(),
@@ -462,19 +517,30 @@ const std::vector<Command>& CommandTable() {
         };
         // Sort Inventory by...: the attributes' default names; the menu shows the
         // current headings instead.
-        static const char16_t* const kSortTexts[SortByCount] = {
-            u"&Body Classification", u"&Manufacturer",  u"&Item Number",    u"&RoadName",
-            u"&Paint Scheme",        u"&Scale",         u"&Condition",      u"&Original Box",
-            u"&Date Built",          u"P&urchase Date", u"Purc&hase Price", u"Current &Value",
-            u"User Defined &1",      u"User Defined &2"};
+        static const char* const kSortTexts[SortByCount] = {
+            QT_TRANSLATE_NOOP("Commands", "&Body Classification"),
+            QT_TRANSLATE_NOOP("Commands", "&Manufacturer"),
+            QT_TRANSLATE_NOOP("Commands", "&Item Number"),
+            QT_TRANSLATE_NOOP("Commands", "&RoadName"),
+            QT_TRANSLATE_NOOP("Commands", "&Paint Scheme"),
+            QT_TRANSLATE_NOOP("Commands", "&Scale"),
+            QT_TRANSLATE_NOOP("Commands", "&Condition"),
+            QT_TRANSLATE_NOOP("Commands", "&Original Box"),
+            QT_TRANSLATE_NOOP("Commands", "&Date Built"),
+            QT_TRANSLATE_NOOP("Commands", "P&urchase Date"),
+            QT_TRANSLATE_NOOP("Commands", "Purc&hase Price"),
+            QT_TRANSLATE_NOOP("Commands", "Current &Value"),
+            QT_TRANSLATE_NOOP("Commands", "User Defined &1"),
+            QT_TRANSLATE_NOOP("Commands", "User Defined &2")};
         for (int attribute = 0; attribute < SortByCount; ++attribute) {
-            const QString name = QString::fromUtf16(kSortTexts[attribute]);
-            commands.push_back(
-                {{SortByFirst + attribute, name,
-                  u"Sort the inventory by this attribute\nSort by "_s + QString(name).remove(u'&')},
-                 Rule::MenuSort,
-                 [attribute](View& view) { view.SortBy(attribute); },
-                 headed(QString(), attribute)});
+            const QString name = QCoreApplication::translate("Commands", kSortTexts[attribute]);
+            commands.push_back({{SortByFirst + attribute, name,
+                                 QCoreApplication::translate(
+                                     "Commands", "Sort the inventory by this attribute\nSort by %1")
+                                     .arg(QString(name).remove(u'&'))},
+                                Rule::MenuSort,
+                                [attribute](View& view) { view.SortBy(attribute); },
+                                headed(u"%1"_s, attribute)});
         }
         return commands;
     }();

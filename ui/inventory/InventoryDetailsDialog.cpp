@@ -14,9 +14,9 @@
 CInventoryDetailsDialog::CInventoryDetailsDialog(const Flags& flags, const Headings& headings,
                                                  CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
-    setWindowTitle(QStringLiteral("Inventory Details"));
+    setWindowTitle(tr("Inventory Details"));
     help::SetHelpPage(this, QStringLiteral("inventory-tree.html#details"));
-    auto* group = new QGroupBox(QStringLiteral("Show these details"), this);
+    auto* group = new QGroupBox(tr("Show these details"), this);
     auto* grid = new QGridLayout(group);
     // Two columns of seven, in attribute order down the columns.
     constexpr int kRows = (kAttributeCount + 1) / 2;
@@ -46,7 +46,7 @@ CInventoryDetailsDialog::Flags CInventoryDetailsDialog::GetFlags() const {
 void CInventoryDetailsDialog::accept() {
     const Flags flags = GetFlags();
     if (std::none_of(flags.begin(), flags.end(), [](bool shown) { return shown; })) {
-        m_messages.Show(this, {QStringLiteral("No Inventory details selected!"), captions::Error(),
+        m_messages.Show(this, {tr("No Inventory details selected!"), captions::Error(),
                                MessageIcon::Critical, MessageButtons::Ok});
         return;
     }

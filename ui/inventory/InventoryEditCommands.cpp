@@ -34,7 +34,6 @@
 
 namespace {
 
-const QString kIntegrityCaption = QStringLiteral("Integrity Check");
 const QString kDeleteSound = QStringLiteral("GAUGEDEL.WAV");
 const QString kIntegrityOkSound = QStringLiteral("GAUGEIOK.WAV");
 const QString kIntegrityFailedSound = QStringLiteral("GAUGEINT.WAV");
@@ -64,19 +63,24 @@ void CInventoryEditCommands::Delete() {
     const CInventoryElement* item = m_view.CurrentItem();
     const bool all = selection == EditSelection::Whole && m_view.Traits().deleteAll;
     if (!all && item == nullptr) {
-        Show(QStringLiteral("Unable to determine inventory item to delete."),
+        Show(QCoreApplication::translate("CInventoryEditCommands",
+                                         "Unable to determine inventory item to delete."),
              captions::SystemError(), MessageIcon::Critical);
         return;
     }
     QString question;
     if (all)
-        question = QStringLiteral("Are you sure you want to delete ALL inventory items?");
+        question = QCoreApplication::translate(
+            "CInventoryEditCommands", "Are you sure you want to delete ALL inventory items?");
     else if (selection == EditSelection::Detail)
-        question = QStringLiteral("Are you sure you want to delete the entire inventory item ") +
-                   m_view.ItemLabel(*item) + QLatin1Char('?');
+        question = QCoreApplication::translate(
+                       "CInventoryEditCommands",
+                       "Are you sure you want to delete the entire inventory item %1?")
+                       .arg(m_view.ItemLabel(*item));
     else
-        question = QStringLiteral("Are you sure you want to delete inventory item ") +
-                   m_view.ItemLabel(*item) + QLatin1Char('?');
+        question = QCoreApplication::translate("CInventoryEditCommands",
+                                               "Are you sure you want to delete inventory item %1?")
+                       .arg(m_view.ItemLabel(*item));
     const MessageAnswer answer =
         Messages().Show(m_view.Window(), {question, captions::Warning(), MessageIcon::Question,
                                           MessageButtons::YesNo});
@@ -85,7 +89,7 @@ void CInventoryEditCommands::Delete() {
     if (all)
         DeleteAll();
     else
-        RemoveItem(m_view.CurrentItem(), "Delete");
+        RemoveItem(m_view.CurrentItem(), QT_TRANSLATE_NOOP("Messages", "Delete"));
     if (m_view.Traits().editSounds)
         Sounds().Play(kDeleteSound);
 }
@@ -96,19 +100,21 @@ void CInventoryEditCommands::DeleteAll() {
         CWaitCursor wait;
         // One change for all of them, which one Undo gives back.
         failures = m_view.GetDocument().RemoveItems(m_view.ItemsInViewOrder(), m_view.Sender(),
-                                                    "Delete ALL");
+                                                    QT_TRANSLATE_NOOP("Messages", "Delete ALL"));
     }
     // The boxes wait for the user: the wait cursor must not stand over them.
     for (int failure = 0; failure < failures; ++failure)
-        Show(QStringLiteral("Delete ALL inventory element failed"), captions::ApplicationTitle(),
-             MessageIcon::Warning);
+        Show(QCoreApplication::translate("CInventoryEditCommands",
+                                         "Delete ALL inventory element failed"),
+             captions::ApplicationTitle(), MessageIcon::Warning);
 }
 
 void CInventoryEditCommands::RemoveItem(CInventoryElement* item, const char* what) {
     CSidingWardDoc& document = m_view.GetDocument();
     if (!document.ContainsItem(item)) {
-        Show(QStringLiteral("Delete inventory element failed"), captions::ApplicationTitle(),
-             MessageIcon::Warning);
+        Show(QCoreApplication::translate("CInventoryEditCommands",
+                                         "Delete inventory element failed"),
+             captions::ApplicationTitle(), MessageIcon::Warning);
         return;
     }
     document.Apply(CInventoryChange::Remove(what, {item}), m_view.Sender());
@@ -137,7 +143,7 @@ bool CInventoryEditCommands::Cut() {
     // Without a clipboard a cut would only destroy the item.
     if (item == nullptr || !Copy())
         return false;
-    RemoveItem(item, "Cut");
+    RemoveItem(item, QT_TRANSLATE_NOOP("Messages", "Cut"));
     return true;
 }
 
@@ -148,8 +154,9 @@ void CInventoryEditCommands::Paste() {
         return;
     CInventoryChange::ItemList items;
     items.push_back(std::move(item));
-    m_view.GetDocument().Apply(CInventoryChange::Insert("Paste", std::move(items)),
-                               m_view.Sender());
+    m_view.GetDocument().Apply(
+        CInventoryChange::Insert(QT_TRANSLATE_NOOP("Messages", "Paste"), std::move(items)),
+        m_view.Sender());
 }
 
 void CInventoryEditCommands::Find() {
@@ -167,7 +174,8 @@ void CInventoryEditCommands::ChangeAttribute(int attribute) {
     const std::vector<std::string>* values = yard ? yard->GetValueList(attribute) : nullptr;
     const bool keepOrder = attribute == static_cast<int>(Attribute::CurrentValue);
     CInventoryModificationDialog dialog(
-        QStringLiteral("Maintain ") + text::FromBytes(Heading(m_view.GetDocument(), attribute)),
+        QCoreApplication::translate("CInventoryEditCommands", "Maintain %1")
+            .arg(text::FromBytes(Heading(m_view.GetDocument(), attribute))),
         item->GetAttributeText(attribute), values ? *values : std::vector<std::string>{}, keepOrder,
         m_view.Window());
     // The item may have gone while the dialog was open (an undo in another window).
@@ -180,8 +188,9 @@ void CInventoryEditCommands::ChangeAttribute(int attribute) {
     if (keepOrder)
         valuehistory::Record(changed, *item, Today(m_view.ViewServices()));
     m_view.GetDocument().Apply(
-        CInventoryChange::Replace(keepOrder ? "Change Current Value" : "Change Condition", *item,
-                                  std::move(changed)),
+        CInventoryChange::Replace(keepOrder ? QT_TRANSLATE_NOOP("Messages", "Change Current Value")
+                                            : QT_TRANSLATE_NOOP("Messages", "Change Condition"),
+                                  *item, std::move(changed)),
         m_view.Sender());
 }
 
@@ -190,15 +199,18 @@ void CInventoryEditCommands::IntegrityCheck() {
     const CSidingWardDoc& document = m_view.GetDocument();
     const auto failure = [](const CInventoryElement& item) {
         return text::FromBytes(quickfacts::ItemHeadline(item)) +
-               QStringLiteral("Item integrity corrupted.\nOne or more attributes for this item "
-                              "are missing from the Classification Yard.");
+               QCoreApplication::translate(
+                   "CInventoryEditCommands",
+                   "Item integrity corrupted.\nOne or more attributes for this item "
+                   "are missing from the Classification Yard.");
     };
     QString message;
     QString sound = kIntegrityOkSound;
     {
         CWaitCursor wait;
         if (whole) {
-            message = QStringLiteral("Entire Inventory\n\nIntegrity OK");
+            message = QCoreApplication::translate("CInventoryEditCommands",
+                                                  "Entire Inventory\n\nIntegrity OK");
             for (CInventoryElement* item : m_view.ItemsInViewOrder()) {
                 if (!document.CheckItemAgainstYard(*item)) {
                     m_view.SelectItem(item);
@@ -209,8 +221,9 @@ void CInventoryEditCommands::IntegrityCheck() {
             }
         } else if (const CInventoryElement* item = m_view.CurrentItem()) {
             if (document.CheckItemAgainstYard(*item)) {
-                message = text::FromBytes(quickfacts::ItemHeadline(*item)) +
-                          QStringLiteral("Item integrity OK");
+                message =
+                    text::FromBytes(quickfacts::ItemHeadline(*item)) +
+                    QCoreApplication::translate("CInventoryEditCommands", "Item integrity OK");
             } else {
                 message = failure(*item);
                 sound = kIntegrityFailedSound;
@@ -221,7 +234,8 @@ void CInventoryEditCommands::IntegrityCheck() {
     }
     if (m_view.Traits().editSounds)
         Sounds().Play(sound);
-    Show(message, kIntegrityCaption, MessageIcon::Warning);
+    Show(message, QCoreApplication::translate("CInventoryEditCommands", "Integrity Check"),
+         MessageIcon::Warning);
 }
 
 YardItemAnswer CInventoryEditCommands::TakeFromYard(const CYardItem& item) {

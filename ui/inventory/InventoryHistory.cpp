@@ -1,5 +1,6 @@
 #include "ui/inventory/InventoryHistory.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 #include "model/core/InventoryChange.h"
@@ -8,14 +9,23 @@
 
 namespace {
 
+// The change's name in the Undo and Redo entries. Whoever names a change marks the
+// name for translation in the "Messages" context, as the model does its own; a name
+// made of the user's words (a heading) is shown as it is.
+QString NameOf(const CInventoryChange& change) {
+    const std::string& name = change.Text();
+    const QString translated = QCoreApplication::translate("Messages", name.c_str());
+    return translated == QString::fromUtf8(name) ? text::FromBytes(name) : translated;
+}
+
 // One recorded change. It arrives done: the first redo, which QUndoStack runs on
 // push, is the change the document has already applied.
 class CChangeCommand : public QUndoCommand {
 public:
     CChangeCommand(CSidingWardDoc& document, std::unique_ptr<CInventoryChange> change,
                    const std::function<CDocumentView*()>& activeView)
-        : QUndoCommand(text::FromBytes(change->Text())), m_document(document),
-          m_change(std::move(change)), m_activeView(activeView) {}
+        : QUndoCommand(NameOf(*change)), m_document(document), m_change(std::move(change)),
+          m_activeView(activeView) {}
 
     void undo() override { m_document.Undo(*m_change, Origin()); }
     void redo() override {

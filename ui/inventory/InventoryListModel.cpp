@@ -46,7 +46,7 @@ QVariant CInventoryListModel::headerData(int section, Qt::Orientation orientatio
     if (role != Qt::DisplayRole)
         return {};
     if (ShowsPictures() && section == 0)
-        return QStringLiteral("Picture");
+        return tr("Picture");
     const int attribute = AttributeOf(section);
     return attribute < 0 ? QVariant() : QVariant(text::FromBytes(Heading(attribute)));
 }

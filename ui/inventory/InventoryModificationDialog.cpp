@@ -46,8 +46,8 @@ CInventoryModificationDialog::CInventoryModificationDialog(const QString& title,
     connect(buttons, &QDialogButtonBox::accepted, this, &CInventoryModificationDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CInventoryModificationDialog::reject);
     auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("From:"), m_from);
-    layout->addRow(QStringLiteral("To:"), m_to);
+    layout->addRow(tr("From:"), m_from);
+    layout->addRow(tr("To:"), m_to);
     layout->addRow(buttons);
 }
 

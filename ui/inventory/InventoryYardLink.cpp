@@ -1,5 +1,7 @@
 #include "ui/inventory/InventoryYardLink.h"
 
+#include <QCoreApplication>
+
 #include "model/core/InventoryChange.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/core/ValueHistory.h"
@@ -18,10 +20,11 @@ void CInventoryYardLink::Register(QWidget* parent) {
     m_yard = m_findYard ? m_findYard() : nullptr;
     m_yardWidget = m_yard != nullptr ? m_yard->YardWidget() : nullptr;
     if (m_yard == nullptr) {
-        m_messages.Show(parent,
-                        {QStringLiteral("Could not register document with "
-                                        "Classification Yard"),
-                         captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok});
+        m_messages.Show(
+            parent,
+            {QCoreApplication::translate("CInventoryYardLink", "Could not register document with "
+                                                               "Classification Yard"),
+             captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok});
         return;
     }
     m_yard->RegisterInventory(m_document);
@@ -84,10 +87,11 @@ YardItemAnswer CInventoryYardLink::Take(const CYardItem& item, CDocumentView* or
     if (item.owned == nullptr) {
         // Changed in the yard: it can only come back to the inventory it came from.
         if (!m_document.ContainsItem(&item.item)) {
-            m_messages.Show(parent,
-                            {QStringLiteral("The finished rolling stock originated in another "
-                                            "inventory file and cannot be added here!"),
-                             captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
+            m_messages.Show(parent, {QCoreApplication::translate(
+                                         "CInventoryYardLink",
+                                         "The finished rolling stock originated in another "
+                                         "inventory file and cannot be added here!"),
+                                     captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
             return YardItemAnswer::Refused;
         }
         // The yard wrote its values into the item when the change was finished; they
@@ -97,12 +101,15 @@ YardItemAnswer CInventoryYardLink::Take(const CYardItem& item, CDocumentView* or
             item.item = *item.previous;
         // The history goes into the values the change holds, so Undo takes it back too.
         valuehistory::Record(finished, item.item, m_today());
-        m_document.Apply(
-            CInventoryChange::Replace("Change in Yard", item.item, std::move(finished)), origin);
+        m_document.Apply(CInventoryChange::Replace(QT_TRANSLATE_NOOP("Messages", "Change in Yard"),
+                                                   item.item, std::move(finished)),
+                         origin);
     } else if (*item.owned != nullptr) {
         CInventoryChange::ItemList items;
         items.push_back(std::move(*item.owned));
-        m_document.Apply(CInventoryChange::Insert("Add from Yard", std::move(items)), origin);
+        m_document.Apply(CInventoryChange::Insert(QT_TRANSLATE_NOOP("Messages", "Add from Yard"),
+                                                  std::move(items)),
+                         origin);
     } else {
         return YardItemAnswer::Refused;
     }

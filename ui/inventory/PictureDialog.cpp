@@ -31,7 +31,7 @@ CPictureDialog::CPictureDialog(const std::string& path, bool viewOnly, CPictureV
                                CFileChooser& files, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_path(path), m_viewOnly(viewOnly), m_viewer(viewer), m_files(files),
       m_messages(messages) {
-    setWindowTitle(QStringLiteral("Picture"));
+    setWindowTitle(tr("Picture"));
     help::SetHelpPage(this, QStringLiteral("comments-pictures.html#pictures"));
     auto* layout = new QVBoxLayout(this);
     m_label = new QLabel(this);
@@ -50,19 +50,18 @@ CPictureDialog::CPictureDialog(const std::string& path, bool viewOnly, CPictureV
     layout->addWidget(m_shownPath);
 
     auto* row = new QHBoxLayout;
-    m_add = AddButton(row, this, QStringLiteral("Add"), QStringLiteral("add"));
-    m_change = AddButton(row, this, QStringLiteral("Change"), QStringLiteral("change"));
-    m_delete = AddButton(row, this, QStringLiteral("Delete"), QStringLiteral("delete"));
-    m_view = AddButton(row, this, QStringLiteral("View"), QStringLiteral("view"));
+    m_add = AddButton(row, this, tr("Add"), QStringLiteral("add"));
+    m_change = AddButton(row, this, tr("Change"), QStringLiteral("change"));
+    m_delete = AddButton(row, this, tr("Delete"), QStringLiteral("delete"));
+    m_view = AddButton(row, this, tr("View"), QStringLiteral("view"));
     row->addStretch();
     layout->addLayout(row);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
-    QPushButton* none =
-        buttons->addButton(QStringLiteral("No Picture"), QDialogButtonBox::RejectRole);
+    QPushButton* none = buttons->addButton(tr("No Picture"), QDialogButtonBox::RejectRole);
     none->setObjectName(QStringLiteral("noPicture"));
     layout->addSpacing(fontMetrics().height() / 2);
     layout->addWidget(buttons);
@@ -78,13 +77,13 @@ CPictureDialog::CPictureDialog(const std::string& path, bool viewOnly, CPictureV
 }
 
 QString CPictureDialog::FileDialogTitle() {
-    return QStringLiteral("Please select a file containing the picture");
+    return tr("Please select a file containing the picture");
 }
 
 QStringList CPictureDialog::FileTypes() {
     // "*.*" would leave out files without an extension here, so all files is "*".
-    return {QStringLiteral("JPG File(*.jpg) (*.jpg)"), QStringLiteral("GIF File(*.gif) (*.gif)"),
-            QStringLiteral("Bitmaps(*.bmp) (*.bmp)"), QStringLiteral("All Files(*.*) (*)")};
+    return {tr("JPG File(*.jpg) (*.jpg)"), tr("GIF File(*.gif) (*.gif)"),
+            tr("Bitmaps(*.bmp) (*.bmp)"), tr("All Files(*.*) (*)")};
 }
 
 int CPictureDialog::exec() {
@@ -108,8 +107,8 @@ std::optional<std::string> CPictureDialog::Run(QWidget* parent, const std::strin
 
 void CPictureDialog::ShowPath() {
     const bool hasPath = !m_path.empty();
-    m_label->setText(hasPath ? QStringLiteral("File path Link to picture")
-                             : QStringLiteral("No picture currently specified"));
+    m_label->setText(hasPath ? tr("File path Link to picture")
+                             : tr("No picture currently specified"));
     m_shownPath->setText(text::FromBytes(m_path));
     m_shownPath->setCursorPosition(0);
     m_add->setEnabled(!hasPath);
@@ -127,10 +126,9 @@ void CPictureDialog::ChooseFile() {
     if (!bytes) {
         // An item's path is held in the code page of its file; a path it cannot
         // hold would no longer name the file once saved.
-        m_messages.Show(this,
-                        {text::RefusedCharactersMessage(QStringLiteral("picture path"),
-                                                        text::UnrepresentableCharacters(*chosen)),
-                         captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
+        m_messages.Show(this, {text::RefusedCharactersMessage(
+                                   tr("picture path"), text::UnrepresentableCharacters(*chosen)),
+                               captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
         return;
     }
     m_path = *bytes;

@@ -1,5 +1,6 @@
 #include "ui/inventory/PictureViewer.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -39,12 +40,15 @@ QString CPictureViewer::ExtensionOf(const QString& path) {
 }
 
 QString CPictureViewer::CannotFindMessage(const QString& path) {
-    return QStringLiteral("The Gaugewright cannot find the picture file specified.\n\n") + path +
-           QStringLiteral("\n\nPlease make sure the file name is correct.");
+    return QCoreApplication::translate(
+               "CPictureViewer", "The Gaugewright cannot find the picture file specified.\n\n%1\n\n"
+                                 "Please make sure the file name is correct.")
+        .arg(path);
 }
 
 QString CPictureViewer::CannotViewMessage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CPictureViewer",
         "The Gaugewright cannot view this picture.\n\nOpen this file with Windows Explorer "
         "first, then retry.");
 }
@@ -71,8 +75,10 @@ bool CPictureViewer::View(QWidget* parent, const QString& path) {
     const CDesktopAssociations::TypeLookup type =
         m_associations.MimeTypeOfExtension(ExtensionOf(path));
     if (type.outcome == CDesktopAssociations::Outcome::AccessDenied) {
-        ShowError(parent, QStringLiteral("The operating system has denied access to the "
-                                         "registry.\n\nThe Gaugewright cannot view this picture."));
+        ShowError(parent,
+                  QCoreApplication::translate(
+                      "CPictureViewer", "The operating system has denied access to the "
+                                        "registry.\n\nThe Gaugewright cannot view this picture."));
         return false;
     }
     if (type.outcome != CDesktopAssociations::Outcome::Found) {
@@ -83,8 +89,10 @@ bool CPictureViewer::View(QWidget* parent, const QString& path) {
     const CDesktopAssociations::ApplicationLookup application =
         m_associations.DefaultApplication(type.mimeType);
     if (application.outcome == CDesktopAssociations::Outcome::AccessDenied) {
-        ShowError(parent, QStringLiteral("The operating system has denied access to the registry "
-                                         "(shell).\n\nThe picture cannot be viewed."));
+        ShowError(parent,
+                  QCoreApplication::translate(
+                      "CPictureViewer", "The operating system has denied access to the registry "
+                                        "(shell).\n\nThe picture cannot be viewed."));
         return false;
     }
     // The whole path: a relative one beginning with "-" would reach the program
@@ -112,8 +120,9 @@ bool CPictureViewer::View(QWidget* parent, const QString& path) {
 }
 
 void CPictureViewer::ShowStarting(QWidget* parent) {
-    CProgressWindow progress(QStringLiteral("Starting Picture Viewer.  Please wait..."), 10,
-                             parent);
+    CProgressWindow progress(
+        QCoreApplication::translate("CPictureViewer", "Starting Picture Viewer.  Please wait..."),
+        10, parent);
     progress.show();
     constexpr int kSteps = 10;
     for (int step = 1; step <= kSteps; ++step) {

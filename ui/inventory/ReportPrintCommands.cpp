@@ -1,5 +1,6 @@
 #include "ui/inventory/ReportPrintCommands.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -36,8 +37,9 @@ CReportPrintCommands::CReportPrintCommands(CMessageSink& messages, const CClock&
       }) {}
 
 void CReportPrintCommands::ShowCannotPrint(QWidget* parent) {
-    m_messages.Show(parent, {QStringLiteral("Could not create printer DC"), captions::SystemError(),
-                             MessageIcon::Critical, MessageButtons::Ok});
+    m_messages.Show(
+        parent, {QCoreApplication::translate("CReportPrintCommands", "Could not create printer DC"),
+                 captions::SystemError(), MessageIcon::Critical, MessageButtons::Ok});
 }
 
 void CReportPrintCommands::ShowCannotWrite(QWidget* parent, const FileResult& result) {
@@ -78,7 +80,7 @@ void CReportPrintCommands::Print(QWidget* parent, const CSidingWardDoc& document
 void CReportPrintCommands::Preview(QWidget* parent, const CSidingWardDoc& document,
                                    const inventoryreport::ColumnFlags& columns) {
     QPrintPreviewDialog dialog(&m_printer(), parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("CReportPrintCommands", "Print Preview"));
     help::SetHelpPage(&dialog, QStringLiteral("printing.html#preview"));
     // The preview's Print button may send the same pages to a PDF file.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -74,10 +75,9 @@ QString PictureTip(const QPixmap& thumbnail, const QString& path) {
 CSidingWardView::CSidingWardView(CSidingWardDoc& document, Services services, QWidget* parent)
     : QWidget(parent), m_document(document), m_services(std::move(services)),
       m_model(new CInventoryTreeModel(document, this)), m_tree(new CFerroTreeCtrl(this)),
-      m_countCaption(new QLabel(QStringLiteral("Inventory Count"), this)),
-      m_count(new QLabel(this)), m_animation(new QTimer(this)),
-      m_yardLink(document, m_services.findYard, m_services.messages,
-                 [this] { return Today(m_services); }) {
+      m_countCaption(new QLabel(tr("Inventory Count"), this)), m_count(new QLabel(this)),
+      m_animation(new QTimer(this)), m_yardLink(document, m_services.findYard, m_services.messages,
+                                                [this] { return Today(m_services); }) {
     help::SetHelpPage(this, QStringLiteral("inventory-tree.html#tree"));
     m_showDetails.fill(true);
     CreateControls();
@@ -276,8 +276,11 @@ bool CSidingWardView::CutSelectedItem() {
 
 void CSidingWardView::SortBy(int attribute) {
     CWaitCursor wait;
-    m_document.Apply(CInventoryChange::Sort("Sort by " + m_model->Heading(attribute), attribute),
-                     this);
+    const std::string heading = m_model->Heading(attribute);
+    // Named in the program's language, where the heading lets the name be kept.
+    const std::string name = text::ToBytes(tr("Sort by %1").arg(text::FromBytes(heading)))
+                                 .value_or("Sort by " + heading);
+    m_document.Apply(CInventoryChange::Sort(name, attribute), this);
 }
 
 void CSidingWardView::RunInventoryDetails() {
@@ -459,26 +462,27 @@ void CSidingWardView::contextMenuEvent(QContextMenuEvent* event) {
 CMenuItem CSidingWardView::ContextMenuLayout() {
     using namespace CommandId;
     using Item = CMenuItem;
-    return Item::Popup(QStringLiteral("Inventory Modification"), {Item::Command(BuildItem),
-                                                                  Item::Command(SendToYard),
-                                                                  Item::Separator(),
-                                                                  Item::Command(ChangeCondition),
-                                                                  Item::Command(ChangeCurrentValue),
-                                                                  Item::Command(ChangeComments),
-                                                                  Item::Command(ChangePicture),
-                                                                  Item::Separator(),
-                                                                  Item::Command(ViewItemComments),
-                                                                  Item::Command(ViewItemPicture),
-                                                                  Item::Command(DollarGainLoss),
-                                                                  Item::Command(PercentGainLoss),
-                                                                  Item::Separator(),
-                                                                  Item::Command(EditCut),
-                                                                  Item::Command(EditCopy),
-                                                                  Item::Command(EditPaste),
-                                                                  Item::Separator(),
-                                                                  Item::Command(EditFind),
-                                                                  Item::Separator(),
-                                                                  Item::Command(EditDelete)});
+    return Item::Popup(QCoreApplication::translate("Menus", "Inventory Modification"),
+                       {Item::Command(BuildItem),
+                        Item::Command(SendToYard),
+                        Item::Separator(),
+                        Item::Command(ChangeCondition),
+                        Item::Command(ChangeCurrentValue),
+                        Item::Command(ChangeComments),
+                        Item::Command(ChangePicture),
+                        Item::Separator(),
+                        Item::Command(ViewItemComments),
+                        Item::Command(ViewItemPicture),
+                        Item::Command(DollarGainLoss),
+                        Item::Command(PercentGainLoss),
+                        Item::Separator(),
+                        Item::Command(EditCut),
+                        Item::Command(EditCopy),
+                        Item::Command(EditPaste),
+                        Item::Separator(),
+                        Item::Command(EditFind),
+                        Item::Separator(),
+                        Item::Command(EditDelete)});
 }
 
 void CSidingWardView::CommandsChanged() {
@@ -622,9 +626,8 @@ QModelIndex CSidingWardView::Search(const std::string& text, bool matchCase, boo
     wait.reset();
     if (!found.isValid()) {
         m_services.messages.Show(
-            this,
-            {QStringLiteral("Search to end of inventory list.\nThe specified text was not found!"),
-             captions::SearchResult(), MessageIcon::Warning, MessageButtons::Ok});
+            this, {tr("Search to end of inventory list.\nThe specified text was not found!"),
+                   captions::SearchResult(), MessageIcon::Warning, MessageButtons::Ok});
         return {};
     }
     tree.expand(found);

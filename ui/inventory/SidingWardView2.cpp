@@ -67,9 +67,9 @@ CSidingWardView2::~CSidingWardView2() {
 
 void CSidingWardView2::CreateControls() {
     m_filter->setObjectName(u"filter"_s);
-    m_filter->setPlaceholderText(u"Filter"_s);
+    m_filter->setPlaceholderText(tr("Filter"));
     m_filter->setClearButtonEnabled(true);
-    m_filter->setToolTip(u"Show only the items whose shown cells hold this text (Ctrl+L)"_s);
+    m_filter->setToolTip(tr("Show only the items whose shown cells hold this text (Ctrl+L)"));
     m_filter->installEventFilter(this);
     m_count->setObjectName(u"count"_s);
     m_list->setObjectName(u"list"_s);
@@ -141,7 +141,7 @@ void CSidingWardView2::OnInitialUpdate() {
 }
 
 QString CSidingWardView2::CountText() const {
-    return u"%1 of %2 items"_s.arg(m_model->rowCount()).arg(m_document.GetItemCount());
+    return tr("%1 of %2 items").arg(m_model->rowCount()).arg(m_document.GetItemCount());
 }
 
 void CSidingWardView2::ShowPictures(bool shown) {
@@ -239,8 +239,8 @@ int CSidingWardView2::Search(const std::string& text, bool matchCase, bool findN
     }
     if (!found) {
         m_services.messages.Show(
-            this, {u"Search to end of inventory list.\nThe specified text was not found!"_s,
-                   u"Gaugewright Search Result"_s, MessageIcon::Warning, MessageButtons::Ok});
+            this, {tr("Search to end of inventory list.\nThe specified text was not found!"),
+                   tr("Gaugewright Search Result"), MessageIcon::Warning, MessageButtons::Ok});
         return -1;
     }
     SelectItem(m_model->ShownItems()[*found]);

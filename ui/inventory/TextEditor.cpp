@@ -1,5 +1,6 @@
 #include "ui/inventory/TextEditor.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -24,11 +25,14 @@ bool CTextEditor::Open(QWidget* parent, const QString& path) {
                            : std::nullopt;
     QString problem;
     if (!command && editor.application && editor.application->NeedsTerminal()) {
-        problem = QStringLiteral("The text editor %1 runs in a terminal, and no terminal program "
-                                 "was found (x-terminal-emulator, or the one TERMINAL names).")
-                      .arg(editor.application->Value(QStringLiteral("Name")));
+        problem =
+            QCoreApplication::translate(
+                "CTextEditor", "The text editor %1 runs in a terminal, and no terminal program "
+                               "was found (x-terminal-emulator, or the one TERMINAL names).")
+                .arg(editor.application->Value(QStringLiteral("Name")));
     } else if (!command) {
-        problem = QStringLiteral("No text editor is set for plain text files on this desktop.");
+        problem = QCoreApplication::translate(
+            "CTextEditor", "No text editor is set for plain text files on this desktop.");
     } else {
         bool started = false;
         {
@@ -36,14 +40,16 @@ bool CTextEditor::Open(QWidget* parent, const QString& path) {
             started = m_launcher(command->front(), command->mid(1));
         }
         if (!started)
-            problem =
-                QStringLiteral("The text editor %1 could not be started.").arg(command->front());
+            problem = QCoreApplication::translate("CTextEditor",
+                                                  "The text editor %1 could not be started.")
+                          .arg(command->front());
     }
     if (problem.isEmpty())
         return true;
     m_messages.Show(
-        parent,
-        {problem + QStringLiteral("\n\nOpen %1 in a text editor to check it.").arg(absolute),
-         captions::ApplicationTitle(), MessageIcon::Warning, MessageButtons::Ok});
+        parent, {problem + QCoreApplication::translate("CTextEditor",
+                                                       "\n\nOpen %1 in a text editor to check it.")
+                               .arg(absolute),
+                 captions::ApplicationTitle(), MessageIcon::Warning, MessageButtons::Ok});
     return false;
 }

@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QColor>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QHorizontalBarSeries>
 #include <QLabel>
@@ -76,7 +77,7 @@ std::vector<Group> Groups(const std::vector<CQuickFactsRow>& rows) {
     std::vector<Group> groups;
     const auto label = [](const CQuickFactsRow& row) {
         const QString key = text::FromBytes(row.key).trimmed();
-        return key.isEmpty() ? QStringLiteral("(none)") : key;
+        return key.isEmpty() ? QCoreApplication::translate("CBreakdownChart", "(none)") : key;
     };
     if (rows.size() <= CBreakdownChart::kMostGroups) {
         for (const CQuickFactsRow& row : rows)
@@ -100,7 +101,7 @@ std::vector<Group> Groups(const std::vector<CQuickFactsRow>& rows) {
         else
             other += static_cast<double>(rows[k].number);
     }
-    groups.push_back({QStringLiteral("Other"), other});
+    groups.push_back({QCoreApplication::translate("CBreakdownChart", "Other"), other});
     return groups;
 }
 
@@ -116,7 +117,7 @@ CBreakdownChart::CBreakdownChart(QWidget* parent)
     m_scroller->setFrameShape(QFrame::NoFrame);
     m_scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_note->setObjectName(QStringLiteral("note"));
-    m_note->setText(QStringLiteral("Losses are left out of the pie."));
+    m_note->setText(tr("Losses are left out of the pie."));
     m_note->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -162,7 +163,7 @@ void CBreakdownChart::Redraw() {
                 slice->setExploded(on);
                 if (on)
                     QToolTip::showText(QCursor::pos(),
-                                       QStringLiteral("%1: %2 %")
+                                       tr("%1: %2 %")
                                            .arg(slice->label())
                                            .arg(100 * slice->percentage(), 0, 'f', 1));
                 else

@@ -21,14 +21,13 @@
 CCustomReportDialog::CCustomReportDialog(const CSidingWardDoc& document, ReportRunner runner,
                                          QWidget* parent)
     : QDialog(parent), m_document(document), m_runner(std::move(runner)),
-      m_expenditures(new QRadioButton(QStringLiteral("Expenditures"), this)),
-      m_assetValue(new QRadioButton(QStringLiteral("Asset Value"), this)),
-      m_itemCount(new QRadioButton(QStringLiteral("Item Count"), this)),
-      m_available(new QListWidget(this)), m_chosen(new QLineEdit(this)),
-      m_add(new QPushButton(QStringLiteral("Add -->"), this)),
-      m_remove(new QPushButton(QStringLiteral("<-- Remove"), this)),
-      m_produce(new QPushButton(QStringLiteral("Produce Report"), this)) {
-    setWindowTitle(QStringLiteral("Quick Facts Custom Report"));
+      m_expenditures(new QRadioButton(tr("Expenditures"), this)),
+      m_assetValue(new QRadioButton(tr("Asset Value"), this)),
+      m_itemCount(new QRadioButton(tr("Item Count"), this)), m_available(new QListWidget(this)),
+      m_chosen(new QLineEdit(this)), m_add(new QPushButton(tr("Add -->"), this)),
+      m_remove(new QPushButton(tr("<-- Remove"), this)),
+      m_produce(new QPushButton(tr("Produce Report"), this)) {
+    setWindowTitle(tr("Quick Facts Custom Report"));
     help::SetHelpPage(this, QStringLiteral("quick-facts.html#custom-report"));
     m_expenditures->setChecked(true);
     m_available->setObjectName(QStringLiteral("available"));
@@ -51,9 +50,9 @@ CCustomReportDialog::CCustomReportDialog(const CSidingWardDoc& document, ReportR
     auto* measures = new QVBoxLayout;
     for (QRadioButton* radio : {m_expenditures, m_assetValue, m_itemCount})
         measures->addWidget(radio);
-    auto* fields = new QGroupBox(QStringLiteral("Available Inventory Fields"), this);
+    auto* fields = new QGroupBox(tr("Available Inventory Fields"), this);
     (new QVBoxLayout(fields))->addWidget(m_available);
-    auto* chosen = new QGroupBox(QStringLiteral("By This Inventory Field"), this);
+    auto* chosen = new QGroupBox(tr("By This Inventory Field"), this);
     (new QVBoxLayout(chosen))->addWidget(m_chosen);
     auto* moves = new QVBoxLayout;
     moves->addStretch();

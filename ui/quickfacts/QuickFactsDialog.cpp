@@ -40,7 +40,7 @@ CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printe
           return dialog.exec() == QDialog::Accepted;
       }),
       m_list(new QTreeWidget(this)), m_chart(new CBreakdownChart(this)),
-      m_pie(new QRadioButton(QStringLiteral("Pie"), this)) {
+      m_pie(new QRadioButton(tr("Pie"), this)) {
     setWindowTitle(text::FromBytes(m_table.GetTitle()));
     help::SetHelpPage(this, QStringLiteral("quick-facts.html#breakdowns"));
     m_list->setObjectName(QStringLiteral("rows"));
@@ -62,17 +62,17 @@ CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printe
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &CQuickFactsDialog::SortByColumn);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     close->setDefault(true);
-    QPushButton* print = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
+    QPushButton* print = buttons->addButton(tr("Print"), QDialogButtonBox::ActionRole);
     print->setObjectName(QStringLiteral("print"));
-    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copy"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(print, &QPushButton::clicked, this, &CQuickFactsDialog::Print);
     connect(copy, &QPushButton::clicked, this, &CQuickFactsDialog::Copy);
 
-    auto* bars = new QRadioButton(QStringLiteral("Bars"), this);
+    auto* bars = new QRadioButton(tr("Bars"), this);
     bars->setChecked(true);
     m_pie->setObjectName(QStringLiteral("pie"));
     connect(m_pie, &QRadioButton::toggled, m_chart, &CBreakdownChart::SetPie);

@@ -54,12 +54,12 @@ QString OneLine(const std::string& bytes) {
 CValueHistoryDialog::CValueHistoryDialog(CSidingWardDoc& document, CInventoryElement* item,
                                          CDocumentView* sender, CDate today, QWidget* parent)
     : QDialog(parent), m_document(document), m_item(item), m_sender(sender), m_today(today) {
-    setWindowTitle(QStringLiteral("Value History"));
+    setWindowTitle(tr("Value History"));
     help::SetHelpPage(this, QStringLiteral("value-history.html#history"));
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     m_total = new QLineSeries(chart);
-    m_total->setName(QStringLiteral("Inventory"));
+    m_total->setName(tr("Inventory"));
     chart->addSeries(m_total);
     auto* time = new QDateTimeAxis(chart);
     time->setFormat(QStringLiteral("yyyy-MM-dd"));
@@ -84,20 +84,18 @@ CValueHistoryDialog::CValueHistoryDialog(CSidingWardDoc& document, CInventoryEle
         chart->addSeries(m_itemLine);
         m_itemLine->attachAxis(time);
         m_itemLine->attachAxis(amount);
-        m_noHistory = new QLabel(QStringLiteral("This item keeps no value history."));
+        m_noHistory = new QLabel(tr("This item keeps no value history."));
         layout->addWidget(m_noHistory);
         m_table = new QTableWidget(0, 3);
-        m_table->setHorizontalHeaderLabels(
-            {QStringLiteral("Date"), QStringLiteral("Value"), QStringLiteral("Note")});
+        m_table->setHorizontalHeaderLabels({tr("Date"), tr("Value"), tr("Note")});
         m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         m_table->horizontalHeader()->setStretchLastSection(true);
         m_table->verticalHeader()->hide();
         m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
         layout->addWidget(m_table, 1);
-        m_add =
-            buttons->addButton(QStringLiteral("Add Valuation..."), QDialogButtonBox::ActionRole);
-        m_copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+        m_add = buttons->addButton(tr("Add Valuation..."), QDialogButtonBox::ActionRole);
+        m_copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
         connect(m_add, &QPushButton::clicked, this, &CValueHistoryDialog::AskValuation);
         connect(m_copy, &QPushButton::clicked, this, &CValueHistoryDialog::CopyTable);
     }
@@ -172,14 +170,16 @@ bool CValueHistoryDialog::AddValuation(CDate on, const std::string& value,
     changed.SetCurrentValue(value);
     if (valuehistory::Record(changed, *m_item, on, note) != valuehistory::Outcome::Recorded)
         return false;
-    m_document.Apply(CInventoryChange::Replace("Add Valuation", *m_item, std::move(changed)),
+    m_document.Apply(CInventoryChange::Replace(QT_TRANSLATE_NOOP("Messages", "Add Valuation"),
+                                               *m_item, std::move(changed)),
                      m_sender);
     Refresh();
     return true;
 }
 
 QString CValueHistoryDialog::TableText() const {
-    QString text = QStringLiteral("Date\tValue\tNote\n");
+    // The same headings as the table's, for pasting into a spreadsheet.
+    QString text = QStringList{tr("Date"), tr("Value"), tr("Note")}.join(u'\t') + u'\n';
     if (m_table == nullptr || m_table->isHidden())
         return text;
     for (int row = 0; row < m_table->rowCount(); ++row) {
@@ -202,15 +202,15 @@ void CValueHistoryDialog::CopyTable() {
 CValuationDialog::CValuationDialog(CDate today, QWidget* parent)
     : QDialog(parent), m_date(new QDateEdit(ToQDate(today))), m_value(new QLineEdit),
       m_note(new QLineEdit) {
-    setWindowTitle(QStringLiteral("Add Valuation"));
+    setWindowTitle(tr("Add Valuation"));
     help::SetHelpPage(this, QStringLiteral("value-history.html#add-valuation"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_date->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Date:"), m_date);
-    form->addRow(QStringLiteral("&Value:"), m_value);
-    form->addRow(QStringLiteral("&Note:"), m_note);
+    form->addRow(tr("&Date:"), m_date);
+    form->addRow(tr("&Value:"), m_value);
+    form->addRow(tr("&Note:"), m_note);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     form->addRow(buttons);
