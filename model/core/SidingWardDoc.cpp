@@ -247,10 +247,10 @@ FileResult CSidingWardDoc::ReadFromFile(const std::string& path) {
 FileResult CSidingWardDoc::WriteToFile(const std::string& path) {
     if (m_items.size() > inventoryformat::kMaxItems) {
         const std::string name = std::filesystem::path(path).filename().string();
-        return FileResult::Failure(name +
-                                   " cannot be saved: an inventory holds at most 65535 "
-                                   "items, this one holds " +
-                                   std::to_string(m_items.size()) + ".");
+        return FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "%1 cannot be saved: an inventory holds at most 65535 "
+                                          "items, this one holds %2."),
+            name, std::to_string(m_items.size())));
     }
     return safefile::WriteAll(path, inventoryformat::Write(m_items, m_searchHistory));
 }

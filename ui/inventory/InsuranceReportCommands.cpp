@@ -17,6 +17,7 @@
 #include "ui/common/MessageSink.h"
 #include "ui/common/PrintToFile.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/inventory/InventoryViewSettings.h"
 
@@ -101,6 +102,6 @@ void CInsuranceReportCommands::Run(QWidget* parent, const CSidingWardDoc& docume
         m_messages.Show(parent, {QStringLiteral("The report cannot be written to %1.").arg(*chosen),
                                  captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
     else if (!printed.file.Succeeded())
-        m_messages.Show(parent, {QString::fromStdString(printed.file.message), captions::Error(),
+        m_messages.Show(parent, {UserMessage(printed.file), captions::Error(),
                                  MessageIcon::Critical, MessageButtons::Ok});
 }
