@@ -375,6 +375,9 @@ struct ImportSource {
     std::size_t skipped = 0; // the names record
 };
 
+// The name of the import's step in the inventory's history.
+constexpr const char* kImportStep = GW_TRANSLATE_NOOP("Messages", "Import");
+
 // source with outcome and the English of its message.
 ImportSource& Ended(ImportSource& source, ImportOutcome outcome) {
     source.check.outcome = outcome;
@@ -450,7 +453,7 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
     if (result.outcome != ImportOutcome::Imported) {
         // Even a failed import marks the inventory modified, as the command does: an
         // import that brought nothing, which Undo takes back as well.
-        doc.Apply(CInventoryChange::Insert("Import", {}, true), sender);
+        doc.Apply(CInventoryChange::Insert(kImportStep, {}, true), sender);
         return result;
     }
     const std::size_t count = source.check.recordCount;
@@ -493,7 +496,7 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
         items.push_back(std::move(item));
     }
     result.added = items.size();
-    doc.Apply(CInventoryChange::Insert("Import", std::move(items), true), sender);
+    doc.Apply(CInventoryChange::Insert(kImportStep, std::move(items), true), sender);
     return result;
 }
 

@@ -76,11 +76,12 @@ void CSidingWardDoc::AddItem(std::unique_ptr<CInventoryElement> item, CDocumentV
         return;
     ItemList items;
     items.push_back(std::move(item));
-    Apply(CInventoryChange::Insert("Add", std::move(items)), origin);
+    Apply(CInventoryChange::Insert(GW_TRANSLATE_NOOP("Messages", "Add"), std::move(items)), origin);
 }
 
 void CSidingWardDoc::AppendItems(ItemList items, CDocumentView* origin) {
-    Apply(CInventoryChange::Insert("Add", std::move(items), true), origin);
+    Apply(CInventoryChange::Insert(GW_TRANSLATE_NOOP("Messages", "Add"), std::move(items), true),
+          origin);
 }
 
 int CSidingWardDoc::IndexOfItem(const CInventoryElement* item) const {
@@ -92,7 +93,9 @@ int CSidingWardDoc::IndexOfItem(const CInventoryElement* item) const {
 bool CSidingWardDoc::RemoveItem(const CInventoryElement* item, CDocumentView* origin) {
     if (!ContainsItem(item))
         return false;
-    Apply(CInventoryChange::Remove("Delete", {const_cast<CInventoryElement*>(item)}), origin);
+    Apply(CInventoryChange::Remove(GW_TRANSLATE_NOOP("Messages", "Delete"),
+                                   {const_cast<CInventoryElement*>(item)}),
+          origin);
     return true;
 }
 

@@ -20,7 +20,10 @@ QString Converted(const std::string& bytes, MessageBytes encoding) {
 QString UserMessage(const CUserText& text, MessageBytes bytes) {
     if (text.verbatim)
         return Converted(text.pattern, bytes);
-    const QString pattern = QCoreApplication::translate(kContext, text.pattern.c_str());
+    QString pattern = QCoreApplication::translate(kContext, text.pattern.c_str());
+    // Untranslated, the text is shown as its bytes are held, like its parts.
+    if (pattern == QString::fromStdString(text.pattern))
+        pattern = Converted(text.pattern, bytes);
     if (text.args.empty())
         return pattern;
     QString shown;

@@ -4,7 +4,7 @@
 
 #include "model/core/InventoryChange.h"
 #include "model/core/SidingWardDoc.h"
-#include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 
 namespace {
 
@@ -14,8 +14,8 @@ class CChangeCommand : public QUndoCommand {
 public:
     CChangeCommand(CSidingWardDoc& document, std::unique_ptr<CInventoryChange> change,
                    const std::function<CDocumentView*()>& activeView)
-        : QUndoCommand(text::FromBytes(change->Text())), m_document(document),
-          m_change(std::move(change)), m_activeView(activeView) {}
+        : QUndoCommand(UserMessage(CUserText::Make(change->Text()), MessageBytes::Windows1252)),
+          m_document(document), m_change(std::move(change)), m_activeView(activeView) {}
 
     void undo() override { m_document.Undo(*m_change, Origin()); }
     void redo() override {

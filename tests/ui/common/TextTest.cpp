@@ -111,6 +111,11 @@ private slots:
             UserMessage(manufacturerfile::IncompleteRecordMessage("M\xE4rklin|3000"),
                         MessageBytes::Windows1252),
             u"Dieser Eintrag der Herstellerdatei ist unvollst\u00E4ndig!\nM\u00E4rklin|3000"_s);
+        // A text no catalogue knows, such as a step named after a heading, keeps its bytes.
+        QCOMPARE(UserMessage(CUserText::Make("Change D\xE9"
+                                             "cor"),
+                             MessageBytes::Windows1252),
+                 u"Change D\u00E9cor"_s);
         QCoreApplication::removeTranslator(&german);
         QCOMPARE(UserMessage(read), QString::fromStdString(read.message));
     }
