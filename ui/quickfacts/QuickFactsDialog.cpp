@@ -157,11 +157,19 @@ bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
             y += line;
         }
     };
+    // The page is drawn from the file's bytes; a translation they cannot hold prints
+    // in English.
+    const auto bytes = [](const CUserText& text, const std::string& english) {
+        return text::ToBytes(UserMessage(text, MessageBytes::Windows1252)).value_or(english);
+    };
+    const auto& headings = m_table.GetUserColumnHeadings();
+    const std::string header = bytes(headings[0], m_table.GetColumnHeadings()[0]) + ' ' +
+                               bytes(headings[1], m_table.GetColumnHeadings()[1]) + ' ';
     const auto drawHeader = [&] {
-        draw(m_table.GetPrintHeader());
+        draw(header);
         y += line;
     };
-    draw(m_table.GetTitle());
+    draw(bytes(m_table.GetUserTitle(), m_table.GetTitle()));
     draw(inventoryreport::DateText(m_clock.Today()));
     y += line;
     drawHeader();
