@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    if (delimitedtext::CheckQuotedDelimiter(delimiter).empty()) {
+    if (delimitedtext::CheckQuotedDelimiter(delimiter).Empty()) {
         std::vector<std::vector<std::string>> quoted;
         delimitedtext::CRecordReader first(bytes, delimiter, true);
         while (first.Next(static_cast<std::size_t>(kAttributeCount), values))

@@ -108,21 +108,25 @@ std::size_t LineOf(std::string_view bytes, std::size_t offset) {
                    bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
 }
 
-std::string Utf8FailureMessage(const codepage1252::Utf8Failure& failure) {
-    const std::string line = "Line " + std::to_string(failure.line);
+CUserText Utf8FailureMessage(const codepage1252::Utf8Failure& failure) {
+    const std::string line = std::to_string(failure.line);
     if (!failure.character)
-        return line + " is not valid UTF-8.";
+        return CUserText::Make(GW_TRANSLATE_NOOP("Messages", "Line %1 is not valid UTF-8."), line);
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*failure.character));
     // The character itself, for the reader to find it: the message is UTF-8.
-    return line + " holds the character \"" + codepage1252::CharacterToUtf8(*failure.character) +
-           "\" (" + code + "), which an inventory cannot store.";
+    return CUserText::Make(
+        GW_TRANSLATE_NOOP("Messages", "Line %1 holds the character \"%2\" (%3), which an "
+                                      "inventory cannot store."),
+        line, codepage1252::CharacterToUtf8(*failure.character), std::string(code));
 }
 
 } // namespace
 
-std::string UnclosedQuoteMessage(std::size_t line) {
-    return "The quoted value that starts on line " + std::to_string(line) + " is never closed.";
+CUserText UnclosedQuoteMessage(std::size_t line) {
+    return CUserText::Make(
+        GW_TRANSLATE_NOOP("Messages", "The quoted value that starts on line %1 is never closed."),
+        std::to_string(line));
 }
 
 bool RewriteMoney(int attribute, std::string& value) {
@@ -294,23 +298,24 @@ void ParseRecord(std::string_view record, std::string_view delimiter,
                       });
 }
 
-std::string CheckFieldOrder(const std::vector<int>& fieldOrder) {
+CUserText CheckFieldOrder(const std::vector<int>& fieldOrder) {
     if (fieldOrder.empty() || fieldOrder.size() > static_cast<std::size_t>(kAttributeCount))
-        return kBadFieldOrder;
+        return CUserText::Make(kBadFieldOrder);
     bool seen[kAttributeCount] = {};
     for (const int attribute : fieldOrder) {
         if (attribute < 0 || attribute >= kAttributeCount || seen[attribute])
-            return kBadFieldOrder;
+            return CUserText::Make(kBadFieldOrder);
         seen[attribute] = true;
     }
     return {};
 }
 
-std::string CheckQuotedDelimiter(std::string_view delimiter) {
+CUserText CheckQuotedDelimiter(std::string_view delimiter) {
     if (delimiter.empty())
-        return kQuotedNoDelimiter;
-    return delimiter.find_first_of("\"\r\n") == std::string_view::npos ? std::string()
-                                                                       : kQuotedDelimiter;
+        return CUserText::Make(kQuotedNoDelimiter);
+    return delimiter.find_first_of("\"\r\n") == std::string_view::npos
+               ? CUserText()
+               : CUserText::Make(kQuotedDelimiter);
 }
 
 TextEncoding FileEncoding(const std::string& path) {
@@ -333,7 +338,7 @@ std::string ItemWithHeadings(const CSidingWardDoc& doc, const CInventoryElement&
 FileResult Export(const CSidingWardDoc& doc, const std::string& path, const std::string& delimiter,
                   bool includeFieldNames, bool quoted, TextEncoding encoding) {
     if (quoted) {
-        if (std::string refused = CheckQuotedDelimiter(delimiter); !refused.empty())
+        if (CUserText refused = CheckQuotedDelimiter(delimiter); !refused.Empty())
             return FileResult::Failure(std::move(refused));
     }
     const CCatalogue* yard = doc.GetClassificationYard();
@@ -370,6 +375,16 @@ struct ImportSource {
     std::size_t skipped = 0; // the names record
 };
 
+// The name of the import's step in the inventory's history.
+constexpr const char* kImportStep = GW_TRANSLATE_NOOP("Messages", "Import");
+
+// source with outcome and the English of its message.
+ImportSource& Ended(ImportSource& source, ImportOutcome outcome) {
+    source.check.outcome = outcome;
+    source.check.message = source.check.text.English();
+    return source;
+}
+
 ImportSource ReadImportSource(const std::string& path, const std::string& delimiter,
                               const std::vector<int>& fieldOrder, bool firstRecordHoldsNames,
                               bool quoted, TextEncoding encoding) {
@@ -378,27 +393,29 @@ ImportSource ReadImportSource(const std::string& path, const std::string& delimi
     // Without a delimiter every value would be empty, and a bad field order would
     // put values into the wrong attributes: refuse both before reading anything.
     if (delimiter.empty())
-        check.message = kNoDelimiter;
+        check.text = CUserText::Make(kNoDelimiter);
     else if (quoted)
-        check.message = CheckQuotedDelimiter(delimiter);
-    if (check.message.empty())
-        check.message = CheckFieldOrder(fieldOrder);
-    if (!check.message.empty()) {
-        check.outcome = ImportOutcome::Refused;
-        return source;
-    }
+        check.text = CheckQuotedDelimiter(delimiter);
+    if (check.text.Empty())
+        check.text = CheckFieldOrder(fieldOrder);
+    if (!check.text.Empty())
+        return Ended(source, ImportOutcome::Refused);
     const FileResult read = safefile::ReadAll(path, source.bytes);
     if (!read.Succeeded()) {
-        check.outcome = ImportOutcome::FileError;
-        check.message = kImportFileErrorPrefix + read.message.substr(0, kMaxErrorDescription);
-        return source;
+        // A description cut short is shown as it is, untranslated.
+        check.text = CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "A file error has been detected!\nThe import file "
+                                          "cannot be loaded.\n%1"),
+            read.message.size() <= kMaxErrorDescription
+                ? read.Text()
+                : CUserText::Verbatim(read.message.substr(0, kMaxErrorDescription)));
+        return Ended(source, ImportOutcome::FileError);
     }
     // Converted where it lies: the code page's bytes are never longer than UTF-8.
     if (encoding == TextEncoding::Utf8) {
         if (const auto failure = codepage1252::FromUtf8InPlace(source.bytes)) {
-            check.outcome = ImportOutcome::Refused;
-            check.message = Utf8FailureMessage(*failure);
-            return source;
+            check.text = Utf8FailureMessage(*failure);
+            return Ended(source, ImportOutcome::Refused);
         }
     }
     std::size_t records = 0;
@@ -407,15 +424,14 @@ ImportSource ReadImportSource(const std::string& path, const std::string& delimi
         ++records;
     // A quote left open would take every record after it into one value.
     if (counter.UnclosedQuoteAt() != std::string_view::npos) {
-        check.outcome = ImportOutcome::Refused;
-        check.message = UnclosedQuoteMessage(LineOf(source.bytes, counter.UnclosedQuoteAt()));
-        return source;
+        check.text = UnclosedQuoteMessage(LineOf(source.bytes, counter.UnclosedQuoteAt()));
+        return Ended(source, ImportOutcome::Refused);
     }
     source.skipped = firstRecordHoldsNames && records > 0 ? 1 : 0;
     check.recordCount = records - source.skipped;
     if (check.recordCount == 0) {
-        check.outcome = ImportOutcome::NoRecord;
-        check.message = kNoEndOfRecord;
+        check.text = CUserText::Make(kNoEndOfRecord);
+        return Ended(source, ImportOutcome::NoRecord);
     }
     return source;
 }
@@ -431,12 +447,13 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
     CDelimitedImportResult result;
     result.outcome = source.check.outcome;
     result.message = std::move(source.check.message);
+    result.text = std::move(source.check.text);
     if (result.outcome == ImportOutcome::Refused)
         return result;
     if (result.outcome != ImportOutcome::Imported) {
         // Even a failed import marks the inventory modified, as the command does: an
         // import that brought nothing, which Undo takes back as well.
-        doc.Apply(CInventoryChange::Insert("Import", {}, true), sender);
+        doc.Apply(CInventoryChange::Insert(kImportStep, {}, true), sender);
         return result;
     }
     const std::size_t count = source.check.recordCount;
@@ -444,10 +461,12 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
     // not fill the memory with items that no inventory file can hold anyway.
     if (doc.GetItems().size() + count > inventoryformat::kMaxItems) {
         result.outcome = ImportOutcome::Refused;
-        result.message = std::filesystem::path(path).filename().string() +
-                         " cannot be imported: an inventory holds at most 65535 items, this "
-                         "one would hold " +
-                         std::to_string(doc.GetItems().size() + count) + ".";
+        result.text = CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "%1 cannot be imported: an inventory holds at most "
+                                          "65535 items, this one would hold %2."),
+            std::filesystem::path(path).filename().string(),
+            std::to_string(doc.GetItems().size() + count));
+        result.message = result.text.English();
         return result;
     }
 
@@ -477,7 +496,7 @@ CDelimitedImportResult Import(CSidingWardDoc& doc, const std::string& path,
         items.push_back(std::move(item));
     }
     result.added = items.size();
-    doc.Apply(CInventoryChange::Insert("Import", std::move(items), true), sender);
+    doc.Apply(CInventoryChange::Insert(kImportStep, std::move(items), true), sender);
     return result;
 }
 

@@ -31,7 +31,8 @@ enum class ImportOutcome {
 // The outcome of an import with the program's message for the user.
 struct CDelimitedImportResult {
     ImportOutcome outcome = ImportOutcome::Imported;
-    std::string message;
+    std::string message; // in English
+    CUserText text{};    // the same, for the window layer to translate
     // The number of items appended to the inventory.
     std::size_t added = 0;
     // The number of Purchase Prices and Current Values a quoted import wrote as
@@ -58,7 +59,8 @@ struct CImportPreview {
     // Imported when the file holds records to add; otherwise what the import
     // would end with (Refused, FileError, NoRecord), with its message.
     ImportOutcome outcome = ImportOutcome::Imported;
-    std::string message;
+    std::string message; // in English
+    CUserText text{};    // the same, for the window layer to translate
     // The number of items the import would add.
     std::size_t recordCount = 0;
     // The first records as the import reads them.
@@ -72,25 +74,28 @@ namespace delimitedtext {
 
 inline constexpr std::string_view kRecordEnd = "\r\n";
 
-inline constexpr const char* kNoDelimiter =
-    "The import file must have at least 1 field delimiter specified!";
+inline constexpr const char* kNoDelimiter = GW_TRANSLATE_NOOP(
+    "Messages", "The import file must have at least 1 field delimiter specified!");
 inline constexpr const char* kNoEndOfRecord =
-    "Unable to detect the end of record indicator!"
-    "\n\nMake sure that each record ends with carriage return line feed."
-    "\nCheck the integrity of the file using a text editor such as Notepad.";
+    GW_TRANSLATE_NOOP("Messages", "Unable to detect the end of record indicator!"
+                                  "\n\nMake sure that each record ends with carriage return "
+                                  "line feed.\nCheck the integrity of the file using a text "
+                                  "editor such as Notepad.");
 inline constexpr const char* kImportFileErrorPrefix =
     "A file error has been detected!\nThe import file cannot be loaded.\n";
 // The system's description of a file error is cut to this many characters.
 inline constexpr std::size_t kMaxErrorDescription = 255;
-inline constexpr const char* kQuotedDelimiter =
-    "With quoted values the field delimiter cannot hold a double quote or a line break.";
+inline constexpr const char* kQuotedDelimiter = GW_TRANSLATE_NOOP(
+    "Messages",
+    "With quoted values the field delimiter cannot hold a double quote or a line break.");
 inline constexpr const char* kQuotedNoDelimiter =
-    "With quoted values the field delimiter cannot be empty.";
-inline constexpr const char* kBadFieldOrder =
-    "The field order must name from 1 to 14 different attributes, each by its index 0 to 13.";
+    GW_TRANSLATE_NOOP("Messages", "With quoted values the field delimiter cannot be empty.");
+inline constexpr const char* kBadFieldOrder = GW_TRANSLATE_NOOP(
+    "Messages",
+    "The field order must name from 1 to 14 different attributes, each by its index 0 to 13.");
 
 // The refusal of a quoted file whose last quoted value has no closing quote.
-std::string UnclosedQuoteMessage(std::size_t line);
+CUserText UnclosedQuoteMessage(std::size_t line);
 
 // A quoted import's money text for the value it reads into attribute: a plain
 // number in Purchase Price or Current Value becomes whole dollars and ".00"
@@ -163,10 +168,10 @@ void ParseRecord(std::string_view record, std::string_view delimiter,
 
 // Empty when fieldOrder names 1 to 14 different attribute indexes in 0..13;
 // otherwise the message that refuses it.
-std::string CheckFieldOrder(const std::vector<int>& fieldOrder);
+CUserText CheckFieldOrder(const std::vector<int>& fieldOrder);
 // Empty when delimiter can separate quoted values (it holds no double quote, CR
 // or LF); otherwise the message that refuses it.
-std::string CheckQuotedDelimiter(std::string_view delimiter);
+CUserText CheckQuotedDelimiter(std::string_view delimiter);
 
 // Writes the document's items to path as delimited text, safely replacing an
 // existing file: first, when includeFieldNames, a record of the fourteen headings

@@ -30,13 +30,13 @@ struct CPictureSource {
     std::uint64_t size = 0;
     std::time_t modified = 0;
     std::FILE* file = nullptr;
-    std::string* failure = nullptr; // where the first problem is told
+    CUserText* failure = nullptr; // where the first problem is told
     zip_error_t error{};
 };
 
-void Fail(CPictureSource& source, int zipError, int systemError, std::string message) {
+void Fail(CPictureSource& source, int zipError, int systemError, CUserText message) {
     zip_error_set(&source.error, zipError, systemError);
-    if (source.failure->empty())
+    if (source.failure->Empty())
         *source.failure = std::move(message);
 }
 
@@ -49,8 +49,8 @@ zip_int64_t PictureCallback(void* state, void* data, zip_uint64_t length,
         if (opened.outcome != framework::OpenOutcome::Opened) {
             Fail(source, ZIP_ER_OPEN, opened.error,
                  opened.outcome == framework::OpenOutcome::NotRegularFile
-                     ? filemessages::NotRegularFileText(source.shown)
-                     : filemessages::FileErrorText(opened.error, source.shown));
+                     ? filemessages::NotRegularFile(source.shown)
+                     : filemessages::FileError(opened.error, source.shown));
             return -1;
         }
         source.file = opened.file;
@@ -60,7 +60,7 @@ zip_int64_t PictureCallback(void* state, void* data, zip_uint64_t length,
         const std::size_t got = std::fread(data, 1, static_cast<std::size_t>(length), source.file);
         if (got < length && std::ferror(source.file)) {
             const int error = errno ? errno : EIO;
-            Fail(source, ZIP_ER_READ, error, filemessages::FileErrorText(error, source.shown));
+            Fail(source, ZIP_ER_READ, error, filemessages::FileError(error, source.shown));
             return -1;
         }
         return static_cast<zip_int64_t>(got);
@@ -174,7 +174,7 @@ bool AddBuffer(zip_t* archive, std::string_view name, const std::string& bytes) 
     return true;
 }
 
-bool AddPicture(zip_t* archive, const CPicture& picture, std::string& failure) {
+bool AddPicture(zip_t* archive, const CPicture& picture, CUserText& failure) {
     auto* state = new CPictureSource{picture.path,
                                      picture.shown,
                                      picture.size,
@@ -213,14 +213,14 @@ FileResult WriteEntries(const std::string& temporary, const std::string& target,
         zip_error_fini(&error);
         return failed;
     }
-    std::string failure;
+    CUserText failure;
     bool added = AddBuffer(archive, kInventoryEntry, inventory) &&
                  (!catalogue || AddBuffer(archive, kCatalogueEntry, *catalogue));
     for (std::size_t k = 0; added && k < pictures.size(); ++k)
         added = AddPicture(archive, pictures[k], failure);
     if (added && zip_close(archive) == 0)
         return FileResult::Success();
-    if (failure.empty())
+    if (failure.Empty())
         failure = ziperrors::WriteErrorText(*zip_get_error(archive), target);
     zip_discard(archive);
     return FileResult::Failure(failure);
@@ -232,10 +232,10 @@ CArchiveWriteResult WriteArchive(const CSidingWardDoc& document, const std::stri
                                  const std::string& target) {
     CArchiveWriteResult written;
     if (document.GetItems().size() > inventoryformat::kMaxItems) {
-        written.result = FileResult::Failure(
-            fs::path(target).filename().string() +
-            " cannot be saved: an inventory holds at most 65535 items, this one holds " +
-            std::to_string(document.GetItems().size()) + ".");
+        written.result = FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "%1 cannot be saved: an inventory holds "
+                                          "at most 65535 items, this one holds %2."),
+            fs::path(target).filename().string(), std::to_string(document.GetItems().size())));
         return written;
     }
     std::string catalogue;
@@ -253,8 +253,10 @@ CArchiveWriteResult WriteArchive(const CSidingWardDoc& document, const std::stri
         held.push_back(picture.path);
     for (const std::string& file : held) {
         if (!file.empty() && framework::IsSameFile(file, target)) {
-            written.result = FileResult::Failure(target + " is the same file as " + file +
-                                                 "; the archive must go to another file.");
+            written.result = FileResult::Failure(CUserText::Make(
+                GW_TRANSLATE_NOOP(
+                    "Messages", "%1 is the same file as %2; the archive must go to another file."),
+                target, file));
             return written;
         }
     }

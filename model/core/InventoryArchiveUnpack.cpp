@@ -32,7 +32,13 @@ constexpr zip_int64_t kMaxEntries = static_cast<zip_int64_t>(inventoryformat::kM
 constexpr std::size_t kChunk = std::size_t{1} << 20;
 
 FileResult Unsafe(const std::string& name) {
-    return FileResult::Failure("The archive holds an unsafe entry: " + name + ".");
+    return FileResult::Failure(CUserText::Make(
+        GW_TRANSLATE_NOOP("Messages", "The archive holds an unsafe entry: %1."), name));
+}
+
+CUserText NotEmpty(const std::string& folder) {
+    return CUserText::Make(
+        GW_TRANSLATE_NOOP("Messages", "%1 already exists and is not an empty folder."), folder);
 }
 
 // One of the names the program writes: the inventory, the catalogue, the picture
@@ -97,7 +103,7 @@ public:
                 break;
         }
         return FileResult::Failure(
-            filemessages::FileErrorText(ec ? ec.value() : EEXIST, target.string()));
+            filemessages::FileError(ec ? ec.value() : EEXIST, target.string()));
     }
     const fs::path& Path() const { return m_path; }
     void Release() { m_path.clear(); }
@@ -119,10 +125,15 @@ public:
         return total <= m_limit;
     }
     FileResult Refusal() const {
-        return FileResult::Failure(
-            "The archive " + m_path + " would unpack to more than " +
-            (m_viaRatio ? std::to_string(kMaxExpansion) + " times its own size" : "4 GiB") +
-            "; it is not unpacked.");
+        if (m_viaRatio)
+            return FileResult::Failure(CUserText::Make(
+                GW_TRANSLATE_NOOP("Messages", "The archive %1 would unpack to more than %2 times "
+                                              "its own size; it is not unpacked."),
+                m_path, std::to_string(kMaxExpansion)));
+        return FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP(
+                "Messages", "The archive %1 would unpack to more than 4 GiB; it is not unpacked."),
+            m_path));
     }
 
 private:
@@ -141,9 +152,10 @@ FileResult CheckEntries(zip_t* archive, const std::string& archivePath, const CS
                         std::vector<CEntry>& entries) {
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     if (count > kMaxEntries)
-        return FileResult::Failure("The archive " + archivePath +
-                                   " holds more files than an "
-                                   "inventory has pictures; it is not unpacked.");
+        return FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "The archive %1 holds more files than an inventory has "
+                                          "pictures; it is not unpacked."),
+            archivePath));
     std::set<std::string> seen;
     std::uint64_t declared = 0;
     for (zip_uint64_t index = 0; index < static_cast<zip_uint64_t>(count); ++index) {
@@ -161,7 +173,8 @@ FileResult CheckEntries(zip_t* archive, const std::string& archivePath, const CS
             entries.push_back({index, name});
     }
     if (!seen.contains(std::string(kInventoryEntry)))
-        return FileResult::Failure("The archive " + archivePath + " holds no inventory.");
+        return FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "The archive %1 holds no inventory."), archivePath));
     return FileResult::Success();
 }
 
@@ -186,7 +199,7 @@ public:
         if (m_file && std::fclose(m_file) != 0 && m_error == 0)
             m_error = errno ? errno : EIO;
         m_file = nullptr;
-        return m_error ? FileResult::Failure(filemessages::FileErrorText(m_error, m_shown))
+        return m_error ? FileResult::Failure(filemessages::FileError(m_error, m_shown))
                        : FileResult::Success();
     }
 
@@ -231,9 +244,10 @@ FileResult RewritePictures(const std::string& archived, const std::string& archi
     CInventoryFileContents contents;
     const FileResult read = inventoryformat::Read(archived, contents);
     if (read.outcome != FileOutcome::Ok)
-        return FileResult::Failure("The archive " + archivePath +
-                                   " is damaged: its inventory cannot be read (" + read.message +
-                                   ")");
+        return FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages",
+                              "The archive %1 is damaged: its inventory cannot be read (%2)"),
+            archivePath, read.text.Empty() ? CUserText::Verbatim(read.message) : read.text));
     for (auto& item : contents.items) {
         const std::string& picture = item->GetPicture();
         if (picture.starts_with(kPictureFolder) &&
@@ -261,19 +275,20 @@ FileResult UnpackArchive(const std::string& archivePath, const std::string& fold
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(target, ec);
     if (fs::exists(status) && !(fs::is_directory(status) && fs::is_empty(target, ec)))
-        return FileResult::Failure(folder + " already exists and is not an empty folder.");
+        return FileResult::Failure(NotEmpty(folder));
     // Picture paths are kept in the inventory's code page.
     const auto pictureFolder = codepage1252::FromUtf8((target / "pictures/").string());
     if (!pictureFolder)
-        return FileResult::Failure(
-            "The name of the folder " + folder +
-            " holds characters that an inventory cannot keep in its picture paths.");
+        return FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "The name of the folder %1 holds characters that an "
+                                          "inventory cannot keep in its picture paths."),
+            folder));
 
     const framework::RegularFile opened = framework::OpenRegularFile(archivePath);
     if (opened.outcome == framework::OpenOutcome::NotRegularFile)
-        return FileResult::Failure(filemessages::NotRegularFileText(archivePath));
+        return FileResult::Failure(filemessages::NotRegularFile(archivePath));
     if (opened.outcome != framework::OpenOutcome::Opened)
-        return FileResult::Failure(filemessages::FileErrorText(opened.error, archivePath));
+        return FileResult::Failure(filemessages::FileError(opened.error, archivePath));
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_filep_create(opened.file, 0, -1, &error);
@@ -302,7 +317,7 @@ FileResult UnpackArchive(const std::string& archivePath, const std::string& fold
     if (FileResult created = unpackFolder.Create(target); !created.Succeeded())
         return created;
     if (!fs::create_directory(unpackFolder.Path() / "pictures", ec))
-        return FileResult::Failure(filemessages::FileErrorText(ec.value(), folder));
+        return FileResult::Failure(filemessages::FileError(ec.value(), folder));
 
     std::uint64_t total = 0;
     std::string inventory;
@@ -338,11 +353,11 @@ FileResult UnpackArchive(const std::string& archivePath, const std::string& fold
     fs::rename(unpackFolder.Path(), target, ec);
     if (ec)
         return FileResult::Failure(ec.value() == ENOTEMPTY || ec.value() == EEXIST
-                                       ? folder + " already exists and is not an empty folder."
-                                       : filemessages::FileErrorText(ec.value(), folder));
+                                       ? NotEmpty(folder)
+                                       : filemessages::FileError(ec.value(), folder));
     unpackFolder.Release();
     if (!framework::SyncFolder(target.parent_path().string()))
-        return FileResult::Failure(filemessages::FileErrorText(errno, folder));
+        return FileResult::Failure(filemessages::FileError(errno, folder));
     unpacked.inventoryPath = inventoryPath;
     unpacked.cataloguePath =
         std::any_of(entries.begin(), entries.end(),

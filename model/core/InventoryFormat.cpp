@@ -79,7 +79,8 @@ FileResult Read(std::string_view bytes, CInventoryFileContents& contents) {
         read.signature = in.ReadString();
         if (read.signature != kPrimarySignature && read.signature != kSecondarySignature) {
             contents.signature = std::move(read.signature);
-            return {FileOutcome::WrongSignature, filemessages::kNotOurFile};
+            return FileResult::With(FileOutcome::WrongSignature,
+                                    CUserText::Make(filemessages::kNotOurFile));
         }
         read.version = in.ReadWord();
         const std::size_t count = in.ReadWord();
@@ -95,7 +96,7 @@ FileResult Read(std::string_view bytes, CInventoryFileContents& contents) {
                 read.searchHistory.push_back(in.ReadString());
         }
     } catch (const CArchiveError&) {
-        return FileResult::Failure(filemessages::kUnexpectedFormat);
+        return FileResult::Failure(CUserText::Make(filemessages::kUnexpectedFormat));
     }
     contents = std::move(read);
     return FileResult::Success();

@@ -76,11 +76,12 @@ void CSidingWardDoc::AddItem(std::unique_ptr<CInventoryElement> item, CDocumentV
         return;
     ItemList items;
     items.push_back(std::move(item));
-    Apply(CInventoryChange::Insert("Add", std::move(items)), origin);
+    Apply(CInventoryChange::Insert(GW_TRANSLATE_NOOP("Messages", "Add"), std::move(items)), origin);
 }
 
 void CSidingWardDoc::AppendItems(ItemList items, CDocumentView* origin) {
-    Apply(CInventoryChange::Insert("Add", std::move(items), true), origin);
+    Apply(CInventoryChange::Insert(GW_TRANSLATE_NOOP("Messages", "Add"), std::move(items), true),
+          origin);
 }
 
 int CSidingWardDoc::IndexOfItem(const CInventoryElement* item) const {
@@ -92,7 +93,9 @@ int CSidingWardDoc::IndexOfItem(const CInventoryElement* item) const {
 bool CSidingWardDoc::RemoveItem(const CInventoryElement* item, CDocumentView* origin) {
     if (!ContainsItem(item))
         return false;
-    Apply(CInventoryChange::Remove("Delete", {const_cast<CInventoryElement*>(item)}), origin);
+    Apply(CInventoryChange::Remove(GW_TRANSLATE_NOOP("Messages", "Delete"),
+                                   {const_cast<CInventoryElement*>(item)}),
+          origin);
     return true;
 }
 
@@ -247,10 +250,10 @@ FileResult CSidingWardDoc::ReadFromFile(const std::string& path) {
 FileResult CSidingWardDoc::WriteToFile(const std::string& path) {
     if (m_items.size() > inventoryformat::kMaxItems) {
         const std::string name = std::filesystem::path(path).filename().string();
-        return FileResult::Failure(name +
-                                   " cannot be saved: an inventory holds at most 65535 "
-                                   "items, this one holds " +
-                                   std::to_string(m_items.size()) + ".");
+        return FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "%1 cannot be saved: an inventory holds at most 65535 "
+                                          "items, this one holds %2."),
+            name, std::to_string(m_items.size())));
     }
     return safefile::WriteAll(path, inventoryformat::Write(m_items, m_searchHistory));
 }

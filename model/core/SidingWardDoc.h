@@ -8,6 +8,7 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/framework/Document.h"
+#include "model/framework/UserText.h"
 
 class CCatalogue;
 class CChangeRecorder;
@@ -50,7 +51,7 @@ public:
     // Removes, in one step called what, those of items the list holds. Returns how
     // many of items the list did not hold (each counted once).
     int RemoveItems(std::span<CInventoryElement* const> items, CDocumentView* origin,
-                    const char* what = "Delete");
+                    const char* what = GW_TRANSLATE_NOOP("Messages", "Delete"));
     bool ContainsItem(const CInventoryElement* item) const;
     // The list position of that very item, or -1.
     int IndexOfItem(const CInventoryElement* item) const;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "model/framework/UserText.h"
+
 struct zip_error;
 
 // The program's messages for what libzip reports.
@@ -9,9 +11,9 @@ namespace ziperrors {
 
 // A problem while writing an archive at path: the system's error when libzip
 // passes one on, for example "Disk full while accessing PATH.".
-std::string WriteErrorText(const zip_error& error, const std::string& path);
+CUserText WriteErrorText(const zip_error& error, const std::string& path);
 
 // "The archive PATH is damaged or is not an archive (CRC error)."
-std::string DamagedText(const zip_error& error, const std::string& path);
+CUserText DamagedText(const zip_error& error, const std::string& path);
 
 } // namespace ziperrors

@@ -19,14 +19,15 @@ FileResult ReadAll(const std::string& path, std::string& bytes, std::uintmax_t m
     bytes.clear();
     const framework::RegularFile opened = framework::OpenRegularFile(path);
     if (opened.outcome == framework::OpenOutcome::NotRegularFile)
-        return FileResult::Failure(filemessages::NotRegularFileText(path));
+        return FileResult::Failure(filemessages::NotRegularFile(path));
     if (opened.outcome != framework::OpenOutcome::Opened)
-        return FileResult::Failure(filemessages::FileErrorText(opened.error, path));
+        return FileResult::Failure(filemessages::FileError(opened.error, path));
     std::FILE* file = opened.file;
     if (opened.size > maxBytes) {
         std::fclose(file);
-        return FileResult::Failure(path + " is larger than the " + std::to_string(maxBytes >> 20) +
-                                   " MB that the program reads.");
+        return FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "%1 is larger than the %2 MB that the program reads."),
+            path, std::to_string(maxBytes >> 20)));
     }
     // Only the bytes the file held when it was opened are read: a file that grows
     // meanwhile is cut there, one that shrinks just ends sooner.
@@ -38,7 +39,7 @@ FileResult ReadAll(const std::string& path, std::string& bytes, std::uintmax_t m
         data.resize(static_cast<std::size_t>(opened.size));
     } catch (const std::bad_alloc&) {
         std::fclose(file);
-        return FileResult::Failure(filemessages::FileErrorText(ENOMEM, path));
+        return FileResult::Failure(filemessages::FileError(ENOMEM, path));
     }
     std::size_t filled = 0;
     while (filled < data.size()) {
@@ -52,7 +53,7 @@ FileResult ReadAll(const std::string& path, std::string& bytes, std::uintmax_t m
     const int error = errno;
     std::fclose(file);
     if (failed)
-        return FileResult::Failure(filemessages::FileErrorText(error ? error : EIO, path));
+        return FileResult::Failure(filemessages::FileError(error ? error : EIO, path));
     bytes = std::move(data);
     return FileResult::Success();
 }
@@ -67,7 +68,7 @@ std::string TemporaryNameBeside(const fs::path& target) {
 }
 
 FileResult Fail(int error, const std::string& path) {
-    return FileResult::Failure(filemessages::FileErrorText(error ? error : EIO, path));
+    return FileResult::Failure(filemessages::FileError(error ? error : EIO, path));
 }
 
 FileResult Discarded(const Replacement& replacement, int error, const std::string& path) {
@@ -98,7 +99,7 @@ FileResult BeginReplacement(const std::string& path, Replacement& replacement, s
     // Renaming over a named pipe or a device would take its name away from it (as
     // root, even from /dev/null); a folder is left to the rename, which says why.
     if (IsOtherThanFile(target))
-        return FileResult::Failure(filemessages::NotRegularFileText(path));
+        return FileResult::Failure(filemessages::NotRegularFile(path));
     // Renaming over a file needs only the folder's permission; a file the user may
     // not write is refused, as if it were written in place.
     if (!framework::MayReplace(target.string()))
@@ -137,7 +138,7 @@ FileResult CommitReplacement(const std::string& path, const Replacement& replace
     // The target may have been replaced by something else meanwhile.
     if (IsOtherThanFile(replacement.target)) {
         DiscardReplacement(replacement);
-        return FileResult::Failure(filemessages::NotRegularFileText(path));
+        return FileResult::Failure(filemessages::NotRegularFile(path));
     }
 
     std::error_code ec;

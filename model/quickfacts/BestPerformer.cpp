@@ -12,13 +12,22 @@ std::optional<CPerformerReport> CBestPerformer::ReportInventory(const CSidingWar
     const valuation::CPerformer performer = valuation::FindBestPerformer(doc->GetItems());
     CInventoryElement* found = performer.item;
     if (!found)
-        return CPerformerReport{MakeReport("Sorry!\n\nNo Money Gainers Found", kLossSound),
+        return CPerformerReport{MakeReport(CUserText::Make(GW_TRANSLATE_NOOP(
+                                               "Messages", "Sorry!\n\nNo Money Gainers Found")),
+                                           kLossSound),
                                 nullptr};
-    std::string text = "The Best Performer\n\n" + ItemHeadline(*found) + "Gain of: $" +
-                       valuation::DollarGainLoss(*found);
+    const std::string amount = valuation::DollarGainLoss(*found);
     const int ties = performer.ties;
-    if (ties > 1)
-        text += "\n\nThere are " + std::to_string(ties - 1) +
-                " additional item(s) with the same gain amount.";
+    CUserText text =
+        ties > 1
+            ? CUserText::Make(GW_TRANSLATE_NOOP("Messages",
+                                                "The Best Performer\n\n%1\n%2\n\nGain of: $%3\n\n"
+                                                "There are %4 additional item(s) with the same "
+                                                "gain amount."),
+                              found->GetBodyClassification(), found->GetManufacturer(), amount,
+                              std::to_string(ties - 1))
+            : CUserText::Make(
+                  GW_TRANSLATE_NOOP("Messages", "The Best Performer\n\n%1\n%2\n\nGain of: $%3"),
+                  found->GetBodyClassification(), found->GetManufacturer(), amount);
     return CPerformerReport{MakeReport(std::move(text), kStarSound), found};
 }

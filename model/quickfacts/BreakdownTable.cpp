@@ -19,17 +19,20 @@ std::string Heading(const CCatalogue* yard, int attribute) {
     return yard ? yard->GetHeading(attribute) : AttributeName(attribute);
 }
 
-// The report's title prefix and value column heading.
-std::pair<std::string, std::string> MeasureTexts(BreakdownMeasure measure, const CCatalogue* yard) {
+// The report's title pattern (the group heading as %1) and value column heading.
+std::pair<const char*, CUserText> MeasureTexts(BreakdownMeasure measure, const CCatalogue* yard) {
     switch (measure) {
     case BreakdownMeasure::Expenditures:
-        return {"Expenditures by ", Heading(yard, kPurchasePrice)};
+        return {GW_TRANSLATE_NOOP("Messages", "Expenditures by %1"),
+                CUserText::Verbatim(Heading(yard, kPurchasePrice))};
     case BreakdownMeasure::AssetValue:
-        return {"Asset Value by ", Heading(yard, kCurrentValue)};
+        return {GW_TRANSLATE_NOOP("Messages", "Asset Value by %1"),
+                CUserText::Verbatim(Heading(yard, kCurrentValue))};
     case BreakdownMeasure::ItemCount:
         break;
     }
-    return {"Item Count by ", "Item Count"};
+    return {GW_TRANSLATE_NOOP("Messages", "Item Count by %1"),
+            CUserText::Make(GW_TRANSLATE_NOOP("Messages", "Item Count"))};
 }
 
 std::string PadLeft(const std::string& text, std::size_t width, char fill) {
@@ -51,15 +54,17 @@ std::string PrintKeyOf(const std::string& key) {
 
 } // namespace
 
-CBreakdownTable::CBreakdownTable(std::string title, std::array<std::string, 2> headings,
+CBreakdownTable::CBreakdownTable(CUserText title, std::array<CUserText, 2> headings,
                                  BreakdownKind kind)
-    : m_title(std::move(title)), m_headings(std::move(headings)), m_kind(kind) {}
+    : m_title(title.English()), m_headings{headings[0].English(), headings[1].English()},
+      m_userTitle(std::move(title)), m_userHeadings(std::move(headings)), m_kind(kind) {}
 
 CBreakdownTable CBreakdownTable::ByPurchaseYear(const CSidingWardDoc& doc, BreakdownMeasure measure,
                                                 const CCatalogue* yard) {
-    const auto [prefix, valueHeading] = MeasureTexts(measure, yard);
+    const auto [title, valueHeading] = MeasureTexts(measure, yard);
     const std::string yearHeading = Heading(yard, kPurchaseDate);
-    CBreakdownTable table(prefix + yearHeading, {yearHeading, valueHeading},
+    CBreakdownTable table(CUserText::Make(title, yearHeading),
+                          {CUserText::Verbatim(yearHeading), valueHeading},
                           BreakdownKind::YearTable);
     // Every year table counts its items too, so the item count needs none of its own.
     table.AddYearRows(measure == BreakdownMeasure::AssetValue
@@ -71,13 +76,14 @@ CBreakdownTable CBreakdownTable::ByPurchaseYear(const CSidingWardDoc& doc, Break
 
 CBreakdownTable CBreakdownTable::ByAttribute(const CSidingWardDoc& doc, BreakdownMeasure measure,
                                              int attribute, const CCatalogue* yard) {
-    const auto [prefix, valueHeading] = MeasureTexts(measure, yard);
+    const auto [title, valueHeading] = MeasureTexts(measure, yard);
     const std::string groupHeading = Heading(yard, attribute);
     const bool money = attribute == kPurchasePrice || attribute == kCurrentValue;
     BreakdownKind kind = money ? BreakdownKind::AmountsByAmount : BreakdownKind::AmountsByText;
     if (measure == BreakdownMeasure::ItemCount)
         kind = money ? BreakdownKind::CountsByAmount : BreakdownKind::CountsByText;
-    CBreakdownTable table(prefix + groupHeading, {groupHeading, valueHeading}, kind);
+    CBreakdownTable table(CUserText::Make(title, groupHeading),
+                          {CUserText::Verbatim(groupHeading), valueHeading}, kind);
     switch (measure) {
     case BreakdownMeasure::Expenditures:
         table.AddGroupRows(breakdowns::ExpendituresByAttribute(doc.GetItems(), attribute));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/framework/UserText.h"
 #include "model/quickfacts/QuickFactsRow.h"
 
 class CCatalogue;
@@ -32,7 +33,7 @@ enum class BreakdownMeasure {
 class CBreakdownTable {
 public:
     // The label of the row that gathers items whose purchase year lies outside 0..9999.
-    static constexpr const char* kOtherYearsLabel = "Other years";
+    static constexpr const char* kOtherYearsLabel = GW_TRANSLATE_NOOP("Messages", "Other years");
     static constexpr int kPrintKeyWidth = 50;
     static constexpr int kValueWidth = 10;
 
@@ -49,6 +50,10 @@ public:
     const std::string& GetTitle() const { return m_title; }
     // Column 0 is the group column, column 1 the value column.
     const std::array<std::string, 2>& GetColumnHeadings() const { return m_headings; }
+    // The title and the column headings for the window layer to translate (the
+    // catalogue's headings in them stay as they are).
+    const CUserText& GetUserTitle() const { return m_userTitle; }
+    const std::array<CUserText, 2>& GetUserColumnHeadings() const { return m_userHeadings; }
     BreakdownKind GetKind() const { return m_kind; }
     // The width of a column in the results dialog's list.
     int GetColumnWidth(int column) const;
@@ -78,7 +83,7 @@ public:
     static std::string FormatGroupAmount(const std::string& value);
 
 private:
-    CBreakdownTable(std::string title, std::array<std::string, 2> headings, BreakdownKind kind);
+    CBreakdownTable(CUserText title, std::array<CUserText, 2> headings, BreakdownKind kind);
 
     void AddRow(std::string key, std::string printKey, long long number, bool isAmount);
     void AddYearRows(const CYearTable& table, BreakdownMeasure measure);
@@ -86,6 +91,8 @@ private:
 
     std::string m_title;
     std::array<std::string, 2> m_headings;
+    CUserText m_userTitle;
+    std::array<CUserText, 2> m_userHeadings;
     BreakdownKind m_kind;
     std::vector<CQuickFactsRow> m_rows;
     // Whether the next click on each column sorts descending.

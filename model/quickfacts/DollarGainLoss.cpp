@@ -7,7 +7,10 @@
 using namespace quickfacts;
 
 namespace {
-constexpr const char* kHeading = "Dollar Gain or Loss\n\n";
+constexpr const char* kInventoryPattern =
+    GW_TRANSLATE_NOOP("Messages", "Dollar Gain or Loss\n\nEntire Inventory\n\n%1");
+constexpr const char* kItemPattern =
+    GW_TRANSLATE_NOOP("Messages", "Dollar Gain or Loss\n\n%1\n%2\n\n%3");
 } // namespace
 
 std::optional<CQuickFactsReport> CDollarGainLoss::ReportInventory(const CSidingWardDoc* doc) const {
@@ -15,8 +18,7 @@ std::optional<CQuickFactsReport> CDollarGainLoss::ReportInventory(const CSidingW
         return std::nullopt;
     const std::string figure = valuation::DollarGainLoss(doc->GetItems());
     const GainClass gain = ClassifyDollarText(figure);
-    return MakeReport(kHeading + std::string("Entire Inventory\n\n") +
-                          OutcomeText(gain, '$', figure),
+    return MakeReport(CUserText::Make(kInventoryPattern, OutcomeText(gain, '$', figure)),
                       OutcomeSound(gain));
 }
 
@@ -24,6 +26,6 @@ std::optional<CQuickFactsReport> CDollarGainLoss::ReportItem(const CInventoryEle
     if (!item)
         return std::nullopt;
     const std::string figure = valuation::DollarGainLoss(*item);
-    return MakeReport(kHeading + ItemHeadline(*item) +
-                      OutcomeText(ClassifyDollarText(figure), '$', figure));
+    return MakeReport(
+        ItemReportText(kItemPattern, *item, OutcomeText(ClassifyDollarText(figure), '$', figure)));
 }

@@ -5,7 +5,11 @@
 std::optional<CQuickFactsReport> CItemCount::ReportInventory(const CSidingWardDoc* doc) const {
     if (!doc)
         return std::nullopt;
-    return CQuickFactsReport{"Entire Inventory\n\nItem Count: " +
-                                 std::to_string(doc->GetItemCount()),
-                             "Total Item Count", ReportIcon::Warning, ""};
+    CUserText text =
+        CUserText::Make(GW_TRANSLATE_NOOP("Messages", "Entire Inventory\n\nItem Count: %1"),
+                        std::to_string(doc->GetItemCount()));
+    CUserText caption = CUserText::Make(GW_TRANSLATE_NOOP("Messages", "Total Item Count"));
+    std::string english = text.English();
+    return CQuickFactsReport{std::move(english), caption.English(), ReportIcon::Warning, "",
+                             std::move(text),    std::move(caption)};
 }

@@ -7,7 +7,10 @@
 using namespace quickfacts;
 
 namespace {
-constexpr const char* kHeading = "Percent Gain or Loss\n\n";
+constexpr const char* kInventoryPattern =
+    GW_TRANSLATE_NOOP("Messages", "Percent Gain or Loss\n\nEntire Inventory\n\n%1");
+constexpr const char* kItemPattern =
+    GW_TRANSLATE_NOOP("Messages", "Percent Gain or Loss\n\n%1\n%2\n\n%3");
 } // namespace
 
 std::optional<CQuickFactsReport>
@@ -16,8 +19,7 @@ CPercentGainLoss::ReportInventory(const CSidingWardDoc* doc) const {
         return std::nullopt;
     const std::string figure = valuation::PercentGainLoss(doc->GetItems());
     const GainClass gain = ClassifyRatioText(figure);
-    return MakeReport(kHeading + std::string("Entire Inventory\n\n") +
-                          OutcomeText(gain, '%', figure),
+    return MakeReport(CUserText::Make(kInventoryPattern, OutcomeText(gain, '%', figure)),
                       OutcomeSound(gain));
 }
 
@@ -25,6 +27,6 @@ std::optional<CQuickFactsReport> CPercentGainLoss::ReportItem(const CInventoryEl
     if (!item)
         return std::nullopt;
     const std::string figure = valuation::PercentGainLoss(*item);
-    return MakeReport(kHeading + ItemHeadline(*item) +
-                      OutcomeText(ClassifyRatioText(figure), '%', figure));
+    return MakeReport(
+        ItemReportText(kItemPattern, *item, OutcomeText(ClassifyRatioText(figure), '%', figure)));
 }

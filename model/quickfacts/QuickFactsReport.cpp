@@ -2,11 +2,15 @@
 
 #include "model/core/InventoryElement.h"
 #include "model/framework/Captions.h"
+#include "model/quickfacts/Valuation.h"
 
 namespace quickfacts {
 
-CQuickFactsReport MakeReport(std::string text, std::string sound) {
-    return {std::move(text), captions::kApplicationTitle, ReportIcon::Warning, std::move(sound)};
+CQuickFactsReport MakeReport(CUserText text, std::string sound) {
+    std::string english = text.English();
+    return {std::move(english),  captions::kApplicationTitle,
+            ReportIcon::Warning, std::move(sound),
+            std::move(text),     CUserText::Verbatim(captions::kApplicationTitle)};
 }
 
 std::string ItemHeadline(const CInventoryElement& item) {
@@ -28,16 +32,23 @@ GainClass ClassifyRatioText(const std::string& ratioText) {
     return ratioText.starts_with("0.00") ? GainClass::BreakEven : GainClass::Gain;
 }
 
-std::string OutcomeText(GainClass gain, char unit, const std::string& figure) {
-    switch (gain) {
-    case GainClass::Loss:
-        return std::string("Loss of: ") + unit + figure;
-    case GainClass::BreakEven:
-        return "Break Even!";
-    case GainClass::Gain:
-        break;
-    }
-    return std::string("Gain of: ") + unit + figure;
+CUserText OutcomeText(GainClass gain, char unit, const std::string& figure) {
+    if (gain == GainClass::BreakEven)
+        return CUserText::Make(GW_TRANSLATE_NOOP("Messages", "Break Even!"));
+    const bool loss = gain == GainClass::Loss;
+    const char* pattern = unit == '%' ? (loss ? GW_TRANSLATE_NOOP("Messages", "Loss of: %%1")
+                                              : GW_TRANSLATE_NOOP("Messages", "Gain of: %%1"))
+                                      : (loss ? GW_TRANSLATE_NOOP("Messages", "Loss of: $%1")
+                                              : GW_TRANSLATE_NOOP("Messages", "Gain of: $%1"));
+    // The ratio's stand-in for a zero purchase price is a message of its own.
+    return CUserText::Make(pattern, figure == kCannotCalculateText
+                                        ? CUserText::Make(kCannotCalculateText)
+                                        : CUserText::Verbatim(figure));
+}
+
+CUserText ItemReportText(const char* pattern, const CInventoryElement& item, CUserText result) {
+    return CUserText::Make(pattern, item.GetBodyClassification(), item.GetManufacturer(),
+                           std::move(result));
 }
 
 const char* OutcomeSound(GainClass gain) {

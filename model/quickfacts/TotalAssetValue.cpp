@@ -9,7 +9,8 @@ std::optional<CQuickFactsReport>
 CTotalAssetValue::ReportInventory(const CSidingWardDoc* doc) const {
     if (!doc)
         return std::nullopt;
-    return MakeReport("Entire Inventory\n\nTotal Asset Value: $" +
-                          valuation::TotalAssetValue(doc->GetItems()),
-                      kGainSound);
+    return MakeReport(
+        CUserText::Make(GW_TRANSLATE_NOOP("Messages", "Entire Inventory\n\nTotal Asset Value: $%1"),
+                        valuation::TotalAssetValue(doc->GetItems())),
+        kGainSound);
 }

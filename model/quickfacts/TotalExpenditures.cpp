@@ -9,7 +9,9 @@ std::optional<CQuickFactsReport>
 CTotalExpenditures::ReportInventory(const CSidingWardDoc* doc) const {
     if (!doc)
         return std::nullopt;
-    return MakeReport("Entire Inventory\n\nTotal Expenditures: $" +
-                          valuation::TotalExpenditures(doc->GetItems()),
-                      kGainSound);
+    return MakeReport(
+        CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages", "Entire Inventory\n\nTotal Expenditures: $%1"),
+            valuation::TotalExpenditures(doc->GetItems())),
+        kGainSound);
 }

@@ -3,11 +3,13 @@
 #include <string>
 
 #include "model/core/SidingWardDoc.h"
+#include "model/framework/UserText.h"
 
 class CInventoryElement;
 
 // The text every gain ratio gives in place of a number when the purchase amount is 0.
-inline constexpr const char* kCannotCalculateText = "Cannot calculate! Purchase Price is zero";
+inline constexpr const char* kCannotCalculateText =
+    GW_TRANSLATE_NOOP("Messages", "Cannot calculate! Purchase Price is zero");
 
 // a + b, held within -LLONG_MAX..LLONG_MAX instead of overflowing, so that every
 // total written as amount text reads back as the same number.

@@ -12,13 +12,23 @@ std::optional<CPerformerReport> CWorstPerformer::ReportInventory(const CSidingWa
     const valuation::CPerformer performer = valuation::FindWorstPerformer(doc->GetItems());
     CInventoryElement* found = performer.item;
     if (!found)
-        return CPerformerReport{MakeReport("Congratulations!\n\nNo Money Losers Found", kStarSound),
-                                nullptr};
-    std::string text = "The Worst Performer\n\n" + ItemHeadline(*found) + "Loss of: $" +
-                       valuation::DollarGainLoss(*found);
+        return CPerformerReport{
+            MakeReport(CUserText::Make(GW_TRANSLATE_NOOP(
+                           "Messages", "Congratulations!\n\nNo Money Losers Found")),
+                       kStarSound),
+            nullptr};
+    const std::string amount = valuation::DollarGainLoss(*found);
     const int ties = performer.ties;
-    if (ties > 1)
-        text += "\n\nThere are " + std::to_string(ties - 1) +
-                " additional item(s) with the same loss amount.";
+    CUserText text =
+        ties > 1
+            ? CUserText::Make(GW_TRANSLATE_NOOP("Messages",
+                                                "The Worst Performer\n\n%1\n%2\n\nLoss of: $%3\n\n"
+                                                "There are %4 additional item(s) with the same "
+                                                "loss amount."),
+                              found->GetBodyClassification(), found->GetManufacturer(), amount,
+                              std::to_string(ties - 1))
+            : CUserText::Make(
+                  GW_TRANSLATE_NOOP("Messages", "The Worst Performer\n\n%1\n%2\n\nLoss of: $%3"),
+                  found->GetBodyClassification(), found->GetManufacturer(), amount);
     return CPerformerReport{MakeReport(std::move(text), kLossSound), found};
 }

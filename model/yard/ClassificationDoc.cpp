@@ -17,9 +17,8 @@ bool HasValueList(int attribute) {
 }
 } // namespace
 
-CClassificationDoc::CClassificationDoc(
-    const CClock& clock, const std::string& manufacturerFilePath,
-    std::function<void(const std::string&)> onManufacturerMessage)
+CClassificationDoc::CClassificationDoc(const CClock& clock, const std::string& manufacturerFilePath,
+                                       std::function<void(const CUserText&)> onManufacturerMessage)
     : m_clock(clock) {
     // Started before the catalogue is read, so that the file loads beside the start-up.
     if (!manufacturerFilePath.empty()) {
@@ -224,13 +223,14 @@ FileResult CClassificationDoc::ReadFromFile(const std::string& path) {
 
 FileResult CClassificationDoc::WriteToFile(const std::string& path) {
     if (path.empty())
-        return FileResult::Failure(filemessages::kFailedToSave);
+        return FileResult::Failure(CUserText::Make(filemessages::kFailedToSave));
     const std::size_t entries = GetValueEntryCount();
     if (entries > yardformat::kMaxValueEntries) {
-        return FileResult::Failure(
-            "The Classification Yard cannot be saved: its value lists hold " +
-            std::to_string(entries) + " entries in all, and the file holds at most " +
-            std::to_string(yardformat::kMaxValueEntries) + ".");
+        return FileResult::Failure(CUserText::Make(
+            GW_TRANSLATE_NOOP("Messages",
+                              "The Classification Yard cannot be saved: its value lists hold %1 "
+                              "entries in all, and the file holds at most %2."),
+            std::to_string(entries), std::to_string(yardformat::kMaxValueEntries)));
     }
     return safefile::WriteAll(path, yardformat::Write(m_catalogue));
 }

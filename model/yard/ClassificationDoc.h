@@ -9,6 +9,7 @@
 #include "model/core/Catalogue.h"
 #include "model/core/InventoryElement.h"
 #include "model/framework/Document.h"
+#include "model/framework/UserText.h"
 #include "model/yard/Manufacturer.h"
 #include "model/yard/YardFormat.h"
 
@@ -25,7 +26,7 @@ public:
     // one the document has no loader and its manufacturer list stays empty.
     // onManufacturerMessage is called on the loader thread (see CManufacturerLoader).
     explicit CClassificationDoc(const CClock& clock, const std::string& manufacturerFilePath = {},
-                                std::function<void(const std::string&)> onManufacturerMessage = {});
+                                std::function<void(const CUserText&)> onManufacturerMessage = {});
     ~CClassificationDoc() override;
 
     // The value list of an attribute; null for Item Number and indexes outside 0..13.

@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 
+#include "model/framework/UserText.h"
+
 // What the item number builder does with its text, without the dialog: the
 // on-screen keyboard, the edits its buttons make and the check on OK. Texts are
 // the program's 8-bit bytes.
@@ -15,7 +17,8 @@ public:
         int controlId;
     };
 
-    static constexpr const char* kEmptyMessage = "Please enter one or more characters!";
+    static constexpr const char* kEmptyMessage =
+        GW_TRANSLATE_NOOP("Messages", "Please enter one or more characters!");
 
     // The keyboard as it is laid out, top to bottom: digits 0 to 4 and 5 to 9, the
     // letters A to G, H to N, O to U and V to Z, and the hyphen alone.

@@ -142,19 +142,31 @@ FileResult Load(const std::string& path, CManufacturerFileContents& contents,
     return result;
 }
 
+CUserText LoadFailure(CUserText fileError) {
+    return CUserText::Make(
+        GW_TRANSLATE_NOOP("Messages", "A file error has been detected!\nThe external manufacturer "
+                                      "file cannot be loaded.\n%1"),
+        std::move(fileError));
+}
+
 std::string LoadFailureMessage(const std::string& fileError) {
-    return "A file error has been detected!\nThe external manufacturer file cannot be loaded.\n" +
-           fileError;
+    return LoadFailure(CUserText::Verbatim(fileError)).English();
 }
 
-std::string IncompleteRecordMessage(std::string_view record) {
-    return "This external manufacturer record is incomplete!\n" + std::string(record);
+CUserText IncompleteRecordMessage(std::string_view record) {
+    return CUserText::Make(
+        GW_TRANSLATE_NOOP("Messages", "This external manufacturer record is incomplete!\n%1"),
+        std::string(record));
 }
 
-std::string SkippedRecordsMessage(std::size_t count) {
-    return std::to_string(count) +
-           (count == 1 ? " more incomplete external manufacturer record was skipped."
-                       : " more incomplete external manufacturer records were skipped.");
+CUserText SkippedRecordsMessage(std::size_t count) {
+    return CUserText::Make(
+        count == 1
+            ? GW_TRANSLATE_NOOP("Messages",
+                                "%1 more incomplete external manufacturer record was skipped.")
+            : GW_TRANSLATE_NOOP("Messages",
+                                "%1 more incomplete external manufacturer records were skipped."),
+        std::to_string(count));
 }
 
 } // namespace manufacturerfile

@@ -55,13 +55,14 @@ FileResult Load(const std::string& path, CManufacturerFileContents& contents,
 
 // The message for the user when the file could not be loaded: the fixed lead-in
 // followed by the description of the file error.
+CUserText LoadFailure(CUserText fileError);
 std::string LoadFailureMessage(const std::string& fileError);
 // The message for the user about one incomplete record. Only the first
 // kIncompleteRecordsShown records get one each, so that a damaged file does not
 // bury the user under boxes; SkippedRecordsMessage then tells how many more there
 // were.
-std::string IncompleteRecordMessage(std::string_view record);
+CUserText IncompleteRecordMessage(std::string_view record);
 inline constexpr std::size_t kIncompleteRecordsShown = 3;
-std::string SkippedRecordsMessage(std::size_t count);
+CUserText SkippedRecordsMessage(std::size_t count);
 
 } // namespace manufacturerfile

@@ -42,7 +42,7 @@ const std::vector<std::string>& CManufacturerLoader::GetMessages() const {
 }
 
 void CManufacturerLoader::Run() noexcept {
-    const auto tell = [this](std::string message) {
+    const auto tell = [this](const CUserText& message) {
         if (m_onMessage) {
             try {
                 m_onMessage(message);
@@ -50,7 +50,7 @@ void CManufacturerLoader::Run() noexcept {
                 // The sink's trouble must not end the loading, nor the program.
             }
         }
-        m_messages.push_back(std::move(message));
+        m_messages.push_back(message.English());
     };
     try {
         try {
@@ -61,7 +61,7 @@ void CManufacturerLoader::Run() noexcept {
                         tell(manufacturerfile::IncompleteRecordMessage(record));
                 });
             if (!result.Succeeded())
-                tell(manufacturerfile::LoadFailureMessage(result.message));
+                tell(manufacturerfile::LoadFailure(result.Text()));
             else if (incomplete > manufacturerfile::kIncompleteRecordsShown)
                 tell(manufacturerfile::SkippedRecordsMessage(
                     incomplete - manufacturerfile::kIncompleteRecordsShown));
@@ -69,12 +69,12 @@ void CManufacturerLoader::Run() noexcept {
             // Nothing of a half-read file is kept.
             m_contents = {};
             m_messages.clear();
-            tell(manufacturerfile::LoadFailureMessage("There is not enough memory to load " +
-                                                      m_path + "."));
+            tell(manufacturerfile::LoadFailure(CUserText::Make(
+                GW_TRANSLATE_NOOP("Messages", "There is not enough memory to load %1."), m_path)));
         } catch (...) {
             m_contents = {};
             m_messages.clear();
-            tell(manufacturerfile::LoadFailureMessage(filemessages::FileErrorText(0, m_path)));
+            tell(manufacturerfile::LoadFailure(filemessages::FileError(0, m_path)));
         }
     } catch (...) {
         // Not even the message could be made; the list stays empty.

@@ -20,8 +20,8 @@ class CManufacturerLoader {
 public:
     // Receives a message for the user on the loader thread, as it arises; it must
     // pass the message on safely (for example post it to the GUI thread). The same
-    // messages are kept for GetMessages(): a caller shows one or the other.
-    using MessageSink = std::function<void(const std::string& message)>;
+    // messages are kept in English for GetMessages(): a caller shows one or the other.
+    using MessageSink = std::function<void(const CUserText& message)>;
 
     // Starts reading the file at path at once, with normal priority.
     explicit CManufacturerLoader(std::string path, MessageSink onMessage = {});

@@ -52,7 +52,8 @@ FileResult Read(std::string_view bytes, CYardFileContents& contents) {
         if (read.signature != inventoryformat::kPrimarySignature &&
             read.signature != inventoryformat::kSecondarySignature) {
             contents.signature = std::move(read.signature);
-            return {FileOutcome::WrongSignature, filemessages::kNotOurFile};
+            return FileResult::With(FileOutcome::WrongSignature,
+                                    CUserText::Make(filemessages::kNotOurFile));
         }
         read.version = in.ReadWord();
         const std::size_t count = in.ReadWord();
@@ -73,7 +74,7 @@ FileResult Read(std::string_view bytes, CYardFileContents& contents) {
             }
         }
     } catch (const CArchiveError&) {
-        return FileResult::Failure(filemessages::kUnexpectedFormat);
+        return FileResult::Failure(CUserText::Make(filemessages::kUnexpectedFormat));
     }
     contents = std::move(read);
     return FileResult::Success();

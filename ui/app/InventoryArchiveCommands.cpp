@@ -10,6 +10,7 @@
 #include "ui/common/FileChooser.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/inventory/InventoryCommandIds.h"
 
@@ -22,8 +23,8 @@ constexpr qsizetype kListedPictures = 15;
 
 void ReportFailure(CMessageSink& messages, QWidget* parent, const FileResult& result) {
     // File names are the system's, UTF-8 on Linux, as the document manager reads them.
-    messages.Show(parent, {QString::fromStdString(result.message), captions::ApplicationTitle(),
-                           MessageIcon::Warning, MessageButtons::Ok});
+    messages.Show(parent, {UserMessage(result), captions::ApplicationTitle(), MessageIcon::Warning,
+                           MessageButtons::Ok});
 }
 
 QString MissingPicturesText(const std::vector<std::string>& pictures) {

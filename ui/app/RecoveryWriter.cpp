@@ -13,6 +13,7 @@
 #include "model/core/InventoryFormat.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/SafeFile.h"
+#include "ui/common/UserMessage.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ QString WriteFiles(const QString& folder, const QString& base, const std::string
     for (const auto& file : files) {
         const FileResult result = safefile::WriteAll(file.path.toStdString(), file.bytes);
         if (!result.Succeeded())
-            return QString::fromStdString(result.message);
+            return UserMessage(result);
         QFile::setPermissions(file.path, kFileMode);
     }
     return {};

@@ -48,6 +48,7 @@
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
 #include "ui/common/ThumbnailLoader.h"
+#include "ui/common/UserMessage.h"
 #include "ui/inventory/CommentsEditor.h"
 #include "ui/inventory/CommentsPictureCommands.h"
 #include "ui/inventory/ImportExportCommands.h"
@@ -487,8 +488,8 @@ void CSidingWardApp::OpenYard() {
             .filePath(QString::fromLatin1(manufacturerfile::kFileName))
             .toStdString();
     // The loader thread's messages are shown by the user-interface thread.
-    auto onMessage = [this](const std::string& message) {
-        const QString text = text::FromBytes(message);
+    auto onMessage = [this](const CUserText& message) {
+        const QString text = UserMessage(message, MessageBytes::Windows1252);
         QMetaObject::invokeMethod(
             this, [this, text] { ShowLoaderMessage(text); }, Qt::QueuedConnection);
     };
@@ -624,9 +625,9 @@ bool CSidingWardApp::CloseAll() {
     if (m_yard) {
         const FileResult saved = m_yard->SaveOnClose();
         if (!saved.Succeeded()) {
-            m_services.messages.Show(m_mainFrame.get(), {QString::fromStdString(saved.message),
-                                                         captions::ApplicationTitle(),
-                                                         MessageIcon::Warning, MessageButtons::Ok});
+            m_services.messages.Show(m_mainFrame.get(),
+                                     {UserMessage(saved), captions::ApplicationTitle(),
+                                      MessageIcon::Warning, MessageButtons::Ok});
         }
     }
     m_services.settings.SetRecentFiles(m_docManager->GetRecentFiles().GetFiles());

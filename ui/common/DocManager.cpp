@@ -10,6 +10,7 @@
 #include "ui/common/FileChooser.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 
 namespace {
 
@@ -116,8 +117,9 @@ CDocument* CDocManager::OpenDocumentFile(const QString& requested, CDocTemplate*
     }
     const bool notOurs = result.outcome == FileOutcome::WrongSignature;
     if (notOurs) {
-        m_messages.Show(parent, {text::FromBytes(result.message), captions::ApplicationTitle(),
-                                 MessageIcon::Critical, MessageButtons::Ok});
+        m_messages.Show(parent,
+                        {UserMessage(result, MessageBytes::Windows1252),
+                         captions::ApplicationTitle(), MessageIcon::Critical, MessageButtons::Ok});
     }
     m_recentFiles.Add(path);
     CDocument* adopted = Adopt(std::move(document), *docTemplate);
@@ -170,7 +172,7 @@ CDocManager::OpenDocument* CDocManager::Find(const CDocument& document) {
 }
 
 void CDocManager::ReportFailure(const FileResult& result, QWidget* parent) {
-    m_messages.Show(parent, {PathText(result.message), captions::ApplicationTitle(),
+    m_messages.Show(parent, {UserMessage(result), captions::ApplicationTitle(),
                              MessageIcon::Warning, MessageButtons::Ok});
 }
 

@@ -10,6 +10,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/TypedText.h"
+#include "ui/common/UserMessage.h"
 
 CDelimiterGroup::CDelimiterGroup(const QString& title, QWidget* parent)
     : QGroupBox(title, parent), m_tab(new QCheckBox(tr("Tab"), this)),
@@ -57,11 +58,11 @@ QStringList CDelimiterGroup::TextFileFilters() {
 
 bool CDelimiterGroup::QuotedDelimiterAllowed(QWidget* parent, const std::string& delimiter,
                                              CMessageSink& messages) {
-    const std::string refused = delimitedtext::CheckQuotedDelimiter(delimiter);
-    if (refused.empty())
+    const CUserText refused = delimitedtext::CheckQuotedDelimiter(delimiter);
+    if (refused.Empty())
         return true;
-    messages.Show(parent, {QString::fromStdString(refused), captions::Error(),
-                           MessageIcon::Critical, MessageButtons::Ok});
+    messages.Show(parent, {UserMessage(refused), captions::Error(), MessageIcon::Critical,
+                           MessageButtons::Ok});
     return false;
 }
 

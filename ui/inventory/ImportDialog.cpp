@@ -15,6 +15,7 @@
 #include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 #include "ui/inventory/DelimiterGroup.h"
 
 namespace {
@@ -177,8 +178,8 @@ void CImportDialog::accept() {
     if (!delimiter)
         return;
     if (delimiter->empty()) {
-        m_messages.Show(this, {QString::fromLatin1(delimitedtext::kNoDelimiter), captions::Error(),
-                               MessageIcon::Critical, MessageButtons::Ok});
+        m_messages.Show(this, {UserMessage(CUserText::Make(delimitedtext::kNoDelimiter)),
+                               captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
         m_delimiters->Tab()->setFocus();
         return;
     }

@@ -12,6 +12,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/inventory/ExportDialog.h"
 #include "ui/inventory/ImportDialog.h"
@@ -72,9 +73,8 @@ void CImportExportCommands::Export(QWidget* parent, const CSidingWardDoc& docume
                                   dialog.IncludeFieldNames(), dialog.Quoted(), dialog.Encoding());
     }
     if (!result.Succeeded()) {
-        m_messages.Show(parent,
-                        {QString::fromStdString(result.message), captions::ApplicationTitle(),
-                         MessageIcon::Warning, MessageButtons::Ok});
+        m_messages.Show(parent, {UserMessage(result), captions::ApplicationTitle(),
+                                 MessageIcon::Warning, MessageButtons::Ok});
         return;
     }
     ShowStatus(parent, QCoreApplication::translate("CImportExportCommands", "Exported %1 to %2.")
@@ -141,18 +141,16 @@ bool CImportExportCommands::Import(QWidget* parent, CSidingWardDoc& document, CD
                              MessageIcon::Information, MessageButtons::Ok});
         return true;
     case ImportOutcome::Refused:
-        m_messages.Show(parent, {QString::fromStdString(result.message), captions::Error(),
-                                 MessageIcon::Critical, MessageButtons::Ok});
+        m_messages.Show(parent, {UserMessage(result.text), captions::Error(), MessageIcon::Critical,
+                                 MessageButtons::Ok});
         return false;
     case ImportOutcome::FileError:
-        m_messages.Show(parent,
-                        {QString::fromStdString(result.message), captions::ApplicationTitle(),
-                         MessageIcon::Critical, MessageButtons::Ok});
+        m_messages.Show(parent, {UserMessage(result.text), captions::ApplicationTitle(),
+                                 MessageIcon::Critical, MessageButtons::Ok});
         return true;
     case ImportOutcome::NoRecord:
-        m_messages.Show(parent,
-                        {QString::fromLatin1(delimitedtext::kNoEndOfRecord),
-                         captions::ApplicationTitle(), MessageIcon::Critical, MessageButtons::Ok});
+        m_messages.Show(parent, {UserMessage(result.text), captions::ApplicationTitle(),
+                                 MessageIcon::Critical, MessageButtons::Ok});
         m_editor.Open(parent, request.path);
         return true;
     }

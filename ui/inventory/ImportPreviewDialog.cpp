@@ -14,6 +14,7 @@
 #include "model/core/DelimitedText.h"
 #include "ui/common/HelpPage.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 #include "ui/inventory/DelimiterGroup.h"
 
 CImportPreviewDialog::CImportPreviewDialog(const CImportPreview& preview,
@@ -71,7 +72,7 @@ void CImportPreviewDialog::Show(const CImportPreview& preview) {
     const bool importable = preview.outcome == ImportOutcome::Imported;
     m_import->setEnabled(importable);
     m_summary->setText(importable ? SummaryText(preview.recordCount, preview.records.size())
-                                  : QString::fromStdString(preview.message));
+                                  : UserMessage(preview.text));
     m_table->clear();
     m_table->setColumnCount(static_cast<int>(m_headings.size()));
     m_table->setHorizontalHeaderLabels(m_headings);

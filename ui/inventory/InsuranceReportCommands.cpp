@@ -18,6 +18,7 @@
 #include "ui/common/MessageSink.h"
 #include "ui/common/PrintToFile.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/inventory/InventoryViewSettings.h"
 
@@ -105,6 +106,6 @@ void CInsuranceReportCommands::Run(QWidget* parent, const CSidingWardDoc& docume
                                      .arg(*chosen),
                                  captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
     else if (!printed.file.Succeeded())
-        m_messages.Show(parent, {QString::fromStdString(printed.file.message), captions::Error(),
+        m_messages.Show(parent, {UserMessage(printed.file), captions::Error(),
                                  MessageIcon::Critical, MessageButtons::Ok});
 }

@@ -5,7 +5,6 @@
 
 #include "model/core/InventoryChange.h"
 #include "model/core/SidingWardDoc.h"
-#include "ui/common/Text.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/PrintToFile.h"
+#include "ui/common/UserMessage.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/inventory/ReportPrinter.h"
 
@@ -43,8 +44,8 @@ void CReportPrintCommands::ShowCannotPrint(QWidget* parent) {
 }
 
 void CReportPrintCommands::ShowCannotWrite(QWidget* parent, const FileResult& result) {
-    m_messages.Show(parent, {QString::fromStdString(result.message), captions::Error(),
-                             MessageIcon::Critical, MessageButtons::Ok});
+    m_messages.Show(parent, {UserMessage(result), captions::Error(), MessageIcon::Critical,
+                             MessageButtons::Ok});
 }
 
 void CReportPrintCommands::Print(QWidget* parent, const CSidingWardDoc& document,

@@ -29,6 +29,7 @@
 #include "ui/common/PrintMargins.h"
 #include "ui/common/PrintToFile.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 #include "ui/quickfacts/BreakdownChart.h"
 
 CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printer,
@@ -41,14 +42,15 @@ CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printe
       }),
       m_list(new QTreeWidget(this)), m_chart(new CBreakdownChart(this)),
       m_pie(new QRadioButton(tr("Pie"), this)) {
-    setWindowTitle(text::FromBytes(m_table.GetTitle()));
+    setWindowTitle(UserMessage(m_table.GetUserTitle(), MessageBytes::Windows1252));
     help::SetHelpPage(this, QStringLiteral("quick-facts.html#breakdowns"));
     m_list->setObjectName(QStringLiteral("rows"));
     m_list->setRootIsDecorated(false);
     m_list->setSortingEnabled(false);
     m_list->setColumnCount(2);
-    m_list->setHeaderLabels({text::FromBytes(m_table.GetColumnHeadings()[0]),
-                             text::FromBytes(m_table.GetColumnHeadings()[1])});
+    m_list->setHeaderLabels(
+        {UserMessage(m_table.GetUserColumnHeadings()[0], MessageBytes::Windows1252),
+         UserMessage(m_table.GetUserColumnHeadings()[1], MessageBytes::Windows1252)});
     m_list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     // The kind's widths are in dialog units of about a quarter character.
     const int character = m_list->fontMetrics().averageCharWidth();
@@ -129,13 +131,13 @@ void CQuickFactsDialog::Print() {
     const printtofile::Outcome printed =
         printtofile::Print(printer, [this](QPrinter& target) { return PrintTo(target); });
     if (!printed.file.Succeeded() && m_messages)
-        m_messages->Show(this, {QString::fromStdString(printed.file.message), captions::Error(),
-                                MessageIcon::Critical, MessageButtons::Ok});
+        m_messages->Show(this, {UserMessage(printed.file), captions::Error(), MessageIcon::Critical,
+                                MessageButtons::Ok});
 }
 
 bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
     // The job is named after the report, not "test".
-    printer.setDocName(text::FromBytes(m_table.GetTitle()));
+    printer.setDocName(UserMessage(m_table.GetUserTitle(), MessageBytes::Windows1252));
     printmargins::Apply(printer);
     QPainter painter;
     if (!painter.begin(&printer))
@@ -156,11 +158,19 @@ bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
             y += line;
         }
     };
+    // The page is drawn from the file's bytes; a translation they cannot hold prints
+    // in English.
+    const auto bytes = [](const CUserText& text, const std::string& english) {
+        return text::ToBytes(UserMessage(text, MessageBytes::Windows1252)).value_or(english);
+    };
+    const auto& headings = m_table.GetUserColumnHeadings();
+    const std::string header = bytes(headings[0], m_table.GetColumnHeadings()[0]) + ' ' +
+                               bytes(headings[1], m_table.GetColumnHeadings()[1]) + ' ';
     const auto drawHeader = [&] {
-        draw(m_table.GetPrintHeader());
+        draw(header);
         y += line;
     };
-    draw(m_table.GetTitle());
+    draw(bytes(m_table.GetUserTitle(), m_table.GetTitle()));
     draw(localdates::DayBytes(m_clock.Today()));
     y += line;
     drawHeader();

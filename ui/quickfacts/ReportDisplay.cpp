@@ -4,6 +4,7 @@
 #include "ui/common/MessageSink.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 
 namespace {
 
@@ -29,8 +30,14 @@ void ShowReport(const CQuickFactsReport& report, CMessageSink& messages, CSoundP
                 QWidget* parent) {
     if (!report.sound.empty())
         sounds.Play(text::FromBytes(report.sound));
-    messages.Show(parent, {text::FromBytes(report.text), text::FromBytes(report.caption),
-                           IconOf(report.icon), MessageButtons::Ok});
+    // Item texts and amounts are the file's bytes.
+    const QString text = report.userText.Empty()
+                             ? text::FromBytes(report.text)
+                             : UserMessage(report.userText, MessageBytes::Windows1252);
+    const QString caption = report.userCaption.Empty()
+                                ? text::FromBytes(report.caption)
+                                : UserMessage(report.userCaption, MessageBytes::Windows1252);
+    messages.Show(parent, {text, caption, IconOf(report.icon), MessageButtons::Ok});
 }
 
 } // namespace quickfacts

@@ -29,6 +29,7 @@
 #include "ui/common/MessageSink.h"
 #include "ui/common/ProgressWindow.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 #include "ui/common/ValueEntries.h"
 #include "ui/yard/ChooseInventoryDialog.h"
 #include "ui/yard/CustomizeSheet.h"
@@ -398,7 +399,7 @@ void CClassificationView::SendItemToInventory() {
 void CClassificationView::SaveYard() {
     const FileResult result = m_yard.SaveNow();
     if (!result.Succeeded())
-        ShowError(text::FromBytes(result.message), captions::Error());
+        ShowError(UserMessage(result, MessageBytes::Windows1252), captions::Error());
 }
 
 // One command of the yard: how it shows itself, when it may run, the text it

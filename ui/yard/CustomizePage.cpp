@@ -4,6 +4,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 
 CCustomizePage::CCustomizePage(CClassificationDoc& yard, CMessageSink& messages, QWidget* parent)
     : QWidget(parent), m_yard(yard), m_messages(messages) {}
@@ -17,7 +18,7 @@ bool CCustomizePage::SaveCatalogue() {
     const FileResult result = m_yard.SaveNow();
     if (result.Succeeded())
         return true;
-    m_messages.Show(this, {text::FromBytes(result.message), captions::Error(),
+    m_messages.Show(this, {UserMessage(result, MessageBytes::Windows1252), captions::Error(),
                            MessageIcon::Critical, MessageButtons::Ok});
     return false;
 }

@@ -16,6 +16,7 @@
 #include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/Text.h"
+#include "ui/common/UserMessage.h"
 
 CItemNumberBuilder::CItemNumberBuilder(const std::string& title, CMessageSink& messages,
                                        QWidget* parent)
@@ -91,7 +92,7 @@ std::optional<std::string> CItemNumberBuilder::Run(QWidget* parent,
 void CItemNumberBuilder::accept() {
     const std::optional<std::string> result = m_model.Accept();
     if (!result) {
-        m_messages.Show(this, {text::FromBytes(CItemNumberBuilderModel::kEmptyMessage),
+        m_messages.Show(this, {UserMessage(CUserText::Make(CItemNumberBuilderModel::kEmptyMessage)),
                                captions::Error(), MessageIcon::Critical, MessageButtons::Ok});
         m_edit->setFocus();
         return;

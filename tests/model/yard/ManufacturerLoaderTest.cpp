@@ -33,10 +33,10 @@ class CHeldSink {
 public:
     CManufacturerLoader::MessageSink Sink() {
         return [this, release = m_release.get_future().share(),
-                caller = std::this_thread::get_id()](const std::string& message) {
+                caller = std::this_thread::get_id()](const CUserText& message) {
             release.wait();
             const std::lock_guard lock(m_mutex);
-            m_messages.push_back(message);
+            m_messages.push_back(message.English());
             m_offThread = m_offThread && std::this_thread::get_id() != caller;
         };
     }
@@ -104,7 +104,7 @@ TEST_F(ManufacturerLoaderTest, OnlyTheFirstThreeIncompleteRecordsGetAMessageEach
         dir.Write("ExtMFile.mst", file);
         Messages told; // one message box each
         CManufacturerLoader loader(
-            path, [&told](const std::string& message) { told.push_back(message); });
+            path, [&told](const CUserText& message) { told.push_back(message.English()); });
         loader.Wait();
         EXPECT_EQ(told, expected);
         EXPECT_EQ(loader.GetMessages(), expected);
@@ -125,7 +125,7 @@ TEST_F(ManufacturerLoaderTest, MissingFileGivesTheFileErrorMessage) {
 }
 
 TEST_F(ManufacturerLoaderTest, ThrowingSinkDoesNotStopTheLoading) {
-    CManufacturerLoader loader(path, [](const std::string&) { throw std::runtime_error("no"); });
+    CManufacturerLoader loader(path, [](const CUserText&) { throw std::runtime_error("no"); });
     loader.Wait();
     EXPECT_EQ(loader.GetManufacturers().size(), 2u);
     EXPECT_EQ(loader.GetMessages(), kIncompleteMessages);

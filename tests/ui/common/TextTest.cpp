@@ -1,8 +1,38 @@
 #include "ui/common/Text.h"
 
-#include <QTest>
+#include <cerrno>
 
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include "model/framework/FileMessages.h"
+#include "model/framework/SafeFile.h"
+#include "model/yard/ManufacturerFile.h"
 #include "ui/common/Captions.h"
+#include "ui/common/UserMessage.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Some of the model's messages in German, as an installed catalogue gives them.
+class GermanMessages : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        static const QHash<QByteArray, QString> german = {
+            {"%1 was not found.", u"%1 wurde nicht gefunden."_s},
+            {"A file error has been detected!\nThe external manufacturer file cannot be "
+             "loaded.\n%1",
+             u"Dateifehler!\nDie Herstellerdatei kann nicht geladen werden.\n%1"_s},
+            {"This external manufacturer record is incomplete!\n%1",
+             u"Dieser Eintrag der Herstellerdatei ist unvollst\u00E4ndig!\n%1"_s}};
+        return qstrcmp(context, "Messages") == 0 ? german.value(source) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 class TextTest : public QObject {
     Q_OBJECT
@@ -63,6 +93,31 @@ private slots:
     void sharedCaptionsReadAsShown() {
         QFETCH(QString, caption);
         QTEST(caption, "shown");
+    }
+
+    // Translated whole, quoted messages too, each part converted as it is held.
+    void modelMessagesShowInTheProgramsLanguage() {
+        GermanMessages german;
+        QCoreApplication::installTranslator(&german);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"G\u00FCterwagen %2.inv"_s);
+        std::string bytes;
+        const FileResult read = safefile::ReadAll(path.toStdString(), bytes);
+        QCOMPARE(UserMessage(read), path + u" wurde nicht gefunden."_s);
+        QCOMPARE(UserMessage(manufacturerfile::LoadFailure(read.text)),
+                 u"Dateifehler!\nDie Herstellerdatei kann nicht geladen werden.\n"_s + path +
+                     u" wurde nicht gefunden."_s);
+        QCOMPARE(
+            UserMessage(manufacturerfile::IncompleteRecordMessage("M\xE4rklin|3000"),
+                        MessageBytes::Windows1252),
+            u"Dieser Eintrag der Herstellerdatei ist unvollst\u00E4ndig!\nM\u00E4rklin|3000"_s);
+        // A text no catalogue knows, such as a step named after a heading, keeps its bytes.
+        QCOMPARE(UserMessage(CUserText::Make("Change D\xE9"
+                                             "cor"),
+                             MessageBytes::Windows1252),
+                 u"Change D\u00E9cor"_s);
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(UserMessage(read), QString::fromStdString(read.message));
     }
 };
 
