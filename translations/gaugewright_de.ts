@@ -747,6 +747,14 @@ Schließen Sie es zuerst dort oder speichern Sie unter einem anderen Namen.</tra
         <source>Date: ______________________________</source>
         <translation>Datum: ______________________________</translation>
     </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Entry date: %1</source>
+        <translation>Aufnahmedatum: %1</translation>
+    </message>
 </context>
 <context>
     <name>CInsuranceReportCommands</name>
@@ -1234,6 +1242,21 @@ Das Bild kann nicht angezeigt werden.</translation>
     <message>
         <source>Print Preview</source>
         <translation>Druckvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>CReportPrinter</name>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>The Gaugewright Inventory Report</source>
+        <translation>The Gaugewright Bestandsbericht</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Seite:</translation>
     </message>
 </context>
 <context>
@@ -2404,6 +2427,402 @@ Hilfe</translation>
     <message>
         <source>Add from Yard</source>
         <translation>Aus dem Rangierbahnhof hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien geöffnet sind.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Der Datenträger ist voll (beim Zugriff auf %1).</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 wurde ein Ein-/Ausgabefehler der Hardware gemeldet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Zugriffsverletzung durch gemeinsame Nutzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unerwarteter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Unerwartetes Dateiformat.</translation>
+    </message>
+    <message>
+        <source>The selected file is not a Gaugewright file!</source>
+        <translation>Die gewählte Datei ist keine Gaugewright-Datei!</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Das Dokument konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Das Dokument konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2 MB that the program reads.</source>
+        <translation>%1 ist größer als die %2 MB, die das Programm liest.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid UTF-8.</source>
+        <translation>Zeile %1 ist kein gültiges UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds the character "%2" (%3), which an inventory cannot store.</source>
+        <translation>Zeile %1 enthält das Zeichen „%2“ (%3), das ein Bestand nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>The quoted value that starts on line %1 is never closed.</source>
+        <translation>Der Wert in Anführungszeichen, der in Zeile %1 beginnt, wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>A file error has been detected!
+The import file cannot be loaded.
+%1</source>
+        <translation>Ein Dateifehler wurde festgestellt!
+Die Importdatei kann nicht geladen werden.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: an inventory holds at most 65535 items, this one would hold %2.</source>
+        <translation>%1 kann nicht importiert werden: Ein Bestand fasst höchstens 65535 Artikel, dieser hätte dann %2.</translation>
+    </message>
+    <message>
+        <source>The import file must have at least 1 field delimiter specified!</source>
+        <translation>Für die Importdatei muss mindestens 1 Feldtrennzeichen angegeben sein!</translation>
+    </message>
+    <message>
+        <source>Unable to detect the end of record indicator!
+
+Make sure that each record ends with carriage return line feed.
+Check the integrity of the file using a text editor such as Notepad.</source>
+        <translation>Das Ende der Datensätze ist nicht zu erkennen!
+
+Achten Sie darauf, dass jeder Datensatz mit Wagenrücklauf und Zeilenvorschub (CR LF) endet.
+Prüfen Sie die Datei mit einem Texteditor wie Notepad.</translation>
+    </message>
+    <message>
+        <source>With quoted values the field delimiter cannot hold a double quote or a line break.</source>
+        <translation>Bei Werten in Anführungszeichen darf das Feldtrennzeichen weder ein doppeltes Anführungszeichen noch einen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>With quoted values the field delimiter cannot be empty.</source>
+        <translation>Bei Werten in Anführungszeichen darf das Feldtrennzeichen nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The field order must name from 1 to 14 different attributes, each by its index 0 to 13.</source>
+        <translation>Die Feldreihenfolge muss 1 bis 14 verschiedene Attribute nennen, jedes mit seinem Index von 0 bis 13.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved: an inventory holds at most 65535 items, this one holds %2.</source>
+        <translation>%1 kann nicht gespeichert werden: Ein Bestand fasst höchstens 65535 Artikel, dieser hat %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the same file as %2; the archive must go to another file.</source>
+        <translation>%1 ist dieselbe Datei wie %2; das Archiv muss in eine andere Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The archive holds an unsafe entry: %1.</source>
+        <translation>Das Archiv enthält einen unsicheren Eintrag: %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists and is not an empty folder.</source>
+        <translation>%1 existiert bereits und ist kein leerer Ordner.</translation>
+    </message>
+    <message>
+        <source>The archive %1 would unpack to more than %2 times its own size; it is not unpacked.</source>
+        <translation>Das Archiv %1 würde entpackt mehr als das %2-Fache seiner eigenen Größe belegen; es wird nicht entpackt.</translation>
+    </message>
+    <message>
+        <source>The archive %1 would unpack to more than 4 GiB; it is not unpacked.</source>
+        <translation>Das Archiv %1 würde entpackt mehr als 4 GiB belegen; es wird nicht entpackt.</translation>
+    </message>
+    <message>
+        <source>The archive %1 holds more files than an inventory has pictures; it is not unpacked.</source>
+        <translation>Das Archiv %1 enthält mehr Dateien, als ein Bestand Bilder haben kann; es wird nicht entpackt.</translation>
+    </message>
+    <message>
+        <source>The archive %1 holds no inventory.</source>
+        <translation>Das Archiv %1 enthält keinen Bestand.</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged: its inventory cannot be read (%2)</source>
+        <translation>Das Archiv %1 ist beschädigt: Sein Bestand kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>The name of the folder %1 holds characters that an inventory cannot keep in its picture paths.</source>
+        <translation>Der Name des Ordners %1 enthält Zeichen, die ein Bestand nicht in seinen Bildpfaden speichern kann.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged or is not an archive (%2).</source>
+        <translation>Das Archiv %1 ist beschädigt oder kein Archiv (%2).</translation>
+    </message>
+    <message>
+        <source>The Classification Yard cannot be saved: its value lists hold %1 entries in all, and the file holds at most %2.</source>
+        <translation>Der Rangierbahnhof kann nicht gespeichert werden: Seine Wertelisten enthalten insgesamt %1 Einträge, die Datei fasst höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Please enter one or more characters!</source>
+        <translation>Bitte geben Sie mindestens ein Zeichen ein!</translation>
+    </message>
+    <message>
+        <source>A file error has been detected!
+The external manufacturer file cannot be loaded.
+%1</source>
+        <translation>Ein Dateifehler wurde festgestellt!
+Die externe Herstellerdatei kann nicht geladen werden.
+%1</translation>
+    </message>
+    <message>
+        <source>This external manufacturer record is incomplete!
+%1</source>
+        <translation>Dieser Eintrag der externen Herstellerdatei ist unvollständig!
+%1</translation>
+    </message>
+    <message>
+        <source>%1 more incomplete external manufacturer record was skipped.</source>
+        <translation>%1 weiterer unvollständiger Eintrag der externen Herstellerdatei wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 more incomplete external manufacturer records were skipped.</source>
+        <translation>%1 weitere unvollständige Einträge der externen Herstellerdatei wurden übersprungen.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to load %1.</source>
+        <translation>Es ist nicht genug Speicher frei, um %1 zu laden.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+
+No Money Gainers Found</source>
+        <translation>Schade!
+
+Kein Fahrzeug mit Wertzuwachs gefunden</translation>
+    </message>
+    <message>
+        <source>The Best Performer
+
+%1
+%2
+
+Gain of: $%3
+
+There are %4 additional item(s) with the same gain amount.</source>
+        <translation>Bester Wertzuwachs
+
+%1
+%2
+
+Gewinn: $%3
+
+Es gibt %4 weitere(n) Artikel mit demselben Gewinn.</translation>
+    </message>
+    <message>
+        <source>The Best Performer
+
+%1
+%2
+
+Gain of: $%3</source>
+        <translation>Bester Wertzuwachs
+
+%1
+%2
+
+Gewinn: $%3</translation>
+    </message>
+    <message>
+        <source>Expenditures by %1</source>
+        <translation>Ausgaben nach %1</translation>
+    </message>
+    <message>
+        <source>Asset Value by %1</source>
+        <translation>Wert nach %1</translation>
+    </message>
+    <message>
+        <source>Item Count by %1</source>
+        <translation>Anzahl der Artikel nach %1</translation>
+    </message>
+    <message>
+        <source>Item Count</source>
+        <translation>Artikelanzahl</translation>
+    </message>
+    <message>
+        <source>Other years</source>
+        <translation>Andere Jahre</translation>
+    </message>
+    <message>
+        <source>Dollar Gain or Loss
+
+Entire Inventory
+
+%1</source>
+        <translation>Gewinn/Verlust in Dollar
+
+Gesamter Bestand
+
+%1</translation>
+    </message>
+    <message>
+        <source>Dollar Gain or Loss
+
+%1
+%2
+
+%3</source>
+        <translation>Gewinn/Verlust in Dollar
+
+%1
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>Entire Inventory
+
+Item Count: %1</source>
+        <translation>Gesamter Bestand
+
+Anzahl der Artikel: %1</translation>
+    </message>
+    <message>
+        <source>Total Item Count</source>
+        <translation>Gesamtzahl der Artikel</translation>
+    </message>
+    <message>
+        <source>Percent Gain or Loss
+
+Entire Inventory
+
+%1</source>
+        <translation>Gewinn/Verlust in Prozent
+
+Gesamter Bestand
+
+%1</translation>
+    </message>
+    <message>
+        <source>Percent Gain or Loss
+
+%1
+%2
+
+%3</source>
+        <translation>Gewinn/Verlust in Prozent
+
+%1
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>Break Even!</source>
+        <translation>Weder Gewinn noch Verlust!</translation>
+    </message>
+    <message>
+        <source>Loss of: %%1</source>
+        <translation>Verlust: %%1</translation>
+    </message>
+    <message>
+        <source>Gain of: %%1</source>
+        <translation>Gewinn: %%1</translation>
+    </message>
+    <message>
+        <source>Loss of: $%1</source>
+        <translation>Verlust: $%1</translation>
+    </message>
+    <message>
+        <source>Gain of: $%1</source>
+        <translation>Gewinn: $%1</translation>
+    </message>
+    <message>
+        <source>Entire Inventory
+
+Total Asset Value: $%1</source>
+        <translation>Gesamter Bestand
+
+Gesamtwert: $%1</translation>
+    </message>
+    <message>
+        <source>Entire Inventory
+
+Total Expenditures: $%1</source>
+        <translation>Gesamter Bestand
+
+Gesamtausgaben: $%1</translation>
+    </message>
+    <message>
+        <source>Cannot calculate! Purchase Price is zero</source>
+        <translation>Keine Berechnung möglich! Der Kaufpreis ist null</translation>
+    </message>
+    <message>
+        <source>Congratulations!
+
+No Money Losers Found</source>
+        <translation>Glückwunsch!
+
+Kein Fahrzeug mit Wertverlust gefunden</translation>
+    </message>
+    <message>
+        <source>The Worst Performer
+
+%1
+%2
+
+Loss of: $%3
+
+There are %4 additional item(s) with the same loss amount.</source>
+        <translation>Schlechtester Wertzuwachs
+
+%1
+%2
+
+Verlust: $%3
+
+Es gibt %4 weitere(n) Artikel mit demselben Verlust.</translation>
+    </message>
+    <message>
+        <source>The Worst Performer
+
+%1
+%2
+
+Loss of: $%3</source>
+        <translation>Schlechtester Wertzuwachs
+
+%1
+%2
+
+Verlust: $%3</translation>
     </message>
 </context>
 <context>

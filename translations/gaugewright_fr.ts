@@ -747,6 +747,14 @@ Fermez-le d'abord là-bas, ou enregistrez-le sous un autre nom.</translation>
         <source>Date: ______________________________</source>
         <translation>Date : ______________________________</translation>
     </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Entry date: %1</source>
+        <translation>Date d'entrée : %1</translation>
+    </message>
 </context>
 <context>
     <name>CInsuranceReportCommands</name>
@@ -1234,6 +1242,21 @@ La photo ne peut pas être affichée.</translation>
     <message>
         <source>Print Preview</source>
         <translation>Aperçu avant impression</translation>
+    </message>
+</context>
+<context>
+    <name>CReportPrinter</name>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>The Gaugewright Inventory Report</source>
+        <translation>The Gaugewright – rapport d'inventaire</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Page :</translation>
     </message>
 </context>
 <context>
@@ -2404,6 +2427,402 @@ Aide</translation>
     <message>
         <source>Add from Yard</source>
         <translation>Ajout depuis la gare de triage</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L'accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contient un chemin non valide.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 n'a pas pu être ouvert, car trop de fichiers sont ouverts.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Disque plein lors de l'accès à %1.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Une erreur matérielle d'entrée/sortie a été signalée lors de l'accès à %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Une violation de partage s'est produite lors de l'accès à %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>Une erreur inattendue s'est produite lors de l'accès à %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n'est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Format de fichier inattendu.</translation>
+    </message>
+    <message>
+        <source>The selected file is not a Gaugewright file!</source>
+        <translation>Le fichier sélectionné n'est pas un fichier Gaugewright !</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Impossible d'ouvrir le document.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Impossible d'enregistrer le document.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2 MB that the program reads.</source>
+        <translation>%1 dépasse les %2 Mo que le programme peut lire.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid UTF-8.</source>
+        <translation>La ligne %1 n'est pas en UTF-8 valide.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds the character "%2" (%3), which an inventory cannot store.</source>
+        <translation>La ligne %1 contient le caractère « %2 » (%3), qu'un inventaire ne peut pas enregistrer.</translation>
+    </message>
+    <message>
+        <source>The quoted value that starts on line %1 is never closed.</source>
+        <translation>La valeur entre guillemets qui commence à la ligne %1 n'est jamais fermée.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>A file error has been detected!
+The import file cannot be loaded.
+%1</source>
+        <translation>Une erreur de fichier a été détectée !
+Le fichier d'importation ne peut pas être chargé.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: an inventory holds at most 65535 items, this one would hold %2.</source>
+        <translation>%1 ne peut pas être importé : un inventaire contient au plus 65535 articles, celui-ci en contiendrait %2.</translation>
+    </message>
+    <message>
+        <source>The import file must have at least 1 field delimiter specified!</source>
+        <translation>Le fichier d'importation doit avoir au moins 1 séparateur de champs !</translation>
+    </message>
+    <message>
+        <source>Unable to detect the end of record indicator!
+
+Make sure that each record ends with carriage return line feed.
+Check the integrity of the file using a text editor such as Notepad.</source>
+        <translation>Impossible de détecter la fin des enregistrements !
+
+Vérifiez que chaque enregistrement se termine par un retour chariot suivi d'un saut de ligne.
+Contrôlez l'intégrité du fichier avec un éditeur de texte tel que le Bloc-notes.</translation>
+    </message>
+    <message>
+        <source>With quoted values the field delimiter cannot hold a double quote or a line break.</source>
+        <translation>Avec des valeurs entre guillemets, le séparateur de champs ne peut contenir ni guillemet double ni saut de ligne.</translation>
+    </message>
+    <message>
+        <source>With quoted values the field delimiter cannot be empty.</source>
+        <translation>Avec des valeurs entre guillemets, le séparateur de champs ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <source>The field order must name from 1 to 14 different attributes, each by its index 0 to 13.</source>
+        <translation>L'ordre des champs doit indiquer de 1 à 14 attributs différents, chacun par son indice de 0 à 13.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved: an inventory holds at most 65535 items, this one holds %2.</source>
+        <translation>%1 ne peut pas être enregistré : un inventaire contient au plus 65535 articles, celui-ci en contient %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the same file as %2; the archive must go to another file.</source>
+        <translation>%1 est le même fichier que %2 ; l'archive doit être enregistrée dans un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The archive holds an unsafe entry: %1.</source>
+        <translation>L'archive contient une entrée dangereuse : %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists and is not an empty folder.</source>
+        <translation>%1 existe déjà et n'est pas un dossier vide.</translation>
+    </message>
+    <message>
+        <source>The archive %1 would unpack to more than %2 times its own size; it is not unpacked.</source>
+        <translation>L'archive %1 occuperait une fois décompressée plus de %2 fois sa propre taille ; elle n'est pas décompressée.</translation>
+    </message>
+    <message>
+        <source>The archive %1 would unpack to more than 4 GiB; it is not unpacked.</source>
+        <translation>L'archive %1 occuperait une fois décompressée plus de 4 Gio ; elle n'est pas décompressée.</translation>
+    </message>
+    <message>
+        <source>The archive %1 holds more files than an inventory has pictures; it is not unpacked.</source>
+        <translation>L'archive %1 contient plus de fichiers qu'un inventaire ne peut avoir de photos ; elle n'est pas décompressée.</translation>
+    </message>
+    <message>
+        <source>The archive %1 holds no inventory.</source>
+        <translation>L'archive %1 ne contient aucun inventaire.</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged: its inventory cannot be read (%2)</source>
+        <translation>L'archive %1 est endommagée : son inventaire ne peut pas être lu (%2)</translation>
+    </message>
+    <message>
+        <source>The name of the folder %1 holds characters that an inventory cannot keep in its picture paths.</source>
+        <translation>Le nom du dossier %1 contient des caractères qu'un inventaire ne peut pas conserver dans les chemins de ses photos.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged or is not an archive (%2).</source>
+        <translation>L'archive %1 est endommagée ou n'est pas une archive (%2).</translation>
+    </message>
+    <message>
+        <source>The Classification Yard cannot be saved: its value lists hold %1 entries in all, and the file holds at most %2.</source>
+        <translation>La gare de triage ne peut pas être enregistrée : ses listes de valeurs contiennent %1 entrées au total, et le fichier en contient au plus %2.</translation>
+    </message>
+    <message>
+        <source>Please enter one or more characters!</source>
+        <translation>Veuillez saisir au moins un caractère !</translation>
+    </message>
+    <message>
+        <source>A file error has been detected!
+The external manufacturer file cannot be loaded.
+%1</source>
+        <translation>Une erreur de fichier a été détectée !
+Le fichier externe des fabricants ne peut pas être chargé.
+%1</translation>
+    </message>
+    <message>
+        <source>This external manufacturer record is incomplete!
+%1</source>
+        <translation>Cet enregistrement du fichier externe des fabricants est incomplet !
+%1</translation>
+    </message>
+    <message>
+        <source>%1 more incomplete external manufacturer record was skipped.</source>
+        <translation>%1 autre enregistrement incomplet du fichier externe des fabricants a été ignoré.</translation>
+    </message>
+    <message>
+        <source>%1 more incomplete external manufacturer records were skipped.</source>
+        <translation>%1 autres enregistrements incomplets du fichier externe des fabricants ont été ignorés.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to load %1.</source>
+        <translation>La mémoire est insuffisante pour charger %1.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+
+No Money Gainers Found</source>
+        <translation>Désolé !
+
+Aucun article n'a pris de valeur</translation>
+    </message>
+    <message>
+        <source>The Best Performer
+
+%1
+%2
+
+Gain of: $%3
+
+There are %4 additional item(s) with the same gain amount.</source>
+        <translation>Meilleur placement
+
+%1
+%2
+
+Gain : $%3
+
+Il y a %4 autre(s) article(s) avec le même gain.</translation>
+    </message>
+    <message>
+        <source>The Best Performer
+
+%1
+%2
+
+Gain of: $%3</source>
+        <translation>Meilleur placement
+
+%1
+%2
+
+Gain : $%3</translation>
+    </message>
+    <message>
+        <source>Expenditures by %1</source>
+        <translation>Dépenses par %1</translation>
+    </message>
+    <message>
+        <source>Asset Value by %1</source>
+        <translation>Valeur par %1</translation>
+    </message>
+    <message>
+        <source>Item Count by %1</source>
+        <translation>Nombre d'articles par %1</translation>
+    </message>
+    <message>
+        <source>Item Count</source>
+        <translation>Nombre d'articles</translation>
+    </message>
+    <message>
+        <source>Other years</source>
+        <translation>Autres années</translation>
+    </message>
+    <message>
+        <source>Dollar Gain or Loss
+
+Entire Inventory
+
+%1</source>
+        <translation>Gain/Perte en dollars
+
+Inventaire complet
+
+%1</translation>
+    </message>
+    <message>
+        <source>Dollar Gain or Loss
+
+%1
+%2
+
+%3</source>
+        <translation>Gain/Perte en dollars
+
+%1
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>Entire Inventory
+
+Item Count: %1</source>
+        <translation>Inventaire complet
+
+Nombre d'articles : %1</translation>
+    </message>
+    <message>
+        <source>Total Item Count</source>
+        <translation>Nombre total d'articles</translation>
+    </message>
+    <message>
+        <source>Percent Gain or Loss
+
+Entire Inventory
+
+%1</source>
+        <translation>Gain/Perte en pourcentage
+
+Inventaire complet
+
+%1</translation>
+    </message>
+    <message>
+        <source>Percent Gain or Loss
+
+%1
+%2
+
+%3</source>
+        <translation>Gain/Perte en pourcentage
+
+%1
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>Break Even!</source>
+        <translation>Ni gain ni perte !</translation>
+    </message>
+    <message>
+        <source>Loss of: %%1</source>
+        <translation>Perte : %%1</translation>
+    </message>
+    <message>
+        <source>Gain of: %%1</source>
+        <translation>Gain : %%1</translation>
+    </message>
+    <message>
+        <source>Loss of: $%1</source>
+        <translation>Perte : $%1</translation>
+    </message>
+    <message>
+        <source>Gain of: $%1</source>
+        <translation>Gain : $%1</translation>
+    </message>
+    <message>
+        <source>Entire Inventory
+
+Total Asset Value: $%1</source>
+        <translation>Inventaire complet
+
+Valeur totale : $%1</translation>
+    </message>
+    <message>
+        <source>Entire Inventory
+
+Total Expenditures: $%1</source>
+        <translation>Inventaire complet
+
+Dépenses totales : $%1</translation>
+    </message>
+    <message>
+        <source>Cannot calculate! Purchase Price is zero</source>
+        <translation>Calcul impossible ! Le prix d'achat est nul</translation>
+    </message>
+    <message>
+        <source>Congratulations!
+
+No Money Losers Found</source>
+        <translation>Félicitations !
+
+Aucun article n'a perdu de valeur</translation>
+    </message>
+    <message>
+        <source>The Worst Performer
+
+%1
+%2
+
+Loss of: $%3
+
+There are %4 additional item(s) with the same loss amount.</source>
+        <translation>Pire placement
+
+%1
+%2
+
+Perte : $%3
+
+Il y a %4 autre(s) article(s) avec la même perte.</translation>
+    </message>
+    <message>
+        <source>The Worst Performer
+
+%1
+%2
+
+Loss of: $%3</source>
+        <translation>Pire placement
+
+%1
+%2
+
+Perte : $%3</translation>
     </message>
 </context>
 <context>

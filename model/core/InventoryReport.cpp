@@ -43,26 +43,33 @@ std::string DateText(const CDate& date) {
 
 namespace {
 
-std::string TitleLineOf(std::string_view dateText, int page) {
-    return "Date: " + std::string(dateText) +
-           "      The Gaugewright Inventory Report           Page: " + std::to_string(page);
+std::string DateAndReport(std::string_view dateText, const TitleWords& words) {
+    return words.date + " " + std::string(dateText) + "      " + words.report;
+}
+
+std::string PageNumber(int page, const TitleWords& words) {
+    return words.page + " " + std::to_string(page);
+}
+
+std::string TitleLineOf(std::string_view dateText, int page, const TitleWords& words) {
+    return DateAndReport(dateText, words) + "           " + PageNumber(page, words);
 }
 
 } // namespace
 
 std::string TitleLine(const CDate& date, int page) {
-    return TitleLineOf(DateText(date), page);
+    return TitleLineOf(DateText(date), page, {});
 }
 
-std::vector<std::string> TitleLines(std::string_view dateText, int page, std::size_t columns) {
+std::vector<std::string> TitleLines(std::string_view dateText, int page, std::size_t columns,
+                                    const TitleWords& words) {
     columns = std::max<std::size_t>(columns, 1);
-    std::string title = TitleLineOf(dateText, page);
+    std::string title = TitleLineOf(dateText, page, words);
     if (title.size() <= columns)
         return {std::move(title)};
     std::vector<std::string> lines;
-    BreakInto(lines, "Date: " + std::string(dateText) + "      The Gaugewright Inventory Report",
-              columns);
-    std::string number = "Page: " + std::to_string(page);
+    BreakInto(lines, DateAndReport(dateText, words), columns);
+    std::string number = PageNumber(page, words);
     if (number.size() < columns)
         number.insert(0, columns - number.size(), ' ');
     BreakInto(lines, number, columns);

@@ -40,11 +40,18 @@ inline constexpr std::size_t kDefaultLineWidth = 74;
 std::string DateText(const CDate& date);
 // "Date: December 8, 2026      The Gaugewright Inventory Report           Page: 1"
 std::string TitleLine(const CDate& date, int page);
+// The words of the title line; the window layer gives them in the program's language.
+struct TitleWords {
+    std::string date = "Date:";
+    std::string report = "The Gaugewright Inventory Report";
+    std::string page = "Page:";
+};
 // The title line with the date written as dateText, as printed on lines columns
 // characters wide: the line itself when it fits; else the date and the report's name
 // (each broken where they do not fit either), then "Page: " and the number
 // right-aligned on a line of their own.
-std::vector<std::string> TitleLines(std::string_view dateText, int page, std::size_t columns);
+std::vector<std::string> TitleLines(std::string_view dateText, int page, std::size_t columns,
+                                    const TitleWords& words = {});
 // text with every space made a full stop, padded with full stops or cut to
 // exactly width characters.
 std::string Cell(std::string_view text, std::size_t width);

@@ -258,7 +258,9 @@ bool CInsuranceReport::Print(QPrinter& printer) {
             out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Policy number: %1")
                               .arg(m_options.policy),
                           body);
-        out.Paragraph(QStringLiteral("Date: ") + DateText(m_date), body);
+        out.Paragraph(
+            QCoreApplication::translate("CInsuranceReport", "Date: %1").arg(DateText(m_date)),
+            body);
         out.Space(line);
         out.Paragraph(QCoreApplication::translate("CInsuranceReport", "Number of items: %1")
                           .arg(m_document.GetItemCount()),
@@ -316,9 +318,9 @@ bool CInsuranceReport::Print(QPrinter& printer) {
                 for (int a = 0; a < kAttributeCount; ++a)
                     attributes << Labelled(text::FromBytes(headings[a]),
                                            text::FromBytes(item->GetAttributeText(a)));
-                attributes << QStringLiteral("Entry date: ") +
-                                  DateText({item->GetEntryYear(), item->GetEntryMonth(),
-                                            item->GetEntryDay()});
+                attributes << QCoreApplication::translate("CInsuranceReport", "Entry date: %1")
+                                  .arg(DateText({item->GetEntryYear(), item->GetEntryMonth(),
+                                                 item->GetEntryDay()}));
                 const QString facts = attributes.join(u'\n');
                 const qreal textLeft = withPictures ? pictureWidth + gap : 0;
                 const qreal factsHeight = out.Height(facts, body, out.Width() - textLeft);

@@ -5,6 +5,7 @@
 
 #include "model/core/InventoryChange.h"
 #include "model/core/SidingWardDoc.h"
+#include "ui/common/Text.h"
 
 namespace {
 

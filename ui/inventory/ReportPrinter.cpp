@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -12,6 +13,23 @@
 #include "ui/common/PrintFont.h"
 #include "ui/common/PrintMargins.h"
 #include "ui/common/Text.h"
+
+namespace {
+
+// The title line's words in the program's language, as the report's bytes can hold
+// them; English where they cannot.
+inventoryreport::TitleWords TitleWords() {
+    const auto bytes = [](const QString& text, std::string english) {
+        return text::ToBytes(text).value_or(std::move(english));
+    };
+    const inventoryreport::TitleWords english;
+    return {bytes(QCoreApplication::translate("CReportPrinter", "Date:"), english.date),
+            bytes(QCoreApplication::translate("CReportPrinter", "The Gaugewright Inventory Report"),
+                  english.report),
+            bytes(QCoreApplication::translate("CReportPrinter", "Page:"), english.page)};
+}
+
+} // namespace
 
 CReportPrinter::CReportPrinter(const CSidingWardDoc& document, inventoryreport::ColumnFlags columns,
                                CDate date)
@@ -42,7 +60,8 @@ int CReportPrinter::LayOut(QPaintDevice& device, const QSizeF& page) {
                                       m_columns);
     // Room for the longest title any page number can give.
     m_titleLines = static_cast<int>(
-        inventoryreport::TitleLines(localdates::DayBytes(m_date), INT_MAX, m_columns).size());
+        inventoryreport::TitleLines(localdates::DayBytes(m_date), INT_MAX, m_columns, TitleWords())
+            .size());
 
     const qreal s = m_lineHeight;
     std::size_t tallest = 0;
@@ -97,7 +116,7 @@ void CReportPrinter::DrawPage(QPainter& painter, int page) const {
     painter.setFont(m_font);
     qreal y = 0;
     for (const std::string& line :
-         inventoryreport::TitleLines(localdates::DayBytes(m_date), page, m_columns)) {
+         inventoryreport::TitleLines(localdates::DayBytes(m_date), page, m_columns, TitleWords())) {
         painter.drawText(QPointF(0, y + m_ascent), text::FromBytes(line));
         y += m_lineHeight;
     }
