@@ -108,17 +108,20 @@ private slots:
         QCOMPARE(expected, 1062);
     }
 
-    // The report's date is written as people of the program's language write it.
+    // The report's date is written as people of the program's language write it, and
+    // its title line is in that language.
     void theDateFollowsTheProgramsLanguage_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("date");
-        QTest::newRow("German") << u"de"_s << u"8. Dezember 2026"_s;
-        QTest::newRow("French") << u"fr"_s << u"8 décembre 2026"_s;
+        QTest::addColumn<QString>("pageLine");
+        QTest::newRow("German") << u"de"_s << u"8. Dezember 2026"_s << u"Seite: 1"_s;
+        QTest::newRow("French") << u"fr"_s << u"8 décembre 2026"_s << u"Page : 1"_s;
     }
 
     void theDateFollowsTheProgramsLanguage() {
         QFETCH(QString, language);
         QFETCH(QString, date);
+        QFETCH(QString, pageLine);
         QTranslator catalogue;
         catalogue.setObjectName(localdates::kCatalogueName);
         QVERIFY(catalogue.load(u"gaugewright_"_s + language,
@@ -134,6 +137,7 @@ private slots:
         QCoreApplication::removeTranslator(&catalogue);
         QVERIFY(!pages.isEmpty());
         QVERIFY2(pages[0].contains(date), qPrintable(pages[0]));
+        QVERIFY2(pages[0].contains(pageLine), qPrintable(pages[0]));
     }
 
     void anEmptyInventoryPrintsItsHeadingsOnOnePage() {
