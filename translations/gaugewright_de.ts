@@ -2328,6 +2328,73 @@ Hilfe</translation>
     </message>
 </context>
 <context>
+    <name>Headings</name>
+    <message>
+        <source>Body Classification</source>
+        <translation>Gattung</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Item Number</source>
+        <translation>Artikelnummer</translation>
+    </message>
+    <message>
+        <source>RoadName</source>
+        <translation>Bahngesellschaft</translation>
+    </message>
+    <message>
+        <source>Paint Scheme</source>
+        <translation>Lackierung</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Spur</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Original Box</source>
+        <translation>Originalverpackung</translation>
+    </message>
+    <message>
+        <source>Date Built</source>
+        <translation>Baujahr</translation>
+    </message>
+    <message>
+        <source>Purchase Date</source>
+        <translation>Kaufdatum</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>Current Value</source>
+        <translation>Zeitwert</translation>
+    </message>
+    <message>
+        <source>Era</source>
+        <translation>Epoche</translation>
+    </message>
+    <message>
+        <source>User Defined 1</source>
+        <translation>Benutzerdefiniert 1</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>User Defined 2</source>
+        <translation>Benutzerdefiniert 2</translation>
+    </message>
+</context>
+<context>
     <name>Menus</name>
     <message>
         <source>Classification Modification</source>

@@ -2328,6 +2328,73 @@ Aide</translation>
     </message>
 </context>
 <context>
+    <name>Headings</name>
+    <message>
+        <source>Body Classification</source>
+        <translation>Type de véhicule</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <source>Item Number</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>RoadName</source>
+        <translation>Compagnie</translation>
+    </message>
+    <message>
+        <source>Paint Scheme</source>
+        <translation>Livrée</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Original Box</source>
+        <translation>Boîte d'origine</translation>
+    </message>
+    <message>
+        <source>Date Built</source>
+        <translation>Année de fabrication</translation>
+    </message>
+    <message>
+        <source>Purchase Date</source>
+        <translation>Date d'achat</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Prix d'achat</translation>
+    </message>
+    <message>
+        <source>Current Value</source>
+        <translation>Valeur actuelle</translation>
+    </message>
+    <message>
+        <source>Era</source>
+        <translation>Époque</translation>
+    </message>
+    <message>
+        <source>User Defined 1</source>
+        <translation>Défini par l'utilisateur 1</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>User Defined 2</source>
+        <translation>Défini par l'utilisateur 2</translation>
+    </message>
+</context>
+<context>
     <name>Menus</name>
     <message>
         <source>Classification Modification</source>

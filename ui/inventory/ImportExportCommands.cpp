@@ -11,6 +11,7 @@
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageSink.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/common/UserMessage.h"
 #include "ui/common/WaitCursor.h"
@@ -33,7 +34,8 @@ CImportDialog::Headings HeadingsOf(const CSidingWardDoc& document) {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute)
         headings[static_cast<std::size_t>(attribute)] =
             yard ? yard->GetHeading(attribute) : std::string(AttributeName(attribute));
-    return headings;
+    // The dialogs only show them; the import matches a file's field names itself.
+    return shownheadings::ShownBytes(headings);
 }
 
 QString ItemsText(std::size_t count) {

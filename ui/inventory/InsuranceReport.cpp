@@ -19,6 +19,7 @@
 #include "model/quickfacts/AmountSum.h"
 #include "ui/common/LocalDates.h"
 #include "ui/common/PrintMargins.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/common/ThumbnailStore.h"
 
@@ -208,7 +209,8 @@ QImage CInsuranceReport::PictureOf(const CInventoryElement& item) const {
 bool CInsuranceReport::Print(QPrinter& printer) {
     printmargins::Apply(printer);
     const QString title = text::FromBytes(m_document.GetTitle());
-    const inventoryreport::Headings headings = inventoryreport::HeadingsOf(m_document);
+    const inventoryreport::Headings headings =
+        shownheadings::ShownBytes(inventoryreport::HeadingsOf(m_document));
     const int groupBy = std::clamp(m_options.groupBy, 0, kAttributeCount - 1);
     const auto groups = GroupsOf(m_document, groupBy);
     Totals all;

@@ -17,6 +17,7 @@
 #include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/PrintToFile.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/common/UserMessage.h"
 #include "ui/common/WaitCursor.h"
@@ -77,7 +78,8 @@ void CInsuranceReportCommands::Run(QWidget* parent, const CSidingWardDoc& docume
     const QStringList owner = m_settings.InsuranceOwner();
     options.owner = owner.value(0);
     options.address = owner.value(1);
-    CInsuranceReportDialog dialog(parent, inventoryreport::HeadingsOf(document), options);
+    CInsuranceReportDialog dialog(
+        parent, shownheadings::ShownBytes(inventoryreport::HeadingsOf(document)), options);
     if (dialog.exec() != QDialog::Accepted)
         return;
     options = dialog.Options();

@@ -22,6 +22,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/FindDialog.h"
 #include "ui/common/MessageSink.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/SoundPlayer.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
@@ -54,8 +55,8 @@ void CInventoryEditCommands::Show(const QString& text, const QString& caption, M
 
 std::string CInventoryEditCommands::Heading(const CSidingWardDoc& document, int attribute) {
     if (const CCatalogue* yard = document.GetClassificationYard())
-        return yard->GetHeading(attribute);
-    return AttributeName(attribute);
+        return shownheadings::ShownBytes(attribute, yard->GetHeading(attribute));
+    return shownheadings::ShownBytes(attribute, AttributeName(attribute));
 }
 
 void CInventoryEditCommands::Delete() {

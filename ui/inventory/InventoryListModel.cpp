@@ -8,6 +8,7 @@
 #include "model/core/ItemList.h"
 #include "model/core/LabelCollation.h"
 #include "model/core/SidingWardDoc.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/common/ThumbnailLoader.h"
 
@@ -53,8 +54,8 @@ QVariant CInventoryListModel::headerData(int section, Qt::Orientation orientatio
 
 std::string CInventoryListModel::Heading(int attribute) const {
     if (const CCatalogue* yard = m_document.GetClassificationYard())
-        return yard->GetHeading(attribute);
-    return AttributeName(attribute);
+        return shownheadings::ShownBytes(attribute, yard->GetHeading(attribute));
+    return shownheadings::ShownBytes(attribute, AttributeName(attribute));
 }
 
 void CInventoryListModel::Rebuild(const ColumnFlags& shown) {

@@ -68,6 +68,7 @@ public:
     int AttributeOf(int column) const;
     // The shown attributes, in column order.
     const std::vector<int>& Attributes() const { return m_attributes; }
+    // The heading of an attribute as shown: the linked yard's, else the default name.
     std::string Heading(int attribute) const;
     // The item of a shown row; null outside the rows.
     CInventoryElement* ItemAt(int row) const;

@@ -7,6 +7,7 @@
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/AttributeIcon.h"
 #include "ui/common/HaloIconEngine.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 
 namespace {
@@ -195,8 +196,8 @@ TreeLevel CInventoryTreeModel::LevelOf(const QModelIndex& index) {
 
 std::string CInventoryTreeModel::Heading(int attribute) const {
     if (const CCatalogue* yard = m_document.GetClassificationYard())
-        return yard->GetHeading(attribute);
-    return AttributeName(attribute);
+        return shownheadings::ShownBytes(attribute, yard->GetHeading(attribute));
+    return shownheadings::ShownBytes(attribute, AttributeName(attribute));
 }
 
 std::string CInventoryTreeModel::LabelBytes(const QModelIndex& index) const {

@@ -66,7 +66,7 @@ public:
     static TreeLevel LevelOf(const QModelIndex& index);
     // The attributes each item node shows as detail lines, in order.
     const std::vector<int>& DetailAttributes() const { return m_details; }
-    // The heading of an attribute: the linked yard's, else the default name.
+    // The heading of an attribute as shown: the linked yard's, else the default name.
     std::string Heading(int attribute) const;
     // The text a node shows (its label), as bytes and as text.
     std::string LabelBytes(const QModelIndex& index) const;

@@ -12,6 +12,7 @@
 #include "ui/common/LocalDates.h"
 #include "ui/common/PrintFont.h"
 #include "ui/common/PrintMargins.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 
 namespace {
@@ -56,8 +57,9 @@ int CReportPrinter::LayOut(QPaintDevice& device, const QSizeF& page) {
     m_ascent = metrics.ascent();
     const qreal advance = std::max<qreal>(metrics.horizontalAdvance(QLatin1Char('0')), 1);
     m_columns = static_cast<std::size_t>(std::max(1.0, std::floor(page.width() / advance)));
-    m_report = inventoryreport::Build(m_document, m_shown, inventoryreport::HeadingsOf(m_document),
-                                      m_columns);
+    m_report = inventoryreport::Build(
+        m_document, m_shown, shownheadings::ShownBytes(inventoryreport::HeadingsOf(m_document)),
+        m_columns);
     // Room for the longest title any page number can give.
     m_titleLines = static_cast<int>(
         inventoryreport::TitleLines(localdates::DayBytes(m_date), INT_MAX, m_columns, TitleWords())

@@ -15,6 +15,7 @@
 #include "model/core/InventoryReport.h"
 #include "model/core/SidingWardDoc.h"
 #include "ui/common/HelpPage.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/common/WaitCursor.h"
 
@@ -34,7 +35,8 @@ CCustomReportDialog::CCustomReportDialog(const CSidingWardDoc& document, ReportR
     m_available->setSortingEnabled(false);
     m_chosen->setObjectName(QStringLiteral("chosen"));
     m_chosen->setReadOnly(true);
-    const inventoryreport::Headings headings = inventoryreport::HeadingsOf(document);
+    const inventoryreport::Headings headings =
+        shownheadings::ShownBytes(inventoryreport::HeadingsOf(document));
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         auto* entry = new QListWidgetItem(
             text::FromBytes(headings[static_cast<std::size_t>(attribute)]), m_available);

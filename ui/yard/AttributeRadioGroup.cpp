@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 
 CAttributeRadioGroup::CAttributeRadioGroup(QWidget* parent)
@@ -14,7 +15,8 @@ CAttributeRadioGroup::CAttributeRadioGroup(QWidget* parent)
     // Two columns, the attributes in their index order down the first, then the second.
     constexpr int kRows = (kAttributeCount + 1) / 2;
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
-        auto* button = new QRadioButton(QString::fromLatin1(AttributeName(attribute)), this);
+        auto* button =
+            new QRadioButton(shownheadings::Shown(attribute, AttributeName(attribute)), this);
         button->setObjectName(QStringLiteral("attribute%1").arg(attribute));
         m_group->addButton(button, attribute);
         m_buttons[static_cast<std::size_t>(attribute)] = button;
@@ -31,7 +33,7 @@ void CAttributeRadioGroup::Relabel(const CClassificationDoc& yard) {
 void CAttributeRadioGroup::Relabel(const CClassificationDoc& yard, int attribute) {
     if (QRadioButton* button = Button(attribute)) {
         // Headings are shown as they are: an ampersand in one is no mnemonic.
-        QString label = text::FromBytes(yard.GetHeading(attribute));
+        QString label = shownheadings::Shown(attribute, yard.GetHeading(attribute));
         button->setText(text::ShowAmpersands(label));
     }
 }

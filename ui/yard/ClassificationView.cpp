@@ -28,6 +28,7 @@
 #include "ui/common/HelpPage.h"
 #include "ui/common/MessageSink.h"
 #include "ui/common/ProgressWindow.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/common/UserMessage.h"
 #include "ui/common/ValueEntries.h"
@@ -242,10 +243,11 @@ void CClassificationView::FillList(int attribute, bool keepSelections) {
 void CClassificationView::SetLabels() {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         if (QLabel* label = m_labels[static_cast<std::size_t>(attribute)])
-            label->setText(text::ShowAmpersands(text::FromBytes(m_yard.GetHeading(attribute))));
+            label->setText(text::ShowAmpersands(
+                shownheadings::Shown(attribute, m_yard.GetHeading(attribute))));
     }
     m_itemNumberButton->setText(
-        text::ShowAmpersands(text::FromBytes(m_yard.GetHeading(kItemNumber))));
+        text::ShowAmpersands(shownheadings::Shown(kItemNumber, m_yard.GetHeading(kItemNumber))));
     GrowWindowToForm();
 }
 
@@ -420,7 +422,8 @@ const std::vector<CClassificationView::Command>& CClassificationView::CommandTab
     const auto useHeading = [](int attribute, const char* pattern) {
         return [attribute, pattern](const View& view) {
             return QCoreApplication::translate("Commands", pattern)
-                .arg(text::ShowAmpersands(text::FromBytes(view.m_yard.GetHeading(attribute))));
+                .arg(text::ShowAmpersands(
+                    shownheadings::Shown(attribute, view.m_yard.GetHeading(attribute))));
         };
     };
     static const std::vector<Command> table = {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "model/yard/ClassificationDoc.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/common/ValueEntries.h"
 
@@ -51,7 +52,7 @@ void CClassificationWizardPage::OnCreate() {
         return;
     m_created = true;
     Fill();
-    m_label->setText(text::ShowAmpersands(text::FromBytes(m_heading)));
+    m_label->setText(text::ShowAmpersands(shownheadings::Shown(m_attribute, m_heading)));
 }
 
 void CClassificationWizardPage::OnSetActive() {

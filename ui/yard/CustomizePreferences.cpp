@@ -7,6 +7,7 @@
 #include "model/core/InventoryElement.h"
 #include "model/yard/ClassificationDoc.h"
 #include "ui/common/HelpPage.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 
 CCustomizePreferences::CCustomizePreferences(CClassificationDoc& yard, CMessageSink& messages,
@@ -31,7 +32,8 @@ CCustomizePreferences::CCustomizePreferences(CClassificationDoc& yard, CMessageS
 }
 
 void CCustomizePreferences::OnSetActive() {
-    QString heading = text::FromBytes(m_yard.GetHeading(static_cast<int>(Attribute::Manufacturer)));
+    constexpr int kManufacturer = static_cast<int>(Attribute::Manufacturer);
+    QString heading = shownheadings::Shown(kManufacturer, m_yard.GetHeading(kManufacturer));
     m_manufacturerFile->setText(tr("Always use the %1 File").arg(text::ShowAmpersands(heading)));
 }
 

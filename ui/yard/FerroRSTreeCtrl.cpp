@@ -11,6 +11,7 @@
 #include "model/yard/ClassificationDoc.h"
 #include "ui/common/AttributeIcon.h"
 #include "ui/common/InventoryWindow.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/common/TreeLinesStyle.h"
 
@@ -117,8 +118,9 @@ void CFerroRSTreeCtrl::BuildNodes(const CClassificationDoc& yard) {
     rootNode->setData(0, kItemRole, data);
     for (const int attribute : kLineOrder) {
         auto* line = new QTreeWidgetItem(rootNode);
-        line->setText(0, text::FromBytes(yard.GetHeading(attribute) + ": " +
-                                         m_item->GetAttributeText(attribute)));
+        line->setText(0, shownheadings::Shown(attribute, yard.GetHeading(attribute)) +
+                             QStringLiteral(": ") +
+                             text::FromBytes(m_item->GetAttributeText(attribute)));
         line->setIcon(0, AttributeIcon(attribute));
         line->setData(0, kItemRole, data);
     }

@@ -13,6 +13,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/FindDialog.h"
 #include "ui/common/MessageSink.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/yard/ManufacturerProductModel.h"
 
@@ -55,7 +56,8 @@ void CManufacturerPage::EnsureRows() {
     std::array<QString, CManufacturerProductModel::kColumns> headers;
     for (std::size_t column = 0; column < headers.size(); ++column)
         headers[column] =
-            text::FromBytes(m_yard.GetHeading(static_cast<int>(kColumnAttributes[column])));
+            shownheadings::Shown(static_cast<int>(kColumnAttributes[column]),
+                                 m_yard.GetHeading(static_cast<int>(kColumnAttributes[column])));
     m_model = new CManufacturerProductModel(m_manufacturer, std::move(headers), this);
     m_list->setModel(m_model);
     for (int column = 0; column < CManufacturerProductModel::kColumns; ++column)

@@ -9,6 +9,7 @@
 #include "model/yard/ClassificationDoc.h"
 #include "ui/common/HelpPage.h"
 #include "ui/common/ProgressWindow.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/yard/ManufacturerPage.h"
 
@@ -17,7 +18,8 @@ CManufacturerSheet::CManufacturerSheet(CClassificationDoc& yard, CMessageSink& m
     : QDialog(parent) {
     setWindowTitle(
         tr("%1 Listing")
-            .arg(text::FromBytes(yard.GetHeading(static_cast<int>(Attribute::Manufacturer)))));
+            .arg(shownheadings::Shown(static_cast<int>(Attribute::Manufacturer),
+                                      yard.GetHeading(static_cast<int>(Attribute::Manufacturer)))));
     help::SetHelpPage(this, QStringLiteral("yard-manufacturers.html#listing"));
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
