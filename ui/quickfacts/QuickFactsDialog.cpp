@@ -28,9 +28,30 @@
 #include "ui/common/PrintFont.h"
 #include "ui/common/PrintMargins.h"
 #include "ui/common/PrintToFile.h"
+#include "ui/common/ShownHeadings.h"
 #include "ui/common/Text.h"
 #include "ui/common/UserMessage.h"
 #include "ui/quickfacts/BreakdownChart.h"
+
+namespace {
+
+// A report's title or column heading with the headings in it (its verbatim parts) as
+// the program shows headings: a default heading in the program's language.
+CUserText WithShownHeadings(CUserText text) {
+    if (text.verbatim) {
+        for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+            std::string shown = shownheadings::ShownBytes(attribute, text.pattern);
+            if (shown != text.pattern)
+                return CUserText::Verbatim(std::move(shown));
+        }
+        return text;
+    }
+    for (CUserText& part : text.args)
+        part = WithShownHeadings(std::move(part));
+    return text;
+}
+
+} // namespace
 
 CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printer,
                                      const CClock& clock, QWidget* parent)
@@ -42,15 +63,17 @@ CQuickFactsDialog::CQuickFactsDialog(CBreakdownTable table, PrinterSource printe
       }),
       m_list(new QTreeWidget(this)), m_chart(new CBreakdownChart(this)),
       m_pie(new QRadioButton(tr("Pie"), this)) {
-    setWindowTitle(UserMessage(m_table.GetUserTitle(), MessageBytes::Windows1252));
+    setWindowTitle(
+        UserMessage(WithShownHeadings(m_table.GetUserTitle()), MessageBytes::Windows1252));
     help::SetHelpPage(this, QStringLiteral("quick-facts.html#breakdowns"));
     m_list->setObjectName(QStringLiteral("rows"));
     m_list->setRootIsDecorated(false);
     m_list->setSortingEnabled(false);
     m_list->setColumnCount(2);
-    m_list->setHeaderLabels(
-        {UserMessage(m_table.GetUserColumnHeadings()[0], MessageBytes::Windows1252),
-         UserMessage(m_table.GetUserColumnHeadings()[1], MessageBytes::Windows1252)});
+    m_list->setHeaderLabels({UserMessage(WithShownHeadings(m_table.GetUserColumnHeadings()[0]),
+                                         MessageBytes::Windows1252),
+                             UserMessage(WithShownHeadings(m_table.GetUserColumnHeadings()[1]),
+                                         MessageBytes::Windows1252)});
     m_list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     // The kind's widths are in dialog units of about a quarter character.
     const int character = m_list->fontMetrics().averageCharWidth();
@@ -137,7 +160,8 @@ void CQuickFactsDialog::Print() {
 
 bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
     // The job is named after the report, not "test".
-    printer.setDocName(UserMessage(m_table.GetUserTitle(), MessageBytes::Windows1252));
+    printer.setDocName(
+        UserMessage(WithShownHeadings(m_table.GetUserTitle()), MessageBytes::Windows1252));
     printmargins::Apply(printer);
     QPainter painter;
     if (!painter.begin(&printer))
@@ -164,13 +188,14 @@ bool CQuickFactsDialog::PrintTo(QPrinter& printer) const {
         return text::ToBytes(UserMessage(text, MessageBytes::Windows1252)).value_or(english);
     };
     const auto& headings = m_table.GetUserColumnHeadings();
-    const std::string header = bytes(headings[0], m_table.GetColumnHeadings()[0]) + ' ' +
-                               bytes(headings[1], m_table.GetColumnHeadings()[1]) + ' ';
+    const std::string header =
+        bytes(WithShownHeadings(headings[0]), m_table.GetColumnHeadings()[0]) + ' ' +
+        bytes(WithShownHeadings(headings[1]), m_table.GetColumnHeadings()[1]) + ' ';
     const auto drawHeader = [&] {
         draw(header);
         y += line;
     };
-    draw(bytes(m_table.GetUserTitle(), m_table.GetTitle()));
+    draw(bytes(WithShownHeadings(m_table.GetUserTitle()), m_table.GetTitle()));
     draw(localdates::DayBytes(m_clock.Today()));
     y += line;
     drawHeader();

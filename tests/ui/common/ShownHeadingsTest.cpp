@@ -1,15 +1,16 @@
 #include "ui/common/ShownHeadings.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QPrinter>
 #include <QTranslator>
+#include <QTreeWidget>
 #include <QtTest>
 
-#include "model/core/DelimitedText.h"
 #include "model/core/SidingWardDoc.h"
 #include "model/framework/FixedClock.h"
+#include "model/quickfacts/BreakdownTable.h"
 #include "model/yard/ClassificationDoc.h"
 #include "ui/inventory/InventoryListModel.h"
+#include "ui/quickfacts/QuickFactsDialog.h"
 
 using namespace Qt::StringLiterals;
 
@@ -74,20 +75,22 @@ private slots:
         QTEST(shownheadings::Shown(attribute, stored.toStdString()), "shown");
     }
 
-    void exportKeepsTheStoredHeadings() {
+    // A breakdown's title and columns name headings: a default one as shown, a
+    // renamed one as written.
+    void breakdownsShowTheirHeadingsAsShown() {
         CClassificationDoc yard(m_clock);
-        for (int attribute = 0; attribute < kAttributeCount; ++attribute)
-            yard.SetHeading(attribute, AttributeName(attribute));
+        yard.SetHeading(kManufacturer, "Manufacturer");
+        yard.SetHeading(static_cast<int>(Attribute::PurchasePrice), "Paid");
         CSidingWardDoc document;
         document.SetClassificationYard(&yard);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(u"export.txt"_s);
-        QVERIFY(delimitedtext::Export(document, path.toStdString(), ",", true).Succeeded());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray names = file.readLine().trimmed();
-        QVERIFY(names.startsWith("Body Classification,Manufacturer,"));
-        QVERIFY(!names.contains("de:"));
+        QPrinter printer;
+        CQuickFactsDialog dialog(
+            CBreakdownTable::ByAttribute(document, BreakdownMeasure::Expenditures, kManufacturer,
+                                         &yard),
+            [&printer]() -> QPrinter& { return printer; }, m_clock);
+        QCOMPARE(dialog.windowTitle(), u"Expenditures by de:Manufacturer"_s);
+        QCOMPARE(dialog.List()->headerItem()->text(0), u"de:Manufacturer"_s);
+        QCOMPARE(dialog.List()->headerItem()->text(1), u"Paid"_s);
     }
 };
 
