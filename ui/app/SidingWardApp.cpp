@@ -283,11 +283,13 @@ QString CSidingWardApp::InventoryArgument(const QStringList& arguments) {
     QString inventory;
     for (qsizetype k = 1; k < arguments.size(); ++k) {
         const QString& argument = arguments[k];
-        if (argument == QStringLiteral("--data-dir")) {
+        // The options main() has read, with their values.
+        if (argument == QStringLiteral("--data-dir") || argument == QStringLiteral("--lang")) {
             ++k;
             continue;
         }
-        if (argument.startsWith(QStringLiteral("--data-dir=")))
+        if (argument.startsWith(QStringLiteral("--data-dir=")) ||
+            argument.startsWith(QStringLiteral("--lang=")))
             continue;
         // Any other request (printing a file, starting as a server...) is not carried
         // out, and start-up goes on as without arguments: no file is opened either.

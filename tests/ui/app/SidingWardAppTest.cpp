@@ -882,14 +882,21 @@ private slots:
     void anInventoryOnTheCommandLineOpens_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("starts");
-        QTest::newRow("sample") << QStringLiteral("Sample.inv") << true;
-        QTest::newRow("missing") << QStringLiteral("missing.inv") << false;
+        QTest::addColumn<QStringList>("language");
+        QTest::newRow("sample") << QStringLiteral("Sample.inv") << true << QStringList();
+        QTest::newRow("missing") << QStringLiteral("missing.inv") << false << QStringList();
+        QTest::newRow("with a language")
+            << QStringLiteral("Sample.inv") << true << QStringList{u"--lang"_s, u"en"_s};
+        QTest::newRow("with a language joined")
+            << QStringLiteral("Sample.inv") << true << QStringList{u"--lang=en"_s};
     }
 
     void anInventoryOnTheCommandLineOpens() {
         QFETCH(QString, name);
         QFETCH(bool, starts);
-        QCOMPARE(Start({QStringLiteral("--data-dir"), m_dir->path(), m_dir->filePath(name)}),
+        QFETCH(QStringList, language);
+        QCOMPARE(Start(language + QStringList{QStringLiteral("--data-dir"), m_dir->path(),
+                                              m_dir->filePath(name)}),
                  starts);
         if (starts) {
             QCOMPARE(InventoryWindows().size(), 1);
