@@ -2,10 +2,6 @@
 #include <functional>
 #include <memory>
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
-#include <QTranslator>
 #include <QtTest>
 
 #include "model/core/InventoryChange.h"
@@ -20,28 +16,14 @@
 #include "ui/inventory/InventoryHistory.h"
 #include "ui/quickfacts/CustomReportDialog.h"
 #include "ui/quickfacts/ValueHistoryDialog.h"
+#include "ui/support/MarkingTranslator.h"
 #include "ui/support/MessageRecorder.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kMark = u"\u00bb"_s;
-
-// Puts a mark before every text of the program it is asked for: a text on the
-// screen without the mark never went through the translation system, and stays
-// English in every language. Like a real catalogue it knows no text with the
-// user's letters in it (the program's own texts are plain ASCII).
-class CMarkingTranslator : public QTranslator {
-public:
-    QString translate(const char*, const char* source, const char*, int) const override {
-        const std::string_view text(source);
-        if (std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; }))
-            return {};
-        return kMark + QString::fromUtf8(source);
-    }
-    bool isEmpty() const override { return false; }
-};
+const QString kMark(CMarkingTranslator::kMark);
 
 class CNoFiles : public CFileChooser {
 public:
@@ -58,21 +40,6 @@ std::array<std::string, kAttributeCount> MarkedHeadings() {
     for (std::string& heading : headings)
         heading = "\xbbHeading";
     return headings;
-}
-
-QStringList Unmarked(const QWidget& window) {
-    QStringList texts{window.windowTitle()};
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        texts << label->text();
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        texts << button->text();
-    for (const QGroupBox* group : window.findChildren<QGroupBox*>())
-        texts << group->title();
-    QStringList unmarked;
-    for (const QString& text : std::as_const(texts))
-        if (!text.isEmpty() && !text.startsWith(kMark))
-            unmarked << text;
-    return unmarked;
 }
 
 } // namespace
@@ -118,7 +85,7 @@ private slots:
     void everyDialogTextIsTranslated() {
         QFETCH(std::function<QWidget*()>, make);
         const std::unique_ptr<QWidget> dialog(make());
-        const QStringList unmarked = Unmarked(*dialog);
+        const QStringList unmarked = UnmarkedTexts(*dialog);
         QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(u" | ")));
     }
 

@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,7 +18,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <QtTest>
 
 #include "model/core/SidingWardDoc.h"
@@ -29,6 +27,7 @@
 #include "ui/common/Captions.h"
 #include "ui/common/InventoryWindow.h"
 #include "ui/common/Text.h"
+#include "ui/support/MarkingTranslator.h"
 #include "ui/support/MessageRecorder.h"
 #include "ui/support/Screenshot.h"
 #include "ui/support/TestHelpers.h"
@@ -98,38 +97,6 @@ public:
 private:
     CSidingWardDoc& m_doc;
 };
-
-// Answers every text with a copy whose every line is marked, as a catalogue that
-// knows them all would.
-class CMarkingTranslator : public QTranslator {
-public:
-    static constexpr char16_t kMark = u'\u00BB';
-    bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* source, const char*, int) const override {
-        QString marked = QString::fromUtf8(source).prepend(kMark);
-        return marked.replace(u'\n', QString{u'\n', kMark});
-    }
-};
-
-// The texts a window shows in so many words: its title, labels, buttons, group
-// titles, tabs and list lines.
-QStringList ShownTexts(const QWidget& window) {
-    QStringList texts{window.windowTitle()};
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-            texts << button->text();
-        else if (const auto* label = qobject_cast<const QLabel*>(widget))
-            texts << label->text();
-        else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
-            texts << group->title();
-        else if (const auto* tabs = qobject_cast<const QTabWidget*>(widget))
-            for (int tab = 0; tab < tabs->count(); ++tab)
-                texts << tabs->tabText(tab);
-        else if (const auto* list = qobject_cast<const QListWidget*>(widget))
-            texts << BoxEntries(list);
-    }
-    return texts;
-}
 
 } // namespace
 
@@ -736,11 +703,10 @@ void CustomizeSheetTest::shownTextsSpeakTheLanguage() {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute)
         own << text::FromBytes(m_yard->GetHeading(attribute));
     const auto untranslated = [&own](const QWidget& window) {
-        QStringList left;
-        for (const QString& text : ShownTexts(window))
-            if (text.size() > 1 && !text.startsWith(CMarkingTranslator::kMark) &&
-                !own.contains(text) && text.toInt() == 0)
-                left << text;
+        QStringList left = UnmarkedTexts(window);
+        left.removeIf([&own](const QString& text) {
+            return text.size() <= 1 || own.contains(text) || text.toInt() != 0;
+        });
         return left;
     };
     std::vector<std::unique_ptr<QWidget>> windows;
